@@ -1,0 +1,40 @@
+#include "document/ByteBlock.h"
+
+#include <cstring>
+
+bool ByteBlock::allocateZeroed(std::size_t capacity)
+{
+    release();
+    void* p = std::calloc(capacity == 0 ? 1 : capacity, 1);
+    if (p == nullptr) {
+        return false;
+    }
+    bytes_.reset(static_cast<std::uint8_t*>(p));
+    capacity_ = capacity;
+    return true;
+}
+
+bool ByteBlock::growZeroed(std::size_t capacity)
+{
+    if (capacity <= capacity_) {
+        return true;
+    }
+    if (!bytes_) {
+        return allocateZeroed(capacity);
+    }
+    void* p = std::realloc(bytes_.get(), capacity);
+    if (p == nullptr) {
+        return false;
+    }
+    (void)bytes_.release(); // realloc has taken ownership of the old pointer
+    bytes_.reset(static_cast<std::uint8_t*>(p));
+    std::memset(bytes_.get() + capacity_, 0, capacity - capacity_);
+    capacity_ = capacity;
+    return true;
+}
+
+void ByteBlock::release()
+{
+    bytes_.reset();
+    capacity_ = 0;
+}

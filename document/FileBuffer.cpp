@@ -1,0 +1,164 @@
+#include "document/FileBuffer.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// The file's length, or -1 when it cannot be told (a pipe, say).
+std::int64_t lengthOf(std::FILE* f)
+{
+#ifdef _WIN32
+    if (_fseeki64(f, 0, SEEK_END) != 0) {
+        return -1;
+    }
+    const std::int64_t length = _ftelli64(f);
+    if (_fseeki64(f, 0, SEEK_SET) != 0) {
+        return -1;
+    }
+#else
+    if (fseeko(f, 0, SEEK_END) != 0) {
+        return -1;
+    }
+    const std::int64_t length = ftello(f);
+    if (fseeko(f, 0, SEEK_SET) != 0) {
+        return -1;
+    }
+#endif
+    return length;
+}
+
+bool fitsMemory(std::int64_t bytes)
+{
+    return bytes >= 0 &&
+           static_cast<std::uint64_t>(bytes) <= std::numeric_limits<std::size_t>::max();
+}
+
+} // namespace
+
+FileBuffer::FileBuffer(int bytesPerRowOfView) : bytesPerRow_(bytesPerRowOfView) {}
+
+std::int32_t FileBuffer::rowsFor(std::int32_t size, int bytesPerRow)
+{
+    return size <= 0 ? 0 : size / bytesPerRow + 1;
+}
+
+std::int64_t FileBuffer::capacityFor(std::int32_t size, int bytesPerRow)
+{
+    return static_cast<std::int64_t>(rowsFor(size, bytesPerRow)) * bytesPerRow + spareRoom;
+}
+
+void FileBuffer::setSize(std::int32_t newSize)
+{
+    size = newSize;
+    rowCount = rowsFor(newSize, bytesPerRow_);
+}
+
+bool FileBuffer::reserve(std::int64_t bytes)
+{
+    if (!fitsMemory(bytes)) {
+        return false;
+    }
+    return data.growZeroed(static_cast<std::size_t>(bytes));
+}
+
+std::uint8_t FileBuffer::byteAt(std::int64_t offset) const
+{
+    if (offset < 0 || offset >= capacity()) {
+        return 0;
+    }
+    return data[static_cast<std::size_t>(offset)];
+}
+
+int FileBuffer::load(const char* filePath)
+{
+    data.release();
+    setSize(0);
+
+    FilePtr file(std::fopen(filePath, "rb"));
+    if (!file) {
+        return cannotOpen;
+    }
+
+    const std::int64_t expected = lengthOf(file.get());
+    if (expected > maxSize) {
+        return tooLarge;
+    }
+    std::int64_t capacity = capacityFor(static_cast<std::int32_t>(std::max<std::int64_t>(expected, 0)),
+                                        bytesPerRow_);
+    if (!fitsMemory(capacity) || !data.allocateZeroed(static_cast<std::size_t>(capacity))) {
+        return tooLarge;
+    }
+
+    // Read in large pieces; keep reading past the expected length in case the
+    // file grew or its length could not be told.
+    std::int64_t got = 0;
+    for (;;) {
+        std::int64_t room = capacity - spareRoom - got;
+        if (room <= 0) {
+            const int next = std::fgetc(file.get());
+            if (next == EOF) {
+                break;
+            }
+            const std::int64_t grown = std::min<std::int64_t>(capacity * 2, capacityFor(maxSize, bytesPerRow_));
+            if (got >= maxSize || !fitsMemory(grown) || !data.growZeroed(static_cast<std::size_t>(grown))) {
+                data.release();
+                return tooLarge;
+            }
+            capacity = grown;
+            data[static_cast<std::size_t>(got++)] = static_cast<std::uint8_t>(next);
+            room = capacity - spareRoom - got;
+        }
+        const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(room, 64 << 20));
+        const std::size_t n = std::fread(data.get() + got, 1, want, file.get());
+        got += static_cast<std::int64_t>(n);
+        if (n < want) {
+            break; // end of file, or a read error, ends the document
+        }
+    }
+    if (got > maxSize) {
+        data.release();
+        return tooLarge;
+    }
+    setSize(static_cast<std::int32_t>(got));
+    if (!reserve(capacityFor(size, bytesPerRow_))) {
+        data.release();
+        setSize(0);
+        return tooLarge;
+    }
+    return loaded;
+}
+
+int FileBuffer::writeTo(const char* filePath) const
+{
+    FilePtr file(std::fopen(filePath, "wb"));
+    if (!file) {
+        return cannotCreate;
+    }
+    const std::size_t count = size > 0 ? static_cast<std::size_t>(size) : 0;
+    std::size_t done = count == 0 ? 0 : std::fwrite(data.get(), 1, count, file.get());
+    // Buffered bytes may only fail to reach the file when it is closed.
+    const bool flushed = std::fflush(file.get()) == 0;
+    const bool closed = std::fclose(file.release()) == 0;
+    if (done != count || !flushed || !closed) {
+        return shortWrite;
+    }
+    return written;
+}
+
+bool FileBuffer::setPath(const char* newPath)
+{
+    const std::size_t length = std::strlen(newPath);
+    if (length >= static_cast<std::size_t>(pathCapacity)) {
+        return false;
+    }
+    std::memcpy(path, newPath, length + 1);
+    return true;
+}

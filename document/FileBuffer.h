@@ -1,0 +1,68 @@
+#pragma once
+// The document: the whole file held in one zero-filled block, its size, its
+// row count, its path and the search state.
+#include <cstdint>
+
+#include "document/ByteBlock.h"
+#include "editor/Handles.h"
+
+struct FileBuffer {
+    static constexpr int pathCapacity = 1024;    // bytes, terminator included
+    static constexpr int spareRoom = 1024;       // zero bytes held past the last row
+    static constexpr std::int32_t maxSize = INT32_MAX;
+
+    // Results of load.
+    static constexpr int loaded = 0;
+    static constexpr int cannotOpen = -1;
+    static constexpr int tooLarge = -2;          // over the 32-bit size, or no memory for it
+    // Results of writeTo.
+    static constexpr int written = 0;
+    static constexpr int cannotCreate = -1;
+    static constexpr int shortWrite = -2;
+
+    explicit FileBuffer(int bytesPerRowOfView = 16);
+
+    ByteBlock data;
+    std::int32_t size = 0;        // -1 marks an Open cancelled on an empty document
+    std::int32_t rowCount = 0;
+    std::int32_t lastMatchOffset = -1;
+    char lastSearchText[1024] = {};
+    char path[pathCapacity] = {};
+
+    // Row rule: no rows when empty, else one more row than whole rows, so the
+    // end position always has a row.
+    static std::int32_t rowsFor(std::int32_t size, int bytesPerRow);
+
+    // The block size a load allocates for a document of `size` bytes.
+    static std::int64_t capacityFor(std::int32_t size, int bytesPerRow);
+
+    // Reads the whole file. On failure the buffer is left empty.
+    int load(const char* filePath);
+
+    // Writes exactly the document's bytes, replacing the file.
+    int writeTo(const char* filePath) const;
+
+    // Copies the path in when it fits; false (path unchanged) when it is too long.
+    bool setPath(const char* newPath);
+
+    // Sets size and recomputes rowCount.
+    void setSize(std::int32_t newSize);
+
+    // Makes the block hold at least `bytes` bytes, new ones zero.
+    bool reserve(std::int64_t bytes);
+
+    // Bytes the block holds (0 when none).
+    std::int64_t capacity() const { return static_cast<std::int64_t>(data.capacity()); }
+
+    // The byte at offset, or 0 past the block (the spare room reads as zeros).
+    std::uint8_t byteAt(std::int64_t offset) const;
+
+    int bytesPerRow() const { return bytesPerRow_; }
+
+    // Win32 only: the Open and Save common dialogs.
+    int openWithDialog(WindowHandle owner);
+    int saveWithDialog(WindowHandle owner);
+
+private:
+    int bytesPerRow_;
+};

@@ -1,0 +1,6 @@
+#include "editor/EditorCore.h"
+
+EditorCore::EditorCore() : buffer(bytesPerRow)
+{
+    buffer.size = 0;
+}

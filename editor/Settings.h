@@ -1,0 +1,27 @@
+#pragma once
+// The seven remembered settings: their names, defaults and text forms.
+#include <cstdint>
+
+namespace settings {
+
+constexpr const char* activeCursor = "Active Cursor";
+constexpr const char* inactiveCursor = "Inactive Cursor";
+constexpr const char* selection = "Selection";
+constexpr const char* text = "Text";
+constexpr const char* background = "Background";
+constexpr const char* fontSize = "FontSize";
+constexpr const char* fontName = "FontName";
+
+constexpr std::int32_t defaultFontSize = 14;
+constexpr const char* defaultFontSizeText = "14";
+constexpr const char* defaultFontName = "Courier New";
+
+// Registry key under HKEY_CURRENT_USER that holds one subkey per setting.
+constexpr const char* rootKey = "Software\\Nibblor";
+
+// The decimal value of a stored text: leading blanks and a sign allowed,
+// conversion stops at the first non-digit, no digits give 0. Values beyond
+// 32 bits are held at the nearest limit.
+std::int32_t decimalValue(const char* digits);
+
+} // namespace settings

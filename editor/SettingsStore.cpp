@@ -1,0 +1,80 @@
+// Settings in the per-user registry: HKCU\Software\Nibblor\<name>, value <name>,
+// REG_SZ data without a terminating zero byte.
+#include <windows.h>
+
+#include <cstring>
+
+#include "editor/EditorCore.h"
+#include "editor/Settings.h"
+
+namespace {
+
+// Closes the key when it goes out of scope.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    ~RegistryKey()
+    {
+        if (key_ != nullptr) {
+            RegCloseKey(key_);
+        }
+    }
+    HKEY* out() { return &key_; }
+    HKEY get() const { return key_; }
+    bool open() const { return key_ != nullptr; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+bool openKey(HKEY parent, const char* name, RegistryKey& key)
+{
+    return RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, key.out()) == ERROR_SUCCESS;
+}
+
+bool openOrCreateKey(HKEY parent, const char* name, const char* keyClass, RegistryKey& key)
+{
+    if (openKey(parent, name, key)) {
+        return true;
+    }
+    return RegCreateKeyExA(parent, name, 0, const_cast<char*>(keyClass), REG_OPTION_NON_VOLATILE,
+                           KEY_ALL_ACCESS, nullptr, key.out(), nullptr) == ERROR_SUCCESS;
+}
+
+} // namespace
+
+bool EditorCore::readSetting(const char* name, char* area, int capacity)
+{
+    if (area == nullptr || capacity < 1) {
+        return false;
+    }
+    RegistryKey root;
+    RegistryKey setting;
+    if (!openKey(HKEY_CURRENT_USER, settings::rootKey, root) || !openKey(root.get(), name, setting)) {
+        return false;
+    }
+    // One byte stays free for the terminator.
+    DWORD length = static_cast<DWORD>(capacity - 1);
+    DWORD type = 0;
+    if (RegQueryValueExA(setting.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(area), &length) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    area[length] = '\0';
+    return true;
+}
+
+bool EditorCore::writeSetting(const char* name, const char* text)
+{
+    RegistryKey root;
+    RegistryKey setting;
+    openOrCreateKey(HKEY_CURRENT_USER, settings::rootKey, "", root);
+    if (root.open()) {
+        openOrCreateKey(root.get(), name, "REG_SZ", setting);
+    }
+    // A missing key shows only through the failure of the write.
+    return RegSetValueExA(setting.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                          static_cast<DWORD>(std::strlen(text))) == ERROR_SUCCESS;
+}

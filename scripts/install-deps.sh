@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what the builds and tests need on Debian; does nothing when all is there.
+set -euo pipefail
+
+packages=(
+  cmake make g++ git
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  wine wine32 xvfb xauth x11-utils fonts-liberation imagemagick
+  googletest libgtest-dev libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+# wine32 is an i386 package: its query name carries the architecture.
+if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  missing+=(wine32:i386)
+fi
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "install-deps: missing packages (${missing[*]}); run as root to install them" >&2
+  exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q "${packages[@]}" wine32:i386

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the native (sanitized) and the Win32 trees,
+# and runs every test: the native ones directly, the Win32 ones under Wine.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${NIBBLOR_BUILD_DIR:-$root/build}"
+jobs="$(nproc)"
+
+"$root/scripts/install-deps.sh"
+
+cmake -S "$root" -B "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-mingw.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build/win32" -j "$jobs"
+
+cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DNIBBLOR_SANITIZE=ON \
+  -DNIBBLOR_WIN32_TESTS_DIR="$build/win32" >/dev/null
+cmake --build "$build/native" -j "$jobs"
+
+. "$root/scripts/wine-env.sh"
+trap nibblor_wine_teardown EXIT
+nibblor_wine_setup "$build/win32"
+
+cd "$build/native"
+ctest --output-on-failure -j "$jobs" --timeout 900

@@ -1,0 +1,151 @@
+// Loading and writing the document: row rule, capacity, exact bytes, result codes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "document/FileBuffer.h"
+#include "tests/native/TempDir.h"
+
+namespace {
+
+TEST(RowRule, ExactMultiplesGetAnEmptyLastRow)
+{
+    EXPECT_EQ(FileBuffer::rowsFor(0, 16), 0);
+    EXPECT_EQ(FileBuffer::rowsFor(1, 16), 1);
+    EXPECT_EQ(FileBuffer::rowsFor(15, 16), 1);
+    EXPECT_EQ(FileBuffer::rowsFor(16, 16), 2);
+    EXPECT_EQ(FileBuffer::rowsFor(17, 16), 2);
+    EXPECT_EQ(FileBuffer::rowsFor(32, 16), 3);
+    EXPECT_EQ(FileBuffer::rowsFor(INT32_MAX, 16), INT32_MAX / 16 + 1);
+}
+
+TEST(FileBufferLoad, EmptyFileHoldsOnlyTheSpareRoom)
+{
+    TempDir dir;
+    FileBuffer buffer;
+    ASSERT_EQ(buffer.load(dir.write("empty.bin", {}).c_str()), FileBuffer::loaded);
+    EXPECT_EQ(buffer.size, 0);
+    EXPECT_EQ(buffer.rowCount, 0);
+    ASSERT_TRUE(buffer.data.held());
+    ASSERT_EQ(buffer.capacity(), 1024);
+    for (std::int64_t i = 0; i < buffer.capacity(); ++i) {
+        ASSERT_EQ(buffer.data[static_cast<std::size_t>(i)], 0) << i;
+    }
+}
+
+TEST(FileBufferLoad, SizesRowsAndZeroSpareRoom)
+{
+    TempDir dir;
+    struct Case {
+        std::size_t size;
+        std::int32_t rows;
+    };
+    for (const Case c : {Case{15, 1}, Case{16, 2}, Case{17, 2}, Case{100, 7}}) {
+        SCOPED_TRACE(c.size);
+        const auto bytes = patternBytes(c.size);
+        FileBuffer buffer;
+        ASSERT_EQ(buffer.load(dir.write("f.bin", bytes).c_str()), FileBuffer::loaded);
+        EXPECT_EQ(buffer.size, static_cast<std::int32_t>(c.size));
+        EXPECT_EQ(buffer.rowCount, c.rows);
+        ASSERT_EQ(buffer.capacity(), c.rows * 16 + 1024);
+        EXPECT_EQ(std::memcmp(buffer.data.get(), bytes.data(), c.size), 0);
+        for (std::int64_t i = static_cast<std::int64_t>(c.size); i < buffer.capacity(); ++i) {
+            ASSERT_EQ(buffer.data[static_cast<std::size_t>(i)], 0) << i;
+        }
+    }
+}
+
+TEST(FileBufferLoad, LargeFileArrivesWhole)
+{
+    TempDir dir;
+    const auto bytes = patternBytes(5 * 1024 * 1024 + 3);
+    FileBuffer buffer;
+    ASSERT_EQ(buffer.load(dir.write("big.bin", bytes).c_str()), FileBuffer::loaded);
+    ASSERT_EQ(buffer.size, static_cast<std::int32_t>(bytes.size()));
+    EXPECT_EQ(std::memcmp(buffer.data.get(), bytes.data(), bytes.size()), 0);
+    EXPECT_EQ(buffer.capacity(), FileBuffer::capacityFor(buffer.size, 16));
+}
+
+TEST(FileBufferLoad, MissingFileLeavesTheBufferEmpty)
+{
+    TempDir dir;
+    FileBuffer buffer;
+    ASSERT_EQ(buffer.load(dir.write("first.bin", patternBytes(40)).c_str()), FileBuffer::loaded);
+    EXPECT_EQ(buffer.load(dir.file("no-such-file.bin").c_str()), FileBuffer::cannotOpen);
+    EXPECT_EQ(buffer.size, 0);
+    EXPECT_EQ(buffer.rowCount, 0);
+    EXPECT_FALSE(buffer.data.held());
+    EXPECT_EQ(buffer.byteAt(0), 0); // no block: reads as zero, never out of bounds
+}
+
+TEST(FileBufferLoad, SecondLoadReplacesTheFirst)
+{
+    TempDir dir;
+    FileBuffer buffer;
+    ASSERT_EQ(buffer.load(dir.write("a.bin", patternBytes(300)).c_str()), FileBuffer::loaded);
+    ASSERT_EQ(buffer.load(dir.write("b.bin", {1, 2, 3}).c_str()), FileBuffer::loaded);
+    EXPECT_EQ(buffer.size, 3);
+    EXPECT_EQ(buffer.rowCount, 1);
+    EXPECT_EQ(buffer.capacity(), 16 + 1024);
+    EXPECT_EQ(buffer.data[2], 3);
+    EXPECT_EQ(buffer.data[3], 0);
+}
+
+TEST(FileBufferWrite, ReplacesTheFileWithExactlyTheDocumentBytes)
+{
+    TempDir dir;
+    const auto bytes = patternBytes(1000);
+    FileBuffer buffer;
+    ASSERT_EQ(buffer.load(dir.write("doc.bin", bytes).c_str()), FileBuffer::loaded);
+    buffer.data[5] = 0xAB;
+    buffer.setSize(998); // as after a deletion
+    const std::string target = dir.write("target.bin", patternBytes(5000));
+    ASSERT_EQ(buffer.writeTo(target.c_str()), FileBuffer::written);
+    auto expected = bytes;
+    expected[5] = 0xAB;
+    expected.resize(998);
+    EXPECT_EQ(TempDir::read(target), expected);
+}
+
+TEST(FileBufferWrite, EmptyDocumentWritesAnEmptyFile)
+{
+    TempDir dir;
+    FileBuffer buffer;
+    ASSERT_EQ(buffer.load(dir.write("e.bin", {}).c_str()), FileBuffer::loaded);
+    const std::string target = dir.write("t.bin", {9, 9});
+    ASSERT_EQ(buffer.writeTo(target.c_str()), FileBuffer::written);
+    EXPECT_TRUE(TempDir::read(target).empty());
+}
+
+TEST(FileBufferWrite, UncreatableFileReportsMinusOne)
+{
+    TempDir dir;
+    FileBuffer buffer;
+    ASSERT_EQ(buffer.load(dir.write("e.bin", {1}).c_str()), FileBuffer::loaded);
+    EXPECT_EQ(buffer.writeTo(dir.file("no-such-folder/x.bin").c_str()), FileBuffer::cannotCreate);
+}
+
+#ifndef _WIN32
+TEST(FileBufferWrite, FullDeviceReportsAShortWrite)
+{
+    FileBuffer buffer;
+    buffer.reserve(64 * 1024);
+    buffer.setSize(64 * 1024);
+    EXPECT_EQ(buffer.writeTo("/dev/full"), FileBuffer::shortWrite);
+}
+#endif
+
+TEST(FileBufferPath, TooLongPathIsRefusedAndKeepsTheOldOne)
+{
+    FileBuffer buffer;
+    ASSERT_TRUE(buffer.setPath("old.bin"));
+    const std::string longest(FileBuffer::pathCapacity - 1, 'a');
+    EXPECT_TRUE(buffer.setPath(longest.c_str()));
+    EXPECT_EQ(std::string(buffer.path), longest);
+    const std::string tooLong(FileBuffer::pathCapacity, 'b');
+    EXPECT_FALSE(buffer.setPath(tooLong.c_str()));
+    EXPECT_EQ(std::string(buffer.path), longest);
+}
+
+} // namespace

@@ -1,0 +1,20 @@
+#pragma once
+// Bytes as hexadecimal ('0a ') or octal ('012 ') text, and back.
+#include <cstdint>
+
+// Writes 3*count characters and a NUL; dest must hold 3*count + 1.
+void formatHex(char* dest, const std::uint8_t* source, int count);
+// Writes 4*count characters and a NUL; dest must hold 4*count + 1.
+void formatOctal(char* dest, const std::uint8_t* source, int count);
+
+// 0..15 for a hexadecimal digit, -1 for a separator (space, TAB, LF, CR), -2 otherwise.
+int hexDigitValue(char c);
+// 0..7 for an octal digit, -1 for a separator, -2 otherwise.
+int octalDigitValue(char c);
+
+// Parses NUL-terminated text of `length` characters into dest, which receives
+// the bytes and a terminating 0 byte and needs (length + 1) / 2 + 1 bytes.
+// Returns the number of bytes, or 0 when the text holds an invalid character
+// or no digit at all.
+int parseHex(std::uint8_t* dest, const char* source, int length);
+int parseOctal(std::uint8_t* dest, const char* source, int length);
