@@ -162,3 +162,11 @@ bool FileBuffer::setPath(const char* newPath)
     std::memcpy(path, newPath, length + 1);
     return true;
 }
+
+std::string FileBuffer::loadFailureText(const char* filePath, int result)
+{
+    if (result == tooLarge) {
+        return "File \"" + std::string(filePath) + "\" is too large to open.";
+    }
+    return "Attempt to open \"" + std::string(filePath) + "\" for binary read failed.";
+}

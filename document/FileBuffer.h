@@ -2,6 +2,7 @@
 // The document: the whole file held in one zero-filled block, its size, its
 // row count, its path and the search state.
 #include <cstdint>
+#include <string>
 
 #include "document/ByteBlock.h"
 #include "editor/Handles.h"
@@ -38,6 +39,9 @@ struct FileBuffer {
 
     // Reads the whole file. On failure the buffer is left empty.
     int load(const char* filePath);
+
+    // What to tell the user when load of `filePath` gave `result` (not loaded).
+    static std::string loadFailureText(const char* filePath, int result);
 
     // Writes exactly the document's bytes, replacing the file.
     int writeTo(const char* filePath) const;

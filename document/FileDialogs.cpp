@@ -1,6 +1,7 @@
 // The Open and Save common dialogs that lead to loading and writing.
 #include <windows.h>
 #include <commdlg.h>
+#include <cderr.h>
 
 #include "document/FileBuffer.h"
 
@@ -23,6 +24,14 @@ void fillDialog(OPENFILENAMEA& dialog, HWND owner, char* fileName, char* fileTit
     dialog.lpstrTitle = title;
 }
 
+// A chosen path that does not fit is not a cancel: the user is told.
+void reportPathTooLong()
+{
+    if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+        MessageBoxA(nullptr, "The chosen path is too long.", "Error", MB_ICONERROR);
+    }
+}
+
 } // namespace
 
 int FileBuffer::openWithDialog(WindowHandle owner)
@@ -33,9 +42,18 @@ int FileBuffer::openWithDialog(WindowHandle owner)
     fillDialog(dialog, owner, path, fileTitle, "Open");
     dialog.Flags = OFN_FILEMUSTEXIST;
     if (GetOpenFileNameA(&dialog) != 1) {
+        // A path that did not fit leaves its required length in the buffer.
+        path[0] = '\0';
+        reportPathTooLong();
         return -1;
     }
-    load(path);
+    // A chosen file that cannot be read is reported, and its name is not kept:
+    // a later Save As must not offer to overwrite it with the empty document.
+    const int result = load(path);
+    if (result != loaded) {
+        MessageBoxA(nullptr, loadFailureText(path, result).c_str(), "Error", MB_ICONERROR);
+        path[0] = '\0';
+    }
     return 1;
 }
 
@@ -49,6 +67,7 @@ int FileBuffer::saveWithDialog(WindowHandle owner)
     fillDialog(dialog, owner, chosen, fileTitle, "Save");
     dialog.Flags = OFN_OVERWRITEPROMPT;
     if (GetSaveFileNameA(&dialog) != 1) {
+        reportPathTooLong();
         return 1;
     }
     setPath(chosen);

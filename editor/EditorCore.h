@@ -145,6 +145,11 @@ struct EditorCore {
     void computeGeometry();
     bool readSetting(const char* name, char* area, int capacity);
     bool writeSetting(const char* name, const char* text);
+    // The five colours from the settings; an unreadable one keeps its value.
+    void readColorSettings();
+    // The display font from "FontSize" and "FontName", writing their defaults
+    // when they cannot be read.
+    FontHandle createFontFromSettings();
     void move(int x, int y);
     void focusActivePane();
     void updateScrollRange(WindowHandle window);

@@ -2,7 +2,7 @@
 // REG_SZ data without a terminating zero byte.
 #include <windows.h>
 
-#include <cstring>
+#include <string>
 
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
@@ -55,11 +55,18 @@ bool EditorCore::readSetting(const char* name, char* area, int capacity)
     if (!openKey(HKEY_CURRENT_USER, settings::rootKey, root) || !openKey(root.get(), name, setting)) {
         return false;
     }
-    // One byte stays free for the terminator.
-    DWORD length = static_cast<DWORD>(capacity - 1);
+    // The whole area is offered so that a value another tool stored with its
+    // terminator still fits at the limit; the text itself keeps one byte free.
+    DWORD length = static_cast<DWORD>(capacity);
     DWORD type = 0;
     if (RegQueryValueExA(setting.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(area), &length) !=
         ERROR_SUCCESS) {
+        return false;
+    }
+    if (length > 0 && area[length - 1] == '\0') {
+        return true;
+    }
+    if (length >= static_cast<DWORD>(capacity)) {
         return false;
     }
     area[length] = '\0';
@@ -74,7 +81,12 @@ bool EditorCore::writeSetting(const char* name, const char* text)
     if (root.open()) {
         openOrCreateKey(root.get(), name, "REG_SZ", setting);
     }
+    // The system counts a terminating zero in when it follows the data; a
+    // non-zero byte there keeps the stored data to the text's characters.
+    std::string data(text);
+    const DWORD length = static_cast<DWORD>(data.size());
+    data.push_back('\x01');
     // A missing key shows only through the failure of the write.
-    return RegSetValueExA(setting.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                          static_cast<DWORD>(std::strlen(text))) == ERROR_SUCCESS;
+    return RegSetValueExA(setting.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()), length) ==
+           ERROR_SUCCESS;
 }

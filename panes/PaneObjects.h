@@ -1,16 +1,29 @@
 #pragma once
 // The three pane objects: each holds only its window, null until the first
-// editor window is created.
-#include "editor/Handles.h"
+// editor window is created. Win32 shell only.
+#include <windows.h>
+
+#include <cstdint>
 
 struct OffsetPane {
-    WindowHandle window = nullptr;
+    HWND window = nullptr;
+    void create(HWND parent, HINSTANCE instance);
+    void drawRow(std::int32_t row, HDC dc, int screenRow, int column);
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
+
 struct HexPane {
-    WindowHandle window = nullptr;
+    HWND window = nullptr;
+    void create(HWND parent, HINSTANCE instance);
+    void drawRow(std::int32_t row, HDC dc, int screenRow, int column);
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
+
 struct AsciiPane {
-    WindowHandle window = nullptr;
+    HWND window = nullptr;
+    void create(HWND parent, HINSTANCE instance);
+    void drawRow(std::int32_t row, HDC dc, int screenRow, int column);
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 extern OffsetPane offsetPane;

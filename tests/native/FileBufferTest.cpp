@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "document/FileBuffer.h"
@@ -78,6 +80,37 @@ TEST(FileBufferLoad, MissingFileLeavesTheBufferEmpty)
     EXPECT_FALSE(buffer.data.held());
     EXPECT_EQ(buffer.byteAt(0), 0); // no block: reads as zero, never out of bounds
 }
+
+// A file past the signed 32-bit size cannot be held: failure, not a wrapped size.
+// The file is sparse, so it costs no disk space and is never read.
+TEST(FileBufferLoad, FileBeyondThirtyTwoBitsIsRefusedAndLeavesTheBufferEmpty)
+{
+    TempDir dir;
+    const std::string huge = dir.file("huge.bin");
+    { std::ofstream create(huge, std::ios::binary); }
+    std::filesystem::resize_file(huge, static_cast<std::uintmax_t>(INT32_MAX) + 1);
+    FileBuffer buffer;
+    ASSERT_EQ(buffer.load(dir.write("small.bin", patternBytes(10)).c_str()), FileBuffer::loaded);
+    EXPECT_EQ(buffer.load(huge.c_str()), FileBuffer::tooLarge);
+    EXPECT_EQ(buffer.size, 0);
+    EXPECT_EQ(buffer.rowCount, 0);
+    EXPECT_FALSE(buffer.data.held());
+}
+
+#ifdef _WIN32
+// In a 32-bit process a block of 2 GiB cannot be had: the load fails cleanly.
+TEST(FileBufferLoad, BlockThatCannotBeAllocatedIsRefused)
+{
+    TempDir dir;
+    const std::string huge = dir.file("almost.bin");
+    { std::ofstream create(huge, std::ios::binary); }
+    std::filesystem::resize_file(huge, static_cast<std::uintmax_t>(INT32_MAX));
+    FileBuffer buffer;
+    EXPECT_EQ(buffer.load(huge.c_str()), FileBuffer::tooLarge);
+    EXPECT_EQ(buffer.size, 0);
+    EXPECT_FALSE(buffer.data.held());
+}
+#endif
 
 TEST(FileBufferLoad, SecondLoadReplacesTheFirst)
 {

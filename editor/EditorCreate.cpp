@@ -1,0 +1,200 @@
+// Building an editor window on a file: the document, the settings, the brush,
+// font and menus, the frame and its three panes.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "commands/FrameWindow.h"
+#include "editor/EditorCore.h"
+#include "panes/PaneObjects.h"
+#include "resources/ResourceIds.h"
+#include "view/GdiSurface.h"
+
+namespace {
+
+constexpr const char* frameClassName = "Nibblor";
+constexpr UINT placementLength = 44;
+
+void showError(const std::string& text)
+{
+    MessageBoxA(nullptr, text.c_str(), "Error", MB_ICONERROR);
+}
+
+// Loads the file named by path; false, after telling the user why, when there
+// is no document to show from it.
+bool loadDocument(FileBuffer& buffer, const char* path)
+{
+    const std::size_t length = std::strlen(path);
+    if (length > FileBuffer::pathCapacity - 1) {
+        showError("The file name is too long (" + std::to_string(length) + " characters; at most " +
+                  std::to_string(FileBuffer::pathCapacity - 1) + " can be used):\n\"" + path + "\"");
+        return false;
+    }
+    const int result = buffer.load(path);
+    if (result != FileBuffer::loaded) {
+        showError(FileBuffer::loadFailureText(path, result));
+        return false;
+    }
+    return true;
+}
+
+void buildMenus(EditorCore& core)
+{
+    core.menuBar = CreateMenu();
+    core.fileMenu = CreateMenu();
+    core.editMenu = CreateMenu();
+    core.viewMenu = CreateMenu();
+
+    AppendMenuA(core.fileMenu, MF_STRING, 1, "&Open");
+    AppendMenuA(core.fileMenu, MF_STRING, 2, "&Save As");
+    AppendMenuA(core.fileMenu, MF_STRING, 3, "E&xit");
+
+    AppendMenuA(core.editMenu, MF_STRING, 7, "&Copy");
+    AppendMenuA(core.editMenu, MF_STRING, 6, "Cu&t");
+    AppendMenuA(core.editMenu, MF_STRING, 8, "&Paste");
+    AppendMenuA(core.editMenu, MF_STRING, 9, "&Insert chars");
+
+    AppendMenuA(core.viewMenu, MF_STRING, 10, "&Hex");
+    AppendMenuA(core.viewMenu, MF_STRING, 11, "&Octal");
+    AppendMenuA(core.viewMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(core.viewMenu, MF_STRING, 12, "Change &Font");
+    AppendMenuA(core.viewMenu, MF_STRING, 13, "Change &Colors");
+
+    AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(core.fileMenu), "&File");
+    AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(core.editMenu), "&Edit");
+    AppendMenuA(core.menuBar, MF_STRING, 4, "F&ind");
+    AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(core.viewMenu), "&View");
+    AppendMenuA(core.menuBar, MF_STRING, 5, "&About");
+}
+
+void registerFrameClass(HINSTANCE instance)
+{
+    WNDCLASSEXA frameClass{};
+    frameClass.cbSize = sizeof frameClass;
+    frameClass.style = CS_HREDRAW | CS_VREDRAW;
+    frameClass.lpfnWndProc = frameWindowProc;
+    frameClass.hInstance = instance;
+    frameClass.hIcon = LoadIconA(instance, programIconName);
+    frameClass.hIconSm = LoadIconA(instance, programIconName);
+    frameClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    frameClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    frameClass.lpszClassName = frameClassName;
+    RegisterClassExA(&frameClass); // fails harmlessly when an earlier editor registered it
+}
+
+// The pane classes outlive their windows and hold the brush they were
+// registered with. With the earlier editor's windows gone they are registered
+// afresh, so the brush they held can be released. False when a class stays.
+bool unregisterPaneClasses(HINSTANCE instance)
+{
+    bool released = true;
+    for (const char* name : {"__offset", "__hex", "__ascii"}) {
+        if (UnregisterClassA(name, instance) == FALSE && GetLastError() != ERROR_CLASS_DOES_NOT_EXIST) {
+            released = false;
+        }
+    }
+    return released;
+}
+
+} // namespace
+
+int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, InstanceHandle moduleInstance,
+                       const char* path)
+{
+    if (frameWindow != nullptr) {
+        return 0;
+    }
+    surface = &gdiSurface();
+    parentWindow = parent;
+    windowStyle = style | styleVScroll;
+
+    if (path == nullptr) {
+        path = "";
+    }
+    bool haveFile = false;
+    if (path[0] != '\0') {
+        haveFile = loadDocument(buffer, path);
+        // A cursor left by an earlier, longer document would point past this one.
+        if (cursorOffset > buffer.size) {
+            cursorOffset = 0;
+            cursorRow = 0;
+            cursorScreenRow = 0;
+            cursorColumn = 0;
+            digitIndex = 0;
+            selectionEndRow = -1;
+            selectionEndColumn = -1;
+        }
+    }
+
+    firstVisibleRow = 0;
+    lastVisibleRow = buffer.rowCount < pageRows ? buffer.rowCount : pageRows;
+    cursorRow = 0;
+
+    readColorSettings();
+    if (backgroundBrush != nullptr && unregisterPaneClasses(instance)) {
+        DeleteObject(backgroundBrush);
+    }
+    LOGBRUSH brush{BS_SOLID, backgroundColor, 0};
+    backgroundBrush = CreateBrushIndirect(&brush);
+    const HFONT oldFont = font;
+    font = createFontFromSettings();
+    if (oldFont != nullptr && oldFont != font) {
+        DeleteObject(oldFont);
+    }
+
+    // A child frame's menu bar was never attached, so it outlived the frame.
+    if (menuBar != nullptr && IsMenu(menuBar) != FALSE) {
+        DestroyMenu(menuBar);
+    }
+    buildMenus(*this);
+    registerFrameClass(moduleInstance);
+    instance = moduleInstance;
+    computeGeometry();
+
+    // A path too long to hold leaves the document nameless.
+    if (!buffer.setPath(path)) {
+        buffer.path[0] = '\0';
+    }
+    const std::string title = "Nibblor - " + std::string(buffer.path);
+    frameWindow = CreateWindowExA(WS_EX_CLIENTEDGE, frameClassName, title.c_str(), windowStyle, x, y, windowWidth,
+                                  windowHeight, parentWindow, menuBar, instance, nullptr);
+    if (frameWindow == nullptr) {
+        // A child style without a parent, say: nothing was made.
+        showError("The Nibblor window could not be created.");
+        return 2;
+    }
+
+    if (!haveFile) {
+        SendMessageA(frameWindow, WM_COMMAND, 1, 0);
+        if (buffer.size == -1 || frameWindow == nullptr) {
+            return 2; // cancelled: the frame is gone again
+        }
+    }
+
+    ShowWindow(frameWindow, SW_SHOWNORMAL);
+    windowDC = GetDC(frameWindow);
+    SelectObject(windowDC, font);
+    SelectObject(windowDC, backgroundBrush);
+    UpdateWindow(frameWindow);
+
+    WINDOWPLACEMENT placement{};
+    placement.length = placementLength;
+    GetWindowPlacement(frameWindow, &placement);
+    windowX = placement.rcNormalPosition.left;
+    windowY = placement.rcNormalPosition.top;
+
+    offsetPane.create(frameWindow, instance);
+    hexPane.create(frameWindow, instance);
+    asciiPane.create(frameWindow, instance);
+
+    ShowWindow(offsetPane.window, SW_SHOWNORMAL);
+    ShowWindow(hexPane.window, SW_SHOWNORMAL);
+    ShowWindow(asciiPane.window, SW_SHOWNORMAL);
+    UpdateWindow(offsetPane.window);
+    UpdateWindow(hexPane.window);
+    UpdateWindow(asciiPane.window);
+
+    focusActivePane();
+    return 1;
+}

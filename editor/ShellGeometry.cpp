@@ -1,0 +1,60 @@
+// The editor's geometry and placement on the real windows: measuring the font
+// and the system, moving the frame, the focus and the scroll range. The
+// arithmetic is in Geometry.cpp and ScrollBar.cpp.
+#include <windows.h>
+
+#include "editor/EditorCore.h"
+#include "panes/PaneObjects.h"
+
+void EditorCore::computeGeometry()
+{
+    // A screen context just for measuring, given back at once; windowDC keeps
+    // whatever the frame stored there (nothing draws through it).
+    HDC screen = GetDC(nullptr);
+    TEXTMETRICA metrics{};
+    if (screen != nullptr) {
+        SetBkColor(screen, backgroundColor);
+        const HGDIOBJ previousFont = font != nullptr ? SelectObject(screen, font) : nullptr;
+        GetTextMetricsA(screen, &metrics);
+        if (previousFont != nullptr) {
+            SelectObject(screen, previousFont);
+        }
+        ReleaseDC(nullptr, screen);
+    }
+
+    FontMetrics fontMetrics;
+    fontMetrics.height = metrics.tmHeight;
+    fontMetrics.externalLeading = metrics.tmExternalLeading;
+    fontMetrics.averageCharWidth = metrics.tmAveCharWidth;
+
+    FrameMetrics system;
+    system.menuHeight = GetSystemMetrics(SM_CYMENU);
+    system.captionHeight = GetSystemMetrics(SM_CYCAPTION);
+    system.frameWidth = GetSystemMetrics(SM_CXFRAME);
+    system.scrollBarWidth = GetSystemMetrics(SM_CYVSCROLL);
+
+    applyGeometry(fontMetrics, system);
+}
+
+void EditorCore::move(int x, int y)
+{
+    if (frameWindow != nullptr) {
+        MoveWindow(frameWindow, x, y, windowWidth, windowHeight, TRUE);
+    }
+    windowX = x;
+    windowY = y;
+}
+
+void EditorCore::focusActivePane()
+{
+    const HWND pane = activePane != 0 ? asciiPane.window : hexPane.window;
+    // SetFocus(NULL) would take the keyboard away from whatever has it.
+    if (pane != nullptr) {
+        SetFocus(pane);
+    }
+}
+
+void EditorCore::updateScrollRange(WindowHandle window)
+{
+    SetScrollRange(window, SB_VERT, 0, scrollRangeMax(), TRUE);
+}

@@ -1,0 +1,106 @@
+// The test host's window procedure and menu.
+#include "host/HostWindow.h"
+
+#include <cstdlib>
+
+#include "editor/EditorCore.h"
+
+HINSTANCE hostInstance = nullptr;
+HMENU hostMenuBar = nullptr;
+HMENU hostMenu = nullptr;
+
+namespace {
+
+constexpr const char* documentName = "test.exe";
+
+} // namespace
+
+LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_COMMAND: {
+        int result = -1;
+        switch (wParam) { // the whole wParam is the item
+        case 1:
+            result = editorCore.create(window, WS_OVERLAPPEDWINDOW, 40, 40, hostInstance, documentName);
+            break;
+        case 2:
+            result = editorCore.create(window, WS_CHILD | WS_OVERLAPPEDWINDOW, 30, 30, hostInstance, documentName);
+            break;
+        case 3:
+            result = editorCore.create(window, WS_CHILD, 20, 20, hostInstance, documentName);
+            break;
+        case 4: {
+            const int r1 = std::rand();
+            const int r2 = std::rand();
+            editorCore.move(static_cast<int>(r1 / 32767.0 * 100), static_cast<int>(r2 / 32767.0 * 100));
+            break;
+        }
+        case 5:
+            SendMessageA(editorCore.frameWindow, WM_COMMAND, 2000, 0);
+            break;
+        case 6:
+            // Ends the loop; the windows go with the process.
+            SendMessageA(window, WM_DESTROY, 0, 0);
+            break;
+        default:
+            break;
+        }
+        if (result == 0) {
+            MessageBoxA(nullptr, "Cannot create more than one Nibblor window.", "Error", MB_ICONERROR);
+        }
+        return 0;
+    }
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void buildHostMenu()
+{
+    hostMenuBar = CreateMenu();
+    hostMenu = CreateMenu();
+    AppendMenuA(hostMenuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(hostMenu), "&Nibblor");
+    AppendMenuA(hostMenu, MF_STRING, 1, "Create Nibblor");
+    AppendMenuA(hostMenu, MF_STRING, 2, "Create as child with title bar");
+    AppendMenuA(hostMenu, MF_STRING, 3, "Create as child without title bar");
+    AppendMenuA(hostMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hostMenu, MF_STRING, 4, "&Move to a random location");
+    AppendMenuA(hostMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hostMenu, MF_STRING, 5, "&Destroy last Nibblor window");
+    AppendMenuA(hostMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hostMenu, MF_STRING, 6, "&Exit");
+}
+
+HWND createHostWindow(HINSTANCE instance)
+{
+    hostInstance = instance;
+    buildHostMenu();
+
+    WNDCLASSEXA hostClass{};
+    hostClass.cbSize = sizeof hostClass;
+    hostClass.style = CS_HREDRAW | CS_VREDRAW;
+    hostClass.lpfnWndProc = hostWindowProc;
+    hostClass.hInstance = instance;
+    hostClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    hostClass.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
+    hostClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    hostClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    hostClass.lpszClassName = "test";
+    RegisterClassExA(&hostClass);
+
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "test", "Test", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 700, 500, nullptr, hostMenuBar, instance, nullptr);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    return window;
+}

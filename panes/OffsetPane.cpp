@@ -1,0 +1,39 @@
+// The offset pane: each visible row's first offset in hexadecimal. It takes no
+// input and hands the focus on to the active data pane.
+#include "panes/PaneObjects.h"
+
+#include <cstdio>
+
+#include "editor/EditorCore.h"
+#include "panes/PaneClass.h"
+
+void OffsetPane::create(HWND parent, HINSTANCE instance)
+{
+    window = createPaneWindow("__offset", "Offset", windowProc, Pane::Offset, parent, instance);
+}
+
+void OffsetPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
+{
+    const EditorCore& core = editorCore;
+    // Unsigned: rows below a recentred view may lie past the 32-bit offsets.
+    const unsigned firstOffset = static_cast<unsigned>(row) * static_cast<unsigned>(core.bytesPerRow);
+    char label[16];
+    const int length = std::snprintf(label, sizeof label, "%4X", firstOffset);
+    TextOutA(dc, column * core.charWidth, screenRow * core.lineHeight, label, length);
+}
+
+LRESULT CALLBACK OffsetPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        paintPane(
+            window, [](std::int32_t row, HDC dc, int screenRow) { offsetPane.drawRow(row, dc, screenRow, 1); },
+            false);
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(editorCore.activePane == 0 ? hexPane.window : asciiPane.window);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

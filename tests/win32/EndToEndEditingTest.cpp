@@ -1,0 +1,328 @@
+// The editor end to end from the test host's menu: its three window styles at
+// the sizes the font gives, the refused second window, editing through the
+// panes' messages down to the saved file, and a new window keeping the view.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/win32/DialogDriver.h"
+#include "tests/win32/HostedEditorFixture.h"
+
+namespace {
+
+using dialog_driver::DialogWatcher;
+
+struct Geometry {
+    int charWidth;
+    int lineHeight;
+    int textAreaHeight;
+    int width;
+    int height;
+};
+
+// The frame's size worked out here from the font the settings name, measured
+// on the screen, and the system's own measures.
+Geometry expectedGeometry(std::uint32_t style, int octal)
+{
+    char size[1024] = {};
+    char face[1024] = {};
+    EXPECT_TRUE(editorCore.readSetting("FontSize", size, sizeof size));
+    EXPECT_TRUE(editorCore.readSetting("FontName", face, sizeof face));
+    LOGFONTA description{};
+    description.lfHeight = std::atoi(size);
+    lstrcpynA(description.lfFaceName, face, LF_FACESIZE);
+    HFONT font = CreateFontIndirectA(&description);
+    HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+
+    const bool child = (style & WS_CHILD) != 0;
+    const bool caption = (style & WS_CAPTION) != 0;
+    const bool thick = (style & WS_THICKFRAME) != 0;
+    const int menu = child ? 0 : GetSystemMetrics(SM_CYMENU);
+    const int captionHeight = caption ? GetSystemMetrics(SM_CYCAPTION) : 0;
+    const int frame = thick ? GetSystemMetrics(SM_CXFRAME) : 1;
+    const int extra = thick ? 11 : 0;
+
+    Geometry g{};
+    g.charWidth = metrics.tmAveCharWidth;
+    g.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    g.textAreaHeight = static_cast<int>(25.8 * g.lineHeight);
+    g.height = g.textAreaHeight + captionHeight + menu + extra;
+    const int characters = octal != 0 ? 5 * 16 + 11 : 4 * 16 + 11;
+    g.width = characters * g.charWidth + 3 * frame + GetSystemMetrics(SM_CYVSCROLL) + 1;
+    return g;
+}
+
+void expectPaneAt(HWND pane, int x, int width, int height, const char* name)
+{
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(IsWindow(pane));
+    EXPECT_EQ(GetParent(pane), editorCore.frameWindow);
+    const RECT r = placeOf(pane);
+    EXPECT_EQ(r.left, x);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right - r.left, width);
+    EXPECT_EQ(r.bottom - r.top, height);
+}
+
+void expectLaidOut(const Geometry& g, int octal)
+{
+    const SIZE frame = windowSize(editorCore.frameWindow);
+    EXPECT_EQ(frame.cx, g.width);
+    EXPECT_EQ(frame.cy, g.height);
+    EXPECT_EQ(editorCore.charWidth, g.charWidth);
+    EXPECT_EQ(editorCore.lineHeight, g.lineHeight);
+    const int cw = g.charWidth;
+    const int hexWidth = (octal != 0 ? 66 : 50) * cw;
+    expectPaneAt(offsetPane.window, 0, 6 * cw, g.textAreaHeight, "offset pane");
+    expectPaneAt(hexPane.window, 6 * cw, hexWidth, g.textAreaHeight, "hex pane");
+    expectPaneAt(asciiPane.window, 6 * cw + hexWidth, 19 * cw, g.textAreaHeight, "ascii pane");
+}
+
+UINT checked(UINT item)
+{
+    return GetMenuState(editorCore.viewMenu, item, MF_BYCOMMAND) & MF_CHECKED;
+}
+
+using EndToEnd = HostedEditor;
+
+TEST_F(EndToEnd, HostMenuCreatesTheEditorInEachStyleAtTheSizeOfItsFont)
+{
+    struct Case {
+        HostItem item;
+        std::uint32_t style;
+        int x, y;
+        const char* name;
+    };
+    const Case cases[] = {
+        {createTopLevel, WS_OVERLAPPEDWINDOW, 40, 40, "owned top-level"},
+        {createChildWithTitle, WS_CHILD | WS_OVERLAPPEDWINDOW, 30, 30, "child with title bar"},
+        {createChildBare, WS_CHILD, 20, 20, "child without title bar"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        hostCommand(c.item);
+        const HWND frame = editorCore.frameWindow;
+        ASSERT_TRUE(IsWindow(frame));
+        EXPECT_TRUE(IsWindowVisible(frame));
+        EXPECT_EQ(editorCore.windowStyle, c.style | WS_VSCROLL);
+        EXPECT_EQ(windowTitle(frame), "Nibblor - test.exe");
+        EXPECT_EQ(documentBytes(), original);
+        if ((c.style & WS_CHILD) != 0) {
+            EXPECT_EQ(GetParent(frame), hostWindow());
+        } else {
+            EXPECT_EQ(GetWindow(frame, GW_OWNER), hostWindow());
+            EXPECT_EQ(GetMenu(frame), editorCore.menuBar);
+        }
+        const RECT place = placeOf(frame);
+        EXPECT_EQ(place.left, c.x);
+        EXPECT_EQ(place.top, c.y);
+        EXPECT_EQ(GetFocus(), hexPane.window);
+
+        const Geometry hex = expectedGeometry(c.style, 0);
+        expectLaidOut(hex, 0);
+        frameCommand(11);
+        const Geometry octal = expectedGeometry(c.style, 1);
+        EXPECT_EQ(octal.width - hex.width, 16 * hex.charWidth);
+        expectLaidOut(octal, 1);
+        frameCommand(10);
+        expectLaidOut(hex, 0);
+
+        // "&Move to a random location": a place within 0 to 100 either way.
+        hostCommand(moveRandomly);
+        const RECT moved = placeOf(frame);
+        EXPECT_EQ(moved.left, editorCore.windowX);
+        EXPECT_EQ(moved.top, editorCore.windowY);
+        EXPECT_TRUE(moved.left >= 0 && moved.left <= 100 && moved.top >= 0 && moved.top <= 100)
+            << moved.left << "," << moved.top;
+        EXPECT_EQ(windowSize(frame).cx, hex.width);
+
+        hostCommand(destroyEditor);
+        EXPECT_EQ(editorCore.frameWindow, nullptr);
+        EXPECT_FALSE(IsWindow(frame));
+        EXPECT_FALSE(IsWindow(hexPane.window));
+    }
+}
+
+TEST_F(EndToEnd, SecondCreateIsRefusedWithAMessageAndLeavesTheFirstAlone)
+{
+    hostCommand(createChildBare);
+    const HWND frame = editorCore.frameWindow;
+    ASSERT_TRUE(IsWindow(frame));
+    const std::uint32_t style = editorCore.windowStyle;
+
+    std::string text;
+    HICON icon = nullptr;
+    DialogWatcher watcher([&](DialogWatcher& w) { return w.answerMessageBox("Error", IDOK, text, icon); });
+    hostCommand(createTopLevel);
+    ASSERT_TRUE(watcher.finish()) << watcher.log();
+    EXPECT_EQ(text, "Cannot create more than one Nibblor window.");
+    EXPECT_EQ(icon, LoadIconA(nullptr, IDI_ERROR));
+
+    EXPECT_EQ(editorCore.frameWindow, frame);
+    EXPECT_TRUE(IsWindow(frame));
+    EXPECT_EQ(editorCore.windowStyle, style);
+    EXPECT_EQ(editorCore.parentWindow, hostWindow());
+    EXPECT_EQ(dialog_driver::topLevelWindows(watcher.scope(), "Nibblor").size(), 0u)
+        << "no second frame may be made";
+}
+
+// Hex and octal digits, characters, arrows, Tab, a click, a drag across both
+// panes, Delete, the page keys, and the result saved through the Save dialog.
+TEST_F(EndToEnd, EditingThroughThePanesIsSavedByteForByte)
+{
+    hostCommand(createChildWithTitle);
+    const HWND frame = editorCore.frameWindow;
+    ASSERT_TRUE(IsWindow(frame));
+    EditorCore& e = editorCore;
+    std::vector<std::uint8_t> expected = original;
+    const HWND hex = hexPane.window;
+    const HWND ascii = asciiPane.window;
+
+    type(hex, "c3G!");
+    expected[0] = 0xC3;
+    EXPECT_EQ(e.cursorOffset, 1);
+    EXPECT_EQ(e.digitIndex, 0);
+
+    frameCommand(11);
+    ASSERT_EQ(e.octalMode, 1);
+    EXPECT_EQ(checked(11), static_cast<UINT>(MF_CHECKED));
+    type(hex, "777" "400" "89a");
+    expected[1] = 0xFF;
+    expected[2] = 0xC0; // the first octal digit holds two bits
+    EXPECT_EQ(e.cursorOffset, 3);
+
+    type(hex, "\t");
+    EXPECT_EQ(e.activePane, 2);
+    EXPECT_EQ(GetFocus(), ascii);
+    type(ascii, "Hi~\x7f\r");
+    expected[3] = 'H';
+    expected[4] = 'i';
+    expected[5] = '~';
+    EXPECT_EQ(e.cursorOffset, 6);
+
+    press(ascii, VK_DOWN);
+    press(ascii, VK_DOWN);
+    press(ascii, VK_LEFT);
+    press(ascii, VK_UP);
+    press(ascii, VK_RIGHT);
+    press(ascii, VK_DOWN);
+    EXPECT_EQ(e.cursorOffset, 38);
+    EXPECT_EQ(e.cursorRow, 2);
+    EXPECT_EQ(e.cursorColumn, 6);
+
+    frameCommand(10);
+    type(ascii, "\t");
+    EXPECT_EQ(e.activePane, 0);
+    EXPECT_EQ(GetFocus(), hex);
+    type(hex, "aB");
+    expected[38] = 0xAB;
+    press(hex, VK_LEFT); // to the low digit of byte 38
+    type(hex, "7");
+    expected[38] = 0xA7;
+    EXPECT_EQ(e.cursorOffset, 39);
+
+    // A click, then a drag from the hex pane on into the ASCII pane.
+    SendMessageA(hex, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(4, 2));
+    EXPECT_EQ(e.cursorOffset, 66);
+    EXPECT_EQ(e.cursorScreenRow, 4);
+    setLeftButton(true);
+    SendMessageA(hex, WM_MOUSEMOVE, MK_LBUTTON, hexPoint(4, 9));
+    EXPECT_EQ(e.selectionEndColumn, 9);
+    SendMessageA(ascii, WM_MOUSEMOVE, MK_LBUTTON, asciiPoint(5, 1));
+    setLeftButton(false);
+    SendMessageA(ascii, WM_MOUSEMOVE, 0, asciiPoint(7, 7)); // button up: no change
+    EXPECT_EQ(e.selectionEndRow, 5);
+    EXPECT_EQ(e.selectionEndColumn, 1);
+    press(hex, VK_DELETE);
+    expected.erase(expected.begin() + 66, expected.begin() + 82);
+    EXPECT_EQ(e.selectionEndRow, -1);
+    EXPECT_EQ(e.cursorOffset, 65);
+    ASSERT_EQ(e.buffer.size, static_cast<std::int32_t>(expected.size()));
+    EXPECT_EQ(e.buffer.rowCount, 99);
+    EXPECT_EQ(documentBytes(), expected);
+
+    // The page keys go through the frame's scrolling.
+    press(hex, VK_NEXT);
+    EXPECT_EQ(e.firstVisibleRow, 25);
+    EXPECT_EQ(e.lastVisibleRow, 50);
+    EXPECT_EQ(e.cursorOffset, 65);
+    EXPECT_EQ(GetScrollPos(frame, SB_VERT), EditorCore::scrollPosForRow(25, 99));
+    press(ascii, VK_NEXT);
+    press(ascii, VK_NEXT); // 75 + 25 would pass the last row: ignored
+    EXPECT_EQ(e.firstVisibleRow, 50);
+    press(hex, VK_END);
+    EXPECT_EQ(e.firstVisibleRow, 74);
+    EXPECT_EQ(e.lastVisibleRow, 99);
+    EXPECT_EQ(e.cursorOffset, e.buffer.size);
+    EXPECT_EQ(e.cursorRow, 98);
+    EXPECT_EQ(e.cursorColumn, e.buffer.size - 98 * 16);
+    type(hex, "ff"); // nothing to overtype at the end position
+    EXPECT_EQ(e.buffer.size, static_cast<std::int32_t>(expected.size()));
+    press(ascii, VK_HOME);
+    EXPECT_EQ(e.firstVisibleRow, 0);
+    EXPECT_EQ(e.cursorOffset, 0);
+    EXPECT_EQ(GetScrollPos(frame, SB_VERT), 0);
+
+    const std::string target = dir.file("edited copy.bin");
+    DialogWatcher watcher([&target](DialogWatcher& w) {
+        HWND dialog = w.waitForDialog("Save");
+        if (dialog == nullptr || !w.typeFileName(dialog, target)) {
+            return false;
+        }
+        dialog_driver::clickButton(dialog, IDOK);
+        return w.waitUntilClosed(dialog);
+    });
+    frameCommand(2);
+    ASSERT_TRUE(watcher.finish()) << watcher.log();
+    EXPECT_EQ(TempDir::read(target), expected);
+    EXPECT_EQ(TempDir::read(dir.file("test.exe")), original) << "the opened file must stay as it was";
+    EXPECT_STREQ(e.buffer.path, target.c_str());
+    EXPECT_EQ(windowTitle(frame), "Nibblor - " + target);
+}
+
+// The object outlives its windows: a new one keeps the view and the cursor
+// and reads its file afresh.
+TEST_F(EndToEnd, DestroyedEditorComesBackInTheSameViewAndCursor)
+{
+    hostCommand(createChildWithTitle);
+    HWND frame = editorCore.frameWindow;
+    ASSERT_TRUE(IsWindow(frame));
+    const HWND oldHex = hexPane.window;
+    frameCommand(11);
+    SendMessageA(hexPane.window, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(2, 7));
+    type(hexPane.window, "3");
+    ASSERT_EQ(editorCore.cursorOffset, 39);
+    ASSERT_EQ(editorCore.digitIndex, 1);
+    ASSERT_EQ(editorCore.buffer.data[39], static_cast<std::uint8_t>((original[39] & 0x3F) | 0xC0));
+
+    frameCommand(2000);
+    EXPECT_EQ(editorCore.frameWindow, nullptr);
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_FALSE(IsWindow(oldHex));
+
+    hostCommand(createChildBare);
+    frame = editorCore.frameWindow;
+    ASSERT_TRUE(IsWindow(frame));
+    EXPECT_NE(hexPane.window, oldHex);
+    EXPECT_EQ(editorCore.octalMode, 1);
+    EXPECT_EQ(checked(11), static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(checked(10), 0u);
+    EXPECT_EQ(editorCore.cursorOffset, 39);
+    EXPECT_EQ(editorCore.cursorColumn, 7);
+    EXPECT_EQ(editorCore.digitIndex, 1);
+    EXPECT_EQ(documentBytes(), original) << "the file is read again";
+    expectLaidOut(expectedGeometry(WS_CHILD, 1), 1);
+}
+
+} // namespace

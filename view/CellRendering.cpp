@@ -1,0 +1,160 @@
+// Drawing single cells, the cursor and the selection straight into the panes,
+// between repaints.
+#include "editor/EditorCore.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+struct CellColors {
+    ColorRef text;
+    ColorRef back;
+};
+
+} // namespace
+
+void EditorCore::drawOffsetCell(int screenRow, std::int32_t offset, CellStyle style)
+{
+    if (surface == nullptr) {
+        return;
+    }
+    // The offset pane's cursor is never the active one.
+    const CellColors colors = style == CellStyle::Cursor ? CellColors{backgroundColor, inactiveCursorColor}
+                                                         : CellColors{textColor, backgroundColor};
+    char label[16];
+    const int length = std::snprintf(label, sizeof label, "%4X",
+                                     static_cast<unsigned>(rowOf(offset) * bytesPerRow));
+    surface->drawText(Pane::Offset, charWidth, screenRow * lineHeight,
+                      std::string_view(label, static_cast<std::size_t>(length)), colors.text, colors.back);
+}
+
+void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, int digit, CellStyle style)
+{
+    if (surface == nullptr) {
+        return;
+    }
+    const CellColors colors =
+        style == CellStyle::Cursor
+            ? CellColors{backgroundColor, activePane == 0 ? activeCursorColor : inactiveCursorColor}
+            : CellColors{textColor, backgroundColor};
+    const int digits = octalMode != 0 ? 3 : 2;
+    const int x0 = (digits + 1) * column + 1;
+    char text[8];
+    cellText(offset, octalMode != 0 ? 1 : 0, text);
+    const std::string_view number(text, static_cast<std::size_t>(digits)); // without the trailing space
+    if (activePane == 0) {
+        // A digit index left over from the octal view counts as the last digit.
+        const int d = std::clamp(digit, 0, digits - 1);
+        surface->drawText(Pane::Hex, (x0 + d) * charWidth, screenRow * lineHeight,
+                          number.substr(static_cast<std::size_t>(d), 1), colors.text, colors.back);
+    } else {
+        surface->drawText(Pane::Hex, x0 * charWidth, screenRow * lineHeight, number, colors.text, colors.back);
+    }
+}
+
+void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, CellStyle style)
+{
+    if (surface == nullptr) {
+        return;
+    }
+    const CellColors colors =
+        style == CellStyle::Cursor
+            ? CellColors{backgroundColor, activePane == 2 ? activeCursorColor : inactiveCursorColor}
+            : CellColors{textColor, backgroundColor};
+    char text[8];
+    cellText(offset, 2, text);
+    surface->drawText(Pane::Ascii, (column + 1) * charWidth, screenRow * lineHeight, std::string_view(text, 1),
+                      colors.text, colors.back);
+}
+
+void EditorCore::showCursor(int screenRow, int column, std::int32_t offset, int digit)
+{
+    if (surface == nullptr) {
+        return;
+    }
+    if (surface->paneExists(Pane::Offset)) {
+        drawOffsetCell(screenRow, offset, CellStyle::Cursor);
+    }
+    if (surface->paneExists(Pane::Hex)) {
+        drawNumberCell(screenRow, column, offset, digit, CellStyle::Cursor);
+    }
+    if (surface->paneExists(Pane::Ascii)) {
+        drawCharCell(screenRow, column, offset, CellStyle::Cursor);
+    }
+}
+
+void EditorCore::hideCursor(int screenRow, int column, std::int32_t offset, int digit)
+{
+    if (surface == nullptr) {
+        return;
+    }
+    if (surface->paneExists(Pane::Offset)) {
+        drawOffsetCell(screenRow, offset, CellStyle::Normal);
+    }
+    if (surface->paneExists(Pane::Hex)) {
+        drawNumberCell(screenRow, column, offset, digit, CellStyle::Normal);
+    }
+    if (surface->paneExists(Pane::Ascii)) {
+        drawCharCell(screenRow, column, offset, CellStyle::Normal);
+    }
+}
+
+namespace {
+
+// Draws the selected run of cells in the given colours: the cursor cell and the
+// selection end, both included, whichever comes first.
+void drawSelection(EditorCore& core, ColorRef text, ColorRef back)
+{
+    if (core.surface == nullptr || !core.hasSelection()) {
+        return;
+    }
+    const std::int64_t perRow = core.bytesPerRow;
+    const std::int64_t cursorIndex = core.cursorScreenRow * perRow + core.cursorColumn;
+    const std::int64_t endIndex = core.selectionEndRow * perRow + core.selectionEndColumn;
+    std::int64_t first = cursorIndex;
+    std::int64_t last = endIndex;
+    std::int64_t firstOffset = core.cursorOffset;
+    if (endIndex < cursorIndex) {
+        first = endIndex;
+        last = cursorIndex;
+        firstOffset = core.offsetAt(core.firstVisibleRow + core.selectionEndRow, core.selectionEndColumn);
+    }
+    // Cells off the screen (the cursor may have scrolled away) would draw nothing.
+    const std::int64_t visibleFirst = std::max<std::int64_t>(first, 0);
+    const std::int64_t visibleLast = std::min<std::int64_t>(last, (core.pageRows + 1) * perRow - 1);
+    const int kind = core.octalMode != 0 ? 1 : 0;
+    const int cellWidth = core.octalMode != 0 ? 4 : 3;
+    char cell[8];
+    for (std::int64_t k = visibleFirst; k <= visibleLast; ++k) {
+        const int row = static_cast<int>(k / perRow);
+        const int column = static_cast<int>(k % perRow);
+        const auto offset = static_cast<std::int32_t>(firstOffset + (k - first));
+        core.cellText(offset, kind, cell);
+        std::size_t length = std::strlen(cell);
+        // The trailing space fills the gap to the next selected cell on the same row.
+        if (k == last || column == core.bytesPerRow - 1) {
+            --length;
+        }
+        const int y = row * core.lineHeight;
+        core.surface->drawText(Pane::Hex, (cellWidth * column + 1) * core.charWidth, y,
+                               std::string_view(cell, length), text, back);
+        core.cellText(offset, 2, cell);
+        core.surface->drawText(Pane::Ascii, (column + 1) * core.charWidth, y, std::string_view(cell, 1), text,
+                               back);
+    }
+}
+
+} // namespace
+
+void EditorCore::highlightSelection()
+{
+    drawSelection(*this, backgroundColor, selectionColor);
+}
+
+void EditorCore::unhighlightSelection()
+{
+    drawSelection(*this, textColor, backgroundColor);
+}
