@@ -46,7 +46,10 @@ else
     file="$build/example.bin"
     # Every byte value once, then some text and the editor's own first bytes.
     if [ ! -f "$file" ]; then
-      python3 -c 'import sys; sys.stdout.buffer.write(bytes(range(256)) + b"Nibblor example file.\r\n" * 4)' >"$file"
+      {
+        for i in $(seq 0 255); do printf "\\$(printf '%03o' "$i")"; done
+        for i in 1 2 3 4; do printf 'Nibblor example file.\r\n'; done
+      } >"$file"
       head -c 1024 "$build/win32/host/nibblor.exe" >>"$file"
     fi
   fi

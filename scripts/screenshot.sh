@@ -25,20 +25,26 @@ unset DISPLAY
 . "$root/scripts/wine-env.sh"
 pid=""
 x11_key='HKCU\Software\Wine\X11 Driver'
+added_font=""
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   wine reg delete "$x11_key" /v Decorated /f >/dev/null 2>&1 || true
+  [ -n "$added_font" ] && rm -f "$added_font"
   nibblor_wine_teardown
 }
 trap cleanup EXIT
 nibblor_wine_setup "$tree"
-# Xvfb has no window manager: Wine draws the caption and borders itself, for
-# this run only.
+# Xvfb has no window manager: Wine draws the caption and borders itself, with
+# the symbol font its buttons need, for this run only.
 wine reg add "$x11_key" /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/" && added_font="$fonts/marlett.ttf"
+fi
 
-file="$tree/host/nibblor.exe"
+# Named relative to its folder, so that the title shows just the name.
 cd "$tree/host"
-wine "$file" "$(winepath -w "$file")" &
+wine ./nibblor.exe nibblor.exe &
 pid=$!
 
 # The X window Wine made for the frame: its title starts "Nibblor - ".

@@ -18,6 +18,10 @@ nibblor_wine_setup() {
     # The default face must render fixed-pitch: map it to Liberation Mono.
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
     wineserver -w
+    # Wine's own symbol font draws the scroll-bar arrows and caption buttons.
+    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+      cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
     touch "$WINEPREFIX/.nibblor-ready"
   fi
 }
