@@ -80,17 +80,26 @@ inline std::vector<HWND> topLevelWindows(const Scope& scope, const char* classNa
     return search.found;
 }
 
-inline HWND waitForWindow(const Scope& scope, const char* className, const char* title,
-                          DWORD timeout = appearTimeout)
+// A visible top-level window of the scope with this class and title (null:
+// any) whose owner passes `ownerFits`.
+inline HWND waitForOwnedWindow(const Scope& scope, const char* className, const char* title,
+                               const std::function<bool(HWND owner)>& ownerFits, DWORD timeout = appearTimeout)
 {
     for (DWORD waited = 0; waited < timeout; waited += pollInterval) {
-        const std::vector<HWND> windows = topLevelWindows(scope, className, title, true);
-        if (!windows.empty()) {
-            return windows.front();
+        for (HWND window : topLevelWindows(scope, className, title, true)) {
+            if (ownerFits(GetWindow(window, GW_OWNER))) {
+                return window;
+            }
         }
         Sleep(pollInterval);
     }
     return nullptr;
+}
+
+inline HWND waitForWindow(const Scope& scope, const char* className, const char* title,
+                          DWORD timeout = appearTimeout)
+{
+    return waitForOwnedWindow(scope, className, title, [](HWND) { return true; }, timeout);
 }
 
 inline bool waitUntilGone(HWND window, DWORD timeout = appearTimeout)
@@ -215,13 +224,14 @@ public:
     const Scope& scope() const { return scope_; }
 
     // A visible dialog box or message box with this title.
-    HWND waitForDialog(const char* title)
+    HWND waitForDialog(const char* title) { return reportMissing(waitForWindow(scope_, "#32770", title), title); }
+
+    // The same, owned by `owner` (null: by no window); a dialog and the
+    // question it asks may share a title.
+    HWND waitForDialog(const char* title, HWND owner)
     {
-        HWND dialog = waitForWindow(scope_, "#32770", title);
-        if (dialog == nullptr) {
-            note(std::string("no dialog \"") + title + "\" appeared");
-        }
-        return dialog;
+        return reportMissing(
+            waitForOwnedWindow(scope_, "#32770", title, [owner](HWND found) { return found == owner; }), title);
     }
 
     bool waitUntilClosed(HWND dialog)
@@ -255,7 +265,11 @@ public:
     {
         HWND field = fileNameField(dialog);
         if (field == nullptr) {
-            note("no file-name field");
+            std::string controls;
+            for (HWND child : childrenOf(dialog)) {
+                controls += " " + classOf(child) + "#" + std::to_string(GetDlgCtrlID(child));
+            }
+            note("no file-name field among:" + controls);
             return false;
         }
         for (int attempt = 0; attempt < 20; ++attempt) {
@@ -272,6 +286,14 @@ public:
     }
 
 private:
+    HWND reportMissing(HWND dialog, const char* title)
+    {
+        if (dialog == nullptr) {
+            note(std::string("no dialog \"") + title + "\" appeared");
+        }
+        return dialog;
+    }
+
     // When the script failed half-way, answer No and Cancel, then every button,
     // until the test thread is free again. A dialog that cannot be closed ends
     // the process with a failure rather than hanging it.

@@ -4,205 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "document/FileBuffer.h"
 #include "tests/native/TempDir.h"
+#include "tests/win32/DialogDriver.h"
 
 namespace {
 
-constexpr DWORD appearTimeout = 60000; // Wine's first file dialog is slow to come up
-constexpr DWORD pollInterval = 50;
-
-std::string classOf(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string textOf(HWND window)
-{
-    char text[2048] = {};
-    // Sent, not read directly: the window belongs to another thread.
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-// Drives the dialogs of the test's own thread from a second thread. Test
-// assertions stay on the test thread; the watcher only records what it saw.
-class DialogWatcher {
-public:
-    using Script = std::function<bool(DialogWatcher&)>;
-
-    explicit DialogWatcher(Script script) : uiThread_(GetCurrentThreadId())
-    {
-        worker_ = std::thread([this, script] {
-            completed_ = script(*this);
-            closeLeftovers();
-        });
-    }
-    DialogWatcher(const DialogWatcher&) = delete;
-    DialogWatcher& operator=(const DialogWatcher&) = delete;
-    ~DialogWatcher() { finish(); }
-
-    // Waits for the watcher; true when its script ran to the end.
-    bool finish()
-    {
-        if (worker_.joinable()) {
-            worker_.join();
-        }
-        return completed_;
-    }
-    const std::string& log() const { return log_; }
-
-    // A visible dialog of the test thread with this title and owner.
-    HWND waitForDialog(const char* title, HWND owner)
-    {
-        for (DWORD waited = 0; waited < appearTimeout; waited += pollInterval) {
-            HWND found = findDialog(title, owner);
-            if (found != nullptr) {
-                return found;
-            }
-            Sleep(pollInterval);
-        }
-        log_ += std::string("no dialog \"") + title + "\" appeared; ";
-        return nullptr;
-    }
-
-    // Puts the name into the dialog's file-name field, checking that it took.
-    bool typeFileName(HWND dialog, const std::string& name)
-    {
-        HWND field = fileNameField(dialog);
-        if (field == nullptr) {
-            log_ += "no file-name field among: " + childList(dialog);
-            return false;
-        }
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-            Sleep(100); // the dialog may still be filling its fields
-            if (textOf(field) == name) {
-                return true;
-            }
-        }
-        log_ += "file name did not stay in the field; ";
-        return false;
-    }
-
-    static void press(HWND dialog, int button)
-    {
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-    }
-
-    bool waitUntilClosed(HWND window)
-    {
-        for (DWORD waited = 0; waited < appearTimeout; waited += pollInterval) {
-            if (!IsWindow(window)) {
-                return true;
-            }
-            Sleep(pollInterval);
-        }
-        log_ += "a dialog stayed open; ";
-        return false;
-    }
-
-    void note(const std::string& text) { log_ += text; }
-
-private:
-    struct Search {
-        const char* title;
-        HWND owner;
-        HWND found;
-    };
-
-    static BOOL CALLBACK matchDialog(HWND window, LPARAM parameter)
-    {
-        auto* search = reinterpret_cast<Search*>(parameter);
-        if (classOf(window) == "#32770" && IsWindowVisible(window) &&
-            GetWindow(window, GW_OWNER) == search->owner && textOf(window) == search->title) {
-            search->found = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    HWND findDialog(const char* title, HWND owner) const
-    {
-        Search search{title, owner, nullptr};
-        EnumThreadWindows(uiThread_, matchDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
-    // The explorer-style template has the name in a combo box (cmb13); the
-    // older one in an edit control (edt1).
-    static HWND fileNameField(HWND dialog)
-    {
-        for (const int id : {0x47C, 0x480}) {
-            HWND control = GetDlgItem(dialog, id);
-            if (control != nullptr && IsWindowVisible(control)) {
-                return control;
-            }
-        }
-        return nullptr;
-    }
-
-    static BOOL CALLBACK listChild(HWND window, LPARAM parameter)
-    {
-        auto* list = reinterpret_cast<std::string*>(parameter);
-        *list += classOf(window) + "#" + std::to_string(GetDlgCtrlID(window)) + " ";
-        return TRUE;
-    }
-
-    static std::string childList(HWND dialog)
-    {
-        std::string list;
-        EnumChildWindows(dialog, listChild, reinterpret_cast<LPARAM>(&list));
-        return list;
-    }
-
-    static BOOL CALLBACK collectDialog(HWND window, LPARAM parameter)
-    {
-        if (classOf(window) == "#32770") {
-            reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
-        }
-        return TRUE;
-    }
-
-    // When the script failed half-way, answer No and Cancel until the test
-    // thread is free again, so that a fault fails the test instead of hanging it.
-    void closeLeftovers()
-    {
-        for (DWORD waited = 0; waited < appearTimeout; waited += pollInterval) {
-            std::vector<HWND> dialogs;
-            EnumThreadWindows(uiThread_, collectDialog, reinterpret_cast<LPARAM>(&dialogs));
-            if (dialogs.empty()) {
-                return;
-            }
-            if (completed_ && waited < 10000) {
-                Sleep(pollInterval); // the last press may still be on its way
-                continue;
-            }
-            for (HWND dialog : dialogs) {
-                press(dialog, IDNO);
-                press(dialog, IDCANCEL);
-            }
-            completed_ = false;
-            Sleep(500);
-        }
-    }
-
-    DWORD uiThread_;
-    std::thread worker_;
-    std::atomic<bool> completed_{false};
-    std::string log_;
-};
+using dialog_driver::DialogWatcher;
+using dialog_driver::postCommand;
 
 class FileDialogs : public ::testing::Test {
 protected:
@@ -248,7 +62,7 @@ TEST_F(FileDialogs, CancelledOpenEmptiesThePathAndKeepsTheDocument)
         if (dialog == nullptr) {
             return false;
         }
-        DialogWatcher::press(dialog, IDCANCEL);
+        postCommand(dialog, IDCANCEL);
         return w.waitUntilClosed(dialog);
     });
     EXPECT_EQ(buffer.openWithDialog(owner), -1);
@@ -271,7 +85,7 @@ TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
         if (dialog == nullptr || !w.typeFileName(dialog, chosen)) {
             return false;
         }
-        DialogWatcher::press(dialog, IDOK);
+        postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
     EXPECT_EQ(buffer.openWithDialog(owner), 1);
@@ -296,13 +110,13 @@ TEST_F(FileDialogs, OpenOfAFileThatCannotBeHeldIsReportedAndForgotten)
         if (dialog == nullptr || !w.typeFileName(dialog, huge)) {
             return false;
         }
-        DialogWatcher::press(dialog, IDOK);
+        postCommand(dialog, IDOK);
         HWND box = w.waitForDialog("Error", nullptr);
         if (box == nullptr) {
             return false;
         }
-        message = textOf(GetDlgItem(box, 0xFFFF)); // the message box's text
-        DialogWatcher::press(box, IDOK);
+        message = dialog_driver::textOf(GetDlgItem(box, 0xFFFF)); // the message box's text
+        postCommand(box, IDOK);
         return w.waitUntilClosed(box);
     });
     EXPECT_EQ(buffer.openWithDialog(owner), 1);
@@ -324,12 +138,12 @@ TEST_F(FileDialogs, CancelledSaveKeepsThePathAndWritesNothing)
             return false;
         }
         // The dialog offers the current name first.
-        HWND field = GetDlgItem(dialog, 0x47C) != nullptr ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
-        const std::string offered = field != nullptr ? textOf(field) : "";
+        HWND field = dialog_driver::fileNameField(dialog);
+        const std::string offered = field != nullptr ? dialog_driver::textOf(field) : "";
         if (offered.find("named.bin") == std::string::npos) {
-            w.note("offered name was '" + offered + "'; ");
+            w.note("offered name was '" + offered + "'");
         }
-        DialogWatcher::press(dialog, IDCANCEL);
+        postCommand(dialog, IDCANCEL);
         return w.waitUntilClosed(dialog) && offered.find("named.bin") != std::string::npos;
     });
     EXPECT_EQ(buffer.saveWithDialog(owner), 1);
@@ -349,7 +163,7 @@ TEST_F(FileDialogs, SaveUnderANewNameWritesExactlyTheDocument)
         if (dialog == nullptr || !w.typeFileName(dialog, target)) {
             return false;
         }
-        DialogWatcher::press(dialog, IDOK);
+        postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
     EXPECT_EQ(buffer.saveWithDialog(owner), 1);
@@ -373,22 +187,22 @@ TEST_F(FileDialogs, SaveOverAnExistingFileAsksBeforeReplacingIt)
             if (dialog == nullptr || !w.typeFileName(dialog, target)) {
                 return false;
             }
-            DialogWatcher::press(dialog, IDOK);
+            postCommand(dialog, IDOK);
             // The question is a message box owned by the dialog.
             HWND prompt = w.waitForDialog("Save", dialog);
             if (prompt == nullptr) {
                 return false;
             }
-            DialogWatcher::press(prompt, replace ? IDYES : IDNO);
+            postCommand(prompt, replace ? IDYES : IDNO);
             if (!w.waitUntilClosed(prompt)) {
                 return false;
             }
             if (!replace) {
                 if (!IsWindow(dialog)) {
-                    w.note("No closed the dialog; ");
+                    w.note("No closed the dialog");
                     return false;
                 }
-                DialogWatcher::press(dialog, IDCANCEL);
+                postCommand(dialog, IDCANCEL);
             }
             return w.waitUntilClosed(dialog);
         });

@@ -15,6 +15,7 @@
 #include "host/HostWindow.h"
 #include "panes/PaneObjects.h"
 #include "tests/native/TempDir.h"
+#include "tests/win32/EditorTestSupport.h"
 
 // The host menu's items.
 enum HostItem : WPARAM {
@@ -59,70 +60,7 @@ inline RECT placeOf(HWND window)
     return r;
 }
 
-// The editor object's state as a test found it: the fields, the document and
-// the window handles. The GDI objects and menus are the editor's own: each
-// create replaces them and releases the old ones, so they are left as they are.
-class EditorStateGuard {
-public:
-    void take()
-    {
-        const EditorCore& e = editorCore;
-        for (auto field : numberFields) {
-            numbers_.push_back(e.*field);
-        }
-        for (auto field : wordFields) {
-            words_.push_back(e.*field);
-        }
-        parent_ = e.parentWindow;
-        frame_ = e.frameWindow;
-        surface_ = e.surface;
-        panes_[0] = offsetPane.window, panes_[1] = hexPane.window, panes_[2] = asciiPane.window;
-        buffer_ = std::move(editorCore.buffer);
-        editorCore.buffer = FileBuffer(editorCore.bytesPerRow);
-    }
-
-    void restore()
-    {
-        EditorCore& e = editorCore;
-        std::size_t i = 0;
-        for (auto field : numberFields) {
-            e.*field = numbers_[i++];
-        }
-        i = 0;
-        for (auto field : wordFields) {
-            e.*field = words_[i++];
-        }
-        e.parentWindow = parent_;
-        e.frameWindow = frame_;
-        e.surface = surface_;
-        offsetPane.window = panes_[0], hexPane.window = panes_[1], asciiPane.window = panes_[2];
-        e.buffer = std::move(buffer_);
-        numbers_.clear();
-        words_.clear();
-    }
-
-private:
-    static constexpr std::int32_t EditorCore::*numberFields[] = {
-        &EditorCore::pageRows, &EditorCore::bytesPerRow, &EditorCore::textAreaHeight, &EditorCore::windowHeight,
-        &EditorCore::windowWidth, &EditorCore::windowX, &EditorCore::windowY, &EditorCore::charWidth,
-        &EditorCore::lineHeight, &EditorCore::octalMode, &EditorCore::activePane, &EditorCore::cursorRow,
-        &EditorCore::firstVisibleRow, &EditorCore::lastVisibleRow, &EditorCore::cursorOffset,
-        &EditorCore::cursorScreenRow, &EditorCore::cursorColumn, &EditorCore::digitIndex,
-        &EditorCore::selectionEndRow, &EditorCore::selectionEndColumn};
-    static constexpr std::uint32_t EditorCore::*wordFields[] = {
-        &EditorCore::activeCursorColor, &EditorCore::inactiveCursorColor, &EditorCore::textColor,
-        &EditorCore::backgroundColor, &EditorCore::selectionColor, &EditorCore::windowStyle};
-
-    std::vector<std::int32_t> numbers_;
-    std::vector<std::uint32_t> words_;
-    WindowHandle parent_ = nullptr;
-    WindowHandle frame_ = nullptr;
-    ViewSurface* surface_ = nullptr;
-    HWND panes_[3] = {};
-    FileBuffer buffer_;
-};
-
-class HostedEditor : public ::testing::Test {
+class HostedEditor : public ::testing::Test, protected PaneInput {
 protected:
     static constexpr std::size_t documentSize = 100 * 16 - 1; // 100 rows, the last one short
 
@@ -165,40 +103,6 @@ protected:
     static void hostCommand(WPARAM item) { SendMessageA(hostWindow(), WM_COMMAND, item, 0); }
     static void frameCommand(WPARAM id) { SendMessageA(editorCore.frameWindow, WM_COMMAND, id, 0); }
 
-    static void type(HWND pane, const std::string& text)
-    {
-        for (const char c : text) {
-            SendMessageA(pane, WM_CHAR, static_cast<unsigned char>(c), 0);
-        }
-    }
-
-    static void press(HWND pane, WPARAM key) { SendMessageA(pane, WM_KEYDOWN, key, 0); }
-
-    // The left button's state as GetKeyState reports it to the panes.
-    static void setLeftButton(bool down)
-    {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_LBUTTON] = down ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
-
-    static LPARAM point(int x, int y) { return MAKELPARAM(x, y); }
-
-    // A pane client point inside the number cell of (screen row, column).
-    static LPARAM hexPoint(int screenRow, int column)
-    {
-        const EditorCore& e = editorCore;
-        const int cell = e.octalMode != 0 ? 4 : 3;
-        return point((cell * column + 1) * e.charWidth + 1, screenRow * e.lineHeight + 2);
-    }
-
-    static LPARAM asciiPoint(int screenRow, int column)
-    {
-        const EditorCore& e = editorCore;
-        return point((column + 1) * e.charWidth + 1, screenRow * e.lineHeight + 2);
-    }
-
     static std::vector<std::uint8_t> documentBytes()
     {
         const FileBuffer& b = editorCore.buffer;
@@ -206,15 +110,6 @@ protected:
             return {};
         }
         return std::vector<std::uint8_t>(b.data.get(), b.data.get() + b.size);
-    }
-
-    static void pumpMessages()
-    {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
     }
 
     TempDir dir;

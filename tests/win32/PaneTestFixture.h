@@ -13,6 +13,7 @@
 #include "commands/ContextMenu.h"
 #include "editor/EditorCore.h"
 #include "panes/PaneObjects.h"
+#include "tests/win32/EditorTestSupport.h"
 #include "view/GdiSurface.h"
 
 // One frame stand-in class serves every file of the executable, so what it
@@ -35,62 +36,10 @@ inline LRESULT CALLBACK frameStandInProc(HWND window, UINT message, WPARAM wPara
 
 namespace {
 
-// The editor fields the tests change, to put back afterwards.
-struct EditorSnapshot {
-    std::int32_t octalMode, activePane, cursorRow, firstVisibleRow, lastVisibleRow, cursorOffset,
-        cursorScreenRow, cursorColumn, digitIndex, selectionEndRow, selectionEndColumn, charWidth, lineHeight,
-        textAreaHeight, windowHeight, windowWidth;
-    std::uint32_t windowStyle;
-    BrushHandle backgroundBrush;
-    FontHandle font;
-    WindowHandle frameWindow;
-    ViewSurface* surface;
-
-    static EditorSnapshot take(const EditorCore& c)
-    {
-        return {c.octalMode,          c.activePane,      c.cursorRow,       c.firstVisibleRow,
-                c.lastVisibleRow,     c.cursorOffset,    c.cursorScreenRow, c.cursorColumn,
-                c.digitIndex,         c.selectionEndRow, c.selectionEndColumn, c.charWidth,
-                c.lineHeight,         c.textAreaHeight,  c.windowHeight,    c.windowWidth,
-                c.windowStyle,        c.backgroundBrush, c.font,            c.frameWindow,
-                c.surface};
-    }
-
-    void restore(EditorCore& c) const
-    {
-        c.octalMode = octalMode;
-        c.activePane = activePane;
-        c.cursorRow = cursorRow;
-        c.firstVisibleRow = firstVisibleRow;
-        c.lastVisibleRow = lastVisibleRow;
-        c.cursorOffset = cursorOffset;
-        c.cursorScreenRow = cursorScreenRow;
-        c.cursorColumn = cursorColumn;
-        c.digitIndex = digitIndex;
-        c.selectionEndRow = selectionEndRow;
-        c.selectionEndColumn = selectionEndColumn;
-        c.charWidth = charWidth;
-        c.lineHeight = lineHeight;
-        c.textAreaHeight = textAreaHeight;
-        c.windowHeight = windowHeight;
-        c.windowWidth = windowWidth;
-        c.windowStyle = windowStyle;
-        c.backgroundBrush = backgroundBrush;
-        c.font = font;
-        c.frameWindow = frameWindow;
-        c.surface = surface;
-    }
-};
-
-LPARAM pointParam(int x, int y)
-{
-    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
-}
-
-class PaneTest : public ::testing::Test {
+class PaneTest : public ::testing::Test, protected PaneInput {
 protected:
     EditorCore& core = editorCore;
-    EditorSnapshot saved = EditorSnapshot::take(editorCore);
+    EditorStateGuard saved{EditorStateGuard::GdiObjects::restore};
     HWND frame = nullptr;
 
     // One frame stand-in for all tests: destroying a top-level window under
@@ -99,16 +48,10 @@ protected:
 
     static void SetUpTestSuite()
     {
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        WNDCLASSEXA frameClass{};
-        frameClass.cbSize = sizeof frameClass;
-        frameClass.lpfnWndProc = frameStandInProc;
-        frameClass.hInstance = instance;
-        frameClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-        frameClass.lpszClassName = "PaneTestFrame";
-        RegisterClassExA(&frameClass);
+        // Registered once for both suites; the second registration fails harmlessly.
+        registerTestWindowClass("PaneTestFrame", frameStandInProc, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
         sharedFrame = CreateWindowExA(0, "PaneTestFrame", "Pane test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                      1000, 700, nullptr, nullptr, instance, nullptr);
+                                      1000, 700, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     }
 
     static void TearDownTestSuite()
@@ -119,11 +62,11 @@ protected:
 
     void SetUp() override
     {
+        saved.take();
         HINSTANCE instance = GetModuleHandleA(nullptr);
         frame = sharedFrame;
         ASSERT_NE(frame, nullptr);
-        core.font = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
+        core.font = createTestFont();
         core.backgroundBrush = CreateSolidBrush(core.backgroundColor);
         core.octalMode = 0;
         core.windowStyle = 0;
@@ -156,9 +99,7 @@ protected:
         asciiPane.window = nullptr;
         DeleteObject(core.font);
         DeleteObject(core.backgroundBrush);
-        core.buffer.data.release();
-        core.buffer.setSize(0);
-        saved.restore(core);
+        saved.restore();
         frameReceived.clear();
     }
 
@@ -188,35 +129,6 @@ protected:
     }
 
     std::uint8_t byte(std::int32_t offset) const { return core.buffer.byteAt(offset); }
-
-    static void type(HWND window, const std::string& text)
-    {
-        for (const char c : text) {
-            SendMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 0);
-        }
-    }
-
-    static void press(HWND window, WPARAM key) { SendMessageA(window, WM_KEYDOWN, key, 0); }
-
-    static void setLeftButton(bool down)
-    {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_LBUTTON] = down ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
-
-    // Pane client point inside the number cell of (screen row, column).
-    LPARAM hexPoint(int screenRow, int column) const
-    {
-        const int cell = core.octalMode != 0 ? 4 : 3;
-        return pointParam((cell * column + 1) * core.charWidth + 1, screenRow * core.lineHeight + 2);
-    }
-
-    LPARAM asciiPoint(int screenRow, int column) const
-    {
-        return pointParam((column + 1) * core.charWidth + 1, screenRow * core.lineHeight + 2);
-    }
 };
 
 HWND PaneTest::sharedFrame = nullptr;

@@ -7,71 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <utility>
-#include <vector>
 
 #include "editor/EditorCore.h"
 #include "panes/PaneObjects.h"
+#include "tests/win32/EditorTestSupport.h"
 #include "view/GdiSurface.h"
-
-// Everything of the editor object these tests change, put back afterwards.
-class EditorSnapshot {
-public:
-    void take()
-    {
-        EditorCore& e = editorCore;
-        for (auto field : numberFields) {
-            numbers_.push_back(e.*field);
-        }
-        for (auto field : wordFields) {
-            words_.push_back(e.*field);
-        }
-        font_ = e.font, windowDC_ = e.windowDC, parent_ = e.parentWindow, frame_ = e.frameWindow;
-        surface_ = e.surface;
-        panes_[0] = offsetPane.window, panes_[1] = hexPane.window, panes_[2] = asciiPane.window;
-        buffer_ = std::move(e.buffer);
-        e.buffer = FileBuffer(e.bytesPerRow);
-    }
-
-    void restore()
-    {
-        EditorCore& e = editorCore;
-        std::size_t i = 0;
-        for (auto field : numberFields) {
-            e.*field = numbers_[i++];
-        }
-        i = 0;
-        for (auto field : wordFields) {
-            e.*field = words_[i++];
-        }
-        e.font = font_, e.windowDC = windowDC_, e.parentWindow = parent_, e.frameWindow = frame_;
-        e.surface = surface_;
-        offsetPane.window = panes_[0], hexPane.window = panes_[1], asciiPane.window = panes_[2];
-        e.buffer = std::move(buffer_);
-    }
-
-private:
-    static constexpr std::int32_t EditorCore::*numberFields[] = {
-        &EditorCore::pageRows, &EditorCore::textAreaHeight, &EditorCore::windowHeight, &EditorCore::windowWidth,
-        &EditorCore::windowX, &EditorCore::windowY, &EditorCore::charWidth, &EditorCore::lineHeight,
-        &EditorCore::octalMode, &EditorCore::activePane, &EditorCore::cursorRow, &EditorCore::firstVisibleRow,
-        &EditorCore::lastVisibleRow, &EditorCore::cursorOffset, &EditorCore::cursorScreenRow,
-        &EditorCore::cursorColumn, &EditorCore::digitIndex, &EditorCore::selectionEndRow,
-        &EditorCore::selectionEndColumn};
-    static constexpr std::uint32_t EditorCore::*wordFields[] = {
-        &EditorCore::activeCursorColor, &EditorCore::inactiveCursorColor, &EditorCore::textColor,
-        &EditorCore::backgroundColor, &EditorCore::selectionColor, &EditorCore::windowStyle};
-
-    std::vector<std::int32_t> numbers_;
-    std::vector<std::uint32_t> words_;
-    FontHandle font_ = nullptr;
-    DeviceContextHandle windowDC_ = nullptr;
-    WindowHandle parent_ = nullptr;
-    WindowHandle frame_ = nullptr;
-    ViewSurface* surface_ = nullptr;
-    HWND panes_[3] = {};
-    FileBuffer buffer_;
-};
 
 class PaneWindowsTest : public ::testing::Test {
 protected:
@@ -86,17 +26,9 @@ protected:
     {
         saved_.take();
         brush_ = CreateSolidBrush(backColor);
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = brush_;
-        windowClass.lpszClassName = windowClassName;
-        ASSERT_NE(RegisterClassExA(&windowClass), 0);
+        ASSERT_NE(registerTestWindowClass(windowClassName, DefWindowProcA, brush_), 0);
 
-        font_ = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
+        font_ = createTestFont();
         ASSERT_NE(font_, nullptr);
         EditorCore& e = editorCore;
         e.font = font_;
@@ -163,15 +95,6 @@ protected:
         saved_.restore();
     }
 
-    static void pumpMessages()
-    {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-
     // Every position is in charWidth steps, which only holds for a fixed-pitch
     // font whose advance is the reported average width.
     void requireFixedPitch()
@@ -196,12 +119,7 @@ protected:
         ASSERT_GT(metrics_.tmHeight, 0);
     }
 
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-
-    EditorSnapshot saved_;
+    EditorStateGuard saved_{EditorStateGuard::GdiObjects::restore};
     HBRUSH brush_ = nullptr;
     HFONT font_ = nullptr;
     HWND top_ = nullptr; // the panes' parent

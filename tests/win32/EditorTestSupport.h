@@ -1,0 +1,158 @@
+#pragma once
+// What the editor's window tests share: the editor object put back as a test
+// found it, the test font, plain windows of the test's own, and input to the
+// panes as their window procedures get it.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "editor/EditorCore.h"
+#include "panes/PaneObjects.h"
+
+// The editor object's state as a test found it: the fields, the document, the
+// window handles and, where asked, the GDI objects.
+class EditorStateGuard {
+public:
+    // The editor's create replaces its GDI objects and releases the old ones,
+    // so only tests that put their own in place of them put the old ones back.
+    enum class GdiObjects { leave, restore };
+
+    explicit EditorStateGuard(GdiObjects gdi = GdiObjects::leave) : gdi_(gdi) {}
+
+    void take()
+    {
+        EditorCore& e = editorCore;
+        for (auto field : numberFields) {
+            numbers_.push_back(e.*field);
+        }
+        for (auto field : wordFields) {
+            words_.push_back(e.*field);
+        }
+        font_ = e.font, windowDC_ = e.windowDC, brush_ = e.backgroundBrush;
+        parent_ = e.parentWindow, frame_ = e.frameWindow, surface_ = e.surface;
+        panes_[0] = offsetPane.window, panes_[1] = hexPane.window, panes_[2] = asciiPane.window;
+        buffer_ = std::move(e.buffer);
+        e.buffer = FileBuffer(e.bytesPerRow);
+    }
+
+    void restore()
+    {
+        EditorCore& e = editorCore;
+        std::size_t i = 0;
+        for (auto field : numberFields) {
+            e.*field = numbers_[i++];
+        }
+        i = 0;
+        for (auto field : wordFields) {
+            e.*field = words_[i++];
+        }
+        if (gdi_ == GdiObjects::restore) {
+            e.font = font_, e.windowDC = windowDC_, e.backgroundBrush = brush_;
+        }
+        e.parentWindow = parent_, e.frameWindow = frame_, e.surface = surface_;
+        offsetPane.window = panes_[0], hexPane.window = panes_[1], asciiPane.window = panes_[2];
+        e.buffer = std::move(buffer_);
+        numbers_.clear();
+        words_.clear();
+    }
+
+private:
+    static constexpr std::int32_t EditorCore::*numberFields[] = {
+        &EditorCore::pageRows, &EditorCore::bytesPerRow, &EditorCore::textAreaHeight, &EditorCore::windowHeight,
+        &EditorCore::windowWidth, &EditorCore::windowX, &EditorCore::windowY, &EditorCore::charWidth,
+        &EditorCore::lineHeight, &EditorCore::octalMode, &EditorCore::activePane, &EditorCore::cursorRow,
+        &EditorCore::firstVisibleRow, &EditorCore::lastVisibleRow, &EditorCore::cursorOffset,
+        &EditorCore::cursorScreenRow, &EditorCore::cursorColumn, &EditorCore::digitIndex,
+        &EditorCore::selectionEndRow, &EditorCore::selectionEndColumn};
+    static constexpr std::uint32_t EditorCore::*wordFields[] = {
+        &EditorCore::activeCursorColor, &EditorCore::inactiveCursorColor, &EditorCore::textColor,
+        &EditorCore::backgroundColor, &EditorCore::selectionColor, &EditorCore::windowStyle};
+
+    GdiObjects gdi_;
+    std::vector<std::int32_t> numbers_;
+    std::vector<std::uint32_t> words_;
+    FontHandle font_ = nullptr;
+    DeviceContextHandle windowDC_ = nullptr;
+    BrushHandle brush_ = nullptr;
+    WindowHandle parent_ = nullptr;
+    WindowHandle frame_ = nullptr;
+    ViewSurface* surface_ = nullptr;
+    HWND panes_[3] = {};
+    FileBuffer buffer_;
+};
+
+// The fixed-pitch face whose cells the tests measure; the caller deletes it.
+inline HFONT createTestFont()
+{
+    return CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
+}
+
+// A window class of the test's own; 0 when it could not be registered (or
+// already is).
+inline ATOM registerTestWindowClass(const char* name, WNDPROC procedure, HBRUSH background)
+{
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    return RegisterClassExA(&windowClass);
+}
+
+inline void pumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// A mouse message's point; negative coordinates stand for places left of or
+// above the window.
+inline LPARAM pointParam(int x, int y)
+{
+    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
+}
+
+// Typing, keys and the mouse button as the pane windows get them, and the
+// points of their cells, for fixtures to inherit.
+struct PaneInput {
+    static void type(HWND pane, const std::string& text)
+    {
+        for (const char c : text) {
+            SendMessageA(pane, WM_CHAR, static_cast<unsigned char>(c), 0);
+        }
+    }
+
+    static void press(HWND pane, WPARAM key) { SendMessageA(pane, WM_KEYDOWN, key, 0); }
+
+    // The left button's state as GetKeyState reports it to the panes.
+    static void setLeftButton(bool down)
+    {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_LBUTTON] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+
+    // A pane client point inside the number cell of (screen row, column).
+    static LPARAM hexPoint(int screenRow, int column)
+    {
+        const EditorCore& e = editorCore;
+        const int cell = e.octalMode != 0 ? 4 : 3;
+        return pointParam((cell * column + 1) * e.charWidth + 1, screenRow * e.lineHeight + 2);
+    }
+
+    static LPARAM asciiPoint(int screenRow, int column)
+    {
+        const EditorCore& e = editorCore;
+        return pointParam((column + 1) * e.charWidth + 1, screenRow * e.lineHeight + 2);
+    }
+};
