@@ -1,7 +1,6 @@
 // The ASCII pane: the bytes as characters, overtyped character by character.
 #include "panes/PaneObjects.h"
 
-#include <algorithm>
 #include <string>
 
 #include "editor/EditorCore.h"
@@ -41,9 +40,7 @@ void AsciiPane::create(HWND parent, HINSTANCE instance)
 void AsciiPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
     const EditorCore& core = editorCore;
-    const std::int32_t first = core.offsetAt(row, 0);
-    const int count = static_cast<int>(std::clamp<std::int64_t>(
-        static_cast<std::int64_t>(core.buffer.size) - first, 0, core.bytesPerRow));
+    const auto [first, count] = rowSpan(row);
     // Cells past the data stay blank.
     std::string text(static_cast<std::size_t>(core.bytesPerRow), ' ');
     for (int i = 0; i < count; ++i) {

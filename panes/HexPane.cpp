@@ -118,9 +118,7 @@ void HexPane::create(HWND parent, HINSTANCE instance)
 void HexPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
     const EditorCore& core = editorCore;
-    const std::int32_t first = core.offsetAt(row, 0);
-    const int count = static_cast<int>(std::clamp<std::int64_t>(
-        static_cast<std::int64_t>(core.buffer.size) - first, 0, core.bytesPerRow));
+    const auto [first, count] = rowSpan(row);
     const int cellWidth = core.isOctalView() != 0 ? 4 : 3;
     // Cells past the data stay blank.
     std::string text(static_cast<std::size_t>(cellWidth * core.bytesPerRow + 1), ' ');

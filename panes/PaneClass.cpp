@@ -1,6 +1,8 @@
 // Registration, creation, painting and the data panes' shared input handling.
 #include "panes/PaneClass.h"
 
+#include <algorithm>
+
 #include "commands/ContextMenu.h"
 #include "panes/PaneObjects.h"
 
@@ -56,6 +58,15 @@ HWND createPaneWindow(const char* className, const char* title, WNDPROC windowPr
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     return window;
+}
+
+RowSpan rowSpan(std::int32_t row)
+{
+    const EditorCore& core = editorCore;
+    const std::int32_t first = core.offsetAt(row, 0);
+    const auto count = static_cast<int>(
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(core.buffer.size) - first, 0, core.bytesPerRow));
+    return {first, count};
 }
 
 void paintPane(HWND window, RowPainter drawRow, bool withSelection)

@@ -13,6 +13,14 @@
 HWND createPaneWindow(const char* className, const char* title, WNDPROC windowProc, Pane pane, HWND parent,
                       HINSTANCE instance);
 
+// The bytes a row shows: from its first offset, up to a row's worth, stopping
+// at the data size (a short last row, or none past the data).
+struct RowSpan {
+    std::int32_t first;
+    int count;
+};
+RowSpan rowSpan(std::int32_t row);
+
 using RowPainter = void (*)(std::int32_t row, HDC dc, int screenRow);
 
 // WM_PAINT of a pane: the visible rows in normal colours, then the cursor when

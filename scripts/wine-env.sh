@@ -10,44 +10,58 @@ nibblor_wine_setup() {
   # No Mono or Gecko installers: the editor needs neither.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   nibblor_display_start "$build_dir"
-  if [ ! -f "$WINEPREFIX/.nibblor-ready" ]; then
-    rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver -w
-    # The default face must render fixed-pitch: map it to Liberation Mono.
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
-    wineserver -w
-    # Wine's own symbol font draws the scroll-bar arrows and caption buttons.
-    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
-      cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # Tests started side by side must not make the prefix twice.
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.nibblor-ready" ]; then
+      rm -rf "$WINEPREFIX"
+      mkdir -p "$WINEPREFIX"
+      wineboot --init >/dev/null 2>&1 || true
+      wineserver -w
+      # The default face must render fixed-pitch: map it to Liberation Mono.
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
+      wineserver -w
+      # Wine's own symbol font draws the scroll-bar arrows and caption buttons.
+      if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+        cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+      fi
+      touch "$WINEPREFIX/.nibblor-ready"
     fi
-    touch "$WINEPREFIX/.nibblor-ready"
-  fi
+  ) 9>"$build_dir/.wine-prefix.lock"
 }
 
-# Starts Xvfb on a free display number when DISPLAY is unset; remembers its pid.
+# Starts Xvfb when DISPLAY is unset; Xvfb itself picks a free display number,
+# so scripts started side by side never share or fight over one.
 nibblor_display_start() {
   if [ -n "${DISPLAY:-}" ]; then
     return 0
   fi
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-      NIBBLOR_XVFB_PID=$!
-      export DISPLAY=":$n"
-      local i
-      for i in $(seq 1 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && return 0
-        sleep 0.1
-      done
-      echo "wine-env: Xvfb did not start on :$n" >&2
-      return 1
-    fi
+  local number_file
+  number_file="$(mktemp "$1/.xvfb-display.XXXXXX")"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  NIBBLOR_XVFB_PID=$!
+  local i number=""
+  for i in $(seq 1 100); do
+    number="$(tr -dc '0-9' <"$number_file")"
+    [ -n "$number" ] && break
+    sleep 0.1
   done
-  echo "wine-env: no free display number" >&2
-  return 1
+  rm -f "$number_file"
+  if [ -z "$number" ]; then
+    echo "wine-env: Xvfb did not start" >&2
+    nibblor_display_stop
+    return 1
+  fi
+  export DISPLAY=":$number"
+}
+
+# Stops the Xvfb this shell started, if any.
+nibblor_display_stop() {
+  if [ -n "${NIBBLOR_XVFB_PID:-}" ]; then
+    kill "$NIBBLOR_XVFB_PID" >/dev/null 2>&1 || true
+    wait "$NIBBLOR_XVFB_PID" 2>/dev/null || true
+    unset NIBBLOR_XVFB_PID
+  fi
 }
 
 # Stops the wine server of the prefix and the Xvfb this shell started.
@@ -55,9 +69,5 @@ nibblor_wine_teardown() {
   if [ -n "${WINEPREFIX:-}" ]; then
     wineserver -k >/dev/null 2>&1 || true
   fi
-  if [ -n "${NIBBLOR_XVFB_PID:-}" ]; then
-    kill "$NIBBLOR_XVFB_PID" >/dev/null 2>&1 || true
-    wait "$NIBBLOR_XVFB_PID" 2>/dev/null || true
-    unset NIBBLOR_XVFB_PID
-  fi
+  nibblor_display_stop
 }

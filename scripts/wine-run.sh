@@ -10,7 +10,9 @@ own_display=0
 nibblor_wine_setup "$build_dir"
 wine "$@"
 rc=$?
+# Only the display goes: tests running beside this one share the wine server,
+# which ends by itself once its last program has.
 if [ "$own_display" = 1 ]; then
-  nibblor_wine_teardown
+  nibblor_display_stop
 fi
 exit $rc

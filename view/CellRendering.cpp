@@ -70,36 +70,36 @@ void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, Ce
                       colors.text, colors.back);
 }
 
-void EditorCore::showCursor(int screenRow, int column, std::int32_t offset, int digit)
+namespace {
+
+// The cursor's cells in the offset, hex and ASCII panes, in that order, each
+// only once its window exists.
+void drawCursorCells(EditorCore& core, int screenRow, int column, std::int32_t offset, int digit, CellStyle style)
 {
-    if (surface == nullptr) {
+    if (core.surface == nullptr) {
         return;
     }
-    if (surface->paneExists(Pane::Offset)) {
-        drawOffsetCell(screenRow, offset, CellStyle::Cursor);
+    if (core.surface->paneExists(Pane::Offset)) {
+        core.drawOffsetCell(screenRow, offset, style);
     }
-    if (surface->paneExists(Pane::Hex)) {
-        drawNumberCell(screenRow, column, offset, digit, CellStyle::Cursor);
+    if (core.surface->paneExists(Pane::Hex)) {
+        core.drawNumberCell(screenRow, column, offset, digit, style);
     }
-    if (surface->paneExists(Pane::Ascii)) {
-        drawCharCell(screenRow, column, offset, CellStyle::Cursor);
+    if (core.surface->paneExists(Pane::Ascii)) {
+        core.drawCharCell(screenRow, column, offset, style);
     }
+}
+
+} // namespace
+
+void EditorCore::showCursor(int screenRow, int column, std::int32_t offset, int digit)
+{
+    drawCursorCells(*this, screenRow, column, offset, digit, CellStyle::Cursor);
 }
 
 void EditorCore::hideCursor(int screenRow, int column, std::int32_t offset, int digit)
 {
-    if (surface == nullptr) {
-        return;
-    }
-    if (surface->paneExists(Pane::Offset)) {
-        drawOffsetCell(screenRow, offset, CellStyle::Normal);
-    }
-    if (surface->paneExists(Pane::Hex)) {
-        drawNumberCell(screenRow, column, offset, digit, CellStyle::Normal);
-    }
-    if (surface->paneExists(Pane::Ascii)) {
-        drawCharCell(screenRow, column, offset, CellStyle::Normal);
-    }
+    drawCursorCells(*this, screenRow, column, offset, digit, CellStyle::Normal);
 }
 
 namespace {
