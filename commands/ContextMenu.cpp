@@ -2,6 +2,7 @@
 // graying follows the selection and the clipboard of the moment.
 #include "commands/ContextMenu.h"
 
+#include "commands/CommandIds.h"
 #include "editor/EditorCore.h"
 
 HMENU buildContextMenu()
@@ -13,27 +14,27 @@ HMENU buildContextMenu()
     if (menu == nullptr) {
         return nullptr;
     }
-    AppendMenuA(menu, MF_STRING, 1, "&Open");
-    AppendMenuA(menu, MF_STRING, 2, "&Save As");
+    AppendMenuA(menu, MF_STRING, openCommand, "&Open");
+    AppendMenuA(menu, MF_STRING, saveAsCommand, "&Save As");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     if (child) {
-        AppendMenuA(menu, MF_STRING, 6, "Cu&t");
-        AppendMenuA(menu, MF_STRING, 7, "&Copy");
+        AppendMenuA(menu, MF_STRING, cutCommand, "Cu&t");
+        AppendMenuA(menu, MF_STRING, copyCommand, "&Copy");
         if (!core.hasSelection()) {
-            EnableMenuItem(menu, 6, MF_BYCOMMAND | MF_GRAYED);
-            EnableMenuItem(menu, 7, MF_BYCOMMAND | MF_GRAYED);
+            EnableMenuItem(menu, cutCommand, MF_BYCOMMAND | MF_GRAYED);
+            EnableMenuItem(menu, copyCommand, MF_BYCOMMAND | MF_GRAYED);
         }
-        AppendMenuA(menu, MF_STRING, 8, "&Paste");
+        AppendMenuA(menu, MF_STRING, pasteCommand, "&Paste");
         if (IsClipboardFormatAvailable(CF_TEXT) != 1) {
-            EnableMenuItem(menu, 8, MF_BYCOMMAND | MF_GRAYED);
+            EnableMenuItem(menu, pasteCommand, MF_BYCOMMAND | MF_GRAYED);
         }
     }
-    AppendMenuA(menu, MF_STRING, 10, "View in &Hex");
-    AppendMenuA(menu, MF_STRING, 11, "View in &Octal");
+    AppendMenuA(menu, MF_STRING, hexViewCommand, "View in &Hex");
+    AppendMenuA(menu, MF_STRING, octalViewCommand, "View in &Octal");
     if (child) {
         AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(menu, MF_STRING, 12, "Change &Font");
-        AppendMenuA(menu, MF_STRING, 13, "Change Colo&rs");
+        AppendMenuA(menu, MF_STRING, changeFontCommand, "Change &Font");
+        AppendMenuA(menu, MF_STRING, changeColorsCommand, "Change Colo&rs");
     }
     return menu;
 }

@@ -9,27 +9,11 @@
 #include <string>
 
 #include "commands/AboutDialog.h"
+#include "commands/CommandIds.h"
 #include "editor/EditorCore.h"
 #include "panes/PaneObjects.h"
 
 namespace {
-
-enum Command : int {
-    openCommand = 1,
-    saveAsCommand = 2,
-    exitCommand = 3,
-    findCommand = 4,
-    aboutCommand = 5,
-    cutCommand = 6,
-    copyCommand = 7,
-    pasteCommand = 8,
-    insertCharsCommand = 9,
-    hexViewCommand = 10,
-    octalViewCommand = 11,
-    changeFontCommand = 12,
-    changeColorsCommand = 13,
-    destroyCommand = 2000,
-};
 
 constexpr UINT placementLength = 44; // the structure's size on every Windows version
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "commands/CommandIds.h"
 #include "commands/FrameWindow.h"
 #include "editor/EditorCore.h"
 #include "panes/PaneObjects.h"
@@ -46,26 +47,26 @@ void buildMenus(EditorCore& core)
     core.editMenu = CreateMenu();
     core.viewMenu = CreateMenu();
 
-    AppendMenuA(core.fileMenu, MF_STRING, 1, "&Open");
-    AppendMenuA(core.fileMenu, MF_STRING, 2, "&Save As");
-    AppendMenuA(core.fileMenu, MF_STRING, 3, "E&xit");
+    AppendMenuA(core.fileMenu, MF_STRING, openCommand, "&Open");
+    AppendMenuA(core.fileMenu, MF_STRING, saveAsCommand, "&Save As");
+    AppendMenuA(core.fileMenu, MF_STRING, exitCommand, "E&xit");
 
-    AppendMenuA(core.editMenu, MF_STRING, 7, "&Copy");
-    AppendMenuA(core.editMenu, MF_STRING, 6, "Cu&t");
-    AppendMenuA(core.editMenu, MF_STRING, 8, "&Paste");
-    AppendMenuA(core.editMenu, MF_STRING, 9, "&Insert chars");
+    AppendMenuA(core.editMenu, MF_STRING, copyCommand, "&Copy");
+    AppendMenuA(core.editMenu, MF_STRING, cutCommand, "Cu&t");
+    AppendMenuA(core.editMenu, MF_STRING, pasteCommand, "&Paste");
+    AppendMenuA(core.editMenu, MF_STRING, insertCharsCommand, "&Insert chars");
 
-    AppendMenuA(core.viewMenu, MF_STRING, 10, "&Hex");
-    AppendMenuA(core.viewMenu, MF_STRING, 11, "&Octal");
+    AppendMenuA(core.viewMenu, MF_STRING, hexViewCommand, "&Hex");
+    AppendMenuA(core.viewMenu, MF_STRING, octalViewCommand, "&Octal");
     AppendMenuA(core.viewMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(core.viewMenu, MF_STRING, 12, "Change &Font");
-    AppendMenuA(core.viewMenu, MF_STRING, 13, "Change &Colors");
+    AppendMenuA(core.viewMenu, MF_STRING, changeFontCommand, "Change &Font");
+    AppendMenuA(core.viewMenu, MF_STRING, changeColorsCommand, "Change &Colors");
 
     AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(core.fileMenu), "&File");
     AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(core.editMenu), "&Edit");
-    AppendMenuA(core.menuBar, MF_STRING, 4, "F&ind");
+    AppendMenuA(core.menuBar, MF_STRING, findCommand, "F&ind");
     AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(core.viewMenu), "&View");
-    AppendMenuA(core.menuBar, MF_STRING, 5, "&About");
+    AppendMenuA(core.menuBar, MF_STRING, aboutCommand, "&About");
 }
 
 void registerFrameClass(HINSTANCE instance)
@@ -166,7 +167,7 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
     }
 
     if (!haveFile) {
-        SendMessageA(frameWindow, WM_COMMAND, 1, 0);
+        SendMessageA(frameWindow, WM_COMMAND, openCommand, 0);
         if (buffer.size == -1 || frameWindow == nullptr) {
             return 2; // cancelled: the frame is gone again
         }

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "commands/CommandIds.h"
 #include "editor/EditorCore.h"
 
 HINSTANCE hostInstance = nullptr;
@@ -30,25 +31,25 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: {
         int result = -1;
         switch (wParam) { // the whole wParam is the item
-        case 1:
+        case createTopLevel:
             result = editorCore.create(window, WS_OVERLAPPEDWINDOW, 40, 40, hostInstance, documentName);
             break;
-        case 2:
+        case createChildWithTitle:
             result = editorCore.create(window, WS_CHILD | WS_OVERLAPPEDWINDOW, 30, 30, hostInstance, documentName);
             break;
-        case 3:
+        case createChildBare:
             result = editorCore.create(window, WS_CHILD, 20, 20, hostInstance, documentName);
             break;
-        case 4: {
+        case moveRandomly: {
             const int r1 = std::rand();
             const int r2 = std::rand();
             editorCore.move(static_cast<int>(r1 / 32767.0 * 100), static_cast<int>(r2 / 32767.0 * 100));
             break;
         }
-        case 5:
-            SendMessageA(editorCore.frameWindow, WM_COMMAND, 2000, 0);
+        case destroyEditor:
+            SendMessageA(editorCore.frameWindow, WM_COMMAND, destroyCommand, 0);
             break;
-        case 6:
+        case exitHost:
             // Ends the loop; the windows go with the process.
             SendMessageA(window, WM_DESTROY, 0, 0);
             break;
@@ -70,15 +71,15 @@ void buildHostMenu()
     hostMenuBar = CreateMenu();
     hostMenu = CreateMenu();
     AppendMenuA(hostMenuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(hostMenu), "&Nibblor");
-    AppendMenuA(hostMenu, MF_STRING, 1, "Create Nibblor");
-    AppendMenuA(hostMenu, MF_STRING, 2, "Create as child with title bar");
-    AppendMenuA(hostMenu, MF_STRING, 3, "Create as child without title bar");
+    AppendMenuA(hostMenu, MF_STRING, createTopLevel, "Create Nibblor");
+    AppendMenuA(hostMenu, MF_STRING, createChildWithTitle, "Create as child with title bar");
+    AppendMenuA(hostMenu, MF_STRING, createChildBare, "Create as child without title bar");
     AppendMenuA(hostMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(hostMenu, MF_STRING, 4, "&Move to a random location");
+    AppendMenuA(hostMenu, MF_STRING, moveRandomly, "&Move to a random location");
     AppendMenuA(hostMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(hostMenu, MF_STRING, 5, "&Destroy last Nibblor window");
+    AppendMenuA(hostMenu, MF_STRING, destroyEditor, "&Destroy last Nibblor window");
     AppendMenuA(hostMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(hostMenu, MF_STRING, 6, "&Exit");
+    AppendMenuA(hostMenu, MF_STRING, exitHost, "&Exit");
 }
 
 HWND createHostWindow(HINSTANCE instance)

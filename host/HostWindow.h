@@ -4,6 +4,16 @@
 // program.
 #include <windows.h>
 
+// The items of the host's menu.
+enum HostItem : WPARAM {
+    createTopLevel = 1,
+    createChildWithTitle = 2,
+    createChildBare = 3,
+    moveRandomly = 4,
+    destroyEditor = 5,
+    exitHost = 6,
+};
+
 extern HINSTANCE hostInstance;
 extern HMENU hostMenuBar;
 extern HMENU hostMenu;

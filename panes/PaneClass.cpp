@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "commands/CommandIds.h"
 #include "commands/ContextMenu.h"
 #include "panes/PaneObjects.h"
 
@@ -98,13 +99,13 @@ bool forwardClipboardChar(WPARAM character)
 {
     switch (character) {
     case 0x18:
-        sendToFrame(WM_COMMAND, 6); // Cut
+        sendToFrame(WM_COMMAND, cutCommand);
         return true;
     case 0x03:
-        sendToFrame(WM_COMMAND, 7); // Copy
+        sendToFrame(WM_COMMAND, copyCommand);
         return true;
     case 0x16:
-        sendToFrame(WM_COMMAND, 8); // Paste
+        sendToFrame(WM_COMMAND, pasteCommand);
         return true;
     default:
         return false;
@@ -145,7 +146,7 @@ LRESULT dataPaneKeyDown(HWND window, WPARAM key, LPARAM lParam, void (*left)(), 
         right();
         break;
     case VK_INSERT:
-        sendToFrame(WM_COMMAND, 9); // Insert chars
+        sendToFrame(WM_COMMAND, insertCharsCommand);
         break;
     case VK_DELETE:
         // Without a selection the byte under the cursor stays.

@@ -17,16 +17,6 @@
 #include "tests/native/TempDir.h"
 #include "tests/win32/EditorTestSupport.h"
 
-// The host menu's items.
-enum HostItem : WPARAM {
-    createTopLevel = 1,
-    createChildWithTitle = 2,
-    createChildBare = 3,
-    moveRandomly = 4,
-    destroyEditor = 5,
-    exitHost = 6,
-};
-
 // One host window for the whole run: Wine waits seconds for the display each
 // time an activated top-level window goes.
 inline HWND hostWindow()
