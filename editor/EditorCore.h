@@ -3,6 +3,7 @@
 // menus and computed geometry. Operations are defined by concern in the
 // subsystem folders; those that need Win32 live in the shell's files.
 #include <cstdint>
+#include <string>
 
 #include "document/FileBuffer.h"
 #include "editor/Handles.h"
@@ -115,6 +116,9 @@ struct EditorCore {
     // kind: 0 hexadecimal, 1 octal, 2 character; text holds at least 5 chars.
     void cellText(std::int32_t offset, int kind, char* text) const;
     static char characterForm(std::uint8_t byte);
+    // A row's label in the offset pane: its first offset as "%4X". Unsigned, as
+    // rows below a recentred view may lie past the 32-bit offsets.
+    std::string rowLabel(std::int32_t row) const;
 
     // --- Cell drawing (view/CellRendering.cpp) ---
     void drawOffsetCell(int screenRow, std::int32_t offset, CellStyle style);
@@ -122,6 +126,9 @@ struct EditorCore {
     void drawCharCell(int screenRow, int column, std::int32_t offset, CellStyle style);
     void showCursor(int screenRow, int column, std::int32_t offset, int digit);
     void hideCursor(int screenRow, int column, std::int32_t offset, int digit);
+    // The same at the cursor's own place (its screen row, column, offset, digit).
+    void showCursorHere();
+    void hideCursorHere();
     void highlightSelection();
     void unhighlightSelection();
     bool hasSelection() const { return selectionEndRow != -1 && selectionEndColumn != -1; }

@@ -16,7 +16,7 @@ void typeCharacter(WPARAM character)
     }
     core.buffer.data[static_cast<std::size_t>(core.cursorOffset)] = static_cast<std::uint8_t>(character);
     // Shows the new byte here and in the hex pane.
-    core.hideCursor(core.cursorScreenRow, core.cursorColumn, core.cursorOffset, core.digitIndex);
+    core.hideCursorHere();
     core.moveRight();
 }
 
@@ -66,9 +66,9 @@ LRESULT CALLBACK AsciiPane::windowProc(HWND window, UINT message, WPARAM wParam,
         if (wParam >= 0x20 && wParam <= 0x7E) {
             typeCharacter(wParam);
         } else if (wParam == 0x09) {
-            core.hideCursor(core.cursorScreenRow, core.cursorColumn, core.cursorOffset, core.digitIndex);
+            core.hideCursorHere();
             core.activePane = 0;
-            core.showCursor(core.cursorScreenRow, core.cursorColumn, core.cursorOffset, core.digitIndex);
+            core.showCursorHere();
             SetFocus(hexPane.window);
         } else {
             forwardClipboardChar(wParam);

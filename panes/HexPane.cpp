@@ -30,18 +30,6 @@ int digitValue(WPARAM character)
     return value >= 0 ? value : -1;
 }
 
-void showCursorHere()
-{
-    EditorCore& core = editorCore;
-    core.showCursor(core.cursorScreenRow, core.cursorColumn, core.cursorOffset, core.digitIndex);
-}
-
-void hideCursorHere()
-{
-    EditorCore& core = editorCore;
-    core.hideCursor(core.cursorScreenRow, core.cursorColumn, core.cursorOffset, core.digitIndex);
-}
-
 // Replaces the digit at digitIndex of the byte under the cursor.
 void enterDigit(int value)
 {
@@ -63,14 +51,14 @@ void enterDigit(int value)
         mask = 0xFu;
     }
     byte = static_cast<std::uint8_t>((byte & ~(mask << shift)) | (static_cast<unsigned>(value) << shift));
-    hideCursorHere(); // shows the new value in both data panes
+    core.hideCursorHere(); // shows the new value in both data panes
     if (core.digitIndex < lastDigit()) {
         ++core.digitIndex;
+        core.showCursorHere();
     } else {
         core.digitIndex = 0;
-        core.moveRight();
+        core.moveRight(); // draws the cursor at its new place
     }
-    showCursorHere();
 }
 
 void moveLeftByDigit()
@@ -79,11 +67,11 @@ void moveLeftByDigit()
     if (core.activePane != 0) {
         core.moveLeft();
     } else if (core.digitIndex > 0) {
-        hideCursorHere();
+        core.hideCursorHere();
         --core.digitIndex;
-        showCursorHere();
+        core.showCursorHere();
     } else {
-        hideCursorHere();
+        core.hideCursorHere();
         core.digitIndex = lastDigit();
         core.moveLeft();
     }
@@ -93,11 +81,11 @@ void moveRightByDigit()
 {
     EditorCore& core = editorCore;
     if (core.activePane == 0 && core.digitIndex < lastDigit()) {
-        hideCursorHere();
+        core.hideCursorHere();
         ++core.digitIndex;
-        showCursorHere();
+        core.showCursorHere();
     } else {
-        hideCursorHere();
+        core.hideCursorHere();
         core.digitIndex = 0;
         core.moveRight();
     }
@@ -148,9 +136,9 @@ LRESULT CALLBACK HexPane::windowProc(HWND window, UINT message, WPARAM wParam, L
         return 0;
     case WM_CHAR:
         if (wParam == 0x09) {
-            hideCursorHere();
+            core.hideCursorHere();
             core.activePane = 2;
-            showCursorHere();
+            core.showCursorHere();
             SetFocus(asciiPane.window);
         } else if (!forwardClipboardChar(wParam)) {
             const int value = digitValue(wParam);

@@ -2,7 +2,7 @@
 // input and hands the focus on to the active data pane.
 #include "panes/PaneObjects.h"
 
-#include <cstdio>
+#include <string>
 
 #include "editor/EditorCore.h"
 #include "panes/PaneClass.h"
@@ -15,11 +15,8 @@ void OffsetPane::create(HWND parent, HINSTANCE instance)
 void OffsetPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
     const EditorCore& core = editorCore;
-    // Unsigned: rows below a recentred view may lie past the 32-bit offsets.
-    const unsigned firstOffset = static_cast<unsigned>(row) * static_cast<unsigned>(core.bytesPerRow);
-    char label[16];
-    const int length = std::snprintf(label, sizeof label, "%4X", firstOffset);
-    TextOutA(dc, column * core.charWidth, screenRow * core.lineHeight, label, length);
+    const std::string label = core.rowLabel(row);
+    TextOutA(dc, column * core.charWidth, screenRow * core.lineHeight, label.data(), static_cast<int>(label.size()));
 }
 
 LRESULT CALLBACK OffsetPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

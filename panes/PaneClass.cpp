@@ -82,7 +82,7 @@ void paintPane(HWND window, RowPainter drawRow, bool withSelection)
         drawRow(row, dc, row - core.firstVisibleRow);
     }
     if (core.firstVisibleRow <= core.cursorRow && core.cursorRow < core.lastVisibleRow) {
-        core.showCursor(core.cursorScreenRow, core.cursorColumn, core.cursorOffset, core.digitIndex);
+        core.showCursorHere();
     }
     if (withSelection && core.hasSelection()) {
         core.highlightSelection();
@@ -166,11 +166,7 @@ LRESULT dataPaneKeyDown(HWND window, WPARAM key, LPARAM lParam, void (*left)(), 
 
 ScreenCell paneCellAtPoint(LPARAM point, CellMapping mapping)
 {
-    ScreenCell cell = editorCore.cellAtPoint(signedX(point), signedY(point), mapping);
-    if (cell.row < 0) {
-        cell.row = 0;
-    }
-    return cell;
+    return editorCore.cellAtPoint(signedX(point), signedY(point), mapping);
 }
 
 void placeCursorAt(ScreenCell cell)

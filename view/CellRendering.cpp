@@ -3,7 +3,6 @@
 #include "editor/EditorCore.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -24,11 +23,8 @@ void EditorCore::drawOffsetCell(int screenRow, std::int32_t offset, CellStyle st
     // The offset pane's cursor is never the active one.
     const CellColors colors = style == CellStyle::Cursor ? CellColors{backgroundColor, inactiveCursorColor}
                                                          : CellColors{textColor, backgroundColor};
-    char label[16];
-    const int length = std::snprintf(label, sizeof label, "%4X",
-                                     static_cast<unsigned>(rowOf(offset) * bytesPerRow));
-    surface->drawText(Pane::Offset, charWidth, screenRow * lineHeight,
-                      std::string_view(label, static_cast<std::size_t>(length)), colors.text, colors.back);
+    surface->drawText(Pane::Offset, charWidth, screenRow * lineHeight, rowLabel(rowOf(offset)), colors.text,
+                      colors.back);
 }
 
 void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, int digit, CellStyle style)
@@ -100,6 +96,16 @@ void EditorCore::showCursor(int screenRow, int column, std::int32_t offset, int 
 void EditorCore::hideCursor(int screenRow, int column, std::int32_t offset, int digit)
 {
     drawCursorCells(*this, screenRow, column, offset, digit, CellStyle::Normal);
+}
+
+void EditorCore::showCursorHere()
+{
+    showCursor(cursorScreenRow, cursorColumn, cursorOffset, digitIndex);
+}
+
+void EditorCore::hideCursorHere()
+{
+    hideCursor(cursorScreenRow, cursorColumn, cursorOffset, digitIndex);
 }
 
 namespace {

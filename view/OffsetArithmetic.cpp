@@ -3,6 +3,7 @@
 #include "view/ByteTextCodec.h"
 
 #include <algorithm>
+#include <cstdio>
 
 std::int32_t EditorCore::offsetAt(std::int32_t row, std::int32_t column) const
 {
@@ -38,4 +39,12 @@ void EditorCore::cellText(std::int32_t offset, int kind, char* text) const
         text[0] = characterForm(byte);
         text[1] = '\0';
     }
+}
+
+std::string EditorCore::rowLabel(std::int32_t row) const
+{
+    char label[16]; // eight hexadecimal digits at most
+    const int length = std::snprintf(label, sizeof label, "%4X",
+                                     static_cast<unsigned>(row) * static_cast<unsigned>(bytesPerRow));
+    return std::string(label, static_cast<std::size_t>(length));
 }

@@ -40,16 +40,6 @@ void bringCursorIntoView(EditorCore& core)
     }
 }
 
-void hideCursorHere(EditorCore& core)
-{
-    core.hideCursor(core.cursorScreenRow, core.cursorColumn, core.cursorOffset, core.digitIndex);
-}
-
-void showCursorHere(EditorCore& core)
-{
-    core.showCursor(core.cursorScreenRow, core.cursorColumn, core.cursorOffset, core.digitIndex);
-}
-
 // The view moved by one row: the cursor's fields are set first, so that the
 // repaint, which draws the cursor, already draws it at its new place.
 void scrollViewBy(EditorCore& core, int rows)
@@ -130,7 +120,7 @@ void EditorCore::moveUp()
     if (cursorRow <= 0) {
         return;
     }
-    hideCursorHere(*this);
+    hideCursorHere();
     const bool onTopRow = cursorRow == firstVisibleRow;
     --cursorRow;
     cursorOffset -= bytesPerRow;
@@ -139,7 +129,7 @@ void EditorCore::moveUp()
     } else {
         cursorScreenRow = cursorRow - firstVisibleRow;
     }
-    showCursorHere(*this);
+    showCursorHere();
 }
 
 void EditorCore::moveDown()
@@ -148,7 +138,7 @@ void EditorCore::moveDown()
     if (cursorRow >= lastVisibleRow || cursorRow >= buffer.rowCount - 1) {
         return;
     }
-    hideCursorHere(*this);
+    hideCursorHere();
     const bool onBottomRow = cursorRow == lastVisibleRow - 1;
     ++cursorRow;
     // Onto a short last row this passes the size: the cursor then stands past the end.
@@ -158,7 +148,7 @@ void EditorCore::moveDown()
     } else {
         cursorScreenRow = cursorRow - firstVisibleRow;
     }
-    showCursorHere(*this);
+    showCursorHere();
 }
 
 void EditorCore::moveLeft()
@@ -166,10 +156,10 @@ void EditorCore::moveLeft()
     bringCursorIntoView(*this);
     if (cursorOffset <= 0) {
         digitIndex = 0;
-        showCursorHere(*this);
+        showCursorHere();
         return;
     }
-    hideCursorHere(*this);
+    hideCursorHere();
     --cursorOffset;
     if (cursorColumn > 0) {
         --cursorColumn;
@@ -182,7 +172,7 @@ void EditorCore::moveLeft()
         }
     }
     cursorScreenRow = cursorRow - firstVisibleRow;
-    showCursorHere(*this);
+    showCursorHere();
 }
 
 void EditorCore::moveRight()
@@ -193,10 +183,10 @@ void EditorCore::moveRight()
         if (activePane == 0) {
             digitIndex = octalMode != 0 ? 2 : 1;
         }
-        showCursorHere(*this);
+        showCursorHere();
         return;
     }
-    hideCursorHere(*this);
+    hideCursorHere();
     ++cursorOffset;
     if (cursorColumn < bytesPerRow - 1) {
         ++cursorColumn;
@@ -210,7 +200,7 @@ void EditorCore::moveRight()
         }
     }
     cursorScreenRow = cursorRow - firstVisibleRow;
-    showCursorHere(*this);
+    showCursorHere();
 }
 
 void EditorCore::deleteSelection()
