@@ -152,6 +152,8 @@ struct EditorCore {
     void computeGeometry();
     bool readSetting(const char* name, char* area, int capacity);
     bool writeSetting(const char* name, const char* text);
+    // True when the setting has a value at all, whether or not it fits an area.
+    bool settingStored(const char* name);
     // The five colours from the settings; an unreadable one keeps its value.
     void readColorSettings();
     // The display font from "FontSize" and "FontName", writing their defaults

@@ -11,24 +11,6 @@ namespace {
 
 constexpr int settingArea = 1024;
 
-// True when the setting's value exists at all, whether or not it fits an area.
-bool settingStored(const char* name)
-{
-    HKEY root = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, settings::rootKey, 0, KEY_ALL_ACCESS, &root) != ERROR_SUCCESS) {
-        return false;
-    }
-    HKEY setting = nullptr;
-    const bool keyFound = RegOpenKeyExA(root, name, 0, KEY_ALL_ACCESS, &setting) == ERROR_SUCCESS;
-    RegCloseKey(root);
-    if (!keyFound) {
-        return false;
-    }
-    const bool found = RegQueryValueExA(setting, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    RegCloseKey(setting);
-    return found;
-}
-
 } // namespace
 
 void EditorCore::readColorSettings()

@@ -90,3 +90,11 @@ bool EditorCore::writeSetting(const char* name, const char* text)
     return RegSetValueExA(setting.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()), length) ==
            ERROR_SUCCESS;
 }
+
+bool EditorCore::settingStored(const char* name)
+{
+    RegistryKey root;
+    RegistryKey setting;
+    return openKey(HKEY_CURRENT_USER, settings::rootKey, root) && openKey(root.get(), name, setting) &&
+           RegQueryValueExA(setting.get(), name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
