@@ -19,10 +19,7 @@ constexpr UINT placementLength = 44; // the structure's size on every Windows ve
 
 void setTitleFromPath()
 {
-    const FileBuffer& buffer = editorCore.buffer;
-    const std::string title =
-        "Nibblor - " + std::string(buffer.path, strnlen(buffer.path, FileBuffer::pathCapacity));
-    SetWindowTextA(editorCore.frameWindow, title.c_str());
+    SetWindowTextA(editorCore.frameWindow, frameTitle().c_str());
 }
 
 void invalidatePanes()
@@ -282,6 +279,12 @@ void onDestroy(HWND frame)
 }
 
 } // namespace
+
+std::string frameTitle()
+{
+    const FileBuffer& buffer = editorCore.buffer;
+    return "Nibblor - " + std::string(buffer.path, strnlen(buffer.path, FileBuffer::pathCapacity));
+}
 
 LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -8,6 +8,7 @@
 #include "commands/CommandIds.h"
 #include "commands/FrameWindow.h"
 #include "editor/EditorCore.h"
+#include "editor/WindowClass.h"
 #include "panes/PaneObjects.h"
 #include "resources/ResourceIds.h"
 #include "view/GdiSurface.h"
@@ -22,19 +23,20 @@ void showError(const std::string& text)
     MessageBoxA(nullptr, text.c_str(), "Error", MB_ICONERROR);
 }
 
-// Loads the file named by path; false, after telling the user why, when there
-// is no document to show from it.
+// Takes the path as the document's and loads the file; false, after telling
+// the user why, when there is no document to show from it. A path too long to
+// hold leaves the document nameless.
 bool loadDocument(FileBuffer& buffer, const char* path)
 {
-    const std::size_t length = std::strlen(path);
-    if (length > FileBuffer::pathCapacity - 1) {
-        showError("The file name is too long (" + std::to_string(length) + " characters; at most " +
+    if (!buffer.setPath(path)) {
+        buffer.path[0] = '\0';
+        showError("The file name is too long (" + std::to_string(std::strlen(path)) + " characters; at most " +
                   std::to_string(FileBuffer::pathCapacity - 1) + " can be used):\n\"" + path + "\"");
         return false;
     }
-    const int result = buffer.load(path);
+    const int result = buffer.load(buffer.path);
     if (result != FileBuffer::loaded) {
-        showError(FileBuffer::loadFailureText(path, result));
+        showError(FileBuffer::loadFailureText(buffer.path, result));
         return false;
     }
     return true;
@@ -71,17 +73,8 @@ void buildMenus(EditorCore& core)
 
 void registerFrameClass(HINSTANCE instance)
 {
-    WNDCLASSEXA frameClass{};
-    frameClass.cbSize = sizeof frameClass;
-    frameClass.style = CS_HREDRAW | CS_VREDRAW;
-    frameClass.lpfnWndProc = frameWindowProc;
-    frameClass.hInstance = instance;
-    frameClass.hIcon = LoadIconA(instance, programIconName);
-    frameClass.hIconSm = LoadIconA(instance, programIconName);
-    frameClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    frameClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    frameClass.lpszClassName = frameClassName;
-    RegisterClassExA(&frameClass); // fails harmlessly when an earlier editor registered it
+    registerWindowClass(frameClassName, frameWindowProc, instance, LoadIconA(instance, programIconName),
+                        static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 // The pane classes outlive their windows and hold the brush they were
@@ -114,7 +107,9 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
         path = "";
     }
     bool haveFile = false;
-    if (path[0] != '\0') {
+    if (path[0] == '\0') {
+        buffer.path[0] = '\0';
+    } else {
         haveFile = loadDocument(buffer, path);
         // A cursor left by an earlier, longer document would point past this one.
         if (cursorOffset > buffer.size) {
@@ -153,13 +148,8 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
     instance = moduleInstance;
     computeGeometry();
 
-    // A path too long to hold leaves the document nameless.
-    if (!buffer.setPath(path)) {
-        buffer.path[0] = '\0';
-    }
-    const std::string title = "Nibblor - " + std::string(buffer.path);
-    frameWindow = CreateWindowExA(WS_EX_CLIENTEDGE, frameClassName, title.c_str(), windowStyle, x, y, windowWidth,
-                                  windowHeight, parentWindow, menuBar, instance, nullptr);
+    frameWindow = CreateWindowExA(WS_EX_CLIENTEDGE, frameClassName, frameTitle().c_str(), windowStyle, x, y,
+                                  windowWidth, windowHeight, parentWindow, menuBar, instance, nullptr);
     if (frameWindow == nullptr) {
         // A child style without a parent, say: nothing was made.
         showError("The Nibblor window could not be created.");

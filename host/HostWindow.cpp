@@ -5,6 +5,7 @@
 
 #include "commands/CommandIds.h"
 #include "editor/EditorCore.h"
+#include "editor/WindowClass.h"
 
 HINSTANCE hostInstance = nullptr;
 HMENU hostMenuBar = nullptr;
@@ -87,17 +88,8 @@ HWND createHostWindow(HINSTANCE instance)
     hostInstance = instance;
     buildHostMenu();
 
-    WNDCLASSEXA hostClass{};
-    hostClass.cbSize = sizeof hostClass;
-    hostClass.style = CS_HREDRAW | CS_VREDRAW;
-    hostClass.lpfnWndProc = hostWindowProc;
-    hostClass.hInstance = instance;
-    hostClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    hostClass.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
-    hostClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    hostClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    hostClass.lpszClassName = "test";
-    RegisterClassExA(&hostClass);
+    registerWindowClass("test", hostWindowProc, instance, LoadIconA(nullptr, IDI_APPLICATION),
+                        static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "test", "Test", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 700, 500, nullptr, hostMenuBar, instance, nullptr);

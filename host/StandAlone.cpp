@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/EditorCore.h"
+#include "host/MessageLoop.h"
 
 namespace {
 
@@ -34,10 +35,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR commandLine
     if (editorCore.create(nullptr, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, instance, path.c_str()) != 1) {
         return 1;
     }
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) != 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return static_cast<int>(runMessageLoop());
 }

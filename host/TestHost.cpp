@@ -5,16 +5,13 @@
 #include <cstdlib>
 
 #include "host/HostWindow.h"
+#include "host/MessageLoop.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*showCommand*/)
 {
     std::srand(static_cast<unsigned>(reinterpret_cast<UINT_PTR>(instance)));
     createHostWindow(instance);
 
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) != 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    runMessageLoop();
     return 1;
 }

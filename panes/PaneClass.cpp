@@ -5,6 +5,7 @@
 
 #include "commands/CommandIds.h"
 #include "commands/ContextMenu.h"
+#include "editor/WindowClass.h"
 #include "panes/PaneObjects.h"
 
 namespace {
@@ -41,17 +42,8 @@ bool isNavigationKey(WPARAM key)
 HWND createPaneWindow(const char* className, const char* title, WNDPROC windowProc, Pane pane, HWND parent,
                       HINSTANCE instance)
 {
-    WNDCLASSEXA paneClass{};
-    paneClass.cbSize = sizeof paneClass;
-    paneClass.style = CS_HREDRAW | CS_VREDRAW;
-    paneClass.lpfnWndProc = windowProc;
-    paneClass.hInstance = instance;
-    paneClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    paneClass.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
-    paneClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    paneClass.hbrBackground = editorCore.backgroundBrush;
-    paneClass.lpszClassName = className;
-    RegisterClassExA(&paneClass); // fails harmlessly when an earlier editor registered it
+    registerWindowClass(className, windowProc, instance, LoadIconA(nullptr, IDI_APPLICATION),
+                        editorCore.backgroundBrush);
 
     const PaneRect place = editorCore.paneRect(pane);
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, className, title, WS_CHILD, place.x, place.y, place.width,
