@@ -23,10 +23,8 @@ case "${1:-}" in
   *) file="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")" ;;
 esac
 
-"$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-mingw.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win32" -j "$(nproc)" --target nibblor nibblor_testhost
+. "$root/scripts/build-win32.sh"
+nibblor_build_win32 "$root" "$build/win32" nibblor nibblor_testhost
 
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1

@@ -13,12 +13,9 @@ build="${NIBBLOR_BUILD_DIR:-$root/build}"
 out="$(mkdir -p "${1:-$root/docs}" && cd "${1:-$root/docs}" && pwd)"
 tree="$build/win32"
 
-"$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$tree" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-mingw.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$tree" -j "$(nproc)" --target nibblor
-sender="$tree/send-frame-command.exe"
-i686-w64-mingw32-g++-posix -O2 -static -o "$sender" "$root/scripts/SendFrameCommand.cpp"
+. "$root/scripts/build-win32.sh"
+nibblor_build_win32 "$root" "$tree" nibblor send_frame_command
+sender="$tree/host/send_frame_command.exe"
 
 # Always a display of our own, so that nothing else shows in the pictures.
 unset DISPLAY

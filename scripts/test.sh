@@ -6,11 +6,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NIBBLOR_BUILD_DIR:-$root/build}"
 jobs="$(nproc)"
 
-"$root/scripts/install-deps.sh"
-
-cmake -S "$root" -B "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-mingw.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win32" -j "$jobs"
+. "$root/scripts/build-win32.sh"
+nibblor_build_win32 "$root" "$build/win32"
 
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DNIBBLOR_SANITIZE=ON \
   -DNIBBLOR_WIN32_TESTS_DIR="$build/win32" >/dev/null
