@@ -132,6 +132,8 @@ struct EditorCore {
     void highlightSelection();
     void unhighlightSelection();
     bool hasSelection() const { return selectionEndRow != -1 && selectionEndColumn != -1; }
+    // A byte of the data lies under the cursor (not the end position or past it).
+    bool cursorOnByte() const { return cursorOffset >= 0 && cursorOffset < buffer.size; }
 
     // --- View model (view/ViewModel.cpp) ---
     void scrollToRow(std::int32_t row);

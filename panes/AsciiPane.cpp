@@ -11,8 +11,8 @@ namespace {
 void typeCharacter(WPARAM character)
 {
     EditorCore& core = editorCore;
-    if (core.cursorOffset < 0 || core.cursorOffset >= core.buffer.size) {
-        return; // no byte of the data under the end position
+    if (!core.cursorOnByte()) {
+        return; // typing at the end position changes nothing
     }
     core.buffer.data[static_cast<std::size_t>(core.cursorOffset)] = static_cast<std::uint8_t>(character);
     // Shows the new byte here and in the hex pane.

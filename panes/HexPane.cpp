@@ -23,19 +23,16 @@ int digitValue(WPARAM character)
         return -1;
     }
     const char c = static_cast<char>(character);
-    if (editorCore.octalMode != 0) {
-        return c >= '0' && c <= '7' ? c - '0' : -1;
-    }
-    const int value = hexDigitValue(c);
-    return value >= 0 ? value : -1;
+    const int value = editorCore.octalMode != 0 ? octalDigitValue(c) : hexDigitValue(c);
+    return value >= 0 ? value : -1; // separators are not digits either
 }
 
 // Replaces the digit at digitIndex of the byte under the cursor.
 void enterDigit(int value)
 {
     EditorCore& core = editorCore;
-    if (core.cursorOffset < 0 || core.cursorOffset >= core.buffer.size) {
-        return; // no byte of the data under the end position
+    if (!core.cursorOnByte()) {
+        return; // typing at the end position changes nothing
     }
     std::uint8_t& byte = core.buffer.data[static_cast<std::size_t>(core.cursorOffset)];
     unsigned mask = 0;
