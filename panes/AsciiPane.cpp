@@ -47,7 +47,7 @@ void AsciiPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
         text[static_cast<std::size_t>(i)] =
             EditorCore::characterForm(core.buffer.data[static_cast<std::size_t>(first + i)]);
     }
-    TextOutA(dc, column * core.charWidth, screenRow * core.lineHeight, text.data(), static_cast<int>(text.size()));
+    drawRowText(dc, column, screenRow, text);
 }
 
 LRESULT CALLBACK AsciiPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

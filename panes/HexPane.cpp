@@ -117,7 +117,7 @@ void HexPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
         text[static_cast<std::size_t>(cellWidth * count)] = ' '; // the codec's terminator
     }
     text.pop_back();
-    TextOutA(dc, column * core.charWidth, screenRow * core.lineHeight, text.data(), static_cast<int>(text.size()));
+    drawRowText(dc, column, screenRow, text);
 }
 
 LRESULT CALLBACK HexPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -14,9 +14,7 @@ void OffsetPane::create(HWND parent, HINSTANCE instance)
 
 void OffsetPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
-    const EditorCore& core = editorCore;
-    const std::string label = core.rowLabel(row);
-    TextOutA(dc, column * core.charWidth, screenRow * core.lineHeight, label.data(), static_cast<int>(label.size()));
+    drawRowText(dc, column, screenRow, editorCore.rowLabel(row));
 }
 
 LRESULT CALLBACK OffsetPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

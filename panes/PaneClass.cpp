@@ -62,6 +62,12 @@ RowSpan rowSpan(std::int32_t row)
     return {first, count};
 }
 
+void drawRowText(HDC dc, int column, int screenRow, const std::string& text)
+{
+    const EditorCore& core = editorCore;
+    TextOutA(dc, column * core.charWidth, screenRow * core.lineHeight, text.data(), static_cast<int>(text.size()));
+}
+
 void paintPane(HWND window, RowPainter drawRow, bool withSelection)
 {
     EditorCore& core = editorCore;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "editor/EditorCore.h"
 
@@ -20,6 +21,10 @@ struct RowSpan {
     int count;
 };
 RowSpan rowSpan(std::int32_t row);
+
+// A row's text with one TextOutA at a character column and screen row, in the
+// font and colours selected into the context.
+void drawRowText(HDC dc, int column, int screenRow, const std::string& text);
 
 using RowPainter = void (*)(std::int32_t row, HDC dc, int screenRow);
 
