@@ -77,6 +77,15 @@ std::uint8_t FileBuffer::byteAt(std::int64_t offset) const
     return data[static_cast<std::size_t>(offset)];
 }
 
+bool FileBuffer::writeByte(std::int32_t offset, std::uint8_t value)
+{
+    if (offset < 0 || offset >= size) {
+        return false;
+    }
+    data[static_cast<std::size_t>(offset)] = value;
+    return true;
+}
+
 int FileBuffer::load(const char* filePath)
 {
     data.release();

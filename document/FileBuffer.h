@@ -5,7 +5,6 @@
 #include <string>
 
 #include "document/ByteBlock.h"
-#include "editor/Handles.h"
 
 struct FileBuffer {
     static constexpr int pathCapacity = 1024;    // bytes, terminator included
@@ -61,11 +60,10 @@ struct FileBuffer {
     // The byte at offset, or 0 past the block (the spare room reads as zeros).
     std::uint8_t byteAt(std::int64_t offset) const;
 
-    int bytesPerRow() const { return bytesPerRow_; }
+    // Overwrites the byte at offset; false, writing nothing, outside the data.
+    bool writeByte(std::int32_t offset, std::uint8_t value);
 
-    // Win32 only: the Open and Save common dialogs.
-    int openWithDialog(WindowHandle owner);
-    int saveWithDialog(WindowHandle owner);
+    int bytesPerRow() const { return bytesPerRow_; }
 
 private:
     int bytesPerRow_;

@@ -1,12 +1,13 @@
 #pragma once
 // The one editor object: document, view state, colours, font, frame window,
-// menus and computed geometry. Operations are defined by concern in the
-// subsystem folders; those that need Win32 live in the shell's files.
+// menus and computed geometry. Its platform-neutral operations are defined by
+// concern in the subsystem folders; those that need Win32 live in their win32/
+// subfolders.
 #include <cstdint>
 #include <string>
 
 #include "document/FileBuffer.h"
-#include "editor/Handles.h"
+#include "view/CoreTypes.h"
 #include "view/ViewSurface.h"
 
 // Text measurements of the display font, as GetTextMetrics reports them.
@@ -24,22 +25,23 @@ struct FrameMetrics {
     int scrollBarWidth = 0;   // SM_CYVSCROLL
 };
 
-// A pane's place in the frame's client area.
-struct PaneRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
+// The requests of the frame's vertical scroll bar, numbered as the window
+// system numbers them (SB_LINEUP ... SB_BOTTOM).
+enum class ScrollRequest {
+    lineUp = 0,
+    lineDown = 1,
+    pageUp = 2,
+    pageDown = 3,
+    thumbPosition = 4,
+    thumbTrack = 5,
+    top = 6,
+    bottom = 7,
 };
 
-enum class CellStyle { Cursor, Normal };
-
-// What a point in a pane maps to.
-enum class CellMapping { HexView = 0, OctalView = 1, Characters = 2 };
-
-struct ScreenCell {
-    int row = 0;
-    int column = 0;
+// Rows from `first` up to, not including, `end`.
+struct RowRange {
+    std::int32_t first = 0;
+    std::int32_t end = 0;
 };
 
 struct EditorCore {
@@ -48,6 +50,9 @@ struct EditorCore {
     static constexpr std::uint32_t styleThickFrame = 0x00040000;
     static constexpr std::uint32_t styleVScroll = 0x00200000;
     static constexpr int maxScrollPosition = 65535;
+    // activePane: which data pane takes the keyboard.
+    static constexpr std::int32_t hexPaneActive = 0;
+    static constexpr std::int32_t asciiPaneActive = 2;
 
     EditorCore();
 
@@ -66,7 +71,7 @@ struct EditorCore {
     std::int32_t charWidth = 0;
     std::int32_t lineHeight = 0;
     std::int32_t octalMode = 0;
-    std::int32_t activePane = 0;     // 0 hex pane, 2 ASCII pane
+    std::int32_t activePane = hexPaneActive;
     std::int32_t cursorRow = 0;
     std::int32_t firstVisibleRow = 0;
     std::int32_t lastVisibleRow = 0; // exclusive
@@ -89,7 +94,7 @@ struct EditorCore {
     MenuHandle editMenu = nullptr;
     MenuHandle viewMenu = nullptr;
 
-    // Where drawing and repainting go; none draws nothing.
+    // Where drawing, repainting, the scroll bar and the focus go; none does nothing.
     ViewSurface* surface = nullptr;
 
     // --- Geometry (editor/Geometry.cpp) ---
@@ -103,22 +108,36 @@ struct EditorCore {
     void getSize(int& width, int& height) const;
 
     // --- Scroll bar (editor/ScrollBar.cpp) ---
-    int scrollRangeMax() const;
+    // The range's upper end; 0 hides the bar, unless it is asked to show
+    // even when every row fits on one page.
+    int scrollRangeMax(bool evenForOnePage = false) const;
     static int scrollPosForRow(std::int32_t row, std::int32_t rows);
     static std::int32_t rowForScrollPos(int position, std::int32_t rows);
-    void updateScrollRange();
+    void updateScrollRange(bool evenForOnePage = false);
+    // The range, and the thumb at the given row.
+    void syncScrollBar(std::int32_t row);
     int isOctalView() const;
 
     // --- Offsets (view/OffsetArithmetic.cpp) ---
     std::int32_t offsetAt(std::int32_t row, std::int32_t column) const;
     std::int32_t rowOf(std::int32_t offset) const;
     void rowAndColumnOf(std::int32_t offset, std::int32_t& row, std::int32_t& column) const;
-    // kind: 0 hexadecimal, 1 octal, 2 character; text holds at least 5 chars.
-    void cellText(std::int32_t offset, int kind, char* text) const;
+    // text holds at least 5 chars.
+    void cellText(std::int32_t offset, CellKind kind, char* text) const;
     static char characterForm(std::uint8_t byte);
     // A row's label in the offset pane: its first offset as "%4X". Unsigned, as
     // rows below a recentred view may lie past the 32-bit offsets.
     std::string rowLabel(std::int32_t row) const;
+
+    // --- Rows as the panes paint them (view/RowText.cpp) ---
+    // The rows a pane paints: the visible ones that the document has.
+    RowRange paintedRows() const;
+    // A row's text in a pane, from its first character: the label, the
+    // numbers (blank past the data) or the characters (blank past the data).
+    std::string rowText(Pane pane, std::int32_t row) const;
+    // What a pane's painting ends with: the cursor when its row is on screen
+    // and, in the data panes, the selection.
+    void paintCursorAndSelection(Pane pane);
 
     // --- Cell drawing (view/CellRendering.cpp) ---
     void drawOffsetCell(int screenRow, std::int32_t offset, CellStyle style);
@@ -135,20 +154,70 @@ struct EditorCore {
     // A byte of the data lies under the cursor (not the end position or past it).
     bool cursorOnByte() const { return cursorOffset >= 0 && cursorOffset < buffer.size; }
 
-    // --- View model (view/ViewModel.cpp) ---
+    // --- Cursor and moves (view/ViewModel.cpp) ---
+    // The one place the cursor is put: its row, column and screen row follow
+    // from the offset and the visible rows.
+    void setCursorOffset(std::int32_t offset);
+    // No selection; nothing is drawn.
+    void clearSelection();
+    // Undraws the selection, when there is one, and clears it.
+    void hideSelection();
     void scrollToRow(std::int32_t row);
     void recenterOnCursor();
-    ScreenCell cellAtPoint(int x, int y, CellMapping mapping) const;
     void moveUp();
     void moveDown();
     void moveLeft();
     void moveRight();
+    // The hex pane's Left and Right: digit by digit while it has the keyboard.
+    void moveLeftByDigit();
+    void moveRightByDigit();
+    // The last digit of a number cell in the current view.
+    int lastDigit() const;
+    // Tab: the other data pane takes the keyboard; the cursor is redrawn in
+    // its new colours.
+    void switchActivePane(std::int32_t pane);
+
+    // --- Scrolling the view (view/Scrolling.cpp) ---
+    // A request of the frame's scroll bar (or of the page and jump keys).
+    // False when a line or page request would pass the document's ends: then
+    // nothing changes at all.
+    bool scroll(ScrollRequest request, int thumbPosition);
+    // The view from the first row when that shows the cursor's row, from the
+    // cursor's row otherwise; the cursor stays on its byte. For a new window.
+    void showCursorFromTop();
+    // The cursor's row at the top of the view (the last page when it lies
+    // within it), the scroll thumb with it, repainted later: after Find, Paste
+    // and Open.
+    void scrollCursorToTop();
+
+    // --- Editing (view/Editing.cpp) ---
+    // A character typed in the hex pane: a digit of the current view replaces
+    // the digit at digitIndex of the byte under the cursor. False for any other
+    // character. Nothing changes at the end position.
+    bool typeDigit(char character);
+    // A printable character typed in the ASCII pane overwrites the byte under
+    // the cursor. False for any other character.
+    bool typeCharacter(unsigned char character);
     void deleteSelection();
+    // Delete: the selection undrawn, its bytes removed, no selection left,
+    // the panes repainted later. Nothing without a selection.
+    void removeSelectedBytes();
     // False, changing nothing, when the count is below 1, the size would pass
     // the 32-bit limit, or the memory cannot be had.
     bool insertZeros(std::int32_t count);
 
-    // --- Win32 shell only (editor/*Win32.cpp) ---
+    // --- The mouse in the data panes (view/PointerInput.cpp) ---
+    ScreenCell cellAtPoint(int x, int y, CellMapping mapping) const;
+    // How a point in the pane maps to a cell in the current view.
+    CellMapping mappingFor(Pane pane) const;
+    // A left click at a point of a data pane: the cursor on the cell (the end
+    // position past the last byte), the pane takes the keyboard, the panes are
+    // repainted at once. A click in the hex pane also clears the selection.
+    void clickAt(Pane pane, int x, int y);
+    // A drag with the left button down: the selection's far end to the cell.
+    void dragTo(Pane pane, int x, int y);
+
+    // --- Win32 shell only (editor/win32/) ---
     int create(WindowHandle parent, std::uint32_t style, int x, int y,
                InstanceHandle moduleInstance, const char* path);
     void computeGeometry();
@@ -163,7 +232,6 @@ struct EditorCore {
     FontHandle createFontFromSettings();
     void move(int x, int y);
     void focusActivePane();
-    void updateScrollRange(WindowHandle window);
 };
 
 // The one editor object of the program (defined by the Win32 shell).

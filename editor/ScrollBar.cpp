@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-int EditorCore::scrollRangeMax() const
+int EditorCore::scrollRangeMax(bool evenForOnePage) const
 {
-    const std::int32_t rows = buffer.rowCount;
-    if (rows <= pageRows) {
+    const std::int32_t rows = std::max(buffer.rowCount, 0);
+    if (rows <= pageRows && !evenForOnePage) {
         return 0; // equal ends hide the scroll bar
     }
     return rows > maxScrollPosition ? maxScrollPosition : rows;
@@ -39,10 +39,18 @@ std::int32_t EditorCore::rowForScrollPos(int position, std::int32_t rows)
     return static_cast<std::int32_t>((clamped * rows + maxScrollPosition / 2) / maxScrollPosition);
 }
 
-void EditorCore::updateScrollRange()
+void EditorCore::updateScrollRange(bool evenForOnePage)
 {
     if (surface != nullptr) {
-        surface->setScrollRange(scrollRangeMax());
+        surface->setScrollRange(scrollRangeMax(evenForOnePage));
+    }
+}
+
+void EditorCore::syncScrollBar(std::int32_t row)
+{
+    updateScrollRange();
+    if (surface != nullptr) {
+        surface->setScrollPosition(scrollPosForRow(row, buffer.rowCount));
     }
 }
 

@@ -34,14 +34,14 @@ void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, 
     }
     const CellColors colors =
         style == CellStyle::Cursor
-            ? CellColors{backgroundColor, activePane == 0 ? activeCursorColor : inactiveCursorColor}
+            ? CellColors{backgroundColor, activePane == hexPaneActive ? activeCursorColor : inactiveCursorColor}
             : CellColors{textColor, backgroundColor};
     const int digits = octalMode != 0 ? 3 : 2;
     const int x0 = (digits + 1) * column + 1;
     char text[8];
-    cellText(offset, octalMode != 0 ? 1 : 0, text);
+    cellText(offset, octalMode != 0 ? CellKind::Octal : CellKind::Hex, text);
     const std::string_view number(text, static_cast<std::size_t>(digits)); // without the trailing space
-    if (activePane == 0) {
+    if (activePane == hexPaneActive) {
         // A digit index left over from the octal view counts as the last digit.
         const int d = std::clamp(digit, 0, digits - 1);
         surface->drawText(Pane::Hex, (x0 + d) * charWidth, screenRow * lineHeight,
@@ -58,10 +58,10 @@ void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, Ce
     }
     const CellColors colors =
         style == CellStyle::Cursor
-            ? CellColors{backgroundColor, activePane == 2 ? activeCursorColor : inactiveCursorColor}
+            ? CellColors{backgroundColor, activePane == asciiPaneActive ? activeCursorColor : inactiveCursorColor}
             : CellColors{textColor, backgroundColor};
     char text[8];
-    cellText(offset, 2, text);
+    cellText(offset, CellKind::Character, text);
     surface->drawText(Pane::Ascii, (column + 1) * charWidth, screenRow * lineHeight, std::string_view(text, 1),
                       colors.text, colors.back);
 }
@@ -131,7 +131,7 @@ void drawSelection(EditorCore& core, ColorRef text, ColorRef back)
     // Cells off the screen (the cursor may have scrolled away) would draw nothing.
     const std::int64_t visibleFirst = std::max<std::int64_t>(first, 0);
     const std::int64_t visibleLast = std::min<std::int64_t>(last, (core.pageRows + 1) * perRow - 1);
-    const int kind = core.octalMode != 0 ? 1 : 0;
+    const CellKind kind = core.octalMode != 0 ? CellKind::Octal : CellKind::Hex;
     const int cellWidth = core.octalMode != 0 ? 4 : 3;
     char cell[8];
     for (std::int64_t k = visibleFirst; k <= visibleLast; ++k) {
@@ -147,7 +147,7 @@ void drawSelection(EditorCore& core, ColorRef text, ColorRef back)
         const int y = row * core.lineHeight;
         core.surface->drawText(Pane::Hex, (cellWidth * column + 1) * core.charWidth, y,
                                std::string_view(cell, length), text, back);
-        core.cellText(offset, 2, cell);
+        core.cellText(offset, CellKind::Character, cell);
         core.surface->drawText(Pane::Ascii, (column + 1) * core.charWidth, y, std::string_view(cell, 1), text,
                                back);
     }

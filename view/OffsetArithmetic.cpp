@@ -27,17 +27,21 @@ char EditorCore::characterForm(std::uint8_t byte)
     return byte >= 0x20 && byte <= 0x7E ? static_cast<char>(byte) : '.';
 }
 
-void EditorCore::cellText(std::int32_t offset, int kind, char* text) const
+void EditorCore::cellText(std::int32_t offset, CellKind kind, char* text) const
 {
     // Past the data the spare room reads as zero.
     const std::uint8_t byte = buffer.byteAt(offset);
-    if (kind == 0) {
+    switch (kind) {
+    case CellKind::Hex:
         formatHex(text, &byte, 1);
-    } else if (kind == 1) {
+        break;
+    case CellKind::Octal:
         formatOctal(text, &byte, 1);
-    } else {
+        break;
+    case CellKind::Character:
         text[0] = characterForm(byte);
         text[1] = '\0';
+        break;
     }
 }
 

@@ -1,9 +1,8 @@
 // The view model: where the cursor stands, which rows are on screen, and the
-// two edits that move bytes around (deleting the selection, inserting zeros).
+// moves of the cursor by row, byte and digit.
 #include "editor/EditorCore.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -16,19 +15,10 @@ std::int32_t saturated(std::int64_t value)
     return static_cast<std::int32_t>(std::clamp(value, int32Min, int32Max));
 }
 
-void repaint(EditorCore& core)
+void repaintNow(EditorCore& core)
 {
     if (core.surface != nullptr) {
-        core.surface->repaintPanes();
-    }
-}
-
-// After the size changed: the range follows the row count, the thumb the cursor's row.
-void updateScrollBar(EditorCore& core)
-{
-    core.updateScrollRange();
-    if (core.surface != nullptr) {
-        core.surface->setScrollPosition(EditorCore::scrollPosForRow(core.cursorRow, core.buffer.rowCount));
+        core.surface->repaintPanes(Repaint::now);
     }
 }
 
@@ -40,17 +30,42 @@ void bringCursorIntoView(EditorCore& core)
     }
 }
 
-// The view moved by one row: the cursor's fields are set first, so that the
-// repaint, which draws the cursor, already draws it at its new place.
+// The view moved by one row under a cursor already at its new offset: its
+// screen row follows first, so that the repaint, which draws the cursor,
+// already draws it at its new place.
 void scrollViewBy(EditorCore& core, int rows)
 {
     core.firstVisibleRow += rows;
     core.lastVisibleRow += rows;
-    core.cursorScreenRow = core.cursorRow - core.firstVisibleRow;
-    repaint(core);
+    core.setCursorOffset(core.cursorOffset);
+    repaintNow(core);
 }
 
 } // namespace
+
+void EditorCore::setCursorOffset(std::int32_t offset)
+{
+    cursorOffset = offset;
+    // Plain division keeps offset = row * bytesPerRow + column also for a
+    // cursor past the end, whose row may lie beyond the last one.
+    cursorRow = offset / bytesPerRow;
+    cursorColumn = offset % bytesPerRow;
+    cursorScreenRow = saturated(static_cast<std::int64_t>(cursorRow) - firstVisibleRow);
+}
+
+void EditorCore::clearSelection()
+{
+    selectionEndRow = -1;
+    selectionEndColumn = -1;
+}
+
+void EditorCore::hideSelection()
+{
+    if (hasSelection()) {
+        unhighlightSelection();
+        clearSelection();
+    }
+}
 
 void EditorCore::scrollToRow(std::int32_t row)
 {
@@ -73,45 +88,10 @@ void EditorCore::scrollToRow(std::int32_t row)
 
 void EditorCore::recenterOnCursor()
 {
-    // Plain division keeps offset = row * bytesPerRow + column also for a
-    // cursor past the end, whose row may lie beyond the last one.
-    cursorRow = cursorOffset / bytesPerRow;
-    cursorColumn = cursorOffset % bytesPerRow;
-    firstVisibleRow = cursorRow;
-    lastVisibleRow = saturated(static_cast<std::int64_t>(cursorRow) + pageRows);
-    cursorScreenRow = 0;
-    repaint(*this);
-}
-
-ScreenCell EditorCore::cellAtPoint(int x, int y, CellMapping mapping) const
-{
-    ScreenCell cell;
-    if (lineHeight <= 0 || charWidth <= 0) {
-        return cell; // no font measured yet
-    }
-    std::int64_t row = y / lineHeight;
-    std::int64_t column = 0;
-    switch (mapping) {
-    case CellMapping::HexView:
-        column = x / (3 * static_cast<std::int64_t>(charWidth));
-        break;
-    case CellMapping::OctalView:
-        column = x / (4 * static_cast<std::int64_t>(charWidth));
-        break;
-    case CellMapping::Characters:
-        column = x / charWidth - 1;
-        break;
-    }
-    column = std::clamp<std::int64_t>(column, 0, bytesPerRow - 1);
-    if (row >= lastVisibleRow) {
-        row = static_cast<std::int64_t>(lastVisibleRow) - 1;
-    }
-    // A point above the pane, or any point of an empty view, must not give a
-    // negative row: -1 would read as "no selection" and a negative offset.
-    row = std::max<std::int64_t>(row, 0);
-    cell.row = static_cast<int>(row);
-    cell.column = static_cast<int>(column);
-    return cell;
+    firstVisibleRow = rowOf(cursorOffset);
+    lastVisibleRow = saturated(static_cast<std::int64_t>(firstVisibleRow) + pageRows);
+    setCursorOffset(cursorOffset);
+    repaintNow(*this);
 }
 
 void EditorCore::moveUp()
@@ -122,12 +102,9 @@ void EditorCore::moveUp()
     }
     hideCursorHere();
     const bool onTopRow = cursorRow == firstVisibleRow;
-    --cursorRow;
-    cursorOffset -= bytesPerRow;
+    setCursorOffset(cursorOffset - bytesPerRow);
     if (onTopRow) {
         scrollViewBy(*this, -1);
-    } else {
-        cursorScreenRow = cursorRow - firstVisibleRow;
     }
     showCursorHere();
 }
@@ -140,13 +117,10 @@ void EditorCore::moveDown()
     }
     hideCursorHere();
     const bool onBottomRow = cursorRow == lastVisibleRow - 1;
-    ++cursorRow;
     // Onto a short last row this passes the size: the cursor then stands past the end.
-    cursorOffset = saturated(static_cast<std::int64_t>(cursorOffset) + bytesPerRow);
+    setCursorOffset(saturated(static_cast<std::int64_t>(cursorOffset) + bytesPerRow));
     if (onBottomRow) {
         scrollViewBy(*this, 1);
-    } else {
-        cursorScreenRow = cursorRow - firstVisibleRow;
     }
     showCursorHere();
 }
@@ -160,18 +134,11 @@ void EditorCore::moveLeft()
         return;
     }
     hideCursorHere();
-    --cursorOffset;
-    if (cursorColumn > 0) {
-        --cursorColumn;
-    } else {
-        --cursorRow;
-        cursorColumn = bytesPerRow - 1;
-        if (cursorRow < firstVisibleRow) {
-            scrollViewBy(*this, -1); // its painting draws the cursor
-            return;
-        }
+    setCursorOffset(cursorOffset - 1);
+    if (cursorRow < firstVisibleRow) {
+        scrollViewBy(*this, -1); // its painting draws the cursor
+        return;
     }
-    cursorScreenRow = cursorRow - firstVisibleRow;
     showCursorHere();
 }
 
@@ -180,99 +147,61 @@ void EditorCore::moveRight()
     bringCursorIntoView(*this);
     if (cursorOffset >= buffer.size) {
         // The end position, or past it: no further.
-        if (activePane == 0) {
-            digitIndex = octalMode != 0 ? 2 : 1;
+        if (activePane == hexPaneActive) {
+            digitIndex = lastDigit();
         }
         showCursorHere();
         return;
     }
     hideCursorHere();
-    ++cursorOffset;
-    if (cursorColumn < bytesPerRow - 1) {
-        ++cursorColumn;
-    } else {
-        const bool onBottomRow = cursorRow == lastVisibleRow - 1;
-        ++cursorRow;
-        cursorColumn = 0;
-        if (onBottomRow) {
-            scrollViewBy(*this, 1); // its painting draws the cursor
-            return;
-        }
+    // From the bottom right cell the view follows by one row.
+    const bool leavesTheView = cursorRow == lastVisibleRow - 1 && cursorColumn == bytesPerRow - 1;
+    setCursorOffset(cursorOffset + 1);
+    if (leavesTheView) {
+        scrollViewBy(*this, 1); // its painting draws the cursor
+        return;
     }
-    cursorScreenRow = cursorRow - firstVisibleRow;
     showCursorHere();
 }
 
-void EditorCore::deleteSelection()
+int EditorCore::lastDigit() const
 {
-    if (!hasSelection()) {
-        return;
-    }
-    const std::int32_t size = buffer.size;
-    const std::int64_t endRow = static_cast<std::int64_t>(firstVisibleRow) + selectionEndRow;
-    const std::int64_t a = cursorOffset;
-    const std::int64_t b = offsetAt(saturated(endRow), selectionEndColumn);
-    const std::int64_t lo = std::max<std::int64_t>(std::min(a, b), 0);
-    // The end position holds no byte.
-    const std::int64_t hi = std::min<std::int64_t>(std::max(a, b), static_cast<std::int64_t>(size) - 1);
-    if (hi >= lo && buffer.data.held() && size <= buffer.capacity()) {
-        const std::int64_t removed = hi - lo + 1;
-        std::uint8_t* bytes = buffer.data.get();
-        std::memmove(bytes + lo, bytes + hi + 1, static_cast<std::size_t>(size - hi - 1));
-        // The spare room past the data stays zero.
-        std::memset(bytes + (size - removed), 0, static_cast<std::size_t>(removed));
-        buffer.setSize(static_cast<std::int32_t>(size - removed));
-    }
-
-    // One byte back from where the cursor stood, whatever was removed.
-    if (cursorOffset <= 0) {
-        cursorOffset = 0;
-        cursorScreenRow = 0;
-        cursorRow = 0;
-        cursorColumn = 0;
-    } else {
-        --cursorOffset;
-        if (cursorColumn > 0) {
-            --cursorColumn;
-        } else {
-            cursorColumn = bytesPerRow - 1;
-            --cursorRow;
-        }
-        cursorScreenRow = cursorRow - firstVisibleRow;
-        if (cursorScreenRow < 0) {
-            recenterOnCursor();
-        }
-    }
-    updateScrollBar(*this);
+    return octalMode != 0 ? 2 : 1;
 }
 
-bool EditorCore::insertZeros(std::int32_t count)
+void EditorCore::moveLeftByDigit()
 {
-    const std::int32_t size = buffer.size;
-    if (count < 1 || size < 0) {
-        return false;
+    if (activePane != hexPaneActive) {
+        moveLeft();
+    } else if (digitIndex > 0) {
+        hideCursorHere();
+        --digitIndex;
+        showCursorHere();
+    } else {
+        hideCursorHere();
+        digitIndex = lastDigit();
+        moveLeft();
     }
-    const std::int64_t newSize = static_cast<std::int64_t>(size) + count;
-    if (newSize > FileBuffer::maxSize) {
-        return false;
+}
+
+void EditorCore::moveRightByDigit()
+{
+    hideCursorHere();
+    if (activePane == hexPaneActive && digitIndex < lastDigit()) {
+        ++digitIndex;
+        showCursorHere();
+    } else {
+        digitIndex = 0;
+        moveRight();
     }
-    // Keep the spare room a load gives, growing by a step so that a run of
-    // small insertions does not reallocate every time.
-    const std::int64_t needed = FileBuffer::capacityFor(static_cast<std::int32_t>(newSize), bytesPerRow);
-    const std::int64_t held = buffer.capacity();
-    if (held < needed) {
-        const std::int64_t stepped = std::min(std::max(needed, held + held / 8),
-                                              FileBuffer::capacityFor(FileBuffer::maxSize, bytesPerRow));
-        if (!buffer.reserve(stepped) && !buffer.reserve(needed)) {
-            return false;
-        }
+}
+
+void EditorCore::switchActivePane(std::int32_t pane)
+{
+    hideCursorHere();
+    activePane = pane;
+    showCursorHere();
+    if (surface != nullptr) {
+        surface->focusPane(pane == asciiPaneActive ? Pane::Ascii : Pane::Hex);
     }
-    // A cursor past the end appends: everything between is zero already.
-    const std::int64_t at = std::clamp<std::int64_t>(cursorOffset, 0, size);
-    std::uint8_t* bytes = buffer.data.get();
-    std::memmove(bytes + at + count, bytes + at, static_cast<std::size_t>(size - at));
-    std::memset(bytes + at, 0, static_cast<std::size_t>(count));
-    buffer.setSize(static_cast<std::int32_t>(newSize));
-    updateScrollBar(*this);
-    return true;
 }

@@ -1,11 +1,14 @@
 #pragma once
-// What the view model needs from the window system: drawing text into a pane
-// and repainting. The Win32 shell implements it with GDI; tests record it.
+// What the core needs from the window system: drawing text into a pane,
+// repainting the panes, the frame's scroll bar and the keyboard focus. The
+// Win32 shell implements it with GDI; tests record it.
 #include <string_view>
 
-#include "editor/Handles.h"
+#include "view/CoreTypes.h"
 
-enum class Pane { Offset, Hex, Ascii };
+// When a repaint happens: at once (moves across the view's edge, clicks), or
+// once the message queue is next empty (edits and scrolling).
+enum class Repaint { now, later };
 
 class ViewSurface {
 public:
@@ -19,11 +22,14 @@ public:
     virtual void drawText(Pane pane, int x, int y, std::string_view text,
                           ColorRef textColor, ColorRef backColor) = 0;
 
-    // Invalidates (with erasing) and at once updates the three panes, in the
-    // order offset, hex, ASCII.
-    virtual void repaintPanes() = 0;
+    // Invalidates the three panes with erasing; Repaint::now also updates
+    // them at once, in the order offset, hex, ASCII.
+    virtual void repaintPanes(Repaint when) = 0;
 
     // The frame's vertical scroll bar.
     virtual void setScrollRange(int maxPosition) = 0;
     virtual void setScrollPosition(int position) = 0;
+
+    // Gives the keyboard to a data pane, when its window exists.
+    virtual void focusPane(Pane pane) = 0;
 };

@@ -22,9 +22,10 @@ public:
         ++texts;
         characters += static_cast<std::int64_t>(text.size());
     }
-    void repaintPanes() override { ++repaints; }
+    void repaintPanes(Repaint) override { ++repaints; }
     void setScrollRange(int) override {}
     void setScrollPosition(int) override {}
+    void focusPane(Pane) override {}
 
     std::int64_t texts = 0;
     std::int64_t characters = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// A ViewSurface that records what the view model draws and repaints.
+// A ViewSurface that records what the core draws, repaints, scrolls and focuses.
 #include <string>
 #include <vector>
 
@@ -18,7 +18,9 @@ class RecordingSurface : public ViewSurface {
 public:
     bool panesExist = true;
     std::vector<DrawnText> drawn;
-    int repaints = 0;
+    int repaints = 0;      // at once
+    int laterRepaints = 0; // once the queue is empty
+    std::vector<Pane> focused;
     std::vector<int> scrollRanges;
     std::vector<int> scrollPositions;
 
@@ -27,14 +29,17 @@ public:
     {
         drawn.push_back({pane, x, y, std::string(text), textColor, backColor});
     }
-    void repaintPanes() override { ++repaints; }
+    void repaintPanes(Repaint when) override { ++(when == Repaint::now ? repaints : laterRepaints); }
     void setScrollRange(int maxPosition) override { scrollRanges.push_back(maxPosition); }
     void setScrollPosition(int position) override { scrollPositions.push_back(position); }
+    void focusPane(Pane pane) override { focused.push_back(pane); }
 
     void clear()
     {
         drawn.clear();
         repaints = 0;
+        laterRepaints = 0;
+        focused.clear();
         scrollRanges.clear();
         scrollPositions.clear();
     }

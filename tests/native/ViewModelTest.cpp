@@ -292,9 +292,9 @@ TEST(Moves, MoveLeftAtTheTopLeftCellScrollsAndLetsThePaintDrawTheCursor)
 class CursorAtRepaint : public RecordingSurface {
 public:
     explicit CursorAtRepaint(const EditorCore& editor) : core(editor) {}
-    void repaintPanes() override
+    void repaintPanes(Repaint when) override
     {
-        RecordingSurface::repaintPanes();
+        RecordingSurface::repaintPanes(when);
         seen.push_back({core.cursorOffset, core.cursorScreenRow, core.cursorColumn});
     }
     const EditorCore& core;

@@ -70,9 +70,9 @@ protected:
             char cell[8];
             for (int column = 0; column < e.bytesPerRow; ++column) {
                 const std::int32_t offset = row * e.bytesPerRow + column;
-                e.cellText(offset, e.octalMode != 0 ? 1 : 0, cell);
+                e.cellText(offset, e.octalMode != 0 ? CellKind::Octal : CellKind::Hex, cell);
                 numbers += cell;
-                e.cellText(offset, 2, cell);
+                e.cellText(offset, CellKind::Character, cell);
                 characters += cell;
             }
             const int y = row * e.lineHeight;
@@ -318,7 +318,7 @@ TEST_F(RenderingTest, SurfaceRepaintErasesTheDirectDrawing)
     paintRows();
     e.showCursor(0, 0, 0, 0);
     ASSERT_GT(countIn(PaneCapture(hexPane.window), 1, 0, activeColor), 0);
-    surface.repaintPanes();
+    surface.repaintPanes(Repaint::now);
     // The panes' own painting is the class background here: all of it.
     for (HWND window : {offsetPane.window, hexPane.window, asciiPane.window}) {
         const PaneCapture pane(window);
@@ -334,7 +334,7 @@ TEST_F(RenderingTest, SurfaceRepaintErasesTheDirectDrawing)
     asciiPane.window = nullptr;
     EXPECT_FALSE(surface.paneExists(Pane::Ascii));
     e.showCursor(0, 0, 0, 0);
-    surface.repaintPanes();
+    surface.repaintPanes(Repaint::now);
     EXPECT_EQ(countIn(PaneCapture(hexPane.window), 1, 0, activeColor), 0);
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "editor/EditorCore.h"
-#include "panes/PaneObjects.h"
+#include "panes/win32/PaneObjects.h"
 
 // The editor object's state as a test found it: the fields, the document, the
 // window handles and, where asked, the GDI objects.

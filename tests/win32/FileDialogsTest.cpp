@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "document/FileBuffer.h"
+#include "document/win32/FileDialogs.h"
 #include "tests/native/TempDir.h"
 #include "tests/win32/DialogDriver.h"
 
@@ -65,7 +65,7 @@ TEST_F(FileDialogs, CancelledOpenEmptiesThePathAndKeepsTheDocument)
         postCommand(dialog, IDCANCEL);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_EQ(buffer.openWithDialog(owner), -1);
+    EXPECT_EQ(openWithDialog(buffer, owner), -1);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_STREQ(buffer.path, "");
     ASSERT_EQ(buffer.size, 40);
@@ -88,7 +88,7 @@ TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
         postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_EQ(buffer.openWithDialog(owner), 1);
+    EXPECT_EQ(openWithDialog(buffer, owner), 1);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_STREQ(buffer.path, chosen.c_str());
     ASSERT_EQ(buffer.size, 300);
@@ -119,7 +119,7 @@ TEST_F(FileDialogs, OpenOfAFileThatCannotBeHeldIsReportedAndForgotten)
         postCommand(box, IDOK);
         return w.waitUntilClosed(box);
     });
-    EXPECT_EQ(buffer.openWithDialog(owner), 1);
+    EXPECT_EQ(openWithDialog(buffer, owner), 1);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(message, "File \"" + huge + "\" is too large to open.");
     EXPECT_STREQ(buffer.path, "");
@@ -146,7 +146,7 @@ TEST_F(FileDialogs, CancelledSaveKeepsThePathAndWritesNothing)
         postCommand(dialog, IDCANCEL);
         return w.waitUntilClosed(dialog) && offered.find("named.bin") != std::string::npos;
     });
-    EXPECT_EQ(buffer.saveWithDialog(owner), 1);
+    EXPECT_EQ(saveWithDialog(buffer, owner), 1);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_STREQ(buffer.path, named.c_str());
     EXPECT_FALSE(fileExists(named));
@@ -166,7 +166,7 @@ TEST_F(FileDialogs, SaveUnderANewNameWritesExactlyTheDocument)
         postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_EQ(buffer.saveWithDialog(owner), 1);
+    EXPECT_EQ(saveWithDialog(buffer, owner), 1);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_STREQ(buffer.path, target.c_str());
     EXPECT_EQ(TempDir::read(target), bytes); // the spare room never reaches the file
@@ -206,7 +206,7 @@ TEST_F(FileDialogs, SaveOverAnExistingFileAsksBeforeReplacingIt)
             }
             return w.waitUntilClosed(dialog);
         });
-        EXPECT_EQ(buffer.saveWithDialog(owner), 1);
+        EXPECT_EQ(saveWithDialog(buffer, owner), 1);
         ASSERT_TRUE(watcher.finish()) << watcher.log();
         if (replace) {
             EXPECT_STREQ(buffer.path, target.c_str());

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "editor/EditorCore.h"
-#include "panes/PaneObjects.h"
+#include "panes/win32/PaneObjects.h"
 #include "tests/native/TempDir.h"
 
 namespace {

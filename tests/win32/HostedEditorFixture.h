@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "editor/EditorCore.h"
-#include "host/HostWindow.h"
-#include "panes/PaneObjects.h"
+#include "host/win32/HostWindow.h"
+#include "panes/win32/PaneObjects.h"
 #include "tests/native/TempDir.h"
 #include "tests/win32/EditorTestSupport.h"
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "commands/ContextMenu.h"
+#include "commands/win32/ContextMenu.h"
 #include "editor/EditorCore.h"
-#include "panes/PaneObjects.h"
+#include "panes/win32/PaneObjects.h"
 #include "tests/win32/EditorTestSupport.h"
-#include "view/GdiSurface.h"
+#include "view/win32/GdiSurface.h"
 
 // One frame stand-in class serves every file of the executable, so what it
 // records is shared too.

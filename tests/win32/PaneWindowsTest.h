@@ -9,9 +9,9 @@
 #include <cstdint>
 
 #include "editor/EditorCore.h"
-#include "panes/PaneObjects.h"
+#include "panes/win32/PaneObjects.h"
 #include "tests/win32/EditorTestSupport.h"
-#include "view/GdiSurface.h"
+#include "view/win32/GdiSurface.h"
 
 class PaneWindowsTest : public ::testing::Test {
 protected:

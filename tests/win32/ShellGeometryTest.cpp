@@ -131,7 +131,8 @@ TEST_F(ShellGeometryTest, ScrollRangeAndPositionOnTheFrame)
     };
     for (const Case& c : {Case{10, 0, 0}, Case{25, 0, 0}, Case{26, 0, 26}, Case{70000, 0, 65535}}) {
         e.buffer.rowCount = c.rows; // the range reads only the row count
-        e.updateScrollRange(frame);
+        e.frameWindow = frame;
+        e.updateScrollRange();
         int low = -1;
         int high = -1;
         GetScrollRange(frame, SB_VERT, &low, &high);

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "host/HostWindow.h"
-#include "host/MessageLoop.h"
+#include "host/win32/HostWindow.h"
+#include "host/win32/MessageLoop.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*showCommand*/)
 {

@@ -1,11 +1,9 @@
 // The offset pane: each visible row's first offset in hexadecimal. It takes no
 // input and hands the focus on to the active data pane.
-#include "panes/PaneObjects.h"
-
-#include <string>
+#include "panes/win32/PaneObjects.h"
 
 #include "editor/EditorCore.h"
-#include "panes/PaneClass.h"
+#include "panes/win32/PaneClass.h"
 
 void OffsetPane::create(HWND parent, HINSTANCE instance)
 {
@@ -14,19 +12,19 @@ void OffsetPane::create(HWND parent, HINSTANCE instance)
 
 void OffsetPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
-    drawRowText(dc, column, screenRow, editorCore.rowLabel(row));
+    drawRowText(dc, column, screenRow, editorCore.rowText(Pane::Offset, row));
 }
 
 LRESULT CALLBACK OffsetPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT:
-        paintPane(
-            window, [](std::int32_t row, HDC dc, int screenRow) { offsetPane.drawRow(row, dc, screenRow, 1); },
-            false);
+        paintPane(window, Pane::Offset, [](std::int32_t row, HDC dc, int screenRow) {
+            offsetPane.drawRow(row, dc, screenRow, 1);
+        });
         return 0;
     case WM_SETFOCUS:
-        SetFocus(editorCore.activePane == 0 ? hexPane.window : asciiPane.window);
+        SetFocus(editorCore.activePane == EditorCore::hexPaneActive ? hexPane.window : asciiPane.window);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -1,10 +1,17 @@
 // The editor's geometry and placement on the real windows: measuring the font
-// and the system, moving the frame, the focus and the scroll range. The
-// arithmetic is in Geometry.cpp and ScrollBar.cpp.
-#include <windows.h>
+// and the system, moving the frame and giving the focus. The arithmetic is in
+// editor/Geometry.cpp and editor/ScrollBar.cpp.
+#include "editor/win32/WindowPlacement.h"
 
 #include "editor/EditorCore.h"
-#include "panes/PaneObjects.h"
+#include "panes/win32/PaneObjects.h"
+
+namespace {
+
+// The structure's length that every version of GetWindowPlacement accepts.
+constexpr UINT placementLength = 44;
+
+} // namespace
 
 void EditorCore::computeGeometry()
 {
@@ -47,14 +54,18 @@ void EditorCore::move(int x, int y)
 
 void EditorCore::focusActivePane()
 {
-    const HWND pane = activePane != 0 ? asciiPane.window : hexPane.window;
+    const HWND pane = activePane == asciiPaneActive ? asciiPane.window : hexPane.window;
     // SetFocus(NULL) would take the keyboard away from whatever has it.
     if (pane != nullptr) {
         SetFocus(pane);
     }
 }
 
-void EditorCore::updateScrollRange(WindowHandle window)
+void rememberFramePosition(HWND frame)
 {
-    SetScrollRange(window, SB_VERT, 0, scrollRangeMax(), TRUE);
+    WINDOWPLACEMENT placement{};
+    placement.length = placementLength;
+    GetWindowPlacement(frame, &placement);
+    editorCore.windowX = placement.rcNormalPosition.left;
+    editorCore.windowY = placement.rcNormalPosition.top;
 }

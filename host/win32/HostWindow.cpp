@@ -1,11 +1,11 @@
 // The test host's window procedure and menu.
-#include "host/HostWindow.h"
+#include "host/win32/HostWindow.h"
 
 #include <cstdlib>
 
 #include "commands/CommandIds.h"
 #include "editor/EditorCore.h"
-#include "editor/WindowClass.h"
+#include "editor/win32/WindowClass.h"
 
 HINSTANCE hostInstance = nullptr;
 HMENU hostMenuBar = nullptr;

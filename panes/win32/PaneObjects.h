@@ -1,6 +1,6 @@
 #pragma once
 // The three pane objects: each holds only its window, null until the first
-// editor window is created. Win32 shell only.
+// editor window is created.
 #include <windows.h>
 
 #include <cstdint>

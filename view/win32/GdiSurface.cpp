@@ -1,11 +1,11 @@
-// The view model's drawing done with GDI straight into the pane windows, and
-// its repaints and scroll-bar changes done on the real windows.
-#include "view/GdiSurface.h"
+// The core's drawing done with GDI straight into the pane windows, and its
+// repaints, scroll-bar changes and focus done on the real windows.
+#include "view/win32/GdiSurface.h"
 
 #include <windows.h>
 
 #include "editor/EditorCore.h"
-#include "panes/PaneObjects.h"
+#include "panes/win32/PaneObjects.h"
 
 namespace {
 
@@ -52,13 +52,22 @@ public:
         ReleaseDC(window, dc);
     }
 
-    void repaintPanes() override
+    void repaintPanes(Repaint when) override
     {
+        // Null panes are skipped: InvalidateRect(NULL) would repaint the desktop.
         const HWND windows[] = {offsetPane.window, hexPane.window, asciiPane.window};
         for (const HWND window : windows) {
             if (window != nullptr) {
                 InvalidateRect(window, nullptr, TRUE);
             }
+        }
+        if (when == Repaint::later) {
+            // The frame too: its painting gives the keyboard back to the
+            // active pane, after a dialog say.
+            if (editorCore.frameWindow != nullptr) {
+                InvalidateRect(editorCore.frameWindow, nullptr, TRUE);
+            }
+            return;
         }
         for (const HWND window : windows) {
             if (window != nullptr) {
@@ -78,6 +87,15 @@ public:
     {
         if (editorCore.frameWindow != nullptr) {
             SetScrollPos(editorCore.frameWindow, SB_VERT, position, TRUE);
+        }
+    }
+
+    void focusPane(Pane pane) override
+    {
+        // SetFocus(NULL) would take the keyboard away from whatever has it.
+        const HWND window = paneWindow(pane);
+        if (window != nullptr) {
+            SetFocus(window);
         }
     }
 };

@@ -1,4 +1,4 @@
-#include "editor/WindowClass.h"
+#include "editor/win32/WindowClass.h"
 
 void registerWindowClass(const char* className, WNDPROC windowProc, HINSTANCE instance, HICON icon,
                          HBRUSH background)

@@ -1,19 +1,21 @@
 // The Open and Save common dialogs that lead to loading and writing.
-#include <windows.h>
+#include "document/win32/FileDialogs.h"
+
 #include <commdlg.h>
 #include <cderr.h>
-
-#include "document/FileBuffer.h"
 
 namespace {
 
 // "All Files (*.*)" / "*.*", double-zero terminated.
 const char allFilesFilter[] = "All Files (*.*)\0*.*\0";
 
+// The structure's size that every version of the dialogs accepts.
+constexpr DWORD dialogStructureSize = 76;
+
 void fillDialog(OPENFILENAMEA& dialog, HWND owner, char* fileName, char* fileTitle, const char* title)
 {
     ZeroMemory(&dialog, sizeof dialog);
-    dialog.lStructSize = 76; // the size every version of the dialog accepts
+    dialog.lStructSize = dialogStructureSize;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = allFilesFilter;
     dialog.nFilterIndex = 1;
@@ -34,10 +36,11 @@ void reportPathTooLong()
 
 } // namespace
 
-int FileBuffer::openWithDialog(WindowHandle owner)
+int openWithDialog(FileBuffer& buffer, HWND owner)
 {
+    char* path = buffer.path;
     path[0] = '\0'; // the dialog opens without a name, and stays so when cancelled
-    char fileTitle[pathCapacity] = {};
+    char fileTitle[FileBuffer::pathCapacity] = {};
     OPENFILENAMEA dialog;
     fillDialog(dialog, owner, path, fileTitle, "Open");
     dialog.Flags = OFN_FILEMUSTEXIST;
@@ -45,38 +48,38 @@ int FileBuffer::openWithDialog(WindowHandle owner)
         // A path that did not fit leaves its required length in the buffer.
         path[0] = '\0';
         reportPathTooLong();
-        return -1;
+        return openCancelled;
     }
     // A chosen file that cannot be read is reported, and its name is not kept:
     // a later Save As must not offer to overwrite it with the empty document.
-    const int result = load(path);
-    if (result != loaded) {
-        MessageBoxA(nullptr, loadFailureText(path, result).c_str(), "Error", MB_ICONERROR);
+    const int result = buffer.load(path);
+    if (result != FileBuffer::loaded) {
+        MessageBoxA(nullptr, FileBuffer::loadFailureText(path, result).c_str(), "Error", MB_ICONERROR);
         path[0] = '\0';
     }
-    return 1;
+    return openChosen;
 }
 
-int FileBuffer::saveWithDialog(WindowHandle owner)
+int saveWithDialog(FileBuffer& buffer, HWND owner)
 {
-    char fileTitle[pathCapacity] = {};
-    // The chosen name goes to a copy first, so a cancelled dialog leaves path alone.
-    char chosen[pathCapacity];
-    lstrcpynA(chosen, path, pathCapacity);
+    char fileTitle[FileBuffer::pathCapacity] = {};
+    // The chosen name goes to a copy first, so a cancelled dialog leaves the path alone.
+    char chosen[FileBuffer::pathCapacity];
+    lstrcpynA(chosen, buffer.path, FileBuffer::pathCapacity);
     OPENFILENAMEA dialog;
     fillDialog(dialog, owner, chosen, fileTitle, "Save");
     dialog.Flags = OFN_OVERWRITEPROMPT;
     if (GetSaveFileNameA(&dialog) != 1) {
         reportPathTooLong();
-        return 1;
+        return saveDone;
     }
-    setPath(chosen);
-    switch (writeTo(path)) {
-    case cannotCreate:
-        return 0;
-    case shortWrite:
-        return -1;
+    buffer.setPath(chosen);
+    switch (buffer.writeTo(buffer.path)) {
+    case FileBuffer::cannotCreate:
+        return saveCannotCreate;
+    case FileBuffer::shortWrite:
+        return saveShortWrite;
     default:
-        return 1;
+        return saveDone;
     }
 }

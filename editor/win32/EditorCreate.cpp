@@ -6,17 +6,18 @@
 #include <string>
 
 #include "commands/CommandIds.h"
-#include "commands/FrameWindow.h"
+#include "commands/win32/FileCommands.h"
+#include "commands/win32/FrameWindow.h"
 #include "editor/EditorCore.h"
-#include "editor/WindowClass.h"
-#include "panes/PaneObjects.h"
+#include "editor/win32/WindowClass.h"
+#include "editor/win32/WindowPlacement.h"
+#include "panes/win32/PaneObjects.h"
 #include "resources/ResourceIds.h"
-#include "view/GdiSurface.h"
+#include "view/win32/GdiSurface.h"
 
 namespace {
 
 constexpr const char* frameClassName = "Nibblor";
-constexpr UINT placementLength = 44;
 
 void showError(const std::string& text)
 {
@@ -100,6 +101,10 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
         return 0;
     }
     surface = &gdiSurface();
+    // The earlier window's panes went with its frame; the new ones come last.
+    offsetPane.window = nullptr;
+    hexPane.window = nullptr;
+    asciiPane.window = nullptr;
     parentWindow = parent;
     windowStyle = style | styleVScroll;
 
@@ -114,18 +119,12 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
         // A cursor left by an earlier, longer document would point past this one.
         if (cursorOffset > buffer.size) {
             cursorOffset = 0;
-            cursorRow = 0;
-            cursorScreenRow = 0;
-            cursorColumn = 0;
             digitIndex = 0;
-            selectionEndRow = -1;
-            selectionEndColumn = -1;
+            clearSelection();
         }
     }
-
-    firstVisibleRow = 0;
-    lastVisibleRow = buffer.rowCount < pageRows ? buffer.rowCount : pageRows;
-    cursorRow = 0;
+    // The cursor stays on its byte, and the view shows it.
+    showCursorFromTop();
 
     readColorSettings();
     if (backgroundBrush != nullptr && unregisterPaneClasses(instance)) {
@@ -169,11 +168,7 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
     SelectObject(windowDC, backgroundBrush);
     UpdateWindow(frameWindow);
 
-    WINDOWPLACEMENT placement{};
-    placement.length = placementLength;
-    GetWindowPlacement(frameWindow, &placement);
-    windowX = placement.rcNormalPosition.left;
-    windowY = placement.rcNormalPosition.top;
+    rememberFramePosition(frameWindow);
 
     offsetPane.create(frameWindow, instance);
     hexPane.create(frameWindow, instance);

@@ -1,6 +1,6 @@
 // The editor's right-button menu, built afresh for every request so that its
 // graying follows the selection and the clipboard of the moment.
-#include "commands/ContextMenu.h"
+#include "commands/win32/ContextMenu.h"
 
 #include "commands/CommandIds.h"
 #include "editor/EditorCore.h"

@@ -1,5 +1,5 @@
 // The About box: the "AboutDlg" template of the program's resources.
-#include "commands/AboutDialog.h"
+#include "commands/win32/AboutDialog.h"
 
 #include "resources/ResourceIds.h"
 

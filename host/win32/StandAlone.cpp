@@ -6,7 +6,7 @@
 #include <string>
 
 #include "editor/EditorCore.h"
-#include "host/MessageLoop.h"
+#include "host/win32/MessageLoop.h"
 
 namespace {
 

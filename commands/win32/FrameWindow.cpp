@@ -1,0 +1,140 @@
+// The editor frame's window procedure: the scroll bar, moving and sizing, the
+// menu bar and context menu commands, and the host's destroy command. Each
+// command's work lives in its own file; this one only dispatches.
+#include "commands/win32/FrameWindow.h"
+
+#include "commands/CommandIds.h"
+#include "commands/win32/AboutDialog.h"
+#include "commands/win32/FileCommands.h"
+#include "commands/win32/ViewCommands.h"
+#include "editor/EditorCore.h"
+
+namespace {
+
+// The scroll bar's thumb position during a drag, in its full 32 bits.
+int thumbTrackPosition(HWND frame, WPARAM wParam)
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    if (GetScrollInfo(frame, SB_VERT, &info) == FALSE) {
+        return HIWORD(wParam);
+    }
+    return info.nTrackPos;
+}
+
+void onVerticalScroll(HWND frame, WPARAM wParam)
+{
+    const WORD request = LOWORD(wParam);
+    if (request <= SB_BOTTOM) {
+        const int thumb = request == SB_THUMBTRACK ? thumbTrackPosition(frame, wParam) : 0;
+        if (!editorCore.scroll(static_cast<ScrollRequest>(request), thumb)) {
+            return; // at the document's ends: nothing changes
+        }
+    }
+    editorCore.focusActivePane();
+}
+
+void runCommand(HWND frame, int command)
+{
+    EditorCore& core = editorCore;
+    switch (command) {
+    case openCommand:
+        openFile(frame);
+        break;
+    case saveAsCommand:
+        saveFileAs(frame);
+        break;
+    case exitCommand:
+        PostQuitMessage(0); // hosted or not: ends the program
+        break;
+    case aboutCommand:
+        runAboutDialog(core.instance, frame);
+        core.focusActivePane();
+        break;
+    case findCommand:
+    case cutCommand:
+    case copyCommand:
+    case pasteCommand:
+    case insertCharsCommand:
+    case changeFontCommand:
+    case changeColorsCommand:
+        // These come with the clipboard, find, font and colour commands.
+        break;
+    case hexViewCommand:
+        switchView(frame, 0);
+        break;
+    case octalViewCommand:
+        switchView(frame, 1);
+        break;
+    case destroyCommand:
+        DestroyWindow(core.frameWindow);
+        core.frameWindow = nullptr;
+        break;
+    default:
+        break;
+    }
+}
+
+void onCreate(HWND frame)
+{
+    EditorCore& core = editorCore;
+    // The window is ours from its first message on; create stores the same
+    // handle once CreateWindowExA returns, and the scroll bar needs it now.
+    core.frameWindow = frame;
+    core.syncScrollBar(core.firstVisibleRow);
+    checkViewMenu(core.octalMode);
+}
+
+void onDestroy(HWND frame)
+{
+    EditorCore& core = editorCore;
+    // The frame's own context goes with the frame; nothing draws through it.
+    if (core.windowDC != nullptr) {
+        ReleaseDC(frame, core.windowDC);
+        core.windowDC = nullptr;
+    }
+    if (core.parentWindow == nullptr) {
+        PostQuitMessage(0);
+    } else {
+        core.frameWindow = nullptr;
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        onCreate(window);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        editorCore.focusActivePane();
+        return 0;
+    }
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED) {
+            return 0; // an icon keeps its own size
+        }
+        relayout(window);
+        return 0;
+    case WM_EXITSIZEMOVE:
+        relayout(window);
+        return 0;
+    case WM_VSCROLL:
+        onVerticalScroll(window, wParam);
+        return 0;
+    case WM_COMMAND:
+        runCommand(window, LOWORD(wParam));
+        return 0;
+    case WM_DESTROY:
+        onDestroy(window);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,209 @@
+// Registration, creation, painting and the data panes' message handling: each
+// message is decoded here and handed to one operation of the editor core.
+#include "panes/win32/PaneClass.h"
+
+#include "commands/CommandIds.h"
+#include "commands/win32/ContextMenu.h"
+#include "editor/win32/WindowClass.h"
+#include "panes/win32/PaneObjects.h"
+
+namespace {
+
+constexpr WPARAM tabCharacter = 0x09;
+constexpr WPARAM controlX = 0x18;
+constexpr WPARAM controlC = 0x03;
+constexpr WPARAM controlV = 0x16;
+constexpr WPARAM lastByteCharacter = 0xFF;
+
+// Mouse message points carry signed coordinates: a drag may leave the pane.
+int pointX(LPARAM point)
+{
+    return static_cast<short>(LOWORD(point));
+}
+
+int pointY(LPARAM point)
+{
+    return static_cast<short>(HIWORD(point));
+}
+
+bool isNavigationKey(WPARAM key)
+{
+    switch (key) {
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_HOME:
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void sendToFrame(UINT message, WPARAM wParam)
+{
+    SendMessageA(editorCore.frameWindow, message, wParam, 0);
+}
+
+// Ctrl+X, Ctrl+C and Ctrl+V as the frame's Cut, Copy and Paste; false for any
+// other character.
+bool forwardClipboardChar(WPARAM character)
+{
+    switch (character) {
+    case controlX:
+        sendToFrame(WM_COMMAND, cutCommand);
+        return true;
+    case controlC:
+        sendToFrame(WM_COMMAND, copyCommand);
+        return true;
+    case controlV:
+        sendToFrame(WM_COMMAND, pasteCommand);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void onCharacter(Pane pane, WPARAM character)
+{
+    EditorCore& core = editorCore;
+    if (character == tabCharacter) {
+        core.switchActivePane(pane == Pane::Hex ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive);
+    } else if (!forwardClipboardChar(character) && character <= lastByteCharacter) {
+        if (pane == Pane::Hex) {
+            core.typeDigit(static_cast<char>(character));
+        } else {
+            core.typeCharacter(static_cast<unsigned char>(character));
+        }
+    }
+}
+
+LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
+{
+    EditorCore& core = editorCore;
+    if (isNavigationKey(key)) {
+        core.hideSelection();
+    }
+    switch (key) {
+    case VK_PRIOR:
+        sendToFrame(WM_VSCROLL, SB_PAGEUP);
+        break;
+    case VK_NEXT:
+        sendToFrame(WM_VSCROLL, SB_PAGEDOWN);
+        break;
+    case VK_HOME:
+        sendToFrame(WM_VSCROLL, SB_TOP);
+        break;
+    case VK_END:
+        sendToFrame(WM_VSCROLL, SB_BOTTOM);
+        break;
+    case VK_UP:
+        core.moveUp();
+        break;
+    case VK_DOWN:
+        core.moveDown();
+        break;
+    case VK_LEFT:
+        if (pane == Pane::Hex) {
+            core.moveLeftByDigit();
+        } else {
+            core.moveLeft();
+        }
+        break;
+    case VK_RIGHT:
+        if (pane == Pane::Hex) {
+            core.moveRightByDigit();
+        } else {
+            core.moveRight();
+        }
+        break;
+    case VK_INSERT:
+        sendToFrame(WM_COMMAND, insertCharsCommand);
+        break;
+    case VK_DELETE:
+        core.removeSelectedBytes();
+        break;
+    default:
+        return DefWindowProcA(window, WM_KEYDOWN, key, lParam);
+    }
+    return 0;
+}
+
+// The context menu at a point of the pane's client area.
+void showPaneContextMenu(HWND window, LPARAM point)
+{
+    // The frame's client coordinates of the point: the pane's place in the
+    // frame, client edges included.
+    POINT where{pointX(point), pointY(point)};
+    MapWindowPoints(window, editorCore.frameWindow, &where, 1);
+    showContextMenu(editorCore.frameWindow, static_cast<int>(where.x), static_cast<int>(where.y));
+}
+
+} // namespace
+
+HWND createPaneWindow(const char* className, const char* title, WNDPROC windowProc, Pane pane, HWND parent,
+                      HINSTANCE instance)
+{
+    registerWindowClass(className, windowProc, instance, LoadIconA(nullptr, IDI_APPLICATION),
+                        editorCore.backgroundBrush);
+
+    const PaneRect place = editorCore.paneRect(pane);
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, className, title, WS_CHILD, place.x, place.y, place.width,
+                                  place.height, parent, nullptr, instance, nullptr);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    return window;
+}
+
+void drawRowText(HDC dc, int column, int screenRow, const std::string& text)
+{
+    const EditorCore& core = editorCore;
+    TextOutA(dc, column * core.charWidth, screenRow * core.lineHeight, text.data(), static_cast<int>(text.size()));
+}
+
+void paintPane(HWND window, Pane pane, RowPainter drawRow)
+{
+    EditorCore& core = editorCore;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    SelectObject(dc, core.font);
+    SetTextColor(dc, core.textColor);
+    SetBkColor(dc, core.backgroundColor);
+    const RowRange rows = core.paintedRows();
+    for (std::int32_t row = rows.first; row < rows.end; ++row) {
+        drawRow(row, dc, row - core.firstVisibleRow);
+    }
+    core.paintCursorAndSelection(pane);
+    EndPaint(window, &paint);
+}
+
+LRESULT dataPaneMessage(Pane pane, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    EditorCore& core = editorCore;
+    switch (message) {
+    case WM_SETFOCUS:
+        core.activePane = pane == Pane::Ascii ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive;
+        return 0;
+    case WM_CHAR:
+        onCharacter(pane, wParam);
+        return 0;
+    case WM_KEYDOWN:
+        return onKeyDown(pane, window, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        core.clickAt(pane, pointX(lParam), pointY(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        if (GetKeyState(VK_LBUTTON) < 0) {
+            core.dragTo(pane, pointX(lParam), pointY(lParam));
+        }
+        return 0;
+    case WM_RBUTTONDOWN:
+        showPaneContextMenu(window, lParam);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+// What the three pane windows share: the registration and creation of a pane
+// window, painting its rows, and the message handling of the two data panes.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "editor/EditorCore.h"
+
+// Registers the class (a class left by an earlier editor window is reused) and
+// creates the pane as a child of parent at its place for the current view,
+// shown and updated.
+HWND createPaneWindow(const char* className, const char* title, WNDPROC windowProc, Pane pane, HWND parent,
+                      HINSTANCE instance);
+
+// A row's text with one TextOutA at a character column and screen row, in the
+// font and colours selected into the context.
+void drawRowText(HDC dc, int column, int screenRow, const std::string& text);
+
+using RowPainter = void (*)(std::int32_t row, HDC dc, int screenRow);
+
+// WM_PAINT of a pane: the rows it shows in normal colours, then the cursor
+// when its row is on screen and, in the data panes, the selection.
+void paintPane(HWND window, Pane pane, RowPainter drawRow);
+
+// The window procedure of the hex and the ASCII pane, which differ only in the
+// pane they are: its digits or characters, its cell mapping, its Left and Right.
+LRESULT dataPaneMessage(Pane pane, HWND window, UINT message, WPARAM wParam, LPARAM lParam);

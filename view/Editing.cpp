@@ -1,0 +1,144 @@
+// The edits: overtyping digits and characters, deleting the selection and
+// inserting zero bytes. Bytes change only through the FileBuffer.
+#include "editor/EditorCore.h"
+#include "view/ByteTextCodec.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr std::uint8_t firstPrintable = 0x20;
+constexpr std::uint8_t lastPrintable = 0x7E;
+
+std::int32_t saturated(std::int64_t value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+// The byte with the digit at `digit` of the current view replaced by `value`.
+std::uint8_t withDigit(std::uint8_t byte, int digit, int value, bool octal)
+{
+    unsigned mask = 0xFu;
+    int shift = digit == 0 ? 4 : 0; // in hex view any digit but the first is the low one
+    if (octal) {
+        static const int shifts[] = {6, 3, 0};
+        const int d = std::clamp(digit, 0, 2);
+        shift = shifts[d];
+        mask = d == 0 ? 0x3u : 0x7u;
+        value = std::min(value, static_cast<int>(mask)); // the first octal digit holds two bits
+    }
+    return static_cast<std::uint8_t>((byte & ~(mask << shift)) | (static_cast<unsigned>(value) << shift));
+}
+
+} // namespace
+
+bool EditorCore::typeDigit(char character)
+{
+    const int value = octalMode != 0 ? octalDigitValue(character) : hexDigitValue(character);
+    if (value < 0) {
+        return false; // separators are not digits either
+    }
+    if (!cursorOnByte()) {
+        return true; // typing at the end position changes nothing
+    }
+    buffer.writeByte(cursorOffset, withDigit(buffer.byteAt(cursorOffset), digitIndex, value, octalMode != 0));
+    hideCursorHere(); // shows the new value in both data panes
+    if (digitIndex < lastDigit()) {
+        ++digitIndex;
+        showCursorHere();
+    } else {
+        digitIndex = 0;
+        moveRight(); // draws the cursor at its new place
+    }
+    return true;
+}
+
+bool EditorCore::typeCharacter(unsigned char character)
+{
+    if (character < firstPrintable || character > lastPrintable) {
+        return false;
+    }
+    if (!cursorOnByte()) {
+        return true; // typing at the end position changes nothing
+    }
+    buffer.writeByte(cursorOffset, character);
+    hideCursorHere(); // shows the new byte in both data panes
+    moveRight();
+    return true;
+}
+
+void EditorCore::deleteSelection()
+{
+    if (!hasSelection()) {
+        return;
+    }
+    const std::int32_t size = buffer.size;
+    const std::int64_t endRow = static_cast<std::int64_t>(firstVisibleRow) + selectionEndRow;
+    const std::int64_t a = cursorOffset;
+    const std::int64_t b = offsetAt(saturated(endRow), selectionEndColumn);
+    const std::int64_t lo = std::max<std::int64_t>(std::min(a, b), 0);
+    // The end position holds no byte.
+    const std::int64_t hi = std::min<std::int64_t>(std::max(a, b), static_cast<std::int64_t>(size) - 1);
+    if (hi >= lo && buffer.data.held() && size <= buffer.capacity()) {
+        const std::int64_t removed = hi - lo + 1;
+        std::uint8_t* bytes = buffer.data.get();
+        std::memmove(bytes + lo, bytes + hi + 1, static_cast<std::size_t>(size - hi - 1));
+        // The spare room past the data stays zero.
+        std::memset(bytes + (size - removed), 0, static_cast<std::size_t>(removed));
+        buffer.setSize(static_cast<std::int32_t>(size - removed));
+    }
+
+    // One byte back from where the cursor stood, whatever was removed.
+    setCursorOffset(std::max(cursorOffset - 1, 0));
+    if (cursorScreenRow < 0) {
+        recenterOnCursor();
+    }
+    syncScrollBar(cursorRow);
+}
+
+void EditorCore::removeSelectedBytes()
+{
+    if (!hasSelection()) {
+        return; // the byte under the cursor stays
+    }
+    unhighlightSelection();
+    deleteSelection();
+    clearSelection();
+    if (surface != nullptr) {
+        surface->repaintPanes(Repaint::later);
+    }
+}
+
+bool EditorCore::insertZeros(std::int32_t count)
+{
+    const std::int32_t size = buffer.size;
+    if (count < 1 || size < 0) {
+        return false;
+    }
+    const std::int64_t newSize = static_cast<std::int64_t>(size) + count;
+    if (newSize > FileBuffer::maxSize) {
+        return false;
+    }
+    // Keep the spare room a load gives, growing by a step so that a run of
+    // small insertions does not reallocate every time.
+    const std::int64_t needed = FileBuffer::capacityFor(static_cast<std::int32_t>(newSize), bytesPerRow);
+    const std::int64_t held = buffer.capacity();
+    if (held < needed) {
+        const std::int64_t stepped = std::min(std::max(needed, held + held / 8),
+                                              FileBuffer::capacityFor(FileBuffer::maxSize, bytesPerRow));
+        if (!buffer.reserve(stepped) && !buffer.reserve(needed)) {
+            return false;
+        }
+    }
+    // A cursor past the end appends: everything between is zero already.
+    const std::int64_t at = std::clamp<std::int64_t>(cursorOffset, 0, size);
+    std::uint8_t* bytes = buffer.data.get();
+    std::memmove(bytes + at + count, bytes + at, static_cast<std::size_t>(size - at));
+    std::memset(bytes + at, 0, static_cast<std::size_t>(count));
+    buffer.setSize(static_cast<std::int32_t>(newSize));
+    syncScrollBar(cursorRow);
+    return true;
+}

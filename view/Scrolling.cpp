@@ -1,0 +1,114 @@
+// Scrolling the view: the frame's scroll-bar requests, and putting the
+// cursor's row on screen after a new window, Open, Find and Paste.
+#include "editor/EditorCore.h"
+
+#include <algorithm>
+
+namespace {
+
+void repaintLater(EditorCore& core)
+{
+    if (core.surface != nullptr) {
+        core.surface->repaintPanes(Repaint::later);
+    }
+}
+
+void setThumb(EditorCore& core, int position)
+{
+    if (core.surface != nullptr) {
+        core.surface->setScrollPosition(position);
+    }
+}
+
+// The view `rows` further down (up when negative); the thumb follows its top row.
+int shiftView(EditorCore& core, std::int32_t rows)
+{
+    core.firstVisibleRow += rows;
+    core.lastVisibleRow += rows;
+    return EditorCore::scrollPosForRow(core.firstVisibleRow, core.buffer.rowCount);
+}
+
+// The last page, or every row when they fit on one.
+void showLastPage(EditorCore& core)
+{
+    core.lastVisibleRow = core.buffer.rowCount;
+    core.firstVisibleRow = std::max(0, core.buffer.rowCount - core.pageRows);
+}
+
+} // namespace
+
+bool EditorCore::scroll(ScrollRequest request, int thumbPosition)
+{
+    const std::int32_t rows = buffer.rowCount;
+    int position = 0;
+    switch (request) {
+    case ScrollRequest::lineUp:
+        if (firstVisibleRow <= 0) {
+            return false;
+        }
+        position = shiftView(*this, -1);
+        break;
+    case ScrollRequest::lineDown:
+        if (lastVisibleRow >= rows) {
+            return false;
+        }
+        position = shiftView(*this, 1);
+        break;
+    case ScrollRequest::pageUp:
+        // A whole page or nothing.
+        if (firstVisibleRow - pageRows <= 0) {
+            return false;
+        }
+        position = shiftView(*this, -pageRows);
+        break;
+    case ScrollRequest::pageDown:
+        if (static_cast<std::int64_t>(lastVisibleRow) + pageRows >= rows) {
+            return false;
+        }
+        position = shiftView(*this, pageRows);
+        break;
+    case ScrollRequest::thumbPosition:
+        return true; // the thumb stays where tracking left it; the view is there already
+    case ScrollRequest::thumbTrack:
+        position = thumbPosition;
+        firstVisibleRow = rowForScrollPos(thumbPosition, rows);
+        lastVisibleRow = firstVisibleRow + pageRows;
+        if (lastVisibleRow > rows) {
+            showLastPage(*this);
+        }
+        break;
+    case ScrollRequest::top:
+        position = 0;
+        firstVisibleRow = 0;
+        lastVisibleRow = std::min(pageRows, rows);
+        digitIndex = 0;
+        cursorOffset = 0;
+        break;
+    case ScrollRequest::bottom:
+        position = scrollPosForRow(rows, rows);
+        showLastPage(*this);
+        digitIndex = 0;
+        cursorOffset = std::max(0, buffer.size); // the end position
+        break;
+    }
+    // The cursor stays on its byte and moves with it, off the screen if need be.
+    setCursorOffset(cursorOffset);
+    setThumb(*this, position);
+    repaintLater(*this);
+    return true;
+}
+
+void EditorCore::showCursorFromTop()
+{
+    const std::int32_t row = rowOf(cursorOffset);
+    scrollToRow(row < pageRows ? 0 : row);
+    setCursorOffset(cursorOffset);
+}
+
+void EditorCore::scrollCursorToTop()
+{
+    scrollToRow(rowOf(cursorOffset));
+    setCursorOffset(cursorOffset);
+    setThumb(*this, scrollPosForRow(firstVisibleRow, buffer.rowCount));
+    repaintLater(*this);
+}
