@@ -325,4 +325,48 @@ TEST_F(EndToEnd, DestroyedEditorComesBackInTheSameViewAndCursor)
     expectLaidOut(expectedGeometry(WS_CHILD, 1), 1);
 }
 
+// A click on row 1, the window destroyed and made again: the cursor stays on
+// its byte, drawn where it is, and Left, Left and "aa" change byte 15 alone.
+TEST_F(EndToEnd, RecreatedEditorEditsTheByteItsCursorIsDrawnOn)
+{
+    EditorCore& e = editorCore;
+    hostCommand(createTopLevel);
+    SendMessageA(hexPane.window, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(1, 0));
+    ASSERT_EQ(e.cursorOffset, 16);
+    hostCommand(destroyEditor);
+    hostCommand(createTopLevel);
+    ASSERT_TRUE(IsWindow(e.frameWindow));
+    EXPECT_EQ(e.firstVisibleRow, 0);
+    EXPECT_EQ(e.cursorScreenRow, 1);
+
+    press(hexPane.window, VK_LEFT);
+    press(hexPane.window, VK_LEFT);
+    EXPECT_EQ(e.firstVisibleRow, 0) << "no row before the document may be shown";
+    EXPECT_EQ(e.cursorOffset, 15);
+    EXPECT_EQ(e.cursorScreenRow, 0);
+    EXPECT_EQ(e.cursorColumn, 15);
+    type(hexPane.window, "aa");
+    std::vector<std::uint8_t> expected = original;
+    expected[15] = 0xAA;
+    EXPECT_EQ(documentBytes(), expected);
+
+    // The cursor, now on the first digit of byte 16, is drawn there: its box
+    // takes the cursor colour, the same digit a row up does not.
+    UpdateWindow(hexPane.window);
+    const auto cursorPixels = [&](int screenRow) {
+        HDC dc = GetDC(hexPane.window);
+        int count = 0;
+        for (int y = screenRow * e.lineHeight; y < (screenRow + 1) * e.lineHeight; ++y) {
+            for (int x = e.charWidth; x < 2 * e.charWidth; ++x) {
+                count += GetPixel(dc, x, y) == e.activeCursorColor ? 1 : 0;
+            }
+        }
+        ReleaseDC(hexPane.window, dc);
+        return count;
+    };
+    const int boxArea = e.charWidth * e.lineHeight;
+    EXPECT_GT(cursorPixels(1), boxArea / 2);
+    EXPECT_LT(cursorPixels(0), boxArea / 2);
+}
+
 } // namespace
