@@ -41,6 +41,7 @@ bool EditorCore::scroll(ScrollRequest request, int thumbPosition)
 {
     const std::int32_t rows = buffer.rowCount;
     int position = 0;
+    std::int32_t cursor = cursorOffset; // top and bottom take the cursor along
     switch (request) {
     case ScrollRequest::lineUp:
         if (firstVisibleRow <= 0) {
@@ -82,17 +83,17 @@ bool EditorCore::scroll(ScrollRequest request, int thumbPosition)
         firstVisibleRow = 0;
         lastVisibleRow = std::min(pageRows, rows);
         digitIndex = 0;
-        cursorOffset = 0;
+        cursor = 0;
         break;
     case ScrollRequest::bottom:
         position = scrollPosForRow(rows, rows);
         showLastPage(*this);
         digitIndex = 0;
-        cursorOffset = std::max(0, buffer.size); // the end position
+        cursor = std::max(0, buffer.size); // the end position
         break;
     }
-    // The cursor stays on its byte and moves with it, off the screen if need be.
-    setCursorOffset(cursorOffset);
+    // Otherwise the cursor stays on its byte and moves with it, off the screen if need be.
+    setCursorOffset(cursor);
     setThumb(*this, position);
     repaintLater(*this);
     return true;

@@ -118,7 +118,7 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
         haveFile = loadDocument(buffer, path);
         // A cursor left by an earlier, longer document would point past this one.
         if (cursorOffset > buffer.size) {
-            cursorOffset = 0;
+            setCursorOffset(0);
             digitIndex = 0;
             clearSelection();
         }
