@@ -86,6 +86,17 @@ bool FileBuffer::writeByte(std::int32_t offset, std::uint8_t value)
     return true;
 }
 
+std::int32_t FileBuffer::overwrite(std::int32_t offset, const std::uint8_t* bytes, std::size_t count)
+{
+    if (offset < 0 || offset >= size || count == 0) {
+        return 0;
+    }
+    const auto room = static_cast<std::size_t>(size - offset);
+    const std::size_t fitting = std::min(count, room);
+    std::memcpy(data.get() + offset, bytes, fitting);
+    return static_cast<std::int32_t>(fitting);
+}
+
 int FileBuffer::load(const char* filePath)
 {
     data.release();

@@ -63,6 +63,19 @@ struct FileBuffer {
     // Overwrites the byte at offset; false, writing nothing, outside the data.
     bool writeByte(std::int32_t offset, std::uint8_t value);
 
+    // Overwrites bytes from offset on, as many as the data holds from there:
+    // the document never grows. Returns how many were written.
+    std::int32_t overwrite(std::int32_t offset, const std::uint8_t* bytes, std::size_t count);
+
+    // The offset of the next occurrence of the pattern, or -1. The scan starts
+    // at the first byte of startRow and wraps once to the start. Matches at
+    // the last match and up to a row before it are passed over, so that
+    // searching again finds the next one. An empty pattern matches nothing.
+    std::int32_t findBytes(const std::uint8_t* pattern, std::int32_t startRow, std::int32_t length) const;
+
+    // Whether the pattern occurs anywhere, whatever was found before.
+    bool contains(const std::uint8_t* pattern, std::int32_t length) const;
+
     int bytesPerRow() const { return bytesPerRow_; }
 
 private:

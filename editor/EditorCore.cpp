@@ -4,3 +4,10 @@ EditorCore::EditorCore() : buffer(bytesPerRow)
 {
     buffer.size = 0;
 }
+
+void EditorCore::repaint(Repaint when)
+{
+    if (surface != nullptr) {
+        surface->repaintPanes(when);
+    }
+}

@@ -5,6 +5,8 @@
 // subfolders.
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "document/FileBuffer.h"
 #include "view/CoreTypes.h"
@@ -42,6 +44,24 @@ enum class ScrollRequest {
 struct RowRange {
     std::int32_t first = 0;
     std::int32_t end = 0;
+};
+
+// `count` bytes from offset `first` on.
+struct ByteRange {
+    std::int32_t first = 0;
+    std::int32_t count = 0;
+};
+
+enum class PasteOutcome {
+    pasted,       // written over the document, as far as it reaches
+    invalidHex,   // the hex pane's text is no hexadecimal text: nothing changed
+    invalidOctal, // the same in the octal view
+};
+
+enum class FindOutcome {
+    found,              // the cursor is on the match, the view shows it
+    notFound,           // the pattern is nowhere in the document
+    onlyEarlierMatches, // it is there, but only where the last matches were
 };
 
 struct EditorCore {
@@ -96,6 +116,9 @@ struct EditorCore {
 
     // Where drawing, repainting, the scroll bar and the focus go; none does nothing.
     ViewSurface* surface = nullptr;
+
+    // Repaints the three panes through the surface.
+    void repaint(Repaint when);
 
     // --- Geometry (editor/Geometry.cpp) ---
     int offsetPaneWidth(int octal) const;
@@ -205,6 +228,24 @@ struct EditorCore {
     // False, changing nothing, when the count is below 1, the size would pass
     // the 32-bit limit, or the memory cannot be had.
     bool insertZeros(std::int32_t count);
+
+    // --- Clipboard, insertion and Find (commands/Clipboard.cpp, commands/Find.cpp) ---
+    // The selected bytes that exist: between the two ends of the selection,
+    // both included, stopping at the last byte. None without a selection.
+    ByteRange selectedBytes() const;
+    // What Copy puts on the clipboard: in the hex pane the hexadecimal or
+    // octal text of the selected bytes; in the ASCII pane the bytes
+    // themselves, up to the first zero byte.
+    std::string copyText() const;
+    // Paste: the text parsed as the pane and view read it and written over
+    // the document from the cursor on, never growing it; the cursor ends just
+    // after the last byte written, and the view follows it when it went below.
+    PasteOutcome pasteText(std::string_view text);
+    // Whether the document can take `count` bytes more within the 32-bit size.
+    bool canGrowBy(std::int64_t count) const;
+    // Find: the next occurrence from the cursor's row on (wrapping once); the
+    // cursor goes to it and the view scrolls it to the top.
+    FindOutcome findNext(const std::vector<std::uint8_t>& pattern);
 
     // --- The mouse in the data panes (view/PointerInput.cpp) ---
     ScreenCell cellAtPoint(int x, int y, CellMapping mapping) const;

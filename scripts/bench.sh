@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the native tree optimised, without sanitizers, and runs the benchmarks:
 # loading 256 MiB beside a plain read, the codec on 1 MiB, cursor moves on small
-# and large documents, insertion and deletion beside memmove.
+# and large documents, insertion and deletion beside memmove, Find beside memmem.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NIBBLOR_BUILD_DIR:-$root/build}/bench"

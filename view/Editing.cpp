@@ -107,9 +107,7 @@ void EditorCore::removeSelectedBytes()
     unhighlightSelection();
     deleteSelection();
     clearSelection();
-    if (surface != nullptr) {
-        surface->repaintPanes(Repaint::later);
-    }
+    repaint(Repaint::later);
 }
 
 bool EditorCore::insertZeros(std::int32_t count)

@@ -55,8 +55,8 @@ void EditorCore::clickAt(Pane pane, int x, int y)
     activePane = pane == Pane::Ascii ? asciiPaneActive : hexPaneActive;
     if (surface != nullptr) {
         surface->focusPane(pane);
-        surface->repaintPanes(Repaint::now);
     }
+    repaint(Repaint::now);
 }
 
 void EditorCore::dragTo(Pane pane, int x, int y)

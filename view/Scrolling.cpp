@@ -6,13 +6,6 @@
 
 namespace {
 
-void repaintLater(EditorCore& core)
-{
-    if (core.surface != nullptr) {
-        core.surface->repaintPanes(Repaint::later);
-    }
-}
-
 void setThumb(EditorCore& core, int position)
 {
     if (core.surface != nullptr) {
@@ -95,7 +88,7 @@ bool EditorCore::scroll(ScrollRequest request, int thumbPosition)
     // Otherwise the cursor stays on its byte and moves with it, off the screen if need be.
     setCursorOffset(cursor);
     setThumb(*this, position);
-    repaintLater(*this);
+    repaint(Repaint::later);
     return true;
 }
 
@@ -111,5 +104,5 @@ void EditorCore::scrollCursorToTop()
     scrollToRow(rowOf(cursorOffset));
     setCursorOffset(cursorOffset);
     setThumb(*this, scrollPosForRow(firstVisibleRow, buffer.rowCount));
-    repaintLater(*this);
+    repaint(Repaint::later);
 }

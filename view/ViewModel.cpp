@@ -15,13 +15,6 @@ std::int32_t saturated(std::int64_t value)
     return static_cast<std::int32_t>(std::clamp(value, int32Min, int32Max));
 }
 
-void repaintNow(EditorCore& core)
-{
-    if (core.surface != nullptr) {
-        core.surface->repaintPanes(Repaint::now);
-    }
-}
-
 // The row lastVisibleRow itself, though not painted, counts as in view.
 void bringCursorIntoView(EditorCore& core)
 {
@@ -38,7 +31,7 @@ void scrollViewBy(EditorCore& core, int rows)
     core.firstVisibleRow += rows;
     core.lastVisibleRow += rows;
     core.setCursorOffset(core.cursorOffset);
-    repaintNow(core);
+    core.repaint(Repaint::now);
 }
 
 } // namespace
@@ -91,7 +84,7 @@ void EditorCore::recenterOnCursor()
     firstVisibleRow = rowOf(cursorOffset);
     lastVisibleRow = saturated(static_cast<std::int64_t>(firstVisibleRow) + pageRows);
     setCursorOffset(cursorOffset);
-    repaintNow(*this);
+    repaint(Repaint::now);
 }
 
 void EditorCore::moveUp()

@@ -5,7 +5,10 @@
 
 #include "commands/CommandIds.h"
 #include "commands/win32/AboutDialog.h"
+#include "commands/win32/ClipboardCommands.h"
 #include "commands/win32/FileCommands.h"
+#include "commands/win32/FindDialog.h"
+#include "commands/win32/InsertDialog.h"
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
 
@@ -53,13 +56,23 @@ void runCommand(HWND frame, int command)
         core.focusActivePane();
         break;
     case findCommand:
+        runFind(frame);
+        break;
     case cutCommand:
+        cutSelection(frame);
+        break;
     case copyCommand:
+        copySelection(frame);
+        break;
     case pasteCommand:
+        pasteClipboard(frame);
+        break;
     case insertCharsCommand:
+        insertCharacters(frame);
+        break;
     case changeFontCommand:
     case changeColorsCommand:
-        // These come with the clipboard, find, font and colour commands.
+        // These come with the font and colour commands.
         break;
     case hexViewCommand:
         switchView(frame, 0);

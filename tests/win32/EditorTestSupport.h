@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -103,6 +104,40 @@ inline ATOM registerTestWindowClass(const char* name, WNDPROC procedure, HBRUSH 
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
     return RegisterClassExA(&windowClass);
+}
+
+// Puts the text on the clipboard as CF_TEXT; null leaves it empty.
+inline bool setClipboardText(HWND owner, const char* text)
+{
+    if (OpenClipboard(owner) == FALSE) {
+        return false;
+    }
+    EmptyClipboard();
+    if (text != nullptr) {
+        const std::size_t size = std::strlen(text) + 1;
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+        std::memcpy(GlobalLock(memory), text, size);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+    }
+    CloseClipboard();
+    return true;
+}
+
+// The clipboard's CF_TEXT, or "(none)" when it holds no text.
+inline std::string clipboardText(HWND owner)
+{
+    std::string text = "(none)";
+    if (OpenClipboard(owner) == FALSE) {
+        return "(clipboard busy)";
+    }
+    HANDLE block = GetClipboardData(CF_TEXT);
+    if (block != nullptr) {
+        text = static_cast<const char*>(GlobalLock(block));
+        GlobalUnlock(block);
+    }
+    CloseClipboard();
+    return text;
 }
 
 inline void pumpMessages()

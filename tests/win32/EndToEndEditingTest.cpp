@@ -275,16 +275,7 @@ TEST_F(EndToEnd, EditingThroughThePanesIsSavedByteForByte)
     EXPECT_EQ(GetScrollPos(frame, SB_VERT), 0);
 
     const std::string target = dir.file("edited copy.bin");
-    DialogWatcher watcher([&target](DialogWatcher& w) {
-        HWND dialog = w.waitForDialog("Save");
-        if (dialog == nullptr || !w.typeFileName(dialog, target)) {
-            return false;
-        }
-        dialog_driver::clickButton(dialog, IDOK);
-        return w.waitUntilClosed(dialog);
-    });
-    frameCommand(2);
-    ASSERT_TRUE(watcher.finish()) << watcher.log();
+    ASSERT_TRUE(saveDocumentAs(target));
     EXPECT_EQ(TempDir::read(target), expected);
     EXPECT_EQ(TempDir::read(dir.file("test.exe")), original) << "the opened file must stay as it was";
     EXPECT_STREQ(e.buffer.path, target.c_str());

@@ -15,6 +15,7 @@
 #include "host/win32/HostWindow.h"
 #include "panes/win32/PaneObjects.h"
 #include "tests/native/TempDir.h"
+#include "tests/win32/DialogDriver.h"
 #include "tests/win32/EditorTestSupport.h"
 
 // One host window for the whole run: Wine waits seconds for the display each
@@ -91,6 +92,24 @@ protected:
     }
 
     static void hostCommand(WPARAM item) { SendMessageA(hostWindow(), WM_COMMAND, item, 0); }
+
+    // Save As through the real Save dialog, to `target`.
+    static ::testing::AssertionResult saveDocumentAs(const std::string& target)
+    {
+        dialog_driver::DialogWatcher watcher([&target](dialog_driver::DialogWatcher& w) {
+            HWND dialog = w.waitForDialog("Save");
+            if (dialog == nullptr || !w.typeFileName(dialog, target)) {
+                return false;
+            }
+            dialog_driver::clickButton(dialog, IDOK);
+            return w.waitUntilClosed(dialog);
+        });
+        frameCommand(2);
+        if (!watcher.finish()) {
+            return ::testing::AssertionFailure() << watcher.log();
+        }
+        return ::testing::AssertionSuccess();
+    }
     static void frameCommand(WPARAM id) { SendMessageA(editorCore.frameWindow, WM_COMMAND, id, 0); }
 
     static std::vector<std::uint8_t> documentBytes()

@@ -252,20 +252,6 @@ std::vector<MenuItem> menuItems(HMENU menu)
     return items;
 }
 
-void setClipboardText(HWND owner, const char* text)
-{
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    if (text != nullptr) {
-        const std::size_t size = std::strlen(text) + 1;
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-        std::memcpy(GlobalLock(memory), text, size);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_TEXT, memory);
-    }
-    CloseClipboard();
-}
-
 TEST_F(PaneMouseTest, TopLevelEditorMenuOffersFileAndViewCommandsOnly)
 {
     core.windowStyle = WS_OVERLAPPEDWINDOW;
@@ -289,7 +275,7 @@ TEST_F(PaneMouseTest, ChildEditorMenuGraysEditingItemsByState)
     core.windowStyle = WS_CHILD | WS_CAPTION;
     core.selectionEndRow = 0;
     core.selectionEndColumn = 4;
-    setClipboardText(frame, "41 42");
+    ASSERT_TRUE(setClipboardText(frame, "41 42"));
     HMENU menu = buildContextMenu();
     auto items = menuItems(menu);
     DestroyMenu(menu);
@@ -308,7 +294,7 @@ TEST_F(PaneMouseTest, ChildEditorMenuGraysEditingItemsByState)
 
     core.selectionEndRow = -1;
     core.selectionEndColumn = -1;
-    setClipboardText(frame, nullptr);
+    ASSERT_TRUE(setClipboardText(frame, nullptr));
     menu = buildContextMenu();
     items = menuItems(menu);
     DestroyMenu(menu);

@@ -1,0 +1,16 @@
+// Find: the next occurrence of a byte pattern, and the cursor and view moved to it.
+#include "editor/EditorCore.h"
+
+FindOutcome EditorCore::findNext(const std::vector<std::uint8_t>& pattern)
+{
+    const auto length = static_cast<std::int32_t>(pattern.size());
+    const std::int32_t match = buffer.findBytes(pattern.data(), cursorRow, length);
+    if (match == -1) {
+        return buffer.contains(pattern.data(), length) ? FindOutcome::onlyEarlierMatches : FindOutcome::notFound;
+    }
+    buffer.lastMatchOffset = match;
+    digitIndex = 0;
+    setCursorOffset(match);
+    scrollCursorToTop();
+    return FindOutcome::found;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The number typed into the Insert Characters dialog.
+#include <cstdint>
+#include <string>
+
+struct InsertCount {
+    enum class Status {
+        none,       // no digits first, zero or negative: nothing to insert
+        count,      // `value` bytes to insert
+        outOfRange, // more digits than any document could take
+    };
+    Status status = Status::none;
+    std::int32_t value = 0;
+};
+
+// Read as a decimal number: leading blanks and a sign allowed, digits up to
+// the first non-digit ('12abc' is 12), no digits give none. A value past the
+// 32-bit range is reported, never wrapped.
+InsertCount parseInsertCount(const std::string& text);

@@ -1,0 +1,141 @@
+// The Find dialog: its text in three forms, and the search on "&Ok".
+#include "commands/win32/FindDialog.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "commands/SearchText.h"
+#include "editor/EditorCore.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+constexpr WORD searchTextLimit = 173; // characters read from the edit box
+constexpr int searchAreaSize = 1024;
+
+std::string readSearchText(HWND dialog)
+{
+    char area[searchAreaSize] = {};
+    *reinterpret_cast<WORD*>(area) = searchTextLimit;
+    const LRESULT length = SendDlgItemMessageA(dialog, findTextField, EM_GETLINE, 0, reinterpret_cast<LPARAM>(area));
+    return std::string(area, static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+SearchForm formOf(int button)
+{
+    switch (button) {
+    case findHexButton:
+        return SearchForm::hex;
+    case findOctalButton:
+        return SearchForm::octal;
+    default:
+        return SearchForm::ascii;
+    }
+}
+
+// The plain radio buttons are not checked by the system: this is still the
+// form the text was written in when one is clicked.
+SearchForm checkedForm(HWND dialog)
+{
+    for (const int button : {findHexButton, findOctalButton}) {
+        if (IsDlgButtonChecked(dialog, button) == BST_CHECKED) {
+            return formOf(button);
+        }
+    }
+    return SearchForm::ascii;
+}
+
+void convertTo(HWND dialog, int button, const std::string& text)
+{
+    const SearchForm from = checkedForm(dialog);
+    const SearchForm to = formOf(button);
+    if (from != to) {
+        SetDlgItemTextA(dialog, findTextField, convertSearchText(text, from, to).c_str());
+    }
+    CheckRadioButton(dialog, findHexButton, findAsciiButton, button);
+}
+
+// An empty pattern would match anywhere: it is refused, and the dialog stays
+// open for the text to be put right.
+void warnNothingToFind(SearchForm form)
+{
+    const char* text = form == SearchForm::hex     ? "The search text is not a valid hex string."
+                       : form == SearchForm::octal ? "The search text is not a valid octal string."
+                                                   : "There is nothing to search for.";
+    MessageBoxA(nullptr, text, "Invalid data", MB_ICONWARNING);
+}
+
+void search(HWND dialog, const std::string& text)
+{
+    EditorCore& core = editorCore;
+    const SearchForm form = checkedForm(dialog);
+    const std::vector<std::uint8_t> pattern = searchPattern(text, form);
+    if (pattern.empty()) {
+        warnNothingToFind(form);
+        return;
+    }
+    EndDialog(dialog, 1);
+    FileBuffer& buffer = core.buffer;
+    const std::size_t kept = std::min(text.size(), sizeof buffer.lastSearchText - 1);
+    std::memcpy(buffer.lastSearchText, text.data(), kept);
+    buffer.lastSearchText[kept] = '\0';
+    switch (core.findNext(pattern)) {
+    case FindOutcome::found:
+        break;
+    case FindOutcome::notFound:
+        MessageBoxA(nullptr, "Search string not found.", "String Not Found", MB_OK);
+        break;
+    case FindOutcome::onlyEarlierMatches:
+        MessageBoxA(nullptr, "Additional occurrences of string not found.", "String Not Found", MB_OK);
+        break;
+    }
+}
+
+} // namespace
+
+INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/)
+{
+    switch (message) {
+    case WM_INITDIALOG: {
+        const char* last = editorCore.buffer.lastSearchText;
+        if (last[0] != '\0') {
+            SetDlgItemTextA(dialog, findTextField, last);
+            SendDlgItemMessageA(dialog, findTextField, EM_SETSEL, 0, -1);
+        }
+        // Whatever form the last text was written in.
+        CheckRadioButton(dialog, findHexButton, findAsciiButton, findAsciiButton);
+        return TRUE;
+    }
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        switch (id) {
+        case findHexButton:
+        case findOctalButton:
+        case findAsciiButton:
+            convertTo(dialog, id, readSearchText(dialog));
+            return TRUE;
+        case findOkButton:
+            search(dialog, readSearchText(dialog));
+            return TRUE;
+        case findCancelButton:
+            EndDialog(dialog, 0);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    }
+    default:
+        return FALSE;
+    }
+}
+
+void runFind(HWND frame)
+{
+    EditorCore& core = editorCore;
+    core.hideSelection();
+    DialogBoxParamA(core.instance, findDialogTemplate, frame, findDialogProc, 0);
+    core.showCursorHere();
+    core.focusActivePane();
+}

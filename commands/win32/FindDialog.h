@@ -1,0 +1,11 @@
+#pragma once
+// Find: the Find dialog and the search it runs.
+#include <windows.h>
+
+// The "FindDlg" procedure: the radio buttons convert the text between its
+// forms, "&Ok" searches, "&Cancel" closes; Enter and Escape do nothing.
+INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Find (command 4): no selection, the dialog, then the cursor drawn and the
+// keyboard back in the active pane.
+void runFind(HWND frame);
