@@ -14,6 +14,25 @@ bool ByteBlock::allocateZeroed(std::size_t capacity)
     return true;
 }
 
+bool ByteBlock::allocate(std::size_t capacity)
+{
+    release();
+    void* p = std::malloc(capacity == 0 ? 1 : capacity);
+    if (p == nullptr) {
+        return false;
+    }
+    bytes_.reset(static_cast<std::uint8_t*>(p));
+    capacity_ = capacity;
+    return true;
+}
+
+void ByteBlock::zeroFrom(std::size_t offset)
+{
+    if (offset < capacity_) {
+        std::memset(bytes_.get() + offset, 0, capacity_ - offset);
+    }
+}
+
 bool ByteBlock::growZeroed(std::size_t capacity)
 {
     if (capacity <= capacity_) {

@@ -13,6 +13,11 @@ public:
     // the memory cannot be had.
     bool allocateZeroed(std::size_t capacity);
 
+    // The same without the zeros, for a block that is about to be read over:
+    // its bytes are undefined until written, and zeroFrom clears the rest.
+    bool allocate(std::size_t capacity);
+    void zeroFrom(std::size_t offset);
+
     // Enlarges the block to at least `capacity` bytes, the new ones zero.
     // False, with the block unchanged, when the memory cannot be had.
     bool growZeroed(std::size_t capacity);

@@ -113,7 +113,9 @@ int FileBuffer::load(const char* filePath)
     }
     std::int64_t capacity = capacityFor(static_cast<std::int32_t>(std::max<std::int64_t>(expected, 0)),
                                         bytesPerRow_);
-    if (!fitsMemory(capacity) || !data.allocateZeroed(static_cast<std::size_t>(capacity))) {
+    // Not zeroed first: the file is read straight over it, and only the spare
+    // room past the data is cleared afterwards.
+    if (!fitsMemory(capacity) || !data.allocate(static_cast<std::size_t>(capacity))) {
         return tooLarge;
     }
 
@@ -147,6 +149,7 @@ int FileBuffer::load(const char* filePath)
         data.release();
         return tooLarge;
     }
+    data.zeroFrom(static_cast<std::size_t>(got));
     setSize(static_cast<std::int32_t>(got));
     if (!reserve(capacityFor(size, bytesPerRow_))) {
         data.release();
@@ -156,21 +159,52 @@ int FileBuffer::load(const char* filePath)
     return loaded;
 }
 
-int FileBuffer::writeTo(const char* filePath) const
+namespace {
+
+// The names tried for the file written beside the target.
+constexpr int temporaryNames = 100;
+
+// Writes the document and gets it onto the disk; the file is closed either way.
+bool writeAndClose(FileSteps& files, const std::uint8_t* bytes, std::int32_t count)
 {
-    FilePtr file(std::fopen(filePath, "wb"));
-    if (!file) {
+    const bool written = files.write(bytes, count > 0 ? static_cast<std::size_t>(count) : 0) && files.flush();
+    return files.close() && written;
+}
+
+} // namespace
+
+int FileBuffer::writeTo(const char* filePath, FileSteps& files) const
+{
+    const std::string target(filePath);
+    switch (files.inspect(target)) {
+    case FileSteps::Target::other:
+        if (!files.open(target, false)) {
+            return cannotCreate;
+        }
+        return writeAndClose(files, data.get(), size) ? written : shortWrite;
+    case FileSteps::Target::regularFile:
+        if (!files.replaceable(target)) {
+            return cannotCreate;
+        }
+        break;
+    case FileSteps::Target::missing:
+        break;
+    }
+    std::string aside;
+    for (int attempt = 0; attempt < temporaryNames && aside.empty(); ++attempt) {
+        const std::string name = target + ".nibtmp" + std::to_string(attempt);
+        if (files.open(name, true)) {
+            aside = name;
+        }
+    }
+    if (aside.empty()) {
         return cannotCreate;
     }
-    const std::size_t count = size > 0 ? static_cast<std::size_t>(size) : 0;
-    std::size_t done = count == 0 ? 0 : std::fwrite(data.get(), 1, count, file.get());
-    // Buffered bytes may only fail to reach the file when it is closed.
-    const bool flushed = std::fflush(file.get()) == 0;
-    const bool closed = std::fclose(file.release()) == 0;
-    if (done != count || !flushed || !closed) {
-        return shortWrite;
+    if (writeAndClose(files, data.get(), size) && files.replace(aside, target)) {
+        return written;
     }
-    return written;
+    files.remove(aside);
+    return shortWrite;
 }
 
 bool FileBuffer::setPath(const char* newPath)

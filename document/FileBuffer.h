@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/ByteBlock.h"
+#include "document/FileSteps.h"
 
 struct FileBuffer {
     static constexpr int pathCapacity = 1024;    // bytes, terminator included
@@ -42,8 +43,12 @@ struct FileBuffer {
     // What to tell the user when load of `filePath` gave `result` (not loaded).
     static std::string loadFailureText(const char* filePath, int result);
 
-    // Writes exactly the document's bytes, replacing the file.
-    int writeTo(const char* filePath) const;
+    // Writes exactly the document's bytes to the file. A file that exists is
+    // replaced only once the new one is completely written and on the disk:
+    // when any step fails it stays as it was, and nothing is left beside it.
+    // cannotCreate when the file cannot be made or is read-only or held by
+    // another program; shortWrite when the writing itself failed.
+    int writeTo(const char* filePath, FileSteps& files = standardFileSteps()) const;
 
     // Copies the path in when it fits; false (path unchanged) when it is too long.
     bool setPath(const char* newPath);

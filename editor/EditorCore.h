@@ -40,6 +40,11 @@ enum class ScrollRequest {
     bottom = 7,
 };
 
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
 // Rows from `first` up to, not including, `end`.
 struct RowRange {
     std::int32_t first = 0;
@@ -128,6 +133,11 @@ struct EditorCore {
     void applyGeometry(const FontMetrics& font, const FrameMetrics& system);
     // Where a pane goes in the current view.
     PaneRect paneRect(Pane pane) const;
+    // A top-level window's normal position is kept from the corner of its
+    // monitor's work area; moving it takes screen coordinates. A child's
+    // position is in its parent's client area either way.
+    static ScreenPoint screenFromWorkspace(ScreenPoint normal, ScreenPoint workAreaCorner,
+                                           ScreenPoint monitorCorner, bool topLevel);
     void getSize(int& width, int& height) const;
 
     // --- Scroll bar (editor/ScrollBar.cpp) ---

@@ -60,6 +60,15 @@ PaneRect EditorCore::paneRect(Pane pane) const
     return {offsetWidth + hexWidth, 0, asciiPaneWidth(octalMode), textAreaHeight};
 }
 
+ScreenPoint EditorCore::screenFromWorkspace(ScreenPoint normal, ScreenPoint workAreaCorner,
+                                            ScreenPoint monitorCorner, bool topLevel)
+{
+    if (!topLevel) {
+        return normal;
+    }
+    return {normal.x + workAreaCorner.x - monitorCorner.x, normal.y + workAreaCorner.y - monitorCorner.y};
+}
+
 void EditorCore::getSize(int& width, int& height) const
 {
     width = windowWidth;

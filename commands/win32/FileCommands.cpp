@@ -55,7 +55,8 @@ void saveFileAs(HWND frame)
         MessageBoxA(nullptr, "Could not open file for output.", "Error", MB_ICONERROR);
         break;
     case saveShortWrite:
-        MessageBoxA(nullptr, "Error writing file.  File may be corrupt", "Error", MB_ICONERROR);
+        // The file is written aside and put in place only when complete.
+        MessageBoxA(nullptr, "Error writing file.  The file was not changed.", "Error", MB_ICONERROR);
         break;
     default:
         break; // written, or cancelled

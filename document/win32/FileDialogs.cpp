@@ -1,6 +1,8 @@
 // The Open and Save common dialogs that lead to loading and writing.
 #include "document/win32/FileDialogs.h"
 
+#include "document/win32/Win32FileSteps.h"
+
 #include <commdlg.h>
 #include <cderr.h>
 
@@ -74,7 +76,7 @@ int saveWithDialog(FileBuffer& buffer, HWND owner)
         return saveDone;
     }
     buffer.setPath(chosen);
-    switch (buffer.writeTo(buffer.path)) {
+    switch (buffer.writeTo(buffer.path, win32FileSteps())) {
     case FileBuffer::cannotCreate:
         return saveCannotCreate;
     case FileBuffer::shortWrite:

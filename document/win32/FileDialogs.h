@@ -14,7 +14,7 @@ enum OpenOutcome : int {
 enum SaveOutcome : int {
     saveDone = 1,         // written, or the dialog was cancelled: nothing to report
     saveCannotCreate = 0, // the output file could not be created
-    saveShortWrite = -1,  // fewer bytes were written than the document holds
+    saveShortWrite = -1,  // the writing failed; a file that was there is left as it was
 };
 
 // Shows the Open dialog and loads the chosen file into the buffer.

@@ -66,6 +66,18 @@ void rememberFramePosition(HWND frame)
     WINDOWPLACEMENT placement{};
     placement.length = placementLength;
     GetWindowPlacement(frame, &placement);
-    editorCore.windowX = placement.rcNormalPosition.left;
-    editorCore.windowY = placement.rcNormalPosition.top;
+    const ScreenPoint normal{placement.rcNormalPosition.left, placement.rcNormalPosition.top};
+    const bool topLevel = (GetWindowLongA(frame, GWL_STYLE) & WS_CHILD) == 0 &&
+                          (GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0;
+    ScreenPoint workAreaCorner;
+    ScreenPoint monitorCorner;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromWindow(frame, MONITOR_DEFAULTTONEAREST), &monitor) != FALSE) {
+        workAreaCorner = {monitor.rcWork.left, monitor.rcWork.top};
+        monitorCorner = {monitor.rcMonitor.left, monitor.rcMonitor.top};
+    }
+    const ScreenPoint corner = EditorCore::screenFromWorkspace(normal, workAreaCorner, monitorCorner, topLevel);
+    editorCore.windowX = corner.x;
+    editorCore.windowY = corner.y;
 }

@@ -6,7 +6,7 @@
 
 void AsciiPane::create(HWND parent, HINSTANCE instance)
 {
-    window = createPaneWindow("__ascii", "Ascii", windowProc, Pane::Ascii, parent, instance);
+    createPaneWindow(window, "__ascii", "Ascii", windowProc, Pane::Ascii, parent, instance);
 }
 
 void AsciiPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)

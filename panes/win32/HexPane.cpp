@@ -7,7 +7,7 @@
 
 void HexPane::create(HWND parent, HINSTANCE instance)
 {
-    window = createPaneWindow("__hex", "Hex", windowProc, Pane::Hex, parent, instance);
+    createPaneWindow(window, "__hex", "Hex", windowProc, Pane::Hex, parent, instance);
 }
 
 void HexPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)

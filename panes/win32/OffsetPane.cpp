@@ -7,7 +7,7 @@
 
 void OffsetPane::create(HWND parent, HINSTANCE instance)
 {
-    window = createPaneWindow("__offset", "Offset", windowProc, Pane::Offset, parent, instance);
+    createPaneWindow(window, "__offset", "Offset", windowProc, Pane::Offset, parent, instance);
 }
 
 void OffsetPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)

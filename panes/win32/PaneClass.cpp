@@ -144,18 +144,17 @@ void showPaneContextMenu(HWND window, LPARAM point)
 
 } // namespace
 
-HWND createPaneWindow(const char* className, const char* title, WNDPROC windowProc, Pane pane, HWND parent,
-                      HINSTANCE instance)
+void createPaneWindow(HWND& window, const char* className, const char* title, WNDPROC windowProc, Pane pane,
+                      HWND parent, HINSTANCE instance)
 {
     registerWindowClass(className, windowProc, instance, LoadIconA(nullptr, IDI_APPLICATION),
                         editorCore.backgroundBrush);
 
     const PaneRect place = editorCore.paneRect(pane);
-    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, className, title, WS_CHILD, place.x, place.y, place.width,
-                                  place.height, parent, nullptr, instance, nullptr);
+    window = CreateWindowExA(WS_EX_CLIENTEDGE, className, title, WS_CHILD, place.x, place.y, place.width,
+                             place.height, parent, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
-    return window;
 }
 
 void drawRowText(HDC dc, int column, int screenRow, const std::string& text)

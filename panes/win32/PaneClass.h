@@ -10,9 +10,10 @@
 
 // Registers the class (a class left by an earlier editor window is reused) and
 // creates the pane as a child of parent at its place for the current view,
-// shown and updated.
-HWND createPaneWindow(const char* className, const char* title, WNDPROC windowProc, Pane pane, HWND parent,
-                      HINSTANCE instance);
+// then shows and paints it. The handle is stored in `window` before the first
+// painting, which draws the cursor into every pane whose window is known.
+void createPaneWindow(HWND& window, const char* className, const char* title, WNDPROC windowProc, Pane pane,
+                      HWND parent, HINSTANCE instance);
 
 // A row's text with one TextOutA at a character column and screen row, in the
 // font and colours selected into the context.

@@ -118,6 +118,29 @@ TEST(Geometry, PanesSitSideBySideInBothViews)
     EXPECT_EQ(core.paneRect(Pane::Hex).width, 66 * 8);
 }
 
+TEST(Geometry, ATopLevelFramesNormalPositionCountsFromTheWorkArea)
+{
+    struct Case {
+        const char* name;
+        ScreenPoint workArea, monitor;
+        bool topLevel;
+        int x, y;
+    };
+    const Case cases[] = {
+        {"work area at the screen's corner", {0, 0}, {0, 0}, true, 100, 80},
+        {"taskbar at the top", {0, 40}, {0, 0}, true, 100, 120},
+        {"taskbar at the left", {60, 0}, {0, 0}, true, 160, 80},
+        {"second monitor, taskbar at its top", {1920, 30}, {1920, 0}, true, 100, 110},
+        {"a child's place is its parent's", {60, 40}, {0, 0}, false, 100, 80},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScreenPoint screen = EditorCore::screenFromWorkspace({100, 80}, c.workArea, c.monitor, c.topLevel);
+        EXPECT_EQ(screen.x, c.x);
+        EXPECT_EQ(screen.y, c.y);
+    }
+}
+
 TEST(ScrollBar, RangeFollowsTheRowCountUpToTheCap)
 {
     EditorCore core;

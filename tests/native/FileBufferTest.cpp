@@ -7,6 +7,7 @@
 #include <string>
 
 #include "document/FileBuffer.h"
+#include "tests/native/FailingFileSteps.h"
 #include "tests/native/TempDir.h"
 
 namespace {
@@ -168,6 +169,42 @@ TEST(FileBufferWrite, FullDeviceReportsAShortWrite)
     EXPECT_EQ(buffer.writeTo("/dev/full"), FileBuffer::shortWrite);
 }
 #endif
+
+// A save that fails at any step leaves the file it would replace as it was,
+// and nothing beside it.
+TEST(FileBufferWrite, AFailedStepLeavesTheOriginalAndNoStrayFile)
+{
+    using Step = FailingFileSteps::Step;
+    struct Case {
+        Step failing;
+        int result;
+    };
+    const Case cases[] = {
+        {Step::none, FileBuffer::written},          {Step::createAside, FileBuffer::cannotCreate},
+        {Step::write, FileBuffer::shortWrite},      {Step::flush, FileBuffer::shortWrite},
+        {Step::close, FileBuffer::shortWrite},      {Step::replace, FileBuffer::shortWrite},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.failing));
+        TempDir dir;
+        const auto original = patternBytes(3000);
+        const std::string target = dir.write("target.bin", original);
+        const std::string fresh = dir.file("fresh.bin");
+        FileBuffer buffer;
+        ASSERT_TRUE(buffer.reserve(FileBuffer::capacityFor(5000, 16)));
+        buffer.setSize(5000);
+        std::fill_n(buffer.data.get(), 5000, std::uint8_t{0xEE});
+        FailingFileSteps steps(standardFileSteps(), c.failing);
+
+        EXPECT_EQ(buffer.writeTo(target.c_str(), steps), c.result);
+        const bool saved = c.failing == Step::none;
+        EXPECT_EQ(TempDir::read(target), saved ? std::vector<std::uint8_t>(5000, 0xEE) : original);
+        EXPECT_EQ(buffer.writeTo(fresh.c_str(), steps), c.result) << "a new name";
+        const std::vector<std::string> left =
+            saved ? std::vector<std::string>{"fresh.bin", "target.bin"} : std::vector<std::string>{"target.bin"};
+        EXPECT_EQ(filesIn(dir.file("")), left);
+    }
+}
 
 TEST(FileBufferPath, TooLongPathIsRefusedAndKeepsTheOldOne)
 {
