@@ -38,6 +38,8 @@ enum class ScrollRequest {
     bottom = 7,
 };
 
+struct FontDescription; // editor/FontSettings.h
+
 // Rows from `first` up to, not including, `end`.
 struct RowRange {
     std::int32_t first = 0;
@@ -230,6 +232,9 @@ struct EditorCore {
     // The display font from "FontSize" and "FontName", writing their defaults
     // when they cannot be read.
     FontHandle createFontFromSettings();
+    // The font the settings name, writing nothing: the stored "FontSize" or
+    // fallbackHeight, and a stored "FontName" that fits, else the default face.
+    FontDescription storedFontDescription(std::int32_t fallbackHeight);
     void move(int x, int y);
     void focusActivePane();
 };
