@@ -5,7 +5,9 @@
 
 #include "commands/CommandIds.h"
 #include "commands/win32/AboutDialog.h"
+#include "commands/win32/ColorsDialog.h"
 #include "commands/win32/FileCommands.h"
+#include "commands/win32/FontCommand.h"
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
 
@@ -35,10 +37,10 @@ void onVerticalScroll(HWND frame, WPARAM wParam)
     editorCore.focusActivePane();
 }
 
-void runCommand(HWND frame, int command)
+LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
 {
     EditorCore& core = editorCore;
-    switch (command) {
+    switch (LOWORD(wParam)) {
     case openCommand:
         openFile(frame);
         break;
@@ -57,9 +59,15 @@ void runCommand(HWND frame, int command)
     case copyCommand:
     case pasteCommand:
     case insertCharsCommand:
+        // These come with the clipboard and find commands.
+        break;
     case changeFontCommand:
+        if (!changeFont()) {
+            return DefWindowProcA(frame, WM_COMMAND, wParam, lParam); // the picker was cancelled
+        }
+        break;
     case changeColorsCommand:
-        // These come with the clipboard, find, font and colour commands.
+        changeColors(core.instance, frame);
         break;
     case hexViewCommand:
         switchView(frame, 0);
@@ -74,6 +82,7 @@ void runCommand(HWND frame, int command)
     default:
         break;
     }
+    return 0;
 }
 
 void onCreate(HWND frame)
@@ -129,8 +138,7 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         onVerticalScroll(window, wParam);
         return 0;
     case WM_COMMAND:
-        runCommand(window, LOWORD(wParam));
-        return 0;
+        return runCommand(window, wParam, lParam);
     case WM_DESTROY:
         onDestroy(window);
         return 0;
