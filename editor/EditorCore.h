@@ -44,6 +44,7 @@ struct ScreenPoint {
     int x = 0;
     int y = 0;
 };
+struct FontDescription; // editor/FontSettings.h
 
 // Rows from `first` up to, not including, `end`.
 struct RowRange {
@@ -281,6 +282,14 @@ struct EditorCore {
     // The display font from "FontSize" and "FontName", writing their defaults
     // when they cannot be read.
     FontHandle createFontFromSettings();
+    // The font the settings name, writing nothing: the stored "FontSize" or
+    // fallbackHeight, and a stored "FontName" that fits, else the default face.
+    FontDescription storedFontDescription(std::int32_t fallbackHeight);
+    // A newly chosen font or background takes the old one's place everywhere
+    // it is used; the old object is released once nothing holds it. False,
+    // changing nothing, when the brush cannot be made.
+    void replaceFont(FontHandle newFont);
+    bool replaceBackgroundBrush(ColorRef color);
     void move(int x, int y);
     void focusActivePane();
 };

@@ -1,6 +1,7 @@
 #include "editor/Settings.h"
 
 #include <cstdint>
+#include <string>
 
 namespace settings {
 
@@ -30,6 +31,11 @@ std::int32_t decimalValue(const char* digits)
         value = INT32_MAX;
     }
     return static_cast<std::int32_t>(value);
+}
+
+std::string decimalText(std::int32_t value)
+{
+    return std::to_string(value);
 }
 
 } // namespace settings

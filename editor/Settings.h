@@ -1,6 +1,7 @@
 #pragma once
 // The seven remembered settings: their names, defaults and text forms.
 #include <cstdint>
+#include <string>
 
 namespace settings {
 
@@ -23,5 +24,8 @@ constexpr const char* rootKey = "Software\\Nibblor";
 // conversion stops at the first non-digit, no digits give 0. Values beyond
 // 32 bits are held at the nearest limit.
 std::int32_t decimalValue(const char* digits);
+
+// The stored text of a number: its signed decimal digits, as "%d" writes them.
+std::string decimalText(std::int32_t value);
 
 } // namespace settings

@@ -14,6 +14,10 @@
 #define NIBBLOR_INSERT_COUNT 700
 #define NIBBLOR_INSERT_OK 701
 #define NIBBLOR_INSERT_CANCEL 702
+// The Colours dialog's list of colour names and its two buttons.
+#define NIBBLOR_COLORS_LIST 600
+#define NIBBLOR_COLORS_DONE_BUTTON 601
+#define NIBBLOR_COLORS_SET_BUTTON 602
 
 #ifndef RC_INVOKED
 constexpr const char* programIconName = "ProgramIcon";
@@ -32,4 +36,8 @@ constexpr const char* insertDialogTemplate = "NibInsertDlg";
 constexpr int insertCountField = NIBBLOR_INSERT_COUNT;
 constexpr int insertOkButton = NIBBLOR_INSERT_OK;
 constexpr int insertCancelButton = NIBBLOR_INSERT_CANCEL;
+constexpr const char* colorsDialogTemplate = "NibColorsDlg";
+constexpr int colorsList = NIBBLOR_COLORS_LIST;
+constexpr int colorsDoneButton = NIBBLOR_COLORS_DONE_BUTTON;
+constexpr int colorsSetButton = NIBBLOR_COLORS_SET_BUTTON;
 #endif

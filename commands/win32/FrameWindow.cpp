@@ -6,8 +6,10 @@
 #include "commands/CommandIds.h"
 #include "commands/win32/AboutDialog.h"
 #include "commands/win32/ClipboardCommands.h"
+#include "commands/win32/ColorsDialog.h"
 #include "commands/win32/FileCommands.h"
 #include "commands/win32/FindDialog.h"
+#include "commands/win32/FontCommand.h"
 #include "commands/win32/InsertDialog.h"
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
@@ -38,10 +40,10 @@ void onVerticalScroll(HWND frame, WPARAM wParam)
     editorCore.focusActivePane();
 }
 
-void runCommand(HWND frame, int command)
+LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
 {
     EditorCore& core = editorCore;
-    switch (command) {
+    switch (LOWORD(wParam)) {
     case openCommand:
         openFile(frame);
         break;
@@ -71,8 +73,12 @@ void runCommand(HWND frame, int command)
         insertCharacters(frame);
         break;
     case changeFontCommand:
+        if (!changeFont()) {
+            return DefWindowProcA(frame, WM_COMMAND, wParam, lParam); // the picker was cancelled
+        }
+        break;
     case changeColorsCommand:
-        // These come with the font and colour commands.
+        changeColors(core.instance, frame);
         break;
     case hexViewCommand:
         switchView(frame, 0);
@@ -87,6 +93,7 @@ void runCommand(HWND frame, int command)
     default:
         break;
     }
+    return 0;
 }
 
 void onCreate(HWND frame)
@@ -142,8 +149,7 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         onVerticalScroll(window, wParam);
         return 0;
     case WM_COMMAND:
-        runCommand(window, LOWORD(wParam));
-        return 0;
+        return runCommand(window, wParam, lParam);
     case WM_DESTROY:
         onDestroy(window);
         return 0;

@@ -78,13 +78,14 @@ void registerFrameClass(HINSTANCE instance)
                         static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-// The pane classes outlive their windows and hold the brush they were
-// registered with. With the earlier editor's windows gone they are registered
-// afresh, so the brush they held can be released. False when a class stays.
-bool unregisterPaneClasses(HINSTANCE instance)
+// The window classes outlive their windows and hold the brush they were
+// registered with, or the one a colour change put there (the frame's too).
+// With the earlier editor's windows gone they are registered afresh, so the
+// brush they held can be released. False when a class stays.
+bool unregisterEditorClasses(HINSTANCE instance)
 {
     bool released = true;
-    for (const char* name : {"__offset", "__hex", "__ascii"}) {
+    for (const char* name : {"__offset", "__hex", "__ascii", frameClassName}) {
         if (UnregisterClassA(name, instance) == FALSE && GetLastError() != ERROR_CLASS_DOES_NOT_EXIST) {
             released = false;
         }
@@ -127,7 +128,7 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
     showCursorFromTop();
 
     readColorSettings();
-    if (backgroundBrush != nullptr && unregisterPaneClasses(instance)) {
+    if (backgroundBrush != nullptr && unregisterEditorClasses(instance)) {
         DeleteObject(backgroundBrush);
     }
     LOGBRUSH brush{BS_SOLID, backgroundColor, 0};

@@ -1,62 +1,60 @@
 // The colours and the display font taken from the settings when an editor
-// window is created.
-#include <windows.h>
+// window is created, and the font the picker starts from.
+#include "editor/win32/SettingsApply.h"
 
 #include <cstring>
 
+#include "editor/ColorSettings.h"
 #include "editor/EditorCore.h"
+#include "editor/FontSettings.h"
 #include "editor/Settings.h"
 
 namespace {
 
 constexpr int settingArea = 1024;
 
+static_assert(FontDescription::faceNameCapacity == LF_FACESIZE, "the face name must fit the system's field");
+
 } // namespace
+
+LOGFONTA logFontFor(const FontDescription& description)
+{
+    LOGFONTA font;
+    std::memset(&font, 0, sizeof font);
+    font.lfHeight = description.height;
+    std::memcpy(font.lfFaceName, description.faceName.data(), LF_FACESIZE);
+    return font;
+}
 
 void EditorCore::readColorSettings()
 {
-    struct ColorSetting {
-        const char* name;
-        ColorRef* field;
-    };
-    const ColorSetting colors[] = {
-        {settings::activeCursor, &activeCursorColor},
-        {settings::inactiveCursor, &inactiveCursorColor},
-        {settings::selection, &selectionColor},
-        {settings::text, &textColor},
-        {settings::background, &backgroundColor},
-    };
     char area[settingArea];
-    for (const ColorSetting& color : colors) {
-        if (readSetting(color.name, area, settingArea)) {
-            *color.field = static_cast<ColorRef>(settings::decimalValue(area));
+    for (const char* name : settings::colorNames) {
+        if (readSetting(name, area, settingArea)) {
+            *settings::colorField(*this, name) = static_cast<ColorRef>(settings::decimalValue(area));
         }
     }
 }
 
+FontDescription EditorCore::storedFontDescription(std::int32_t fallbackHeight)
+{
+    char size[settingArea];
+    char name[settingArea];
+    const bool haveSize = readSetting(settings::fontSize, size, settingArea);
+    const bool haveName = readSetting(settings::fontName, name, settingArea);
+    return settings::fontDescription(haveSize ? size : nullptr, haveName ? name : nullptr, fallbackHeight);
+}
+
 FontHandle EditorCore::createFontFromSettings()
 {
-    LOGFONTA description;
-    std::memset(&description, 0, sizeof description);
-
-    char area[settingArea];
-    if (readSetting(settings::fontSize, area, settingArea)) {
-        description.lfHeight = settings::decimalValue(area);
-    } else {
-        // A stored value that does not fit is the user's: fall back, keep it.
-        if (!settingStored(settings::fontSize)) {
-            writeSetting(settings::fontSize, settings::defaultFontSizeText);
-        }
-        description.lfHeight = settings::defaultFontSize;
+    // Only a missing setting gets its default stored: a value that cannot be
+    // used (too long, say) is the user's, and this window just falls back.
+    if (!settingStored(settings::fontSize)) {
+        writeSetting(settings::fontSize, settings::defaultFontSizeText);
     }
-
-    if (!readSetting(settings::fontName, description.lfFaceName, LF_FACESIZE)) {
-        // A name longer than the face-name field fails to read: use the default
-        // for this window but leave the stored name alone.
-        if (!settingStored(settings::fontName)) {
-            writeSetting(settings::fontName, settings::defaultFontName);
-        }
-        lstrcpynA(description.lfFaceName, settings::defaultFontName, LF_FACESIZE);
+    if (!settingStored(settings::fontName)) {
+        writeSetting(settings::fontName, settings::defaultFontName);
     }
+    const LOGFONTA description = logFontFor(storedFontDescription(settings::defaultFontSize));
     return CreateFontIndirectA(&description);
 }
