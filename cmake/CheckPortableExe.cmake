@@ -1,6 +1,7 @@
 cmake_minimum_required(VERSION 3.20)
 # Checks that an executable is a PE32 image for Intel 80386 that needs no DLL
-# beyond those every Windows has: the C and C++ runtimes must be linked in.
+# beyond those every Windows has (the C and C++ runtimes must be linked in),
+# and that it is large-address-aware.
 # Usage: cmake -DEXE=<file> -DOBJDUMP=<objdump> -P CheckPortableExe.cmake
 file(READ "${EXE}" dos_header LIMIT 64 HEX)
 string(SUBSTRING "${dos_header}" 0 4 mz)
@@ -14,6 +15,7 @@ math(EXPR pe_offset "0x${lfanew_hex}")
 file(READ "${EXE}" pe_header OFFSET ${pe_offset} LIMIT 26 HEX)
 string(SUBSTRING "${pe_header}" 0 8 signature)
 string(SUBSTRING "${pe_header}" 8 4 machine)
+string(SUBSTRING "${pe_header}" 44 2 characteristics_low)
 string(SUBSTRING "${pe_header}" 48 4 magic)
 if(NOT signature STREQUAL "50450000")
   message(FATAL_ERROR "${EXE}: no PE signature")
@@ -23,6 +25,11 @@ if(NOT machine STREQUAL "4c01")
 endif()
 if(NOT magic STREQUAL "0b01")
   message(FATAL_ERROR "${EXE}: optional header magic ${magic}, not PE32 (0b01)")
+endif()
+# IMAGE_FILE_LARGE_ADDRESS_AWARE, bit 0x20 of the file header's characteristics.
+math(EXPR large_address_aware "0x${characteristics_low} & 0x20")
+if(NOT large_address_aware)
+  message(FATAL_ERROR "${EXE}: not large-address-aware")
 endif()
 
 execute_process(COMMAND "${OBJDUMP}" -p "${EXE}" OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
@@ -40,4 +47,4 @@ foreach(line IN LISTS imports)
   endif()
 endforeach()
 list(LENGTH imports count)
-message(STATUS "${EXE}: PE32, Intel 80386, ${count} system DLLs only")
+message(STATUS "${EXE}: PE32, Intel 80386, large-address-aware, ${count} system DLLs only")

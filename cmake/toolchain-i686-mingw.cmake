@@ -13,5 +13,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # The C and C++ runtimes are linked in, so each .exe runs alone on Windows.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Large-address-aware: the 32-bit process gets the whole address space it can
+# have, so that files of over a gigabyte fit in one block.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--large-address-aware")
 # The posix thread model gives the standard library its mutexes; -static links it in too.

@@ -106,6 +106,8 @@ int FileBuffer::load(const char* filePath)
     if (!file) {
         return cannotOpen;
     }
+    // The reads are large: no stream buffer in between, straight into the block.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
 
     const std::int64_t expected = lengthOf(file.get());
     if (expected > maxSize) {

@@ -140,6 +140,20 @@ inline std::string clipboardText(HWND owner)
     return text;
 }
 
+// Pixels of a colour in a box of a window's client area, read back from it.
+inline int countPixels(HWND window, int x, int y, int width, int height, COLORREF color)
+{
+    HDC dc = GetDC(window);
+    int count = 0;
+    for (int j = y; j < y + height; ++j) {
+        for (int i = x; i < x + width; ++i) {
+            count += GetPixel(dc, i, j) == color ? 1 : 0;
+        }
+    }
+    ReleaseDC(window, dc);
+    return count;
+}
+
 inline void pumpMessages()
 {
     MSG message;

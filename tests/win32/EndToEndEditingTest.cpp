@@ -268,20 +268,76 @@ TEST_F(EndToEnd, RecreatedEditorEditsTheByteItsCursorIsDrawnOn)
     // The cursor, now on the first digit of byte 16, is drawn there: its box
     // takes the cursor colour, the same digit a row up does not.
     UpdateWindow(hexPane.window);
-    const auto cursorPixels = [&](int screenRow) {
-        HDC dc = GetDC(hexPane.window);
-        int count = 0;
-        for (int y = screenRow * e.lineHeight; y < (screenRow + 1) * e.lineHeight; ++y) {
-            for (int x = e.charWidth; x < 2 * e.charWidth; ++x) {
-                count += GetPixel(dc, x, y) == e.activeCursorColor ? 1 : 0;
-            }
+    const int w = e.charWidth;
+    const int h = e.lineHeight;
+    EXPECT_GT(countPixels(hexPane.window, w, h, w, h, e.activeCursorColor), w * h / 2);
+    EXPECT_LT(countPixels(hexPane.window, w, 0, w, h, e.activeCursorColor), w * h / 2);
+}
+
+// Each pane draws the cursor from its first painting on: the row label and
+// the character in the inactive colour, the hex pane's digit in the active one.
+TEST_F(EndToEnd, NewEditorShowsTheCursorInEveryPaneAtOnce)
+{
+    hostCommand(createTopLevel);
+    ASSERT_TRUE(IsWindow(editorCore.frameWindow));
+    const EditorCore& e = editorCore;
+    const int w = e.charWidth;
+    const int h = e.lineHeight;
+    EXPECT_GT(countPixels(offsetPane.window, w, 0, 4 * w, h, e.inactiveCursorColor), 4 * w * h / 2);
+    EXPECT_GT(countPixels(hexPane.window, w, 0, w, h, e.activeCursorColor), w * h / 2);
+    EXPECT_GT(countPixels(asciiPane.window, w, 0, w, h, e.inactiveCursorColor), w * h / 2);
+}
+
+// Counts the paintings of a window that should have none.
+int sentinelPaints = 0;
+
+LRESULT CALLBACK sentinelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT) {
+        ++sentinelPaints;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// No file to start on, and no panes yet while the Open dialog's file loads:
+// only the editor's own windows repaint, not every window on the desktop.
+TEST_F(EndToEnd, FirstOpenBeforeThePanesExistRepaintsNoOtherWindow)
+{
+    DeleteFileA(dir.file("test.exe").c_str());
+    const std::string chosen = dir.write("chosen.bin", patternBytes(300));
+    registerTestWindowClass("NibblorSentinel", sentinelProc, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    HWND sentinel = CreateWindowExA(WS_EX_TOOLWINDOW, "NibblorSentinel", "", WS_POPUP, screenWidth - 40,
+                                    screenHeight - 40, 30, 30, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(sentinel, nullptr);
+    ShowWindow(sentinel, SW_SHOWNOACTIVATE);
+    UpdateWindow(sentinel);
+    pumpMessages();
+    offsetPane.window = hexPane.window = asciiPane.window = nullptr;
+    sentinelPaints = 0;
+
+    std::string text;
+    HICON icon = nullptr;
+    DialogWatcher watcher([&](DialogWatcher& w) {
+        if (!w.answerMessageBox("Error", IDOK, text, icon)) {
+            return false;
         }
-        ReleaseDC(hexPane.window, dc);
-        return count;
-    };
-    const int boxArea = e.charWidth * e.lineHeight;
-    EXPECT_GT(cursorPixels(1), boxArea / 2);
-    EXPECT_LT(cursorPixels(0), boxArea / 2);
+        HWND dialog = w.waitForDialog("Open");
+        if (dialog == nullptr || !w.typeFileName(dialog, chosen)) {
+            return false;
+        }
+        dialog_driver::clickButton(dialog, IDOK);
+        return w.waitUntilClosed(dialog);
+    });
+    hostCommand(createTopLevel);
+    ASSERT_TRUE(watcher.finish()) << watcher.log();
+    pumpMessages();
+    EXPECT_EQ(text, "Attempt to open \"test.exe\" for binary read failed.");
+    ASSERT_TRUE(IsWindow(editorCore.frameWindow));
+    EXPECT_EQ(editorCore.buffer.size, 300);
+    EXPECT_EQ(sentinelPaints, 0) << "a window outside the editor was repainted";
+    DestroyWindow(sentinel);
 }
 
 } // namespace

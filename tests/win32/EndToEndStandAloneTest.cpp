@@ -8,70 +8,11 @@
 
 #include "tests/native/TempDir.h"
 #include "tests/win32/DialogDriver.h"
+#include "tests/win32/EditorProcess.h"
 
 namespace {
 
-using dialog_driver::Scope;
-
-constexpr DWORD exitTimeout = 60000;
-
-// The editor built beside this test: <build>/host/nibblor.exe, two folders up.
-std::string standAloneProgram()
-{
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    std::string path = self;
-    for (int up = 0; up < 3; ++up) {
-        path = path.substr(0, path.find_last_of("\\/"));
-    }
-    return path + "\\host\\nibblor.exe";
-}
-
-// A started editor, ended by force if a test leaves it running.
-class EditorProcess {
-public:
-    EditorProcess(const std::string& arguments, const std::string& folder)
-    {
-        const std::string program = standAloneProgram();
-        std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                  folder.c_str(), &startup, &process_) != FALSE;
-        if (started_) {
-            CloseHandle(process_.hThread);
-        }
-    }
-    EditorProcess(const EditorProcess&) = delete;
-    EditorProcess& operator=(const EditorProcess&) = delete;
-    ~EditorProcess()
-    {
-        if (started_) {
-            if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {
-                TerminateProcess(process_.hProcess, 99);
-                WaitForSingleObject(process_.hProcess, exitTimeout);
-            }
-            CloseHandle(process_.hProcess);
-        }
-    }
-
-    bool started() const { return started_; }
-    Scope scope() const { return Scope::process(process_.dwProcessId); }
-
-    // The exit status, or STILL_ACTIVE when it did not end in time.
-    DWORD waitForExit() const
-    {
-        DWORD status = STILL_ACTIVE;
-        if (WaitForSingleObject(process_.hProcess, exitTimeout) == WAIT_OBJECT_0) {
-            GetExitCodeProcess(process_.hProcess, &status);
-        }
-        return status;
-    }
-
-private:
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
-};
+using namespace editor_process;
 
 class StandAlone : public ::testing::Test {
 protected:

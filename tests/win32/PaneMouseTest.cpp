@@ -188,19 +188,6 @@ TEST_F(RowDrawingTest, OffsetLabelsAreRowOffsetsInFourWideHexadecimal)
 
 // --- Painting ---
 
-// Pixels of a colour in a box of a pane, read back from its window.
-int countColor(HWND window, int x, int y, int width, int height, COLORREF color)
-{
-    HDC dc = GetDC(window);
-    int count = 0;
-    for (int j = y; j < y + height; ++j) {
-        for (int i = x; i < x + width; ++i) {
-            count += GetPixel(dc, i, j) == color ? 1 : 0;
-        }
-    }
-    ReleaseDC(window, dc);
-    return count;
-}
 
 TEST_F(PaneMouseTest, PaintDrawsRowsThenTheCursorThenTheSelection)
 {
@@ -214,16 +201,16 @@ TEST_F(PaneMouseTest, PaintDrawsRowsThenTheCursorThenTheSelection)
     const int h = core.lineHeight;
     RedrawWindow(hexPane.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     // Only the digit at digitIndex carries the active cursor.
-    EXPECT_GT(countColor(hexPane.window, 4 * w, h, w, h, red), 0);
-    EXPECT_EQ(countColor(hexPane.window, 5 * w, h, w, h, red), 0);
-    EXPECT_GT(countColor(hexPane.window, w, 0, 2 * w, h, white), 0); // row 0's first number
+    EXPECT_GT(countPixels(hexPane.window, 4 * w, h, w, h, red), 0);
+    EXPECT_EQ(countPixels(hexPane.window, 5 * w, h, w, h, red), 0);
+    EXPECT_GT(countPixels(hexPane.window, w, 0, 2 * w, h, white), 0); // row 0's first number
 
     core.selectionEndRow = 2;
     core.selectionEndColumn = 0; // offset 32
     RedrawWindow(asciiPane.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_GT(countColor(hexPane.window, w, 2 * h, 2 * w, h, green), 0);
-    EXPECT_GT(countColor(asciiPane.window, w, 2 * h, w, h, green), 0);
-    EXPECT_EQ(countColor(asciiPane.window, 2 * w, 2 * h, w, h, green), 0); // past the selection end
+    EXPECT_GT(countPixels(hexPane.window, w, 2 * h, 2 * w, h, green), 0);
+    EXPECT_GT(countPixels(asciiPane.window, w, 2 * h, w, h, green), 0);
+    EXPECT_EQ(countPixels(asciiPane.window, 2 * w, 2 * h, w, h, green), 0); // past the selection end
 }
 
 // --- Context menu ---

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Under Wine: how long nibblor.exe takes to open a 256 MiB file, beside a plain
+# read of the same file by a small helper, and the editor's own load of it.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${NIBBLOR_BUILD_DIR:-$root/build}"
+. "$root/scripts/build-win32.sh"
+nibblor_build_win32 "$root" "$build/win32" open_timer nibblor
+. "$root/scripts/wine-env.sh"
+work="$build/bench-open"
+mkdir -p "$work"
+cleanup() {
+  rm -rf "$work"
+  nibblor_wine_teardown
+}
+trap cleanup EXIT
+nibblor_wine_setup "$build/win32"
+head -c $((256 << 20)) /dev/urandom >"$work/256mib.bin"
+printf 'x' >"$work/one.bin"
+cd "$work"
+wine "$build/win32/tests/open_timer.exe" "$build/win32/host/nibblor.exe" 256mib.bin one.bin 2>/dev/null
