@@ -15,5 +15,11 @@ enum Command : int {
     octalViewCommand = 11,
     changeFontCommand = 12,
     changeColorsCommand = 13,
+    // Beyond the original set: what daily use asks for.
+    saveCommand = 14,
+    undoCommand = 15,
+    redoCommand = 16,
+    goToOffsetCommand = 17,
+    findNextCommand = 18,
     destroyCommand = 2000, // sent by a host: take the editor window down
 };

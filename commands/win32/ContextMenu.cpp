@@ -35,6 +35,13 @@ HMENU buildContextMenu()
         AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuA(menu, MF_STRING, changeFontCommand, "Change &Font");
         AppendMenuA(menu, MF_STRING, changeColorsCommand, "Change Colo&rs");
+        // A child editor has no menu bar: the later commands come here too.
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, saveCommand, "Sa&ve");
+        AppendMenuA(menu, MF_STRING, undoCommand, "&Undo");
+        AppendMenuA(menu, MF_STRING, redoCommand, "R&edo");
+        AppendMenuA(menu, MF_STRING, findNextCommand, "Find &next");
+        AppendMenuA(menu, MF_STRING, goToOffsetCommand, "&Go to offset...");
     }
     return menu;
 }

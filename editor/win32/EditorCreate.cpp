@@ -51,13 +51,20 @@ void buildMenus(EditorCore& core)
     core.viewMenu = CreateMenu();
 
     AppendMenuA(core.fileMenu, MF_STRING, openCommand, "&Open");
-    AppendMenuA(core.fileMenu, MF_STRING, saveAsCommand, "&Save As");
+    AppendMenuA(core.fileMenu, MF_STRING, saveCommand, "&Save\tCtrl+S");
+    AppendMenuA(core.fileMenu, MF_STRING, saveAsCommand, "Save &As");
     AppendMenuA(core.fileMenu, MF_STRING, exitCommand, "E&xit");
 
     AppendMenuA(core.editMenu, MF_STRING, copyCommand, "&Copy");
     AppendMenuA(core.editMenu, MF_STRING, cutCommand, "Cu&t");
     AppendMenuA(core.editMenu, MF_STRING, pasteCommand, "&Paste");
     AppendMenuA(core.editMenu, MF_STRING, insertCharsCommand, "&Insert chars");
+    AppendMenuA(core.editMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(core.editMenu, MF_STRING, undoCommand, "&Undo\tCtrl+Z");
+    AppendMenuA(core.editMenu, MF_STRING, redoCommand, "&Redo\tCtrl+Y");
+    AppendMenuA(core.editMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(core.editMenu, MF_STRING, findNextCommand, "Find &next\tF3");
+    AppendMenuA(core.editMenu, MF_STRING, goToOffsetCommand, "&Go to offset...\tCtrl+G");
 
     AppendMenuA(core.viewMenu, MF_STRING, hexViewCommand, "&Hex");
     AppendMenuA(core.viewMenu, MF_STRING, octalViewCommand, "&Octal");

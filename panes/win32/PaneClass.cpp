@@ -81,9 +81,48 @@ void onCharacter(Pane pane, WPARAM character)
     }
 }
 
+bool keyHeld(int key)
+{
+    return GetKeyState(key) < 0;
+}
+
+// Ctrl with a letter, and F3: the frame's later commands. False for any other key.
+bool forwardCommandKey(WPARAM key)
+{
+    if (key == VK_F3) {
+        sendToFrame(WM_COMMAND, findNextCommand);
+        return true;
+    }
+    if (!keyHeld(VK_CONTROL)) {
+        return false;
+    }
+    switch (key) {
+    case 'S':
+        sendToFrame(WM_COMMAND, saveCommand);
+        return true;
+    case 'Z':
+        sendToFrame(WM_COMMAND, undoCommand);
+        return true;
+    case 'Y':
+        sendToFrame(WM_COMMAND, redoCommand);
+        return true;
+    case 'F':
+        sendToFrame(WM_COMMAND, findCommand);
+        return true;
+    case 'G':
+        sendToFrame(WM_COMMAND, goToOffsetCommand);
+        return true;
+    default:
+        return false;
+    }
+}
+
 LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
 {
     EditorCore& core = editorCore;
+    if (forwardCommandKey(key)) {
+        return 0;
+    }
     if (isNavigationKey(key)) {
         core.hideSelection();
     }

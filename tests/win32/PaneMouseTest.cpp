@@ -266,10 +266,12 @@ TEST_F(PaneMouseTest, ChildEditorMenuGraysEditingItemsByState)
     HMENU menu = buildContextMenu();
     auto items = menuItems(menu);
     DestroyMenu(menu);
-    ASSERT_EQ(items.size(), 11u);
-    const UINT ids[] = {1, 2, 0, 6, 7, 8, 10, 11, 0, 12, 13};
+    // The original eleven, then the later commands after a separator.
+    ASSERT_EQ(items.size(), 17u);
+    const UINT ids[] = {1, 2, 0, 6, 7, 8, 10, 11, 0, 12, 13, 0, 14, 15, 16, 18, 17};
     const char* texts[] = {"&Open",          "&Save As", "",  "Cu&t",          "&Copy",         "&Paste",
-                           "View in &Hex", "View in &Octal", "", "Change &Font", "Change Colo&rs"};
+                           "View in &Hex", "View in &Octal", "", "Change &Font", "Change Colo&rs",
+                           "", "Sa&ve", "&Undo", "R&edo", "Find &next", "&Go to offset..."};
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].separator, ids[i] == 0) << i;
         if (ids[i] != 0) {
@@ -285,7 +287,7 @@ TEST_F(PaneMouseTest, ChildEditorMenuGraysEditingItemsByState)
     menu = buildContextMenu();
     items = menuItems(menu);
     DestroyMenu(menu);
-    ASSERT_EQ(items.size(), 11u);
+    ASSERT_EQ(items.size(), 17u);
     EXPECT_TRUE(items[3].grayed);
     EXPECT_TRUE(items[4].grayed);
     EXPECT_TRUE(items[5].grayed);
