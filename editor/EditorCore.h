@@ -79,6 +79,10 @@ struct EditorCore {
     // activePane: which data pane takes the keyboard.
     static constexpr std::int32_t hexPaneActive = 0;
     static constexpr std::int32_t asciiPaneActive = 2;
+    // Row labels have at least four hexadecimal digits; a 31-bit offset has eight.
+    static constexpr std::int32_t minimumOffsetDigits = 4;
+    // The wheel's delta for one notch.
+    static constexpr int wheelNotch = 120;
 
     EditorCore();
 
@@ -123,10 +127,22 @@ struct EditorCore {
     // Where drawing, repainting, the scroll bar and the focus go; none does nothing.
     ViewSurface* surface = nullptr;
 
+    // Beyond the original fields: the hexadecimal digits the offset pane is
+    // laid out for (set with the geometry), and the wheel's turn not yet
+    // scrolled, in notch units times lines per notch.
+    std::int32_t offsetDigits = minimumOffsetDigits;
+    std::int32_t wheelTurn = 0;
+
     // Repaints the three panes through the surface.
     void repaint(Repaint when);
 
     // --- Geometry (editor/Geometry.cpp) ---
+    // The digits the row labels of the document need: four, or as many as
+    // its last row's offset has.
+    std::int32_t labelDigitsNeeded() const;
+    // After the size changed: when the labels need another number of digits,
+    // the frame and its panes are laid out again.
+    void followLabelWidth();
     int offsetPaneWidth(int octal) const;
     int hexPaneWidth(int octal) const;
     int asciiPaneWidth(int octal) const;
@@ -159,8 +175,9 @@ struct EditorCore {
     // text holds at least 5 chars.
     void cellText(std::int32_t offset, CellKind kind, char* text) const;
     static char characterForm(std::uint8_t byte);
-    // A row's label in the offset pane: its first offset as "%4X". Unsigned, as
-    // rows below a recentred view may lie past the 32-bit offsets.
+    // A row's label in the offset pane: its first offset in uppercase
+    // hexadecimal, right-aligned to offsetDigits ("%4X" while four will do).
+    // Unsigned, as rows below a recentred view may lie past the 32-bit offsets.
     std::string rowLabel(std::int32_t row) const;
 
     // --- Rows as the panes paint them (view/RowText.cpp) ---
@@ -211,7 +228,23 @@ struct EditorCore {
     // its new colours.
     void switchActivePane(std::int32_t pane);
 
+    // --- Selecting from the keyboard (view/SelectionKeys.cpp) ---
+    // Shift with a move key: the selection's moving end goes by a byte, a row,
+    // a page, or to the start or the end position; the cursor is the anchor.
+    // The view follows the moving end.
+    enum class SelectionMove { left, right, up, down, pageUp, pageDown, home, end };
+    void extendSelection(SelectionMove move);
+    // The moving end's offset (the cursor's when there is no selection).
+    std::int64_t selectionEndOffset() const;
+    // Go to offset: the cursor there, the view scrolled to it as for a match;
+    // false, moving nothing, for an offset outside 0 to the size.
+    bool goToOffset(std::int64_t offset);
+
     // --- Scrolling the view (view/Scrolling.cpp) ---
+    // The mouse wheel: `delta` in wheelNotch units per notch, forward being
+    // positive; it scrolls linesPerNotch rows a notch the way the scroll
+    // bar's arrows scroll a row, keeping what a notch has not yet reached.
+    void wheel(int delta, int linesPerNotch);
     // A request of the frame's scroll bar (or of the page and jump keys).
     // False when a line or page request would pass the document's ends: then
     // nothing changes at all.

@@ -1,9 +1,33 @@
 // Frame and pane sizes follow from the font, the view and the window style.
 #include "editor/EditorCore.h"
 
+#include <algorithm>
+
+std::int32_t EditorCore::labelDigitsNeeded() const
+{
+    // The last row's label is the largest the pane shows.
+    std::uint32_t last = static_cast<std::uint32_t>(std::max(buffer.rowCount - 1, 0)) *
+                         static_cast<std::uint32_t>(bytesPerRow);
+    std::int32_t digits = 1;
+    while (last >= 16) {
+        last /= 16;
+        ++digits;
+    }
+    return std::max(digits, minimumOffsetDigits);
+}
+
+void EditorCore::followLabelWidth()
+{
+    if (labelDigitsNeeded() != offsetDigits && surface != nullptr) {
+        surface->relayout();
+    }
+}
+
 int EditorCore::offsetPaneWidth(int /*octal*/) const
 {
-    return 6 * charWidth;
+    // The label starts one character in; the client edge takes about one more.
+    constexpr int labelMargins = 2;
+    return (offsetDigits + labelMargins) * charWidth;
 }
 
 int EditorCore::hexPaneWidth(int octal) const
@@ -36,6 +60,7 @@ void EditorCore::applyGeometry(const FontMetrics& metrics, const FrameMetrics& s
         }
     }
 
+    offsetDigits = labelDigitsNeeded();
     lineHeight = metrics.height + metrics.externalLeading;
     charWidth = metrics.averageCharWidth;
     // 25 full rows and a part row below them.

@@ -11,6 +11,8 @@
 #define NIBBLOR_FIND_OK 320
 #define NIBBLOR_FIND_CANCEL 321
 
+#define NIBBLOR_GOTO_OFFSET 800
+
 #define NIBBLOR_INSERT_COUNT 700
 #define NIBBLOR_INSERT_OK 701
 #define NIBBLOR_INSERT_CANCEL 702
@@ -31,6 +33,9 @@ constexpr int findOctalButton = NIBBLOR_FIND_OCTAL;
 constexpr int findAsciiButton = NIBBLOR_FIND_ASCII;
 constexpr int findOkButton = NIBBLOR_FIND_OK;
 constexpr int findCancelButton = NIBBLOR_FIND_CANCEL;
+
+constexpr const char* goToDialogTemplate = "NibGotoDlg";
+constexpr int goToOffsetField = NIBBLOR_GOTO_OFFSET;
 
 constexpr const char* insertDialogTemplate = "NibInsertDlg";
 constexpr int insertCountField = NIBBLOR_INSERT_COUNT;

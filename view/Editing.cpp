@@ -97,6 +97,7 @@ void EditorCore::deleteSelection()
         recenterOnCursor();
     }
     syncScrollBar(cursorRow);
+    followLabelWidth();
 }
 
 void EditorCore::removeSelectedBytes()
@@ -138,5 +139,6 @@ bool EditorCore::insertZeros(std::int32_t count)
     std::memset(bytes + at, 0, static_cast<std::size_t>(count));
     buffer.setSize(static_cast<std::int32_t>(newSize));
     syncScrollBar(cursorRow);
+    followLabelWidth();
     return true;
 }

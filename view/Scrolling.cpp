@@ -106,3 +106,21 @@ void EditorCore::scrollCursorToTop()
     setThumb(*this, scrollPosForRow(firstVisibleRow, buffer.rowCount));
     repaint(Repaint::later);
 }
+
+void EditorCore::wheel(int delta, int linesPerNotch)
+{
+    if (linesPerNotch <= 0) {
+        return; // the wheel set to scroll nothing
+    }
+    wheelTurn += delta * linesPerNotch;
+    const int lines = wheelTurn / wheelNotch;
+    wheelTurn -= lines * wheelNotch;
+    // Forward, away from the user, scrolls towards the start.
+    const ScrollRequest step = lines > 0 ? ScrollRequest::lineUp : ScrollRequest::lineDown;
+    for (int i = 0; i < (lines > 0 ? lines : -lines); ++i) {
+        if (!scroll(step, 0)) {
+            wheelTurn = 0; // at an end: what is left of the turn goes nowhere
+            break;
+        }
+    }
+}

@@ -32,4 +32,7 @@ public:
 
     // Gives the keyboard to a data pane, when its window exists.
     virtual void focusPane(Pane pane) = 0;
+
+    // Lays the frame and its panes out again: the geometry has changed.
+    virtual void relayout() = 0;
 };

@@ -45,6 +45,7 @@ void openFile(HWND frame)
     core.scrollCursorToTop();
     // Shown even when every row fits on one page.
     core.updateScrollRange(true);
+    core.followLabelWidth();
     core.focusActivePane();
 }
 

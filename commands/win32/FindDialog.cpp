@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands/SearchText.h"
+#include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
 #include "resources/ResourceIds.h"
 
@@ -57,6 +58,9 @@ void convertTo(HWND dialog, int button, const std::string& text)
     CheckRadioButton(dialog, findHexButton, findAsciiButton, button);
 }
 
+// The form the last search read its text in, for Find next.
+SearchForm lastSearchForm = SearchForm::ascii;
+
 // An empty pattern would match anywhere: it is refused, and the dialog stays
 // open for the text to be put right.
 void warnNothingToFind(SearchForm form)
@@ -67,21 +71,22 @@ void warnNothingToFind(SearchForm form)
     MessageBoxA(nullptr, text, "Invalid data", MB_ICONWARNING);
 }
 
-void search(HWND dialog, const std::string& text)
+// Searches for the text, remembered as the last search, and says when it is
+// not there.
+void searchFor(const std::string& text, SearchForm form, const std::vector<std::uint8_t>& pattern)
 {
     EditorCore& core = editorCore;
-    const SearchForm form = checkedForm(dialog);
-    const std::vector<std::uint8_t> pattern = searchPattern(text, form);
-    if (pattern.empty()) {
-        warnNothingToFind(form);
-        return;
-    }
-    EndDialog(dialog, 1);
     FileBuffer& buffer = core.buffer;
     const std::size_t kept = std::min(text.size(), sizeof buffer.lastSearchText - 1);
     std::memcpy(buffer.lastSearchText, text.data(), kept);
     buffer.lastSearchText[kept] = '\0';
-    switch (core.findNext(pattern)) {
+    lastSearchForm = form;
+    FindOutcome outcome;
+    {
+        const BusyCursor busy(buffer.size);
+        outcome = core.findNext(pattern);
+    }
+    switch (outcome) {
     case FindOutcome::found:
         break;
     case FindOutcome::notFound:
@@ -91,6 +96,18 @@ void search(HWND dialog, const std::string& text)
         MessageBoxA(nullptr, "Additional occurrences of string not found.", "String Not Found", MB_OK);
         break;
     }
+}
+
+void search(HWND dialog, const std::string& text)
+{
+    const SearchForm form = checkedForm(dialog);
+    const std::vector<std::uint8_t> pattern = searchPattern(text, form);
+    if (pattern.empty()) {
+        warnNothingToFind(form);
+        return;
+    }
+    EndDialog(dialog, 1);
+    searchFor(text, form, pattern);
 }
 
 } // namespace
@@ -136,6 +153,21 @@ void runFind(HWND frame)
     EditorCore& core = editorCore;
     core.hideSelection();
     DialogBoxParamA(core.instance, findDialogTemplate, frame, findDialogProc, 0);
+    core.showCursorHere();
+    core.focusActivePane();
+}
+
+void findAgain(HWND frame)
+{
+    EditorCore& core = editorCore;
+    const std::string text = core.buffer.lastSearchText;
+    const std::vector<std::uint8_t> pattern = searchPattern(text, lastSearchForm);
+    if (pattern.empty()) {
+        runFind(frame); // nothing searched yet: ask what to find
+        return;
+    }
+    core.hideSelection();
+    searchFor(text, lastSearchForm, pattern);
     core.showCursorHere();
     core.focusActivePane();
 }

@@ -9,3 +9,7 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 // Find (command 4): no selection, the dialog, then the cursor drawn and the
 // keyboard back in the active pane.
 void runFind(HWND frame);
+
+// Find next (F3): the last search again from the cursor, in the form it was
+// typed in, with the same answers; the dialog when nothing was searched yet.
+void findAgain(HWND frame);

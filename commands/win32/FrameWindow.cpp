@@ -10,11 +10,14 @@
 #include "commands/win32/FileCommands.h"
 #include "commands/win32/FindDialog.h"
 #include "commands/win32/FontCommand.h"
+#include "commands/win32/GoToDialog.h"
 #include "commands/win32/InsertDialog.h"
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
 
 namespace {
+
+constexpr UINT defaultWheelLines = 3;
 
 // The scroll bar's thumb position during a drag, in its full 32 bits.
 int thumbTrackPosition(HWND frame, WPARAM wParam)
@@ -38,6 +41,19 @@ void onVerticalScroll(HWND frame, WPARAM wParam)
         }
     }
     editorCore.focusActivePane();
+}
+
+// The wheel scrolls as many rows a notch as the system is set to, a page
+// where it is set to pages.
+void onMouseWheel(WPARAM wParam)
+{
+    UINT lines = 0;
+    if (SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0) == FALSE) {
+        lines = defaultWheelLines;
+    }
+    EditorCore& core = editorCore;
+    const int linesPerNotch = lines == WHEEL_PAGESCROLL ? core.pageRows : static_cast<int>(lines);
+    core.wheel(GET_WHEEL_DELTA_WPARAM(wParam), linesPerNotch);
 }
 
 LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
@@ -79,6 +95,12 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         break;
     case changeColorsCommand:
         changeColors(core.instance, frame);
+        break;
+    case goToOffsetCommand:
+        goToOffset(frame);
+        break;
+    case findNextCommand:
+        findAgain(frame);
         break;
     case hexViewCommand:
         switchView(frame, 0);
@@ -147,6 +169,9 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_VSCROLL:
         onVerticalScroll(window, wParam);
+        return 0;
+    case WM_MOUSEWHEEL: // the panes pass theirs on to their parent
+        onMouseWheel(wParam);
         return 0;
     case WM_COMMAND:
         return runCommand(window, wParam, lParam);

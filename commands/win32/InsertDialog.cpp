@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands/InsertCount.h"
+#include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
 #include "resources/ResourceIds.h"
 
@@ -70,7 +71,7 @@ void insertCharacters(HWND frame)
             if (!core.canGrowBy(count.value)) {
                 refuse("Cannot insert " + std::to_string(count.value) +
                        " characters: the document would pass 2147483647 bytes.");
-            } else if (!core.insertZeros(count.value)) {
+            } else if (const BusyCursor busy(core.buffer.size); !core.insertZeros(count.value)) {
                 refuse("Not enough memory to insert " + std::to_string(count.value) + " characters.");
             } else {
                 core.repaint(Repaint::later);

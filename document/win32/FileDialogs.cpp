@@ -1,6 +1,7 @@
 // The Open and Save common dialogs that lead to loading and writing.
 #include "document/win32/FileDialogs.h"
 
+#include "document/win32/BusyCursor.h"
 #include "document/win32/Win32FileSteps.h"
 
 #include <commdlg.h>
@@ -54,6 +55,7 @@ int openWithDialog(FileBuffer& buffer, HWND owner)
     }
     // A chosen file that cannot be read is reported, and its name is not kept:
     // a later Save As must not offer to overwrite it with the empty document.
+    const BusyCursor busy(BusyCursor::fileSize(path));
     const int result = buffer.load(path);
     if (result != FileBuffer::loaded) {
         MessageBoxA(nullptr, FileBuffer::loadFailureText(path, result).c_str(), "Error", MB_ICONERROR);
@@ -76,6 +78,7 @@ int saveWithDialog(FileBuffer& buffer, HWND owner)
         return saveDone;
     }
     buffer.setPath(chosen);
+    const BusyCursor busy(buffer.size);
     switch (buffer.writeTo(buffer.path, win32FileSteps())) {
     case FileBuffer::cannotCreate:
         return saveCannotCreate;

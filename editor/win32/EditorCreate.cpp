@@ -8,6 +8,7 @@
 #include "commands/CommandIds.h"
 #include "commands/win32/FileCommands.h"
 #include "commands/win32/FrameWindow.h"
+#include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/WindowClass.h"
 #include "editor/win32/WindowPlacement.h"
@@ -35,6 +36,7 @@ bool loadDocument(FileBuffer& buffer, const char* path)
                   std::to_string(FileBuffer::pathCapacity - 1) + " can be used):\n\"" + path + "\"");
         return false;
     }
+    const BusyCursor busy(BusyCursor::fileSize(buffer.path));
     const int result = buffer.load(buffer.path);
     if (result != FileBuffer::loaded) {
         showError(FileBuffer::loadFailureText(buffer.path, result));

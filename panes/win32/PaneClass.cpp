@@ -117,10 +117,50 @@ bool forwardCommandKey(WPARAM key)
     }
 }
 
+// Shift with a move key: the selection's moving end, not the cursor.
+bool extendSelectionByKey(WPARAM key)
+{
+    using Move = EditorCore::SelectionMove;
+    if (!keyHeld(VK_SHIFT)) {
+        return false;
+    }
+    Move move = Move::left;
+    switch (key) {
+    case VK_LEFT:
+        move = Move::left;
+        break;
+    case VK_RIGHT:
+        move = Move::right;
+        break;
+    case VK_UP:
+        move = Move::up;
+        break;
+    case VK_DOWN:
+        move = Move::down;
+        break;
+    case VK_PRIOR:
+        move = Move::pageUp;
+        break;
+    case VK_NEXT:
+        move = Move::pageDown;
+        break;
+    case VK_HOME:
+        move = Move::home;
+        break;
+    case VK_END:
+        move = Move::end;
+        break;
+    default:
+        return false;
+    }
+    editorCore.extendSelection(move);
+    return true;
+}
+
 LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
 {
     EditorCore& core = editorCore;
-    if (forwardCommandKey(key)) {
+    if (forwardCommandKey(key) || extendSelectionByKey(key)) {
         return 0;
     }
     if (isNavigationKey(key)) {
@@ -231,7 +271,12 @@ LRESULT dataPaneMessage(Pane pane, HWND window, UINT message, WPARAM wParam, LPA
     case WM_KEYDOWN:
         return onKeyDown(pane, window, wParam, lParam);
     case WM_LBUTTONDOWN:
-        core.clickAt(pane, pointX(lParam), pointY(lParam));
+        // With Shift the click moves the selection's far end; the cursor stays.
+        if ((wParam & MK_SHIFT) != 0) {
+            core.dragTo(pane, pointX(lParam), pointY(lParam));
+        } else {
+            core.clickAt(pane, pointX(lParam), pointY(lParam));
+        }
         return 0;
     case WM_MOUSEMOVE:
         if (GetKeyState(VK_LBUTTON) < 0) {

@@ -26,6 +26,7 @@ public:
     void setScrollRange(int) override {}
     void setScrollPosition(int) override {}
     void focusPane(Pane) override {}
+    void relayout() override {}
 
     std::int64_t texts = 0;
     std::int64_t characters = 0;

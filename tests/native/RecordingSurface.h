@@ -21,6 +21,7 @@ public:
     int repaints = 0;      // at once
     int laterRepaints = 0; // once the queue is empty
     std::vector<Pane> focused;
+    int relayouts = 0;
     std::vector<int> scrollRanges;
     std::vector<int> scrollPositions;
 
@@ -33,6 +34,7 @@ public:
     void setScrollRange(int maxPosition) override { scrollRanges.push_back(maxPosition); }
     void setScrollPosition(int position) override { scrollPositions.push_back(position); }
     void focusPane(Pane pane) override { focused.push_back(pane); }
+    void relayout() override { ++relayouts; }
 
     void clear()
     {
@@ -40,6 +42,7 @@ public:
         repaints = 0;
         laterRepaints = 0;
         focused.clear();
+        relayouts = 0;
         scrollRanges.clear();
         scrollPositions.clear();
     }

@@ -90,6 +90,15 @@ public:
         }
     }
 
+    void relayout() override
+    {
+        // The frame's own re-layout: the geometry computed afresh, the frame
+        // and the panes moved to it, a parent told.
+        if (editorCore.frameWindow != nullptr) {
+            SendMessageA(editorCore.frameWindow, WM_EXITSIZEMOVE, 0, 0);
+        }
+    }
+
     void focusPane(Pane pane) override
     {
         // SetFocus(NULL) would take the keyboard away from whatever has it.

@@ -1,0 +1,21 @@
+#pragma once
+// The hourglass while work on a large document takes a noticeable time.
+#include <windows.h>
+
+#include <cstdint>
+
+class BusyCursor {
+public:
+    // Shown only for documents (or files) over the size a person would notice.
+    explicit BusyCursor(std::int64_t bytes);
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+    ~BusyCursor();
+
+    // The size of the file at path, or 0.
+    static std::int64_t fileSize(const char* path);
+
+private:
+    HCURSOR previous_ = nullptr;
+    bool shown_ = false;
+};
