@@ -2,28 +2,26 @@
 
 #include <cstring>
 
+bool ByteBlock::take(void* block, std::size_t capacity)
+{
+    if (block == nullptr) {
+        return false;
+    }
+    bytes_.reset(static_cast<std::uint8_t*>(block));
+    capacity_ = capacity;
+    return true;
+}
+
 bool ByteBlock::allocateZeroed(std::size_t capacity)
 {
     release();
-    void* p = std::calloc(capacity == 0 ? 1 : capacity, 1);
-    if (p == nullptr) {
-        return false;
-    }
-    bytes_.reset(static_cast<std::uint8_t*>(p));
-    capacity_ = capacity;
-    return true;
+    return take(std::calloc(capacity == 0 ? 1 : capacity, 1), capacity);
 }
 
 bool ByteBlock::allocate(std::size_t capacity)
 {
     release();
-    void* p = std::malloc(capacity == 0 ? 1 : capacity);
-    if (p == nullptr) {
-        return false;
-    }
-    bytes_.reset(static_cast<std::uint8_t*>(p));
-    capacity_ = capacity;
-    return true;
+    return take(std::malloc(capacity == 0 ? 1 : capacity), capacity);
 }
 
 void ByteBlock::zeroFrom(std::size_t offset)

@@ -32,6 +32,9 @@ public:
     std::uint8_t operator[](std::size_t i) const { return bytes_[i]; }
 
 private:
+    // Holds a block just allocated; false when there is none.
+    bool take(void* block, std::size_t capacity);
+
     struct FreeBytes {
         void operator()(std::uint8_t* p) const { std::free(p); }
     };

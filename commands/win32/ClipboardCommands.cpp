@@ -54,38 +54,36 @@ bool readClipboard(HWND owner, std::string& text)
     return read;
 }
 
-void showError(const char* text)
+// The selection's text onto the clipboard; false, after telling the user
+// why, when there is no selection or it could not be put there.
+bool copyOrTell(HWND frame, const char* failure)
 {
-    MessageBoxA(nullptr, text, "Error", MB_ICONERROR);
+    const EditorCore& core = editorCore;
+    if (!core.hasSelection()) {
+        return false;
+    }
+    if (!putOnClipboard(frame, core.copyText())) {
+        MessageBoxA(nullptr, failure, "Error", MB_ICONERROR);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 void copySelection(HWND frame)
 {
-    EditorCore& core = editorCore;
-    if (!core.hasSelection()) {
-        return;
+    if (copyOrTell(frame, "The selection could not be copied to the clipboard.")) {
+        editorCore.clearSelection();
+        editorCore.repaint(Repaint::later);
     }
-    if (!putOnClipboard(frame, core.copyText())) {
-        showError("The selection could not be copied to the clipboard.");
-        return;
-    }
-    core.clearSelection();
-    core.repaint(Repaint::later);
 }
 
 void cutSelection(HWND frame)
 {
-    EditorCore& core = editorCore;
-    if (!core.hasSelection()) {
-        return;
+    if (copyOrTell(frame, "The selection could not be copied to the clipboard, so it was not cut.")) {
+        editorCore.removeSelectedBytes();
     }
-    if (!putOnClipboard(frame, core.copyText())) {
-        showError("The selection could not be copied to the clipboard, so it was not cut.");
-        return;
-    }
-    core.removeSelectedBytes();
 }
 
 void pasteClipboard(HWND frame)
