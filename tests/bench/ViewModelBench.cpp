@@ -26,6 +26,8 @@ public:
     void setScrollRange(int) override {}
     void setScrollPosition(int) override {}
     void focusPane(Pane) override {}
+    bool askYesNo(std::string_view) override { return true; }
+    void titleChanged() override {}
 
     std::int64_t texts = 0;
     std::int64_t characters = 0;

@@ -1,5 +1,6 @@
 #pragma once
-// A ViewSurface that records what the core draws, repaints, scrolls and focuses.
+// A ViewSurface that records what the core draws, repaints, scrolls, focuses
+// and asks, answering every question alike.
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
     std::vector<Pane> focused;
     std::vector<int> scrollRanges;
     std::vector<int> scrollPositions;
+    bool answer = false; // to every question
+    std::vector<std::string> questions;
+    int titleChanges = 0;
 
     bool paneExists(Pane) const override { return panesExist; }
     void drawText(Pane pane, int x, int y, std::string_view text, ColorRef textColor, ColorRef backColor) override
@@ -33,6 +37,12 @@ public:
     void setScrollRange(int maxPosition) override { scrollRanges.push_back(maxPosition); }
     void setScrollPosition(int position) override { scrollPositions.push_back(position); }
     void focusPane(Pane pane) override { focused.push_back(pane); }
+    bool askYesNo(std::string_view question) override
+    {
+        questions.emplace_back(question);
+        return answer;
+    }
+    void titleChanged() override { ++titleChanges; }
 
     void clear()
     {
@@ -42,5 +52,7 @@ public:
         focused.clear();
         scrollRanges.clear();
         scrollPositions.clear();
+        questions.clear();
+        titleChanges = 0;
     }
 };
