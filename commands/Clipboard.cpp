@@ -79,8 +79,15 @@ PasteOutcome EditorCore::pasteText(std::string_view text)
         }
         bytes.assign(reinterpret_cast<const char*>(parsed.data()), static_cast<std::size_t>(count));
     }
-    const std::int32_t written = buffer.overwrite(
-        cursorOffset, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    const auto* pasted = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    // What the document holds from the cursor on: it never grows.
+    const std::int64_t room = cursorOffset >= 0 ? static_cast<std::int64_t>(buffer.size) - cursorOffset : 0;
+    const auto fitting = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        static_cast<std::int64_t>(bytes.size()), 0, std::max<std::int64_t>(room, 0)));
+    if (!recordChange(EditStep::Kind::overwrite, cursorOffset, fitting, pasted)) {
+        return PasteOutcome::declined;
+    }
+    const std::int32_t written = buffer.overwrite(cursorOffset, pasted, bytes.size());
     const std::int32_t after = cursorOffset + written;
     setCursorOffset(after);
     // Below the view the cursor's row comes to the top; otherwise the view stays.

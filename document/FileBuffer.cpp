@@ -97,6 +97,50 @@ std::int32_t FileBuffer::overwrite(std::int32_t offset, const std::uint8_t* byte
     return static_cast<std::int32_t>(fitting);
 }
 
+bool FileBuffer::insert(std::int32_t offset, const std::uint8_t* bytes, std::int32_t count)
+{
+    if (count < 1 || size < 0 || offset < 0 || offset > size) {
+        return false;
+    }
+    const std::int64_t newSize = static_cast<std::int64_t>(size) + count;
+    if (newSize > maxSize) {
+        return false;
+    }
+    // Keep the spare room a load gives.
+    const std::int64_t needed = capacityFor(static_cast<std::int32_t>(newSize), bytesPerRow_);
+    const std::int64_t held = capacity();
+    if (held < needed) {
+        const std::int64_t stepped =
+            std::min(std::max(needed, held + held / 8), capacityFor(maxSize, bytesPerRow_));
+        if (!reserve(stepped) && !reserve(needed)) {
+            return false;
+        }
+    }
+    std::uint8_t* block = data.get();
+    const auto length = static_cast<std::size_t>(count);
+    std::memmove(block + offset + count, block + offset, static_cast<std::size_t>(size - offset));
+    if (bytes != nullptr) {
+        std::memcpy(block + offset, bytes, length);
+    } else {
+        std::memset(block + offset, 0, length);
+    }
+    setSize(static_cast<std::int32_t>(newSize));
+    return true;
+}
+
+std::int32_t FileBuffer::remove(std::int32_t offset, std::int32_t count)
+{
+    if (count < 1 || offset < 0 || offset >= size || !data.held() || size > capacity()) {
+        return 0;
+    }
+    const std::int32_t removed = std::min(count, size - offset);
+    std::uint8_t* block = data.get();
+    std::memmove(block + offset, block + offset + removed, static_cast<std::size_t>(size - offset - removed));
+    std::memset(block + (size - removed), 0, static_cast<std::size_t>(removed));
+    setSize(size - removed);
+    return removed;
+}
+
 int FileBuffer::load(const char* filePath)
 {
     data.release();

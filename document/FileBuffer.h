@@ -72,6 +72,17 @@ struct FileBuffer {
     // the document never grows. Returns how many were written.
     std::int32_t overwrite(std::int32_t offset, const std::uint8_t* bytes, std::size_t count);
 
+    // Inserts `count` bytes at `offset` (0 up to size): a copy of `bytes`, or
+    // zeros when it is null. The block grows by a step beyond what is needed,
+    // so that a run of small insertions does not reallocate every time. False,
+    // changing nothing, for a count below 1 or an offset outside the data,
+    // when the size would pass maxSize, or when the memory cannot be had.
+    bool insert(std::int32_t offset, const std::uint8_t* bytes, std::int32_t count);
+
+    // Removes `count` bytes from `offset` on, as far as the data reaches; the
+    // room they leave past the end is zero again. Returns how many went.
+    std::int32_t remove(std::int32_t offset, std::int32_t count);
+
     // The offset of the next occurrence of the pattern, or -1. The scan starts
     // at the first byte of startRow and wraps once to the start. Matches at
     // the last match and up to a row before it are passed over, so that

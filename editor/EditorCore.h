@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/EditHistory.h"
 #include "document/FileBuffer.h"
 #include "view/CoreTypes.h"
 #include "view/ViewSurface.h"
@@ -62,6 +63,13 @@ enum class PasteOutcome {
     pasted,       // written over the document, as far as it reaches
     invalidHex,   // the hex pane's text is no hexadecimal text: nothing changed
     invalidOctal, // the same in the octal view
+    declined,     // too large to undo, and the user chose not to: nothing changed
+};
+
+enum class UndoOutcome {
+    done,     // the change was reversed (or made again); the cursor is where it was made
+    nothing,  // no change to undo (or to redo)
+    noMemory, // the bytes could not be put back: nothing changed, the step stays
 };
 
 enum class FindOutcome {
@@ -112,6 +120,8 @@ struct EditorCore {
     std::int32_t selectionEndRow = -1;
     std::int32_t selectionEndColumn = -1;
     FileBuffer buffer;
+    // The changes to the document, for undo and redo, and whether it is saved.
+    EditHistory history;
     std::uint32_t windowStyle = 0;
     BrushHandle backgroundBrush = nullptr;
     FontHandle font = nullptr;
@@ -265,13 +275,39 @@ struct EditorCore {
     // A printable character typed in the ASCII pane overwrites the byte under
     // the cursor. False for any other character.
     bool typeCharacter(unsigned char character);
-    void deleteSelection();
+    // False, changing nothing, when the removal cannot be undone and the user
+    // chose not to make it.
+    bool deleteSelection();
     // Delete: the selection undrawn, its bytes removed, no selection left,
-    // the panes repainted later. Nothing without a selection.
+    // the panes repainted later. Nothing without a selection, or when the
+    // user chose not to make a removal that cannot be undone.
     void removeSelectedBytes();
     // False, changing nothing, when the count is below 1, the size would pass
     // the 32-bit limit, or the memory cannot be had.
     bool insertZeros(std::int32_t count);
+
+    // --- Undo and redo (view/UndoRedo.cpp) ---
+    // Reverses the latest change, or makes the latest undone one again. The
+    // cursor goes to where the change was made, without a selection, and the
+    // view shows it.
+    UndoOutcome undo();
+    UndoOutcome redo();
+    bool documentModified() const { return history.modified(); }
+    // The document read afresh from its file, or emptied by a failed read.
+    void documentLoaded() { history.reset(); }
+    // The document written to its file.
+    void documentSaved() { history.markSaved(); }
+    // Records an overwrite or a removal about to be made, from the bytes as
+    // they are now (an overwrite's new ones are given). A change too large to
+    // record is put to the user first: false when they decline, and then
+    // nothing may change; going on forgets every step.
+    bool recordChange(EditStep::Kind kind, std::int32_t offset, std::int32_t count,
+                      const std::uint8_t* newBytes = nullptr);
+    // A byte typed at `offset`: its digits after the first join the step of
+    // the first while the byte is `open`. False as for recordChange.
+    bool recordTypedByte(std::int32_t offset, std::uint8_t value, bool continuesByte, bool open);
+    // Records an insertion of zeros just made.
+    void recordInsertion(std::int32_t offset, std::int32_t count);
 
     // --- Clipboard, insertion and Find (commands/Clipboard.cpp, commands/Find.cpp) ---
     // The selected bytes that exist: between the two ends of the selection,

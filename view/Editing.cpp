@@ -1,10 +1,10 @@
 // The edits: overtyping digits and characters, deleting the selection and
-// inserting zero bytes. Bytes change only through the FileBuffer.
+// inserting zero bytes. Bytes change only through the FileBuffer, and each
+// change is recorded for undo as it is made.
 #include "editor/EditorCore.h"
 #include "view/ByteTextCodec.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -44,7 +44,11 @@ bool EditorCore::typeDigit(char character)
     if (!cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
-    buffer.writeByte(cursorOffset, withDigit(buffer.byteAt(cursorOffset), digitIndex, value, octalMode != 0));
+    const std::uint8_t typed = withDigit(buffer.byteAt(cursorOffset), digitIndex, value, octalMode != 0);
+    if (!recordTypedByte(cursorOffset, typed, digitIndex > 0, digitIndex < lastDigit())) {
+        return true; // the user kept the document as it was
+    }
+    buffer.writeByte(cursorOffset, typed);
     hideCursorHere(); // shows the new value in both data panes
     if (digitIndex < lastDigit()) {
         ++digitIndex;
@@ -64,16 +68,19 @@ bool EditorCore::typeCharacter(unsigned char character)
     if (!cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
+    if (!recordTypedByte(cursorOffset, character, false, false)) {
+        return true; // the user kept the document as it was
+    }
     buffer.writeByte(cursorOffset, character);
     hideCursorHere(); // shows the new byte in both data panes
     moveRight();
     return true;
 }
 
-void EditorCore::deleteSelection()
+bool EditorCore::deleteSelection()
 {
     if (!hasSelection()) {
-        return;
+        return true;
     }
     const std::int32_t size = buffer.size;
     const std::int64_t endRow = static_cast<std::int64_t>(firstVisibleRow) + selectionEndRow;
@@ -83,12 +90,12 @@ void EditorCore::deleteSelection()
     // The end position holds no byte.
     const std::int64_t hi = std::min<std::int64_t>(std::max(a, b), static_cast<std::int64_t>(size) - 1);
     if (hi >= lo && buffer.data.held() && size <= buffer.capacity()) {
-        const std::int64_t removed = hi - lo + 1;
-        std::uint8_t* bytes = buffer.data.get();
-        std::memmove(bytes + lo, bytes + hi + 1, static_cast<std::size_t>(size - hi - 1));
-        // The spare room past the data stays zero.
-        std::memset(bytes + (size - removed), 0, static_cast<std::size_t>(removed));
-        buffer.setSize(static_cast<std::int32_t>(size - removed));
+        const auto first = static_cast<std::int32_t>(lo);
+        const auto removed = static_cast<std::int32_t>(hi - lo + 1);
+        if (!recordChange(EditStep::Kind::removal, first, removed)) {
+            return false;
+        }
+        buffer.remove(first, removed);
     }
 
     // One byte back from where the cursor stood, whatever was removed.
@@ -98,6 +105,7 @@ void EditorCore::deleteSelection()
     }
     syncScrollBar(cursorRow);
     followLabelWidth();
+    return true;
 }
 
 void EditorCore::removeSelectedBytes()
@@ -106,7 +114,10 @@ void EditorCore::removeSelectedBytes()
         return; // the byte under the cursor stays
     }
     unhighlightSelection();
-    deleteSelection();
+    if (!deleteSelection()) {
+        highlightSelection(); // declined: the selection stays as it was
+        return;
+    }
     clearSelection();
     repaint(Repaint::later);
 }
@@ -117,27 +128,12 @@ bool EditorCore::insertZeros(std::int32_t count)
     if (count < 1 || size < 0) {
         return false;
     }
-    const std::int64_t newSize = static_cast<std::int64_t>(size) + count;
-    if (newSize > FileBuffer::maxSize) {
+    // A cursor past the end appends: everything between is zero already.
+    const std::int32_t at = std::clamp(cursorOffset, 0, size);
+    if (!buffer.insert(at, nullptr, count)) {
         return false;
     }
-    // Keep the spare room a load gives, growing by a step so that a run of
-    // small insertions does not reallocate every time.
-    const std::int64_t needed = FileBuffer::capacityFor(static_cast<std::int32_t>(newSize), bytesPerRow);
-    const std::int64_t held = buffer.capacity();
-    if (held < needed) {
-        const std::int64_t stepped = std::min(std::max(needed, held + held / 8),
-                                              FileBuffer::capacityFor(FileBuffer::maxSize, bytesPerRow));
-        if (!buffer.reserve(stepped) && !buffer.reserve(needed)) {
-            return false;
-        }
-    }
-    // A cursor past the end appends: everything between is zero already.
-    const std::int64_t at = std::clamp<std::int64_t>(cursorOffset, 0, size);
-    std::uint8_t* bytes = buffer.data.get();
-    std::memmove(bytes + at + count, bytes + at, static_cast<std::size_t>(size - at));
-    std::memset(bytes + at, 0, static_cast<std::size_t>(count));
-    buffer.setSize(static_cast<std::int32_t>(newSize));
+    recordInsertion(at, count);
     syncScrollBar(cursorRow);
     followLabelWidth();
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 // What the core needs from the window system: drawing text into a pane,
-// repainting the panes, the frame's scroll bar and the keyboard focus. The
+// repainting the panes, the frame's scroll bar, the keyboard focus, a
+// question to the user and the frame's title. The
 // Win32 shell implements it with GDI; tests record it.
 #include <string_view>
 
@@ -35,4 +36,10 @@ public:
 
     // Lays the frame and its panes out again: the geometry has changed.
     virtual void relayout() = 0;
+
+    // Asks the user a question about a change; true for yes.
+    virtual bool askYesNo(std::string_view question) = 0;
+
+    // The document turned modified or unmodified: the title shows which.
+    virtual void titleChanged() = 0;
 };

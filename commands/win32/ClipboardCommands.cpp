@@ -100,6 +100,7 @@ void pasteClipboard(HWND frame)
         MessageBoxA(nullptr, "Invalid Octal string.  Paste in ASCII window.", "Invalid data", MB_ICONWARNING);
         break;
     case PasteOutcome::pasted:
+    case PasteOutcome::declined:
         break;
     }
 }

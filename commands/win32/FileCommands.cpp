@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "commands/CommandIds.h"
+#include "commands/win32/ClosePrompt.h"
+#include "commands/win32/SaveCommand.h"
 #include "document/win32/FileDialogs.h"
 #include "editor/EditorCore.h"
 
@@ -13,23 +15,34 @@ namespace {
 // The exit status of a stand-alone editor whose first Open was cancelled.
 constexpr int cancelledStartStatus = 1;
 
-void setTitleFromPath()
-{
-    SetWindowTextA(editorCore.frameWindow, frameTitle().c_str());
-}
+constexpr char modifiedMark[] = " *";
 
 } // namespace
 
 std::string frameTitle()
 {
     const FileBuffer& buffer = editorCore.buffer;
-    return "Nibblor - " + std::string(buffer.path, strnlen(buffer.path, FileBuffer::pathCapacity));
+    return "Nibblor - " + std::string(buffer.path, strnlen(buffer.path, FileBuffer::pathCapacity)) +
+           (editorCore.documentModified() ? modifiedMark : "");
+}
+
+void showFrameTitle()
+{
+    if (editorCore.frameWindow != nullptr) {
+        SetWindowTextA(editorCore.frameWindow, frameTitle().c_str());
+    }
 }
 
 void openFile(HWND frame)
 {
     EditorCore& core = editorCore;
+    if (!settleUnsavedChanges(frame)) {
+        return;
+    }
     const int answer = openWithDialog(core.buffer, frame);
+    if (answer == openChosen) {
+        core.documentLoaded(); // a new document, or none after a failed read
+    }
     // A size of -1 is the mark of an editor abandoned earlier: it holds no document either.
     if (answer == openCancelled && core.buffer.size <= 0) {
         if (core.parentWindow != nullptr) {
@@ -39,7 +52,7 @@ void openFile(HWND frame)
         }
         std::exit(cancelledStartStatus);
     }
-    setTitleFromPath();
+    showFrameTitle();
     core.digitIndex = 0;
     core.setCursorOffset(0);
     core.scrollCursorToTop();
@@ -49,19 +62,12 @@ void openFile(HWND frame)
     core.focusActivePane();
 }
 
-void saveFileAs(HWND frame)
+bool saveFileAs(HWND frame)
 {
-    switch (saveWithDialog(editorCore.buffer, frame)) {
-    case saveCannotCreate:
-        MessageBoxA(nullptr, "Could not open file for output.", "Error", MB_ICONERROR);
-        break;
-    case saveShortWrite:
-        // The file is written aside and put in place only when complete.
-        MessageBoxA(nullptr, "Error writing file.  The file was not changed.", "Error", MB_ICONERROR);
-        break;
-    default:
-        break; // written, or cancelled
+    if (!chooseSaveName(editorCore.buffer, frame)) {
+        showFrameTitle();
+        editorCore.focusActivePane();
+        return false; // cancelled: nothing to report
     }
-    setTitleFromPath();
-    editorCore.focusActivePane();
+    return finishSave(writeToPath(editorCore.buffer));
 }

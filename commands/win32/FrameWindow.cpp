@@ -1,17 +1,20 @@
 // The editor frame's window procedure: the scroll bar, moving and sizing, the
-// menu bar and context menu commands, and the host's destroy command. Each
-// command's work lives in its own file; this one only dispatches.
+// menu bar and context menu commands, the close box, and the host's destroy
+// command. Each command's work lives in its own file; this one only dispatches.
 #include "commands/win32/FrameWindow.h"
 
 #include "commands/CommandIds.h"
 #include "commands/win32/AboutDialog.h"
 #include "commands/win32/ClipboardCommands.h"
+#include "commands/win32/ClosePrompt.h"
 #include "commands/win32/ColorsDialog.h"
 #include "commands/win32/FileCommands.h"
 #include "commands/win32/FindDialog.h"
 #include "commands/win32/FontCommand.h"
 #include "commands/win32/GoToDialog.h"
 #include "commands/win32/InsertDialog.h"
+#include "commands/win32/SaveCommand.h"
+#include "commands/win32/UndoCommands.h"
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
 
@@ -66,8 +69,11 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case saveAsCommand:
         saveFileAs(frame);
         break;
+    case saveCommand:
+        saveFile(frame);
+        break;
     case exitCommand:
-        PostQuitMessage(0); // hosted or not: ends the program
+        exitEditor(frame);
         break;
     case aboutCommand:
         runAboutDialog(core.instance, frame);
@@ -87,6 +93,12 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         break;
     case insertCharsCommand:
         insertCharacters(frame);
+        break;
+    case undoCommand:
+        undoChange();
+        break;
+    case redoCommand:
+        redoChange();
         break;
     case changeFontCommand:
         if (!changeFont()) {
@@ -175,6 +187,9 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_COMMAND:
         return runCommand(window, wParam, lParam);
+    case WM_CLOSE:
+        closeFrame(window);
+        return 0;
     case WM_DESTROY:
         onDestroy(window);
         return 0;

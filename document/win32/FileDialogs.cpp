@@ -66,6 +66,14 @@ int openWithDialog(FileBuffer& buffer, HWND owner)
 
 int saveWithDialog(FileBuffer& buffer, HWND owner)
 {
+    if (!chooseSaveName(buffer, owner)) {
+        return saveDone;
+    }
+    return writeToPath(buffer);
+}
+
+bool chooseSaveName(FileBuffer& buffer, HWND owner)
+{
     char fileTitle[FileBuffer::pathCapacity] = {};
     // The chosen name goes to a copy first, so a cancelled dialog leaves the path alone.
     char chosen[FileBuffer::pathCapacity];
@@ -75,9 +83,14 @@ int saveWithDialog(FileBuffer& buffer, HWND owner)
     dialog.Flags = OFN_OVERWRITEPROMPT;
     if (GetSaveFileNameA(&dialog) != 1) {
         reportPathTooLong();
-        return saveDone;
+        return false;
     }
     buffer.setPath(chosen);
+    return true;
+}
+
+int writeToPath(const FileBuffer& buffer)
+{
     const BusyCursor busy(buffer.size);
     switch (buffer.writeTo(buffer.path, win32FileSteps())) {
     case FileBuffer::cannotCreate:

@@ -23,3 +23,10 @@ int openWithDialog(FileBuffer& buffer, HWND owner);
 // Shows the Save dialog, starting from the buffer's path, and writes the
 // document to the chosen file, which becomes its path.
 int saveWithDialog(FileBuffer& buffer, HWND owner);
+
+// The two halves of it. The Save dialog: false when it is cancelled, and
+// then the path stays; otherwise the chosen name is the path.
+bool chooseSaveName(FileBuffer& buffer, HWND owner);
+// Writes the document over the file its path names, safely: saveDone,
+// saveCannotCreate or saveShortWrite.
+int writeToPath(const FileBuffer& buffer);

@@ -45,6 +45,13 @@ bool loadDocument(FileBuffer& buffer, const char* path)
     return true;
 }
 
+// Whether the object already holds the document of this path: a new window
+// over it keeps its changes and its history rather than reading the file again.
+bool holdsDocument(const FileBuffer& buffer, const char* path)
+{
+    return buffer.data.held() && buffer.size >= 0 && std::strcmp(buffer.path, path) == 0;
+}
+
 void buildMenus(EditorCore& core)
 {
     core.menuBar = CreateMenu();
@@ -124,8 +131,11 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
     bool haveFile = false;
     if (path[0] == '\0') {
         buffer.path[0] = '\0';
+    } else if (holdsDocument(buffer, path)) {
+        haveFile = true;
     } else {
         haveFile = loadDocument(buffer, path);
+        documentLoaded();
         // A cursor left by an earlier, longer document would point past this one.
         if (cursorOffset > buffer.size) {
             setCursorOffset(0);

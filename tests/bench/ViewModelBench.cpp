@@ -27,6 +27,8 @@ public:
     void setScrollPosition(int) override {}
     void focusPane(Pane) override {}
     void relayout() override {}
+    bool askYesNo(std::string_view) override { return true; }
+    void titleChanged() override {}
 
     std::int64_t texts = 0;
     std::int64_t characters = 0;

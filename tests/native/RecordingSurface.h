@@ -1,5 +1,6 @@
 #pragma once
-// A ViewSurface that records what the core draws, repaints, scrolls and focuses.
+// A ViewSurface that records what the core draws, repaints, scrolls, focuses
+// and asks, answering every question alike.
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
     int relayouts = 0;
     std::vector<int> scrollRanges;
     std::vector<int> scrollPositions;
+    bool answer = false; // to every question
+    std::vector<std::string> questions;
+    int titleChanges = 0;
 
     bool paneExists(Pane) const override { return panesExist; }
     void drawText(Pane pane, int x, int y, std::string_view text, ColorRef textColor, ColorRef backColor) override
@@ -35,6 +39,12 @@ public:
     void setScrollPosition(int position) override { scrollPositions.push_back(position); }
     void focusPane(Pane pane) override { focused.push_back(pane); }
     void relayout() override { ++relayouts; }
+    bool askYesNo(std::string_view question) override
+    {
+        questions.emplace_back(question);
+        return answer;
+    }
+    void titleChanged() override { ++titleChanges; }
 
     void clear()
     {
@@ -45,5 +55,7 @@ public:
         relayouts = 0;
         scrollRanges.clear();
         scrollPositions.clear();
+        questions.clear();
+        titleChanges = 0;
     }
 };

@@ -13,8 +13,8 @@
 #include "editor/EditorCore.h"
 #include "panes/win32/PaneObjects.h"
 
-// The editor object's state as a test found it: the fields, the document, the
-// window handles and, where asked, the GDI objects.
+// The editor object's state as a test found it: the fields, the document with
+// its history, the window handles and, where asked, the GDI objects.
 class EditorStateGuard {
 public:
     // The editor's create replaces its GDI objects and releases the old ones,
@@ -37,6 +37,8 @@ public:
         panes_[0] = offsetPane.window, panes_[1] = hexPane.window, panes_[2] = asciiPane.window;
         buffer_ = std::move(e.buffer);
         e.buffer = FileBuffer(e.bytesPerRow);
+        history_ = std::move(e.history);
+        e.history = EditHistory();
     }
 
     void restore()
@@ -56,6 +58,7 @@ public:
         e.parentWindow = parent_, e.frameWindow = frame_, e.surface = surface_;
         offsetPane.window = panes_[0], hexPane.window = panes_[1], asciiPane.window = panes_[2];
         e.buffer = std::move(buffer_);
+        e.history = std::move(history_);
         numbers_.clear();
         words_.clear();
     }
@@ -83,6 +86,7 @@ private:
     ViewSurface* surface_ = nullptr;
     HWND panes_[3] = {};
     FileBuffer buffer_;
+    EditHistory history_;
 };
 
 // The fixed-pitch face whose cells the tests measure; the caller deletes it.

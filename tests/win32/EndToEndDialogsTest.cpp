@@ -96,7 +96,7 @@ TEST_F(EndToEndDialogs, SaveIntoAFolderThatDoesNotExistIsReported)
     EXPECT_FALSE(fileExists(target));
     EXPECT_FALSE(fileExists(dir.file("no such folder")));
     EXPECT_EQ(documentBytes(), expected) << "the document stays in memory";
-    EXPECT_EQ(windowTitle(frame), "Nibblor - " + target);
+    EXPECT_EQ(windowTitle(frame), "Nibblor - " + target + " *") << "its changes are still unsaved";
     EXPECT_EQ(TempDir::read(dir.file("test.exe")), original);
 }
 

@@ -1,9 +1,13 @@
 // The core's drawing done with GDI straight into the pane windows, and its
-// repaints, scroll-bar changes and focus done on the real windows.
+// repaints, scroll-bar changes, focus, questions and title done on the real
+// windows.
 #include "view/win32/GdiSurface.h"
 
 #include <windows.h>
 
+#include <string>
+
+#include "commands/win32/FileCommands.h"
 #include "editor/EditorCore.h"
 #include "panes/win32/PaneObjects.h"
 
@@ -107,6 +111,14 @@ public:
             SetFocus(window);
         }
     }
+
+    bool askYesNo(std::string_view question) override
+    {
+        const std::string text(question);
+        return MessageBoxA(editorCore.frameWindow, text.c_str(), "Nibblor", MB_YESNO | MB_ICONWARNING) == IDYES;
+    }
+
+    void titleChanged() override { showFrameTitle(); }
 };
 
 } // namespace

@@ -1,0 +1,27 @@
+// Undo and Redo: the core's operations, and the one failure they can meet.
+#include "commands/win32/UndoCommands.h"
+
+#include <windows.h>
+
+#include "editor/EditorCore.h"
+
+namespace {
+
+void reportNoMemory(UndoOutcome outcome, const char* text)
+{
+    if (outcome == UndoOutcome::noMemory) {
+        MessageBoxA(nullptr, text, "Error", MB_ICONERROR);
+    }
+}
+
+} // namespace
+
+void undoChange()
+{
+    reportNoMemory(editorCore.undo(), "Not enough memory to undo the change.");
+}
+
+void redoChange()
+{
+    reportNoMemory(editorCore.redo(), "Not enough memory to redo the change.");
+}

@@ -1,0 +1,131 @@
+#include "document/EditHistory.h"
+
+#include <new>
+
+EditStep EditStep::overwrite(std::int32_t offset, const std::uint8_t* oldBytes, const std::uint8_t* newBytes,
+                             std::int32_t count)
+{
+    EditStep step;
+    step.kind = Kind::overwrite;
+    step.offset = offset;
+    step.count = count;
+    step.bytes.assign(oldBytes, oldBytes + count);
+    step.bytes.insert(step.bytes.end(), newBytes, newBytes + count);
+    return step;
+}
+
+EditStep EditStep::removal(std::int32_t offset, const std::uint8_t* removed, std::int32_t count)
+{
+    EditStep step;
+    step.kind = Kind::removal;
+    step.offset = offset;
+    step.count = count;
+    step.bytes.assign(removed, removed + count);
+    return step;
+}
+
+EditStep EditStep::insertion(std::int32_t offset, std::int32_t count)
+{
+    EditStep step;
+    step.offset = offset;
+    step.count = count;
+    return step;
+}
+
+std::int64_t EditHistory::costOf(EditStep::Kind kind, std::int64_t count)
+{
+    switch (kind) {
+    case EditStep::Kind::overwrite:
+        return 2 * count + stepCharge;
+    case EditStep::Kind::removal:
+        return count + stepCharge;
+    case EditStep::Kind::insertion:
+        break;
+    }
+    return stepCharge;
+}
+
+std::int64_t EditHistory::costOf(const EditStep& step)
+{
+    return costOf(step.kind, step.count);
+}
+
+void EditHistory::record(EditStep step, bool open)
+{
+    while (canRedo()) {
+        cost_ -= costOf(steps_.back());
+        steps_.pop_back();
+    }
+    if (saved_ > static_cast<std::int64_t>(done_)) {
+        saved_ = unreachable; // the saved state was among the steps just dropped
+    }
+    const std::int64_t added = costOf(step);
+    try {
+        steps_.push_back(std::move(step));
+    } catch (const std::bad_alloc&) {
+        discard(); // the change is made, and nothing before it can be undone correctly
+        return;
+    }
+    ++done_;
+    cost_ += added;
+    open_ = open;
+    while (cost_ > limit_ && steps_.size() > 1) {
+        dropOldest();
+    }
+}
+
+void EditHistory::dropOldest()
+{
+    cost_ -= costOf(steps_.front());
+    steps_.pop_front();
+    --done_;
+    saved_ = saved_ > 0 ? saved_ - 1 : unreachable;
+}
+
+bool EditHistory::continuesTyping(std::int32_t offset) const
+{
+    if (!open_ || !canUndo() || canRedo()) {
+        return false;
+    }
+    const EditStep& last = toUndo();
+    return last.kind == EditStep::Kind::overwrite && last.count == 1 && last.offset == offset;
+}
+
+void EditHistory::amendTyping(std::uint8_t value, bool open)
+{
+    steps_[done_ - 1].bytes[1] = value; // the new byte follows the old one
+    open_ = open;
+}
+
+void EditHistory::undone()
+{
+    --done_;
+    open_ = false;
+}
+
+void EditHistory::redone()
+{
+    ++done_;
+    open_ = false;
+}
+
+void EditHistory::markSaved()
+{
+    saved_ = static_cast<std::int64_t>(done_);
+    open_ = false; // a digit typed after the save is a change of its own
+}
+
+void EditHistory::reset()
+{
+    steps_.clear();
+    done_ = 0;
+    saved_ = 0;
+    cost_ = 0;
+    open_ = false;
+}
+
+void EditHistory::discard()
+{
+    reset();
+    saved_ = unreachable;
+}

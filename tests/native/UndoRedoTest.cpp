@@ -1,0 +1,112 @@
+// Undo and redo of every edit through the core: the bytes, the cursor put
+// back where the change was made, the view, the modified flag and the
+// question before a change too large to undo.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "tests/native/TestEditor.h"
+
+namespace {
+
+using namespace testeditor;
+
+std::vector<std::uint8_t> documentOf(const EditorCore& core)
+{
+    return std::vector<std::uint8_t>(core.buffer.data.get(), core.buffer.data.get() + core.buffer.size);
+}
+
+TEST(UndoRedo, EveryEditIsUndoneAndRedoneWithTheCursorWhereItWasMade)
+{
+    // Each edit made with the cursor on byte 37 (row 2, column 5) and bytes 37 to 56 selected.
+    const struct {
+        const char* name;
+        std::function<void(EditorCore&)> edit;
+        std::int32_t sizeAfter;
+    } cases[] = {
+        {"two digits into one byte", [](EditorCore& c) { c.typeDigit('a') && c.typeDigit('b'); }, 100},
+        {"a character", [](EditorCore& c) { c.typeCharacter('Q'); }, 100},
+        {"paste", [](EditorCore& c) { c.pasteText("01 02 03"); }, 100},
+        {"delete", [](EditorCore& c) { c.removeSelectedBytes(); }, 80},
+        {"insert", [](EditorCore& c) { c.insertZeros(7); }, 107},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestEditor e(100);
+        const std::vector<std::uint8_t> original = documentOf(e.core);
+        e.placeCursor(37);
+        e.selectTo(56);
+        c.edit(e.core);
+        const std::vector<std::uint8_t> edited = documentOf(e.core);
+        ASSERT_NE(edited, original);
+        EXPECT_EQ(e.core.buffer.size, c.sizeAfter);
+        EXPECT_EQ(e.core.history.steps(), 1u);
+        EXPECT_TRUE(e.core.documentModified());
+
+        e.placeCursor(90);
+        ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+        EXPECT_EQ(documentOf(e.core), original);
+        e.expectCursorAt(37, 2, 5, 2);
+        EXPECT_FALSE(e.core.hasSelection());
+        EXPECT_FALSE(e.core.documentModified());
+        EXPECT_EQ(e.core.undo(), UndoOutcome::nothing);
+
+        e.placeCursor(90);
+        ASSERT_EQ(e.core.redo(), UndoOutcome::done);
+        EXPECT_EQ(documentOf(e.core), edited);
+        e.expectCursorAt(37, 2, 5, 2);
+        EXPECT_TRUE(e.core.documentModified());
+        EXPECT_EQ(e.core.redo(), UndoOutcome::nothing);
+        EXPECT_EQ(e.surface.titleChanges, 3) << "modified, unmodified, modified again";
+    }
+}
+
+// Off the screen the changed row comes to the top, as a found match does; on
+// it the view stays.
+TEST(UndoRedo, AChangeOffTheScreenIsBroughtToTheTop)
+{
+    TestEditor e(100 * 16);
+    e.showRowsFrom(30);
+    e.placeCursor(40 * 16 + 3);
+    e.core.typeCharacter('x');
+    e.showRowsFrom(0);
+    e.surface.clear();
+    ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+    e.expectView(40, 65);
+    e.expectCursorAt(40 * 16 + 3, 40, 3, 0);
+    EXPECT_EQ(e.surface.scrollPositions, std::vector<int>{40});
+
+    e.showRowsFrom(30);
+    ASSERT_EQ(e.core.redo(), UndoOutcome::done);
+    e.expectView(30, 55);
+    e.expectCursorAt(40 * 16 + 3, 40, 3, 10);
+}
+
+TEST(UndoRedo, AChangeTooLargeToRecordIsPutToTheUserFirst)
+{
+    for (const bool goOn : {false, true}) {
+        SCOPED_TRACE(goOn ? "Yes" : "No");
+        TestEditor e(100);
+        e.core.history = EditHistory(EditHistory::stepCharge + 40);
+        e.core.typeCharacter('z');
+        e.placeCursor(10);
+        e.selectTo(59); // 50 bytes: more than the history holds
+        e.surface.answer = goOn;
+        e.core.removeSelectedBytes();
+        EXPECT_EQ(e.surface.questions, std::vector<std::string>{"This change cannot be undone. Continue?"});
+        EXPECT_TRUE(e.core.documentModified());
+        if (!goOn) {
+            EXPECT_EQ(e.core.buffer.size, 100);
+            EXPECT_TRUE(e.core.hasSelection());
+            EXPECT_EQ(e.core.history.steps(), 1u) << "the earlier step stays";
+            EXPECT_EQ(e.core.pasteText(std::string(100, '7')), PasteOutcome::declined);
+            EXPECT_EQ(e.byte(10), patternByte(10));
+        } else {
+            EXPECT_EQ(e.core.buffer.size, 50);
+            EXPECT_EQ(e.core.undo(), UndoOutcome::nothing) << "the history is forgotten";
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+// Undo and redo: each change recorded as it is made, the history's steps put
+// back or made again, and the cursor and view taken to where they happened.
+#include "editor/EditorCore.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+constexpr char unrecordableQuestion[] = "This change cannot be undone. Continue?";
+
+enum class Direction { back, forward };
+
+// Tells the surface, once the scope ends, when the document turned modified
+// or unmodified within it: the frame's title shows which.
+class ModifiedWatch {
+public:
+    explicit ModifiedWatch(EditorCore& core) : core_(core), before_(core.documentModified()) {}
+    ModifiedWatch(const ModifiedWatch&) = delete;
+    ModifiedWatch& operator=(const ModifiedWatch&) = delete;
+    ~ModifiedWatch()
+    {
+        if (core_.documentModified() != before_ && core_.surface != nullptr) {
+            core_.surface->titleChanged();
+        }
+    }
+
+private:
+    EditorCore& core_;
+    bool before_;
+};
+
+// Whether the step applies to the document as it is: the bytes it overwrites
+// or takes away are there, and it puts bytes within the data or at its end.
+bool fitsDocument(const FileBuffer& buffer, const EditStep& step, Direction direction)
+{
+    const bool takesBytes = step.kind == EditStep::Kind::overwrite ||
+                            (step.kind == EditStep::Kind::removal) == (direction == Direction::forward);
+    const std::int64_t end = static_cast<std::int64_t>(step.offset) + (takesBytes ? step.count : 0);
+    return step.offset >= 0 && end <= buffer.size;
+}
+
+// False, changing nothing, when the memory for bytes put back cannot be had.
+bool apply(FileBuffer& buffer, const EditStep& step, Direction direction)
+{
+    const bool forward = direction == Direction::forward;
+    switch (step.kind) {
+    case EditStep::Kind::overwrite:
+        buffer.overwrite(step.offset, forward ? step.newBytes() : step.oldBytes(),
+                         static_cast<std::size_t>(step.count));
+        return true;
+    case EditStep::Kind::removal:
+        if (forward) {
+            buffer.remove(step.offset, step.count);
+            return true;
+        }
+        return buffer.insert(step.offset, step.oldBytes(), step.count);
+    case EditStep::Kind::insertion:
+        if (forward) {
+            return buffer.insert(step.offset, nullptr, step.count);
+        }
+        buffer.remove(step.offset, step.count);
+        return true;
+    }
+    return false;
+}
+
+// The cursor on the changed place without a selection; the view stays when
+// it shows that row and brings it to the top otherwise, as Find does.
+void showChangeAt(EditorCore& core, std::int32_t offset)
+{
+    core.clearSelection();
+    core.digitIndex = 0;
+    core.setCursorOffset(offset);
+    const bool onScreen = core.cursorRow >= core.firstVisibleRow && core.cursorRow < core.lastVisibleRow;
+    // Rows may have come or gone: the view is fitted to them again.
+    core.scrollToRow(onScreen ? core.firstVisibleRow : core.cursorRow);
+    core.setCursorOffset(offset);
+    core.syncScrollBar(core.firstVisibleRow);
+    core.followLabelWidth();
+    core.repaint(Repaint::later);
+}
+
+UndoOutcome stepThroughHistory(EditorCore& core, Direction direction)
+{
+    EditHistory& history = core.history;
+    if (direction == Direction::back ? !history.canUndo() : !history.canRedo()) {
+        return UndoOutcome::nothing;
+    }
+    ModifiedWatch watch(core);
+    const EditStep& change = direction == Direction::back ? history.toUndo() : history.toRedo();
+    if (!fitsDocument(core.buffer, change, direction)) {
+        // Only a change made past the history could do this; its steps no longer apply.
+        history.discard();
+        return UndoOutcome::nothing;
+    }
+    if (!apply(core.buffer, change, direction)) {
+        return UndoOutcome::noMemory;
+    }
+    const std::int32_t offset = change.offset;
+    if (direction == Direction::back) {
+        history.undone();
+    } else {
+        history.redone();
+    }
+    showChangeAt(core, offset);
+    return UndoOutcome::done;
+}
+
+bool recordStep(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std::int32_t count,
+                const std::uint8_t* newBytes, bool open)
+{
+    if (count <= 0) {
+        return true; // nothing changes
+    }
+    const std::uint8_t* current = core.buffer.data.get() + offset;
+    if (kind == EditStep::Kind::overwrite && std::memcmp(current, newBytes, static_cast<std::size_t>(count)) == 0) {
+        return true; // the same bytes again change nothing
+    }
+    ModifiedWatch watch(core);
+    if (core.history.canHold(EditHistory::costOf(kind, count))) {
+        try {
+            core.history.record(kind == EditStep::Kind::overwrite
+                                    ? EditStep::overwrite(offset, current, newBytes, count)
+                                    : EditStep::removal(offset, current, count),
+                                open);
+            return true;
+        } catch (const std::bad_alloc&) {
+            // No memory to keep the bytes: as good as too large.
+        }
+    }
+    if (core.surface == nullptr || !core.surface->askYesNo(unrecordableQuestion)) {
+        return false;
+    }
+    // The steps before it could no longer be undone correctly.
+    core.history.discard();
+    return true;
+}
+
+} // namespace
+
+UndoOutcome EditorCore::undo()
+{
+    return stepThroughHistory(*this, Direction::back);
+}
+
+UndoOutcome EditorCore::redo()
+{
+    return stepThroughHistory(*this, Direction::forward);
+}
+
+bool EditorCore::recordChange(EditStep::Kind kind, std::int32_t offset, std::int32_t count,
+                              const std::uint8_t* newBytes)
+{
+    return recordStep(*this, kind, offset, count, newBytes, false);
+}
+
+bool EditorCore::recordTypedByte(std::int32_t offset, std::uint8_t value, bool continuesByte, bool open)
+{
+    if (continuesByte && history.continuesTyping(offset)) {
+        ModifiedWatch watch(*this);
+        history.amendTyping(value, open);
+        return true;
+    }
+    return recordStep(*this, EditStep::Kind::overwrite, offset, 1, &value, open);
+}
+
+void EditorCore::recordInsertion(std::int32_t offset, std::int32_t count)
+{
+    ModifiedWatch watch(*this);
+    history.record(EditStep::insertion(offset, count));
+}
