@@ -3,6 +3,7 @@
 // cursor's offset and digit, the active pane and view, the visible rows and
 // the selection's far end, each changed by a step's own simple rule.
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -223,15 +224,13 @@ struct EditingModel {
 
     // --- the selection: from the cursor to its far end, both included, only bytes that exist ---
     // [first, last] of the selected bytes; none when last < first.
-    std::pair<std::int64_t, std::int64_t> selectedRange() const
+    std::pair<std::ptrdiff_t, std::ptrdiff_t> selectedRange() const
     {
         if (!selected) {
             return {0, -1};
         }
-        const std::int64_t end =
-            static_cast<std::int64_t>(view.first + selectionEnd.row) * bytesPerRow + selectionEnd.column;
-        return {std::max<std::int64_t>(std::min<std::int64_t>(cursor, end), 0),
-                std::min<std::int64_t>(std::max<std::int64_t>(cursor, end), size() - 1)};
+        const std::int32_t end = (view.first + selectionEnd.row) * bytesPerRow + selectionEnd.column;
+        return {std::max(std::min(cursor, end), 0), std::min(std::max(cursor, end), size() - 1)};
     }
     Bytes selectedBytes() const
     {
