@@ -17,7 +17,7 @@ CC=clang CXX=clang++ cmake -S "$root/tests/fuzz" -B "$build" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 status=0
-while read -r target; do
+while read -r target longest_input; do
   [ -n "$target" ] || continue
   seeds="$root/tests/fuzz/corpus/$target"
   if [ ! -d "$seeds" ]; then
@@ -32,7 +32,7 @@ while read -r target; do
   mkdir -p "$corpus" "$work" "$artifacts"
   cp -n "$seeds"/* "$corpus"/
   log="$build/$target.log"
-  if (cd "$work" && "$build/$target" -max_total_time="$seconds" -max_len=1024 -timeout=10 -print_final_stats=1 \
+  if (cd "$work" && "$build/$target" -max_total_time="$seconds" -max_len="$longest_input" -timeout=10 -print_final_stats=1 \
         -artifact_prefix="$artifacts/" "$corpus" >"$log" 2>&1); then
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
     echo "fuzz: $target: ${runs:-?} runs in ${seconds}s, nothing found"
