@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32 xvfb xauth x11-utils fonts-liberation imagemagick
   googletest libgtest-dev libbenchmark-dev
+  clang libclang-rt-dev
 )
 
 missing=()

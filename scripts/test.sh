@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the native (sanitized) and the Win32 trees,
-# and runs every test: the native ones directly, the Win32 ones under Wine.
+# runs each fuzz target briefly, and runs every test: the native ones
+# directly, the Win32 ones under Wine.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NIBBLOR_BUILD_DIR:-$root/build}"
@@ -12,6 +13,9 @@ nibblor_build_win32 "$root" "$build/win32"
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DNIBBLOR_SANITIZE=ON \
   -DNIBBLOR_WIN32_TESTS_DIR="$build/win32" >/dev/null
 cmake --build "$build/native" -j "$jobs"
+
+# A few seconds of each fuzz target from its committed seeds.
+NIBBLOR_BUILD_DIR="$build" bash "$root/scripts/fuzz.sh" 5
 
 . "$root/scripts/wine-env.sh"
 trap nibblor_wine_teardown EXIT

@@ -98,9 +98,12 @@ bool EditorCore::deleteSelection()
         buffer.remove(first, removed);
     }
 
-    // One byte back from where the cursor stood, whatever was removed.
+    // One byte back from where the cursor stood, whatever was removed. The
+    // view follows only when that step takes the cursor back over a row's
+    // start and above the view; a cursor scrolled away leaves it as it is.
+    const bool overRowStart = cursorColumn == 0;
     setCursorOffset(std::max(cursorOffset - 1, 0));
-    if (cursorScreenRow < 0) {
+    if (overRowStart && cursorScreenRow < 0) {
         recenterOnCursor();
     }
     syncScrollBar(cursorRow);

@@ -85,6 +85,18 @@ TEST(DeleteSelection, CursorAtColumnZeroOfTheTopRowRecentres)
     EXPECT_EQ(e.surface.scrollPositions, std::vector<int>{4});
 }
 
+TEST(DeleteSelection, CursorScrolledAwayAboveLeavesTheView)
+{
+    TestEditor e(100 * 16);
+    e.placeCursor(5 * 16 + 4);
+    e.showRowsFrom(20); // the scroll bar has taken the view away from the cursor
+    e.selectTo(21 * 16);
+    e.core.deleteSelection();
+    e.expectCursorAt(5 * 16 + 3, 5, 3, -15);
+    e.expectView(20, 45);
+    EXPECT_EQ(e.surface.repaints, 0);
+}
+
 TEST(DeleteSelection, ReachingPastTheLastByteRemovesUpToTheLastByteOnly)
 {
     TestEditor e(100);
