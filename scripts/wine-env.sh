@@ -55,12 +55,14 @@ nibblor_display_start() {
   export DISPLAY=":$number"
 }
 
-# Stops the Xvfb this shell started, if any.
+# Stops the Xvfb this shell started, if any, and forgets its display, so that
+# a later setup in the same shell starts a new one.
 nibblor_display_stop() {
   if [ -n "${NIBBLOR_XVFB_PID:-}" ]; then
     kill "$NIBBLOR_XVFB_PID" >/dev/null 2>&1 || true
     wait "$NIBBLOR_XVFB_PID" 2>/dev/null || true
     unset NIBBLOR_XVFB_PID
+    unset DISPLAY
   fi
 }
 
