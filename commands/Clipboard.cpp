@@ -5,23 +5,14 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <string>
-
-namespace {
-
-constexpr std::size_t hexCharactersPerByte = 3;   // two digits and a blank
-constexpr std::size_t octalCharactersPerByte = 4; // three digits and a blank
-
-} // namespace
 
 ByteRange EditorCore::selectedBytes() const
 {
     if (!hasSelection()) {
         return {};
     }
-    const std::int64_t end =
-        (static_cast<std::int64_t>(firstVisibleRow) + selectionEndRow) * bytesPerRow + selectionEndColumn;
+    const std::int64_t end = selectionEndOffset();
     const std::int64_t first = std::max<std::int64_t>(std::min<std::int64_t>(cursorOffset, end), 0);
     // The end position and the spare room past it hold no bytes.
     const std::int64_t last = std::min<std::int64_t>(std::max<std::int64_t>(cursorOffset, end),
@@ -47,15 +38,7 @@ std::string EditorCore::copyText() const
                                                                  static_cast<const std::uint8_t*>(zero) - bytes);
         return std::string(reinterpret_cast<const char*>(bytes), length);
     }
-    const bool octal = octalMode != 0;
-    std::string text((octal ? octalCharactersPerByte : hexCharactersPerByte) * count + 1, '\0');
-    if (octal) {
-        formatOctal(&text[0], bytes, range.count);
-    } else {
-        formatHex(&text[0], bytes, range.count);
-    }
-    text.pop_back(); // the codec's terminator
-    return text;
+    return numberText(bytes, count, octalMode != 0);
 }
 
 PasteOutcome EditorCore::pasteText(std::string_view text)
@@ -65,19 +48,12 @@ PasteOutcome EditorCore::pasteText(std::string_view text)
         bytes.assign(text.data(), text.size());
     } else {
         const bool octal = octalMode != 0;
-        const PasteOutcome invalid = octal ? PasteOutcome::invalidOctal : PasteOutcome::invalidHex;
-        if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() - 2)) {
-            return invalid; // no clipboard of a 32-bit program holds this much
+        const ParsedNumbers parsed = parseNumberText(text, octal);
+        if (parsed.count == 0) {
+            // Invalid, or no digits at all: nothing changes.
+            return octal ? PasteOutcome::invalidOctal : PasteOutcome::invalidHex;
         }
-        const std::string source(text); // the parsers read a terminated text
-        const int length = static_cast<int>(source.size());
-        std::vector<std::uint8_t> parsed(static_cast<std::size_t>(length) + 2);
-        const int count = octal ? parseOctal(parsed.data(), source.c_str(), length)
-                                : parseHex(parsed.data(), source.c_str(), length);
-        if (count == 0) {
-            return invalid; // invalid, or no digits at all: nothing changes
-        }
-        bytes.assign(reinterpret_cast<const char*>(parsed.data()), static_cast<std::size_t>(count));
+        bytes.assign(reinterpret_cast<const char*>(parsed.area.data()), static_cast<std::size_t>(parsed.count));
     }
     const auto* pasted = reinterpret_cast<const std::uint8_t*>(bytes.data());
     // What the document holds from the cursor on: it never grows.

@@ -1,5 +1,8 @@
 #include "view/ByteTextCodec.h"
 
+#include <limits>
+#include <stdexcept>
+
 namespace {
 
 const char hexDigits[] = "0123456789abcdef";
@@ -130,4 +133,36 @@ int parseOctal(std::uint8_t* dest, const char* source, int length)
     }
     dest[j] = 0;
     return bad ? 0 : j;
+}
+
+std::string numberText(const std::uint8_t* bytes, std::size_t count, bool octal)
+{
+    const std::size_t perByte = octal ? octalCellWidth : hexCellWidth;
+    // In a 32-bit program a large selection's text would wrap the length around.
+    if (count > static_cast<std::size_t>(std::numeric_limits<int>::max()) ||
+        count > (std::string().max_size() - 1) / perByte) {
+        throw std::length_error("numberText: too many bytes");
+    }
+    std::string text(perByte * count + 1, '\0');
+    if (octal) {
+        formatOctal(&text[0], bytes, static_cast<int>(count));
+    } else {
+        formatHex(&text[0], bytes, static_cast<int>(count));
+    }
+    text.pop_back(); // the terminator
+    return text;
+}
+
+ParsedNumbers parseNumberText(std::string_view text, bool octal)
+{
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() - 2)) {
+        throw std::length_error("parseNumberText: text too long");
+    }
+    const std::string source(text); // the parsers read a terminated text
+    const int length = static_cast<int>(source.size());
+    ParsedNumbers parsed;
+    parsed.area.assign(static_cast<std::size_t>(length) + 2, 0);
+    parsed.count = octal ? parseOctal(parsed.area.data(), source.c_str(), length)
+                         : parseHex(parsed.area.data(), source.c_str(), length);
+    return parsed;
 }

@@ -1,6 +1,14 @@
 #pragma once
 // Bytes as hexadecimal ('0a ') or octal ('012 ') text, and back.
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Characters a byte takes as a number with its blank: '0a ' and '012 '.
+constexpr int hexCellWidth = 3;
+constexpr int octalCellWidth = 4;
 
 // Writes 3*count characters and a NUL; dest must hold 3*count + 1.
 void formatHex(char* dest, const std::uint8_t* source, int count);
@@ -18,3 +26,17 @@ int octalDigitValue(char c);
 // or no digit at all.
 int parseHex(std::uint8_t* dest, const char* source, int length);
 int parseOctal(std::uint8_t* dest, const char* source, int length);
+
+// The text of `count` bytes as hexadecimal or octal numbers, each followed by
+// a blank. Throws std::length_error when that text could not be held at all,
+// std::bad_alloc when there is no memory for it.
+std::string numberText(const std::uint8_t* bytes, std::size_t count, bool octal);
+
+// What parsing hexadecimal or octal text gives: the parser's whole output area
+// (the bytes, a terminating 0 byte, zeros after it) and the number of bytes,
+// 0 when the text holds an invalid character or no digit at all.
+struct ParsedNumbers {
+    std::vector<std::uint8_t> area;
+    int count = 0;
+};
+ParsedNumbers parseNumberText(std::string_view text, bool octal);

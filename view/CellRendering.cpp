@@ -1,6 +1,7 @@
 // Drawing single cells, the cursor and the selection straight into the panes,
 // between repaints.
 #include "editor/EditorCore.h"
+#include "view/ByteTextCodec.h"
 
 #include <algorithm>
 #include <cstring>
@@ -132,7 +133,7 @@ void drawSelection(EditorCore& core, ColorRef text, ColorRef back)
     const std::int64_t visibleFirst = std::max<std::int64_t>(first, 0);
     const std::int64_t visibleLast = std::min<std::int64_t>(last, (core.pageRows + 1) * perRow - 1);
     const CellKind kind = core.octalMode != 0 ? CellKind::Octal : CellKind::Hex;
-    const int cellWidth = core.octalMode != 0 ? 4 : 3;
+    const int cellWidth = core.octalMode != 0 ? octalCellWidth : hexCellWidth;
     char cell[8];
     for (std::int64_t k = visibleFirst; k <= visibleLast; ++k) {
         const int row = static_cast<int>(k / perRow);

@@ -5,18 +5,11 @@
 #include "view/ByteTextCodec.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
 constexpr std::uint8_t firstPrintable = 0x20;
 constexpr std::uint8_t lastPrintable = 0x7E;
-
-std::int32_t saturated(std::int64_t value)
-{
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
-}
 
 // The byte with the digit at `digit` of the current view replaced by `value`.
 std::uint8_t withDigit(std::uint8_t byte, int digit, int value, bool octal)
@@ -82,20 +75,12 @@ bool EditorCore::deleteSelection()
     if (!hasSelection()) {
         return true;
     }
-    const std::int32_t size = buffer.size;
-    const std::int64_t endRow = static_cast<std::int64_t>(firstVisibleRow) + selectionEndRow;
-    const std::int64_t a = cursorOffset;
-    const std::int64_t b = offsetAt(saturated(endRow), selectionEndColumn);
-    const std::int64_t lo = std::max<std::int64_t>(std::min(a, b), 0);
-    // The end position holds no byte.
-    const std::int64_t hi = std::min<std::int64_t>(std::max(a, b), static_cast<std::int64_t>(size) - 1);
-    if (hi >= lo && buffer.data.held() && size <= buffer.capacity()) {
-        const auto first = static_cast<std::int32_t>(lo);
-        const auto removed = static_cast<std::int32_t>(hi - lo + 1);
-        if (!recordChange(EditStep::Kind::removal, first, removed)) {
+    const ByteRange range = selectedBytes();
+    if (range.count > 0) {
+        if (!recordChange(EditStep::Kind::removal, range.first, range.count)) {
             return false;
         }
-        buffer.remove(first, removed);
+        buffer.remove(range.first, range.count);
     }
 
     // One byte back from where the cursor stood, whatever was removed. The

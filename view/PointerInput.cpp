@@ -1,6 +1,7 @@
 // The mouse in the data panes: a point to its cell, clicks that place the
 // cursor, and drags that move the selection's far end.
 #include "editor/EditorCore.h"
+#include "view/ByteTextCodec.h"
 
 #include <algorithm>
 
@@ -14,10 +15,10 @@ ScreenCell EditorCore::cellAtPoint(int x, int y, CellMapping mapping) const
     std::int64_t column = 0;
     switch (mapping) {
     case CellMapping::HexView:
-        column = x / (3 * static_cast<std::int64_t>(charWidth));
+        column = x / (hexCellWidth * static_cast<std::int64_t>(charWidth));
         break;
     case CellMapping::OctalView:
-        column = x / (4 * static_cast<std::int64_t>(charWidth));
+        column = x / (octalCellWidth * static_cast<std::int64_t>(charWidth));
         break;
     case CellMapping::Characters:
         column = x / charWidth - 1;

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int hexCellWidth = 3;   // two digits and a blank
-constexpr int octalCellWidth = 4; // three digits and a blank
-
 // The bytes a row shows: from its first offset, up to a row's worth, stopping
 // at the data size (a short last row, or none past the data).
 struct RowSpan {
@@ -54,18 +51,9 @@ std::string EditorCore::rowText(Pane pane, std::int32_t row) const
         return text;
     }
     const int cellWidth = octalMode != 0 ? octalCellWidth : hexCellWidth;
-    // One more for the codec's terminator; cells past the data stay blank.
-    std::string text(static_cast<std::size_t>(cellWidth) * perRow + 1, ' ');
-    if (count > 0) {
-        const std::uint8_t* bytes = buffer.data.get() + first;
-        if (octalMode != 0) {
-            formatOctal(&text[0], bytes, count);
-        } else {
-            formatHex(&text[0], bytes, count);
-        }
-        text[static_cast<std::size_t>(cellWidth * count)] = ' ';
-    }
-    text.pop_back();
+    std::string text = count > 0 ? numberText(buffer.data.get() + first, static_cast<std::size_t>(count), octalMode != 0)
+                                 : std::string();
+    text.resize(static_cast<std::size_t>(cellWidth) * perRow, ' '); // cells past the data stay blank
     return text;
 }
 

@@ -2,6 +2,8 @@
 #include "commands/win32/ClipboardCommands.h"
 
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 
 #include "editor/EditorCore.h"
@@ -37,20 +39,29 @@ bool putOnClipboard(HWND owner, const std::string& text)
 }
 
 // The clipboard's text, bounded by its block; false when there is none.
+// Throws std::bad_alloc, with the clipboard closed, when it cannot be held.
 bool readClipboard(HWND owner, std::string& text)
 {
     if (OpenClipboard(owner) == FALSE) {
         return false;
     }
     bool read = false;
+    bool noMemory = false;
     HANDLE block = GetClipboardData(CF_TEXT);
     const char* source = block != nullptr ? static_cast<const char*>(GlobalLock(block)) : nullptr;
     if (source != nullptr) {
-        text.assign(source, strnlen(source, GlobalSize(block)));
+        try {
+            text.assign(source, strnlen(source, GlobalSize(block)));
+            read = true;
+        } catch (const std::bad_alloc&) {
+            noMemory = true; // the clipboard is given back first
+        }
         GlobalUnlock(block);
-        read = true;
     }
     CloseClipboard();
+    if (noMemory) {
+        throw std::bad_alloc();
+    }
     return read;
 }
 
@@ -62,11 +73,16 @@ bool copyOrTell(HWND frame, const char* failure)
     if (!core.hasSelection()) {
         return false;
     }
-    if (!putOnClipboard(frame, core.copyText())) {
-        MessageBoxA(nullptr, failure, "Error", MB_ICONERROR);
-        return false;
+    bool copied = false;
+    try {
+        copied = putOnClipboard(frame, core.copyText());
+    } catch (const std::exception&) {
+        // No memory for the text of a very large selection.
     }
-    return true;
+    if (!copied) {
+        MessageBoxA(nullptr, failure, "Error", MB_ICONERROR);
+    }
+    return copied;
 }
 
 } // namespace
@@ -88,11 +104,18 @@ void cutSelection(HWND frame)
 
 void pasteClipboard(HWND frame)
 {
-    std::string text;
-    if (!readClipboard(frame, text)) {
-        return; // no clipboard, or no text on it
+    PasteOutcome outcome = PasteOutcome::declined;
+    try {
+        std::string text;
+        if (!readClipboard(frame, text)) {
+            return; // no clipboard, or no text on it
+        }
+        outcome = editorCore.pasteText(text);
+    } catch (const std::exception&) {
+        MessageBoxA(nullptr, "Not enough memory to paste the clipboard's text.", "Error", MB_ICONERROR);
+        return;
     }
-    switch (editorCore.pasteText(text)) {
+    switch (outcome) {
     case PasteOutcome::invalidHex:
         MessageBoxA(nullptr, "Invalid Hex string.  Paste in ASCII window", "Invalid data", MB_ICONWARNING);
         break;

@@ -3,7 +3,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -251,6 +253,21 @@ TEST(CodecRoundTrip, EveryByteValueParsesBackInBothForms)
             EXPECT_EQ(one.area[0], byte);
             EXPECT_EQ(one.area[1], 0);
         }
+    }
+}
+
+TEST(CodecRoundTrip, StringFormsAgreeWithTheAreaFormsAndRefuseTextsTooLongToHold)
+{
+    const Bytes bytes{0x00, 0x41, 0xff};
+    for (const bool octal : {false, true}) {
+        SCOPED_TRACE(octal);
+        const std::string text = numberText(bytes.data(), bytes.size(), octal);
+        EXPECT_EQ(text, octal ? "000 101 377 " : "00 41 ff ");
+        const ParsedNumbers parsed = parseNumberText(text, octal);
+        ASSERT_EQ(parsed.count, 3);
+        EXPECT_EQ(Bytes(parsed.area.begin(), parsed.area.begin() + 3), bytes);
+        // A count whose text length would wrap around is refused before any byte is read.
+        EXPECT_THROW(numberText(nullptr, std::numeric_limits<std::size_t>::max() / 3, octal), std::length_error);
     }
 }
 
