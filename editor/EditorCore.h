@@ -224,6 +224,9 @@ struct EditorCore {
     // Undraws the selection, when there is one, and clears it.
     void hideSelection();
     void scrollToRow(std::int32_t row);
+    // The view from `row` as scrollToRow puts it, the cursor staying on its
+    // byte: its row and screen row follow again.
+    void showRowsFrom(std::int32_t row);
     void recenterOnCursor();
     void moveUp();
     void moveDown();

@@ -95,14 +95,12 @@ bool EditorCore::scroll(ScrollRequest request, int thumbPosition)
 void EditorCore::showCursorFromTop()
 {
     const std::int32_t row = rowOf(cursorOffset);
-    scrollToRow(row < pageRows ? 0 : row);
-    setCursorOffset(cursorOffset);
+    showRowsFrom(row < pageRows ? 0 : row);
 }
 
 void EditorCore::scrollCursorToTop()
 {
-    scrollToRow(rowOf(cursorOffset));
-    setCursorOffset(cursorOffset);
+    showRowsFrom(rowOf(cursorOffset));
     setThumb(*this, scrollPosForRow(firstVisibleRow, buffer.rowCount));
     repaint(Repaint::later);
 }

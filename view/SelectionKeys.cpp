@@ -50,8 +50,7 @@ void EditorCore::extendSelection(SelectionMove move)
     // The view follows the moving end, by the least it must.
     bool viewMoved = false;
     if (row < firstVisibleRow || row >= firstVisibleRow + pageRows) {
-        scrollToRow(row < firstVisibleRow ? row : row - pageRows + 1);
-        setCursorOffset(cursorOffset); // scrolling leaves the cursor on its byte
+        showRowsFrom(row < firstVisibleRow ? row : row - pageRows + 1);
         syncScrollBar(firstVisibleRow);
         viewMoved = true;
     }

@@ -74,8 +74,7 @@ void showChangeAt(EditorCore& core, std::int32_t offset)
     core.setCursorOffset(offset);
     const bool onScreen = core.cursorRow >= core.firstVisibleRow && core.cursorRow < core.lastVisibleRow;
     // Rows may have come or gone: the view is fitted to them again.
-    core.scrollToRow(onScreen ? core.firstVisibleRow : core.cursorRow);
-    core.setCursorOffset(offset);
+    core.showRowsFrom(onScreen ? core.firstVisibleRow : core.cursorRow);
     core.syncScrollBar(core.firstVisibleRow);
     core.followLabelWidth();
     core.repaint(Repaint::later);

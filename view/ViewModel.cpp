@@ -79,6 +79,12 @@ void EditorCore::scrollToRow(std::int32_t row)
     cursorRow = top;
 }
 
+void EditorCore::showRowsFrom(std::int32_t row)
+{
+    scrollToRow(row);
+    setCursorOffset(cursorOffset); // scrollToRow set cursorRow alone
+}
+
 void EditorCore::recenterOnCursor()
 {
     firstVisibleRow = rowOf(cursorOffset);
