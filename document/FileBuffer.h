@@ -95,5 +95,8 @@ struct FileBuffer {
     int bytesPerRow() const { return bytesPerRow_; }
 
 private:
+    // Where a search from the first byte of startRow begins scanning.
+    std::int64_t scanStart(std::int32_t startRow) const;
+
     int bytesPerRow_;
 };

@@ -38,27 +38,36 @@ std::int32_t FileBuffer::findBytes(const std::uint8_t* pattern, std::int32_t sta
     if (length < 1 || size < length || !data.held()) {
         return -1;
     }
-    // The row number is compared with the byte count, as it always was.
-    std::int64_t start = 0;
-    if (startRow > 0 && startRow < size) {
-        start = std::min<std::int64_t>(static_cast<std::int64_t>(startRow) * bytesPerRow_, size);
-    }
     // After a match, the match itself and the row before it are passed over.
     std::int64_t passFirst = 1;
     std::int64_t passLast = 0;
     if (lastMatchOffset != -1) {
         passFirst = static_cast<std::int64_t>(lastMatchOffset) - bytesPerRow_;
         passLast = lastMatchOffset;
-        if (lastMatchOffset >= start && lastMatchOffset <= start + bytesPerRow_) {
-            start = static_cast<std::int64_t>(lastMatchOffset) + 1;
-        }
     }
     const std::int64_t last = static_cast<std::int64_t>(size) - length;
+    const std::int64_t start = scanStart(startRow);
     const std::int32_t found = scan(data.get(), start, last, pattern, length, passFirst, passLast);
-    if (found == -1 && startRow != 0) {
-        return findBytes(pattern, 0, length);
+    if (found != -1 || startRow == 0) {
+        return found;
     }
-    return found;
+    // The wrap: from the start up to where the first scan began, past which
+    // it found nothing.
+    return scan(data.get(), scanStart(0), std::min(last, start - 1), pattern, length, passFirst, passLast);
+}
+
+std::int64_t FileBuffer::scanStart(std::int32_t startRow) const
+{
+    // The row number is compared with the byte count, as it always was.
+    std::int64_t start = 0;
+    if (startRow > 0 && startRow < size) {
+        start = std::min<std::int64_t>(static_cast<std::int64_t>(startRow) * bytesPerRow_, size);
+    }
+    // A last match in the start row or just below it: the scan goes on after it.
+    if (lastMatchOffset != -1 && lastMatchOffset >= start && lastMatchOffset <= start + bytesPerRow_) {
+        start = static_cast<std::int64_t>(lastMatchOffset) + 1;
+    }
+    return start;
 }
 
 bool FileBuffer::contains(const std::uint8_t* pattern, std::int32_t length) const
