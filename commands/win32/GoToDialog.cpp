@@ -11,7 +11,20 @@
 
 namespace {
 
-constexpr int offsetTextSize = 64;
+// The edit box's whole text: a long one is refused as a whole, never cut
+// short into another offset.
+std::string offsetFieldText(HWND dialog)
+{
+    const HWND field = GetDlgItem(dialog, goToOffsetField);
+    const int length = GetWindowTextLengthA(field);
+    if (length <= 0) {
+        return std::string();
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int read = GetWindowTextA(field, &text[0], length + 1);
+    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
+    return text;
+}
 
 std::string hexText(std::int64_t value)
 {
@@ -37,12 +50,11 @@ INT_PTR CALLBACK goToDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
-            char text[offsetTextSize] = {};
-            GetDlgItemTextA(dialog, goToOffsetField, text, sizeof text);
+            const std::string text = offsetFieldText(dialog);
             const OffsetText offset = parseOffset(text);
             const std::int64_t size = editorCore.buffer.size;
             if (!offset.valid) {
-                warn("\"" + std::string(text) + "\" is not an offset: type it in hexadecimal, or # and a decimal number.");
+                warn("\"" + text + "\" is not an offset: type it in hexadecimal, or # and a decimal number.");
             } else if (offset.value > size) {
                 warn("Offset " + hexText(offset.value) + " is past the end of the document, which ends at " +
                      hexText(size) + ".");

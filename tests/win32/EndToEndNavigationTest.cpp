@@ -168,6 +168,9 @@ TEST_F(Navigation, CtrlGGoesToAFarOffsetAndTypingLandsThere)
     EXPECT_EQ(documentBytes(), expected);
     goTo("#16", nullptr);
     EXPECT_EQ(editorCore.cursorOffset, 16);
+    // A long text is read whole, not cut short into another offset.
+    goTo(("0x" + std::string(80, '0') + "4a3").c_str(), nullptr);
+    EXPECT_EQ(editorCore.cursorOffset, 0x4A3);
 }
 
 TEST_F(Navigation, OffsetPaneWidensForLabelsOfMoreThanFourDigits)
