@@ -24,7 +24,7 @@ LRESULT CALLBACK OffsetPane::windowProc(HWND window, UINT message, WPARAM wParam
         });
         return 0;
     case WM_SETFOCUS:
-        SetFocus(editorCore.activePane == EditorCore::hexPaneActive ? hexPane.window : asciiPane.window);
+        editorCore.focusActivePane();
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
