@@ -186,13 +186,33 @@ struct PaneInput {
 
     static void press(HWND pane, WPARAM key) { SendMessageA(pane, WM_KEYDOWN, key, 0); }
 
-    // The left button's state as GetKeyState reports it to the panes.
-    static void setLeftButton(bool down)
+    // A key's or button's state as GetKeyState reports it to the panes.
+    static void holdKey(int key, bool down)
     {
         BYTE keys[256];
         GetKeyboardState(keys);
-        keys[VK_LBUTTON] = down ? 0x80 : 0;
+        keys[key] = down ? 0x80 : 0;
         SetKeyboardState(keys);
+    }
+
+    static void setLeftButton(bool down) { holdKey(VK_LBUTTON, down); }
+
+    static void pressWithControl(HWND pane, WPARAM key)
+    {
+        holdKey(VK_CONTROL, true);
+        press(pane, key);
+        holdKey(VK_CONTROL, false);
+    }
+
+    // A drag in a data pane from one cell to another of the first page.
+    static void selectCells(HWND pane, int fromRow, int fromColumn, int toRow, int toColumn)
+    {
+        const bool ascii = pane == asciiPane.window;
+        SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON,
+                     ascii ? asciiPoint(fromRow, fromColumn) : hexPoint(fromRow, fromColumn));
+        setLeftButton(true);
+        SendMessageA(pane, WM_MOUSEMOVE, MK_LBUTTON, ascii ? asciiPoint(toRow, toColumn) : hexPoint(toRow, toColumn));
+        setLeftButton(false);
     }
 
     // A pane client point inside the number cell of (screen row, column).

@@ -82,17 +82,6 @@ private:
 
 class ClipboardAndFind : public HostedEditor {
 protected:
-    // A drag in the hex pane from one cell to another of the first page.
-    void selectCells(HWND pane, int fromRow, int fromColumn, int toRow, int toColumn)
-    {
-        const bool ascii = pane == asciiPane.window;
-        SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON,
-                     ascii ? asciiPoint(fromRow, fromColumn) : hexPoint(fromRow, fromColumn));
-        setLeftButton(true);
-        SendMessageA(pane, WM_MOUSEMOVE, MK_LBUTTON, ascii ? asciiPoint(toRow, toColumn) : hexPoint(toRow, toColumn));
-        setLeftButton(false);
-    }
-
     // Works a message box that a command brings up; its text, or what went wrong.
     template <typename Command>
     std::string messageFrom(const char* caption, Command command)
@@ -207,10 +196,20 @@ TEST_F(ClipboardAndFind, InsertCharsTakesOnlyCountsTheDocumentCanHold)
             if (dialog == nullptr) {
                 return false;
             }
+            // A character posted after Enter and Escape shows when they were taken.
+            const HWND field = GetDlgItem(dialog, 700);
+            SetWindowTextA(field, "");
             dialog_driver::postCommand(dialog, IDOK);
             dialog_driver::postCommand(dialog, IDCANCEL);
-            Sleep(200);
-            if (!IsWindowVisible(dialog)) {
+            PostMessageA(field, WM_CHAR, '7', 0);
+            for (DWORD waited = 0; IsWindow(dialog) && dialog_driver::textOf(field) != "7";
+                 waited += dialog_driver::pollInterval) {
+                if (waited > dialog_driver::answerTimeout) {
+                    break;
+                }
+                Sleep(dialog_driver::pollInterval);
+            }
+            if (!IsWindow(dialog) || dialog_driver::textOf(field) != "7") {
                 w.note("Enter or Escape closed the dialog");
                 return false;
             }

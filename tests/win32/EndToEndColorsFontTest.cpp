@@ -58,22 +58,6 @@ HBRUSH classBrush(HWND window)
     return reinterpret_cast<HBRUSH>(GetClassLongPtrA(window, GCLP_HBRBACKGROUND));
 }
 
-// Pixels of exactly this colour in the rows [top, bottom) of the window's client area.
-int pixelsOf(HWND window, int top, int bottom, COLORREF color)
-{
-    RECT client{};
-    GetClientRect(window, &client);
-    HDC dc = GetDC(window);
-    int count = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = 0; x < client.right; ++x) {
-            count += GetPixel(dc, x, y) == color ? 1 : 0;
-        }
-    }
-    ReleaseDC(window, dc);
-    return count;
-}
-
 // A mouse click on a list entry, double when asked, as posted input.
 void clickEntry(HWND dialog, int index, bool twice)
 {
@@ -276,14 +260,17 @@ TEST_F(ColorsAndFont, TextSetRedAndBackgroundBlueAreStoredAndDrawn)
 
     // Row 1 of the hex pane (the cursor is on row 0) has red text and no white.
     const int line = editorCore.lineHeight;
-    EXPECT_GT(pixelsOf(hexPane.window, line, 2 * line, red), 0);
-    EXPECT_EQ(pixelsOf(hexPane.window, line, 2 * line, 0xFFFFFF), 0);
+    RECT hexClient{};
+    GetClientRect(hexPane.window, &hexClient);
+    EXPECT_GT(countPixels(hexPane.window, 0, line, hexClient.right, line, red), 0);
+    EXPECT_EQ(countPixels(hexPane.window, 0, line, hexClient.right, line, 0xFFFFFF), 0);
     // Below the 25 rows each pane shows only its class's background.
     for (HWND pane : {offsetPane.window, hexPane.window, asciiPane.window}) {
         RECT client{};
         GetClientRect(pane, &client);
         const int below = 25 * line;
-        EXPECT_EQ(pixelsOf(pane, below, client.bottom, blue), (client.bottom - below) * client.right)
+        EXPECT_EQ(countPixels(pane, 0, below, client.right, client.bottom - below, blue),
+                  (client.bottom - below) * client.right)
             << dialog_driver::classOf(pane);
     }
 }
@@ -365,7 +352,6 @@ TEST_F(ColorsAndFont, FontPickerStartsFromTheStoredFontAndItsChoiceIsUsedAndStor
     PickerStart start = chooseFont(nullptr, nullptr, &answer);
     EXPECT_EQ(start.face, "Courier New");
     EXPECT_EQ(start.size, pointsFor(16));
-    EXPECT_EQ(answer, DefWindowProcA(frame, WM_COMMAND, 12, 0));
     EXPECT_EQ(editorCore.font, oldFont);
     EXPECT_EQ(stored("FontName"), overlong);
     EXPECT_EQ(stored("FontSize"), "-16");

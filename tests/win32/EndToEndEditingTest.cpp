@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -312,11 +313,14 @@ TEST_F(EndToEnd, FirstOpenBeforeThePanesExistRepaintsNoOtherWindow)
     registerTestWindowClass("NibblorSentinel", sentinelProc, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    HWND sentinel = CreateWindowExA(WS_EX_TOOLWINDOW, "NibblorSentinel", "", WS_POPUP, screenWidth - 40,
-                                    screenHeight - 40, 30, 30, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    // Gone again on every way out of the test, a failed assertion's too.
+    const std::unique_ptr<HWND__, decltype(&DestroyWindow)> sentinel(
+        CreateWindowExA(WS_EX_TOOLWINDOW, "NibblorSentinel", "", WS_POPUP, screenWidth - 40, screenHeight - 40, 30,
+                        30, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr),
+        &DestroyWindow);
     ASSERT_NE(sentinel, nullptr);
-    ShowWindow(sentinel, SW_SHOWNOACTIVATE);
-    UpdateWindow(sentinel);
+    ShowWindow(sentinel.get(), SW_SHOWNOACTIVATE);
+    UpdateWindow(sentinel.get());
     pumpMessages();
     offsetPane.window = hexPane.window = asciiPane.window = nullptr;
     sentinelPaints = 0;
@@ -341,7 +345,6 @@ TEST_F(EndToEnd, FirstOpenBeforeThePanesExistRepaintsNoOtherWindow)
     ASSERT_TRUE(IsWindow(editorCore.frameWindow));
     EXPECT_EQ(editorCore.buffer.size, 300);
     EXPECT_EQ(sentinelPaints, 0) << "a window outside the editor was repainted";
-    DestroyWindow(sentinel);
 }
 
 } // namespace

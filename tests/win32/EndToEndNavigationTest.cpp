@@ -16,14 +16,6 @@ namespace {
 
 using dialog_driver::DialogWatcher;
 
-void holdKey(int key, bool down)
-{
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[key] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
-
 void wheel(HWND pane, int delta)
 {
     SendMessageA(pane, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))), 0);

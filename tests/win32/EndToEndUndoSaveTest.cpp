@@ -20,25 +20,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 class UndoAndSave : public HostedEditor {
 protected:
-    static void pressWithControl(HWND pane, WPARAM key)
-    {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = 0x80;
-        SetKeyboardState(keys);
-        press(pane, key);
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
-    }
-
-    static void select(int row, int firstColumn, int lastColumn)
-    {
-        SendMessageA(hexPane.window, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(row, firstColumn));
-        setLeftButton(true);
-        SendMessageA(hexPane.window, WM_MOUSEMOVE, MK_LBUTTON, hexPoint(row, lastColumn));
-        setLeftButton(false);
-    }
-
     // Ctrl+S over test.exe: the file then holds `expected`, the title loses its mark.
     void saveAndExpect(const Bytes& expected)
     {
@@ -72,11 +53,11 @@ TEST_F(UndoAndSave, EditsAreUndoneAndRedoneByKeysAndSavedAsTheyStand)
     type(ascii, "\x16");
     next[2] = 'x', next[3] = 'y', next[4] = 'z';
     expectChange(next);
-    select(1, 0, 3);
+    selectCells(hexPane.window, 1, 0, 1, 3);
     type(hex, "\x18");
     next.erase(next.begin() + 16, next.begin() + 20);
     expectChange(next);
-    select(2, 0, 1);
+    selectCells(hexPane.window, 2, 0, 2, 1);
     press(hex, VK_DELETE);
     next.erase(next.begin() + 32, next.begin() + 34);
     expectChange(next);

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -72,9 +73,10 @@ std::vector<std::uint8_t> readAt(const std::string& path, std::int64_t offset)
 
 // The most memory the editor has committed, once its window is up.
 SIZE_T peakMemoryOnceOpen(const std::string& file, const std::string& folder, HWND* frameOut = nullptr,
-                          EditorProcess** keep = nullptr)
+                          std::unique_ptr<EditorProcess>* keep = nullptr)
 {
-    auto* editor = new EditorProcess("\"" + file + "\"", folder);
+    // Ended by its destructor on every way out, so a failure leaves no editor behind.
+    auto editor = std::make_unique<EditorProcess>("\"" + file + "\"", folder);
     SIZE_T peak = 0;
     HWND frame = editor->started() ? dialog_driver::waitForWindow(editor->scope(), "Nibblor", nullptr, firstWindowTimeout)
                                    : nullptr;
@@ -85,13 +87,10 @@ SIZE_T peakMemoryOnceOpen(const std::string& file, const std::string& folder, HW
     }
     if (frameOut != nullptr && keep != nullptr) {
         *frameOut = frame;
-        *keep = editor;
-    } else {
-        if (frame != nullptr) {
-            PostMessageA(frame, WM_COMMAND, 3, 0);
-            editor->waitForExit();
-        }
-        delete editor;
+        *keep = std::move(editor);
+    } else if (frame != nullptr) {
+        PostMessageA(frame, WM_COMMAND, 3, 0);
+        editor->waitForExit();
     }
     return peak;
 }
@@ -108,7 +107,7 @@ TEST(LargeFile, OpensAndSavesOneAndAHalfGibibytes)
     ASSERT_TRUE(writeAt(large, largeSize - markLength, mark(0x99)));
 
     HWND frame = nullptr;
-    EditorProcess* editor = nullptr;
+    std::unique_ptr<EditorProcess> editor;
     const SIZE_T peak = peakMemoryOnceOpen(large, dir.file(""), &frame, &editor);
     ASSERT_NE(frame, nullptr) << "no editor window for the large file";
     // Right after a load this long the editor may still count as not answering.
@@ -140,7 +139,7 @@ TEST(LargeFile, OpensAndSavesOneAndAHalfGibibytes)
     EXPECT_TRUE(watcher.finish()) << watcher.log();
     PostMessageA(frame, WM_COMMAND, 3, 0);
     EXPECT_EQ(editor->waitForExit(), 0u);
-    delete editor;
+    editor.reset();
 
     EXPECT_EQ(readAt(copy, 0), mark(0x11));
     EXPECT_EQ(readAt(copy, largeSize - markLength), mark(0x99));

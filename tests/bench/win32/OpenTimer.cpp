@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "document/FileBuffer.h"
+#include "tests/win32/DialogDriver.h"
 
 namespace {
 
 constexpr int runs = 9;
-constexpr DWORD appearTimeout = 60000;
-constexpr DWORD pollInterval = 50; // milliseconds
+using dialog_driver::appearTimeout;
 
 double milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
@@ -60,25 +60,6 @@ bool plainRead(const std::string& path)
     return read;
 }
 
-struct Found {
-    DWORD process;
-    HWND frame;
-};
-
-BOOL CALLBACK findFrame(HWND window, LPARAM parameter)
-{
-    auto* found = reinterpret_cast<Found*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[32] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (process == found->process && std::string(name) == "Nibblor" && IsWindowVisible(window)) {
-        found->frame = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Milliseconds from starting the program until `ready` sees it ready, or -1.
 // `ready` notes the moment itself, and sees to the program ending.
 template <typename Ready>
@@ -103,25 +84,21 @@ double timeUntilReady(const std::string& program, const std::string& arguments, 
 }
 
 // nibblor.exe until its window is shown; then it is told to exit. Looked for
-// only every pollInterval: polling closer slows the very editor it waits for.
+// only every dialog_driver::pollInterval (50 ms): polling closer slows the very
+// editor it waits for.
 // The wait past the window's showing is the same on either file, and the
 // difference between the two leaves it out.
 double editorShown(const std::string& editor, const std::string& path)
 {
     return timeUntilReady(editor, "\"" + path + "\"", [](const PROCESS_INFORMATION& process, LARGE_INTEGER& at) {
-        Found found{process.dwProcessId, nullptr};
-        for (DWORD waited = 0; found.frame == nullptr && waited < appearTimeout; waited += pollInterval) {
-            EnumWindows(findFrame, reinterpret_cast<LPARAM>(&found));
-            if (found.frame == nullptr) {
-                Sleep(pollInterval);
-            }
-        }
+        const HWND frame = dialog_driver::waitForWindow(dialog_driver::Scope::process(process.dwProcessId),
+                                                        "Nibblor", nullptr, appearTimeout);
         QueryPerformanceCounter(&at);
-        if (found.frame == nullptr) {
+        if (frame == nullptr) {
             TerminateProcess(process.hProcess, 1);
             return false;
         }
-        PostMessageA(found.frame, WM_COMMAND, 3, 0); // Exit
+        PostMessageA(frame, WM_COMMAND, 3, 0); // Exit
         return true;
     });
 }
