@@ -5,7 +5,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NIBBLOR_BUILD_DIR:-$root/build}"
 . "$root/scripts/build-win32.sh"
-nibblor_build_win32 "$root" "$build/win32" open_timer nibblor
+nibblor_build_runnable "$root" "$build" open_timer nibblor
+tree="$NIBBLOR_RUN_TREE"
 . "$root/scripts/wine-env.sh"
 work="$build/bench-open"
 mkdir -p "$work"
@@ -14,8 +15,8 @@ cleanup() {
   nibblor_wine_teardown
 }
 trap cleanup EXIT
-nibblor_wine_setup "$build/win32"
+nibblor_wine_setup "$tree"
 head -c $((256 << 20)) /dev/urandom >"$work/256mib.bin"
 printf 'x' >"$work/one.bin"
 cd "$work"
-wine "$build/win32/tests/open_timer.exe" "$build/win32/host/nibblor.exe" 256mib.bin one.bin 2>/dev/null
+wine "$tree/tests/open_timer.exe" "$tree/host/nibblor.exe" 256mib.bin one.bin 2>/dev/null

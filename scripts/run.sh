@@ -24,20 +24,21 @@ case "${1:-}" in
 esac
 
 . "$root/scripts/build-win32.sh"
-nibblor_build_win32 "$root" "$build/win32" nibblor nibblor_testhost
+nibblor_build_runnable "$root" "$build" nibblor nibblor_testhost
+tree="$NIBBLOR_RUN_TREE"
 
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
 . "$root/scripts/wine-env.sh"
 trap nibblor_wine_teardown EXIT
-nibblor_wine_setup "$build/win32"
+nibblor_wine_setup "$tree"
 
 if [ "$mode" = host ]; then
   run_dir="$build/host-run"
   mkdir -p "$run_dir"
   # The host always edits test.exe in its current folder: a copy of the editor itself.
-  [ -f "$run_dir/test.exe" ] || cp "$build/win32/host/nibblor.exe" "$run_dir/test.exe"
-  program="$build/win32/host/nibblor_testhost.exe"
+  [ -f "$run_dir/test.exe" ] || cp "$tree/host/nibblor.exe" "$run_dir/test.exe"
+  program="$tree/host/nibblor_testhost.exe"
   args=()
 else
   if [ -z "$file" ]; then
@@ -48,11 +49,11 @@ else
         for i in $(seq 0 255); do printf "\\$(printf '%03o' "$i")"; done
         for i in 1 2 3 4; do printf 'Nibblor example file.\r\n'; done
       } >"$file"
-      head -c 1024 "$build/win32/host/nibblor.exe" >>"$file"
+      head -c 1024 "$tree/host/nibblor.exe" >>"$file"
     fi
   fi
   run_dir="$(dirname "$file")"
-  program="$build/win32/host/nibblor.exe"
+  program="$tree/host/nibblor.exe"
   args=("$(winepath -w "$file" 2>/dev/null || echo "$file")")
 fi
 

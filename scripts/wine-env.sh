@@ -1,11 +1,44 @@
 # Sourced by the scripts: a Wine prefix of the project's own under the build folder,
 # and an X display (Xvfb) when none is set. Call nibblor_wine_setup <build-dir>.
 
+# Whether Wine's 32-bit side runs here: some kernels are started with their
+# 32-bit support switched off. Asked once a shell.
+nibblor_runs_32bit() {
+  if [ -z "${NIBBLOR_WINE32:-}" ]; then
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then NIBBLOR_WINE32=yes; else NIBBLOR_WINE32=no; fi
+    export NIBBLOR_WINE32
+  fi
+  [ "$NIBBLOR_WINE32" = yes ]
+}
+
+# Without the 32-bit side, "wine" (and the tools that call it) must be the
+# 64-bit loader, in a 64-bit prefix.
+nibblor_wine_arch() {
+  local build_dir="$1"
+  if nibblor_runs_32bit; then
+    export WINEARCH=win32
+    return 0
+  fi
+  export WINEARCH=win64
+  export WINELOADER=/usr/lib/wine/wine64
+  local shims="$build_dir/wine-bin"
+  if [ ! -x "$shims/wine" ]; then
+    mkdir -p "$shims"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$shims/wine"
+    chmod +x "$shims/wine"
+    ln -sf wine "$shims/wine-stable"
+  fi
+  case ":$PATH:" in
+    *":$shims:"*) ;;
+    *) export PATH="$shims:$PATH" ;;
+  esac
+}
+
 nibblor_wine_setup() {
   local build_dir
   build_dir="$(cd "$1" && pwd)"
   export WINEPREFIX="$build_dir/wine-prefix"
-  export WINEARCH=win32
+  nibblor_wine_arch "$build_dir"
   export WINEDEBUG="${WINEDEBUG:--all}"
   # No Mono or Gecko installers: the editor needs neither.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
