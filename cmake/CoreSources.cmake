@@ -23,9 +23,14 @@ set(NIBBLOR_CORE_SOURCES
   editor/Settings.cpp
   editor/ColorSettings.cpp
   editor/FontSettings.cpp
+  editor/DisplayScale.cpp
+  editor/FontFit.cpp
+  editor/FileFlow.cpp
+  editor/RecentFiles.cpp
   commands/Clipboard.cpp
   commands/Find.cpp
   commands/SearchText.cpp
   commands/InsertCount.cpp
   commands/OffsetText.cpp
+  commands/CommandTable.cpp
 )

@@ -43,6 +43,9 @@ std::string EditorCore::copyText() const
 
 PasteOutcome EditorCore::pasteText(std::string_view text)
 {
+    if (refuseEdit()) {
+        return PasteOutcome::declined;
+    }
     std::string bytes;
     if (activePane == asciiPaneActive) {
         bytes.assign(text.data(), text.size());

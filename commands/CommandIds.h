@@ -2,6 +2,7 @@
 // The editor's WM_COMMAND identifiers, shared by the menu bar, the context
 // menu, the panes' keys and the frame that carries them out.
 enum Command : int {
+    noCommand = 0, // a menu separator, or a key that carries no command
     openCommand = 1,
     saveAsCommand = 2,
     exitCommand = 3,
@@ -21,5 +22,11 @@ enum Command : int {
     redoCommand = 16,
     goToOffsetCommand = 17,
     findNextCommand = 18,
+    openReadOnlyCommand = 19,
+    // The recently opened files, put in the File menu while the editor runs.
+    firstRecentFileCommand = 100,
     destroyCommand = 2000, // sent by a host: take the editor window down
 };
+
+// How many recent files the File menu lists, from firstRecentFileCommand on.
+constexpr int recentFileCount = 8;

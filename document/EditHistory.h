@@ -57,6 +57,9 @@ public:
 
     // The document as it is now is the one on the disk.
     void markSaved();
+    // The file on the disk is no longer this document (another program
+    // deleted it, say): modified until it is saved.
+    void markUnsaved() { saved_ = unreachable; }
     // A document read afresh: no steps, not modified.
     void reset();
     // Every step forgotten after a change that could not be recorded: the

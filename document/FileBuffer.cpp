@@ -1,39 +1,11 @@
 #include "document/FileBuffer.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <limits>
+#include <string>
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// The file's length, or -1 when it cannot be told (a pipe, say).
-std::int64_t lengthOf(std::FILE* f)
-{
-#ifdef _WIN32
-    if (_fseeki64(f, 0, SEEK_END) != 0) {
-        return -1;
-    }
-    const std::int64_t length = _ftelli64(f);
-    if (_fseeki64(f, 0, SEEK_SET) != 0) {
-        return -1;
-    }
-#else
-    if (fseeko(f, 0, SEEK_END) != 0) {
-        return -1;
-    }
-    const std::int64_t length = ftello(f);
-    if (fseeko(f, 0, SEEK_SET) != 0) {
-        return -1;
-    }
-#endif
-    return length;
-}
 
 bool fitsMemory(std::int64_t bytes)
 {
@@ -141,19 +113,26 @@ std::int32_t FileBuffer::remove(std::int32_t offset, std::int32_t count)
     return removed;
 }
 
-int FileBuffer::load(const char* filePath)
+int FileBuffer::load(const FilePath& filePath, FileSteps& files)
 {
     data.release();
     setSize(0);
 
-    FilePtr file(std::fopen(filePath, "rb"));
-    if (!file) {
+    if (!files.openForReading(filePath)) {
         return cannotOpen;
     }
-    // The reads are large: no stream buffer in between, straight into the block.
-    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    const int result = readOpenFile(files);
+    files.close();
+    if (result != loaded) {
+        data.release();
+        setSize(0);
+    }
+    return result;
+}
 
-    const std::int64_t expected = lengthOf(file.get());
+int FileBuffer::readOpenFile(FileSteps& files)
+{
+    const std::int64_t expected = files.length();
     if (expected > maxSize) {
         return tooLarge;
     }
@@ -167,39 +146,43 @@ int FileBuffer::load(const char* filePath)
 
     // Read in large pieces; keep reading past the expected length in case the
     // file grew or its length could not be told.
+    constexpr std::int64_t largestRead = 64 << 20;
     std::int64_t got = 0;
     for (;;) {
         std::int64_t room = capacity - spareRoom - got;
         if (room <= 0) {
-            const int next = std::fgetc(file.get());
-            if (next == EOF) {
+            std::uint8_t next = 0;
+            std::size_t one = 0;
+            if (!files.read(&next, 1, one)) {
+                return cannotOpen;
+            }
+            if (one == 0) {
                 break;
             }
             const std::int64_t grown = std::min<std::int64_t>(capacity * 2, capacityFor(maxSize, bytesPerRow_));
             if (got >= maxSize || !fitsMemory(grown) || !data.growZeroed(static_cast<std::size_t>(grown))) {
-                data.release();
                 return tooLarge;
             }
             capacity = grown;
-            data[static_cast<std::size_t>(got++)] = static_cast<std::uint8_t>(next);
+            data[static_cast<std::size_t>(got++)] = next;
             room = capacity - spareRoom - got;
         }
-        const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(room, 64 << 20));
-        const std::size_t n = std::fread(data.get() + got, 1, want, file.get());
+        const auto want = static_cast<std::size_t>(std::min(room, largestRead));
+        std::size_t n = 0;
+        if (!files.read(data.get() + got, want, n)) {
+            return cannotOpen; // a read error: the document would be cut short
+        }
         got += static_cast<std::int64_t>(n);
         if (n < want) {
-            break; // end of file, or a read error, ends the document
+            break;
         }
     }
     if (got > maxSize) {
-        data.release();
         return tooLarge;
     }
     data.zeroFrom(static_cast<std::size_t>(got));
     setSize(static_cast<std::int32_t>(got));
     if (!reserve(capacityFor(size, bytesPerRow_))) {
-        data.release();
-        setSize(0);
         return tooLarge;
     }
     return loaded;
@@ -219,9 +202,8 @@ bool writeAndClose(FileSteps& files, const std::uint8_t* bytes, std::int32_t cou
 
 } // namespace
 
-int FileBuffer::writeTo(const char* filePath, FileSteps& files) const
+int FileBuffer::writeTo(const FilePath& target, FileSteps& files) const
 {
-    const std::string target(filePath);
     switch (files.inspect(target)) {
     case FileSteps::Target::other:
         if (!files.open(target, false)) {
@@ -236,9 +218,10 @@ int FileBuffer::writeTo(const char* filePath, FileSteps& files) const
     case FileSteps::Target::missing:
         break;
     }
-    std::string aside;
+    FilePath aside;
     for (int attempt = 0; attempt < temporaryNames && aside.empty(); ++attempt) {
-        const std::string name = target + ".nibtmp" + std::to_string(attempt);
+        FilePath name = target;
+        name += ".nibtmp" + std::to_string(attempt);
         if (files.open(name, true)) {
             aside = name;
         }
@@ -251,22 +234,4 @@ int FileBuffer::writeTo(const char* filePath, FileSteps& files) const
     }
     files.remove(aside);
     return shortWrite;
-}
-
-bool FileBuffer::setPath(const char* newPath)
-{
-    const std::size_t length = std::strlen(newPath);
-    if (length >= static_cast<std::size_t>(pathCapacity)) {
-        return false;
-    }
-    std::memcpy(path, newPath, length + 1);
-    return true;
-}
-
-std::string FileBuffer::loadFailureText(const char* filePath, int result)
-{
-    if (result == tooLarge) {
-        return "File \"" + std::string(filePath) + "\" is too large to open.";
-    }
-    return "Attempt to open \"" + std::string(filePath) + "\" for binary read failed.";
 }

@@ -2,13 +2,11 @@
 // The document: the whole file held in one zero-filled block, its size, its
 // row count, its path and the search state.
 #include <cstdint>
-#include <string>
 
 #include "document/ByteBlock.h"
 #include "document/FileSteps.h"
 
 struct FileBuffer {
-    static constexpr int pathCapacity = 1024;    // bytes, terminator included
     static constexpr int spareRoom = 1024;       // zero bytes held past the last row
     static constexpr std::int32_t maxSize = INT32_MAX;
 
@@ -28,7 +26,7 @@ struct FileBuffer {
     std::int32_t rowCount = 0;
     std::int32_t lastMatchOffset = -1;
     char lastSearchText[1024] = {};
-    char path[pathCapacity] = {};
+    FilePath path; // absolute once a dialog or the command line named it
 
     // Row rule: no rows when empty, else one more row than whole rows, so the
     // end position always has a row.
@@ -37,21 +35,16 @@ struct FileBuffer {
     // The block size a load allocates for a document of `size` bytes.
     static std::int64_t capacityFor(std::int32_t size, int bytesPerRow);
 
-    // Reads the whole file. On failure the buffer is left empty.
-    int load(const char* filePath);
-
-    // What to tell the user when load of `filePath` gave `result` (not loaded).
-    static std::string loadFailureText(const char* filePath, int result);
+    // Reads the whole file, which is not held open afterwards. On failure the
+    // buffer is left empty, and the steps tell why.
+    int load(const FilePath& filePath, FileSteps& files = standardFileSteps());
 
     // Writes exactly the document's bytes to the file. A file that exists is
     // replaced only once the new one is completely written and on the disk:
     // when any step fails it stays as it was, and nothing is left beside it.
     // cannotCreate when the file cannot be made or is read-only or held by
     // another program; shortWrite when the writing itself failed.
-    int writeTo(const char* filePath, FileSteps& files = standardFileSteps()) const;
-
-    // Copies the path in when it fits; false (path unchanged) when it is too long.
-    bool setPath(const char* newPath);
+    int writeTo(const FilePath& filePath, FileSteps& files = standardFileSteps()) const;
 
     // Sets size and recomputes rowCount.
     void setSize(std::int32_t newSize);
@@ -95,6 +88,9 @@ struct FileBuffer {
     int bytesPerRow() const { return bytesPerRow_; }
 
 private:
+    // The rest of load, once the file is open.
+    int readOpenFile(FileSteps& files);
+
     // Where a search from the first byte of startRow begins scanning.
     std::int64_t scanStart(std::int32_t startRow) const;
 

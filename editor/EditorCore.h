@@ -10,6 +10,9 @@
 
 #include "document/EditHistory.h"
 #include "document/FileBuffer.h"
+#include "editor/DisplayScale.h"
+#include "editor/FileShell.h"
+#include "editor/RecentFiles.h"
 #include "view/CoreTypes.h"
 #include "view/ViewSurface.h"
 
@@ -26,6 +29,12 @@ struct FrameMetrics {
     int captionHeight = 0;    // SM_CYCAPTION
     int frameWidth = 0;       // SM_CXFRAME
     int scrollBarWidth = 0;   // SM_CYVSCROLL
+};
+
+// A frame's outer size, in pixels.
+struct FrameSize {
+    int width = 0;
+    int height = 0;
 };
 
 // The requests of the frame's vertical scroll bar, numbered as the window
@@ -76,6 +85,20 @@ enum class FindOutcome {
     found,              // the cursor is on the match, the view shows it
     notFound,           // the pattern is nowhere in the document
     onlyEarlierMatches, // it is there, but only where the last matches were
+};
+
+enum class OpenOutcome {
+    opened,    // the file is the document now
+    cancelled, // the user stopped at a question or the dialog: nothing changed
+    failed,    // the file could not be read, and the user was told: nothing changed
+};
+
+// The document's file as the flow of opening and saving knows it.
+struct DocumentFile {
+    bool readOnlyMode = false; // opened read-only: no command changes the document
+    bool writable = true;      // the file itself may be written
+    FileStamp onDisk;          // at the load or the latest save
+    FileStamp noticed;         // the latest change by another program the user was asked about
 };
 
 struct EditorCore {
@@ -142,6 +165,9 @@ struct EditorCore {
     // scrolled, in notch units times lines per notch.
     std::int32_t offsetDigits = minimumOffsetDigits;
     std::int32_t wheelTurn = 0;
+    // The screen resolution (dots per inch) the font and frame are made for;
+    // the stored "FontSize" is kept at 96 and scaled to it.
+    std::int32_t dpi = display::referenceDpi;
 
     // Repaints the three panes through the surface.
     void repaint(Repaint when);
@@ -158,6 +184,9 @@ struct EditorCore {
     int asciiPaneWidth(int octal) const;
     // Fills charWidth, lineHeight, textAreaHeight, windowHeight, windowWidth.
     void applyGeometry(const FontMetrics& font, const FrameMetrics& system);
+    // The frame's size applyGeometry would give for such a font, in the
+    // current view, style and document; nothing changes.
+    FrameSize frameSizeFor(const FontMetrics& font, const FrameMetrics& system) const;
     // Where a pane goes in the current view.
     PaneRect paneRect(Pane pane) const;
     // A top-level window's normal position is kept from the corner of its
@@ -343,9 +372,54 @@ struct EditorCore {
     // A drag with the left button down: the selection's far end to the cell.
     void dragTo(Pane pane, int x, int y);
 
+    // --- Opening, saving and closing (editor/FileFlow.cpp) ---
+    // Questions, dialogs and the file system; none refuses every file command.
+    FileShell* fileShell = nullptr;
+    DocumentFile file;
+    RecentFiles recentFiles;
+
+    // The path, or "Untitled".
+    std::wstring documentName() const;
+    // "Nibblor - PATH", " [read-only]" when it may not be written, " *" while modified.
+    std::wstring title() const;
+    // Before the document could be lost: "Save changes to NAME?" while it is
+    // modified. False when the user cancels or the save fails.
+    bool settleUnsavedChanges();
+    // Save over the document's own file; Save As when it has none.
+    bool save();
+    bool saveAs();
+    // Open: the question about changes, the dialog, then the file.
+    OpenOutcome openFromDialog(bool readOnly);
+    // The file becomes the document, or the user is told why not and the
+    // document stays. No question first.
+    bool openPath(const FilePath& path, bool readOnly);
+    // A recent file, or a dropped one: the question about changes first.
+    OpenOutcome openNamed(const FilePath& path);
+    OpenOutcome openRecent(std::size_t index);
+    // An empty document under a name that no file has yet; Save creates it.
+    void startNewDocument(const FilePath& path);
+    // The frame came to the front: the file's changes by other programs are
+    // put to the user, once each.
+    void checkForOutsideChanges();
+    // Save has something to do (not in a read-only document).
+    bool saveAvailable() const { return !file.readOnlyMode; }
+    // A read-only document refuses every change: a beep, and true.
+    bool refuseEdit();
+    // The document written to `target`, which becomes its name; told and false on failure.
+    bool writeDocument(const FilePath& target);
+    // The freshly read bytes become the document's.
+    void adoptLoaded(FileBuffer& fresh, const FilePath& path, bool readOnly);
+    // The file read again after another program changed it; the cursor keeps its offset.
+    void reload();
+    void rememberRecent(const FilePath& path);
+
     // --- Win32 shell only (editor/win32/) ---
+    // The host's call: the file named in the ANSI code page.
     int create(WindowHandle parent, std::uint32_t style, int x, int y,
                InstanceHandle moduleInstance, const char* path);
+    // Any file name; a missing file may be offered as a new document.
+    int createOn(WindowHandle parent, std::uint32_t style, int x, int y,
+                 InstanceHandle moduleInstance, const FilePath& path, bool offerToCreate);
     void computeGeometry();
     bool readSetting(const char* name, char* area, int capacity);
     bool writeSetting(const char* name, const char* text);
@@ -354,7 +428,7 @@ struct EditorCore {
     // The five colours from the settings; an unreadable one keeps its value.
     void readColorSettings();
     // The display font from "FontSize" and "FontName", writing their defaults
-    // when they cannot be read.
+    // when they cannot be read; the stored height is scaled from 96 to dpi.
     FontHandle createFontFromSettings();
     // The font the settings name, writing nothing: the stored "FontSize" or
     // fallbackHeight, and a stored "FontName" that fits, else the default face.

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "editor/DisplayScale.h"
+
 std::int32_t EditorCore::labelDigitsNeeded() const
 {
     // The last row's label is the largest the pane shows.
@@ -23,29 +25,57 @@ void EditorCore::followLabelWidth()
     }
 }
 
-int EditorCore::offsetPaneWidth(int /*octal*/) const
+namespace {
+
+// The pane widths for a character width, whatever the editor's is now.
+int offsetWidth(std::int32_t digits, int charWidth)
 {
     // The label starts one character in; the client edge takes about one more.
     constexpr int labelMargins = 2;
-    return (offsetDigits + labelMargins) * charWidth;
+    return (digits + labelMargins) * charWidth;
 }
 
-int EditorCore::hexPaneWidth(int octal) const
+int hexWidth(int octal, std::int32_t bytesPerRow, int charWidth)
 {
     return ((octal != 0 ? 4 : 3) * bytesPerRow + 2) * charWidth;
 }
 
-int EditorCore::asciiPaneWidth(int /*octal*/) const
+int asciiWidth(std::int32_t bytesPerRow, int charWidth)
 {
     return (bytesPerRow + 3) * charWidth;
 }
 
-void EditorCore::applyGeometry(const FontMetrics& metrics, const FrameMetrics& system)
+// 25 full rows and a part row below them.
+std::int32_t textHeight(std::int32_t pageRows, int lineHeight)
+{
+    return static_cast<std::int32_t>((pageRows + 0.8) * lineHeight);
+}
+
+} // namespace
+
+int EditorCore::offsetPaneWidth(int /*octal*/) const
+{
+    return offsetWidth(offsetDigits, charWidth);
+}
+
+int EditorCore::hexPaneWidth(int octal) const
+{
+    return hexWidth(octal, bytesPerRow, charWidth);
+}
+
+int EditorCore::asciiPaneWidth(int /*octal*/) const
+{
+    return asciiWidth(bytesPerRow, charWidth);
+}
+
+FrameSize EditorCore::frameSizeFor(const FontMetrics& metrics, const FrameMetrics& system) const
 {
     int menu = system.menuHeight;
     int caption = system.captionHeight;
     int frame = system.frameWidth;
-    int extraHeight = 11;
+    // What the thick frame's edges take below the panes, grown with the resolution.
+    constexpr int frameAllowanceAt96 = 11;
+    int extraHeight = display::scaleLength(frameAllowanceAt96, display::referenceDpi, dpi);
     // A stand-alone editor keeps every allowance, whatever its style.
     if (parentWindow != nullptr) {
         if ((windowStyle & styleChild) != 0) {
@@ -60,14 +90,24 @@ void EditorCore::applyGeometry(const FontMetrics& metrics, const FrameMetrics& s
         }
     }
 
+    const int line = metrics.height + metrics.externalLeading;
+    const int character = metrics.averageCharWidth;
+    FrameSize size;
+    size.height = textHeight(pageRows, line) + caption + menu + extraHeight;
+    size.width = asciiWidth(bytesPerRow, character) + offsetWidth(labelDigitsNeeded(), character) +
+                 hexWidth(octalMode, bytesPerRow, character) + 3 * frame + system.scrollBarWidth + 1;
+    return size;
+}
+
+void EditorCore::applyGeometry(const FontMetrics& metrics, const FrameMetrics& system)
+{
     offsetDigits = labelDigitsNeeded();
     lineHeight = metrics.height + metrics.externalLeading;
     charWidth = metrics.averageCharWidth;
-    // 25 full rows and a part row below them.
-    textAreaHeight = static_cast<std::int32_t>((pageRows + 0.8) * lineHeight);
-    windowHeight = textAreaHeight + caption + menu + extraHeight;
-    windowWidth = asciiPaneWidth(octalMode) + offsetPaneWidth(octalMode) + hexPaneWidth(octalMode) +
-                  3 * frame + system.scrollBarWidth + 1;
+    textAreaHeight = textHeight(pageRows, lineHeight);
+    const FrameSize size = frameSizeFor(metrics, system);
+    windowHeight = size.height;
+    windowWidth = size.width;
 }
 
 PaneRect EditorCore::paneRect(Pane pane) const

@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
-# Pictures of the editor for the README: nibblor.exe on a real binary file (the
-# built nibblor.exe itself) under Xvfb, once in the hex view and once after the
+# Pictures of the editor for the README: nibblor.exe on a real binary file (a copy of
+# the built nibblor.exe) under Xvfb, once in the hex view and once after the
 # View menu's "&Octal" (WM_COMMAND 11), each cropped to the editor's window;
 # then once more in a colour scheme and font of a user's choosing, stored in
-# the prefix's settings for that run only.
+# the prefix's settings for that run only; and at last at 144 dots per inch,
+# the prefix's resolution for that run only.
 #
 #   bash scripts/screenshot.sh [output-folder]     default: docs/
 #
-# Writes editor-hex.png, editor-octal.png and editor-colors.png.
+# Writes editor-hex.png, editor-octal.png, editor-colors.png and
+# editor-144dpi.png.
 # NIBBLOR_BUILD_DIR moves the build folder, as for run.sh.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NIBBLOR_BUILD_DIR:-$root/build}"
 out="$(mkdir -p "${1:-$root/docs}" && cd "${1:-$root/docs}" && pwd)"
-tree="$build/win32"
 
 . "$root/scripts/build-win32.sh"
-nibblor_build_win32 "$root" "$tree" nibblor send_frame_command
+nibblor_build_runnable "$root" "$build" nibblor send_frame_command
+tree="$NIBBLOR_RUN_TREE"
 sender="$tree/host/send_frame_command.exe"
 
 # Always a display of our own, so that nothing else shows in the pictures.
@@ -29,12 +31,18 @@ settings_key='HKCU\Software\Nibblor'
 # export would drop the last character of the store's unterminated texts.
 saved_key='HKCU\Software\Nibblor (saved by screenshot.sh)'
 added_font=""
+sample_dir=""
 saved_settings=""
+# Wine reads the resolution from here when a process starts.
+dpi_key='HKCU\Control Panel\Desktop'
+saved_dpi="" # the value found, or "none"
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   wine reg delete "$x11_key" /v Decorated /f >/dev/null 2>&1 || true
   [ -n "$added_font" ] && rm -f "$added_font"
+  [ -n "$sample_dir" ] && rm -rf "$sample_dir"
   restore_settings
+  restore_dpi
   nibblor_wine_teardown
 }
 # The editor's settings in the prefix as they were before this script.
@@ -47,6 +55,15 @@ restore_settings() {
   fi
   saved_settings=""
 }
+restore_dpi() {
+  [ -n "$saved_dpi" ] || return 0
+  if [ "$saved_dpi" = none ]; then
+    wine reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1 || true
+  else
+    wine reg add "$dpi_key" /v LogPixels /t REG_DWORD /d "$saved_dpi" /f >/dev/null 2>&1
+  fi
+  saved_dpi=""
+}
 trap cleanup EXIT
 nibblor_wine_setup "$tree"
 # Xvfb has no window manager: Wine draws the caption and borders itself, with
@@ -57,7 +74,12 @@ if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; th
   cp /usr/share/wine/fonts/marlett.ttf "$fonts/" && added_font="$fonts/marlett.ttf"
 fi
 
-# Named relative to its folder, so that the title shows just the name.
+# A copy of the editor to show, under a short name on the prefix's own drive
+# (the title names the file in full; the running program itself would be
+# read-only while it runs).
+sample_dir="$WINEPREFIX/drive_c/Nibblor"
+mkdir -p "$sample_dir"
+cp "$tree/host/nibblor.exe" "$sample_dir/nibblor.exe"
 cd "$tree/host"
 
 # The X window Wine made for the frame: its title starts "Nibblor - ".
@@ -66,7 +88,7 @@ editor_window() {
 }
 
 start_editor() {
-  wine ./nibblor.exe nibblor.exe &
+  wine ./nibblor.exe 'C:\Nibblor\nibblor.exe' &
   pid=$!
   local _
   for _ in $(seq 1 150); do
@@ -122,3 +144,14 @@ start_editor
 shoot editor-colors.png
 stop_editor
 restore_settings
+
+# The stored settings again, at 144 dots per inch (the hex picture's are 96).
+found="$(wine reg query "$dpi_key" /v LogPixels 2>/dev/null | tr -d '\r' |
+  awk '$1 == "LogPixels" { print $3 }' || true)"
+saved_dpi=none
+[ -n "$found" ] && saved_dpi=$((found)) # reg prints it as 0x...
+wine reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+start_editor
+shoot editor-144dpi.png
+stop_editor
+restore_dpi

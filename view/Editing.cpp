@@ -34,7 +34,7 @@ bool EditorCore::typeDigit(char character)
     if (value < 0) {
         return false; // separators are not digits either
     }
-    if (!cursorOnByte()) {
+    if (refuseEdit() || !cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
     const std::uint8_t typed = withDigit(buffer.byteAt(cursorOffset), digitIndex, value, octalMode != 0);
@@ -58,7 +58,7 @@ bool EditorCore::typeCharacter(unsigned char character)
     if (character < firstPrintable || character > lastPrintable) {
         return false;
     }
-    if (!cursorOnByte()) {
+    if (refuseEdit() || !cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
     if (!recordTypedByte(cursorOffset, character, false, false)) {
@@ -72,7 +72,7 @@ bool EditorCore::typeCharacter(unsigned char character)
 
 bool EditorCore::deleteSelection()
 {
-    if (!hasSelection()) {
+    if (!hasSelection() || refuseEdit()) {
         return true;
     }
     const ByteRange range = selectedBytes();
@@ -113,7 +113,7 @@ void EditorCore::removeSelectedBytes()
 bool EditorCore::insertZeros(std::int32_t count)
 {
     const std::int32_t size = buffer.size;
-    if (count < 1 || size < 0) {
+    if (count < 1 || size < 0 || refuseEdit()) {
         return false;
     }
     // A cursor past the end appends: everything between is zero already.

@@ -140,11 +140,17 @@ bool recordStep(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std:
 
 UndoOutcome EditorCore::undo()
 {
+    if (refuseEdit()) {
+        return UndoOutcome::nothing;
+    }
     return stepThroughHistory(*this, Direction::back);
 }
 
 UndoOutcome EditorCore::redo()
 {
+    if (refuseEdit()) {
+        return UndoOutcome::nothing;
+    }
     return stepThroughHistory(*this, Direction::forward);
 }
 

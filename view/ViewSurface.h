@@ -42,4 +42,7 @@ public:
 
     // The document turned modified or unmodified: the title shows which.
     virtual void titleChanged() = 0;
+
+    // A refused key or command (an edit of a read-only document).
+    virtual void beep() {}
 };

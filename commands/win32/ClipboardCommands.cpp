@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ bool copyOrTell(HWND frame, const char* failure)
         // No memory for the text of a very large selection.
     }
     if (!copied) {
-        MessageBoxA(nullptr, failure, "Error", MB_ICONERROR);
+        showMessage(failure, "Error", MB_ICONERROR);
     }
     return copied;
 }
@@ -97,6 +98,9 @@ void copySelection(HWND frame)
 
 void cutSelection(HWND frame)
 {
+    if (editorCore.hasSelection() && editorCore.refuseEdit()) {
+        return; // a read-only document keeps its bytes, and the clipboard its text
+    }
     if (copyOrTell(frame, "The selection could not be copied to the clipboard, so it was not cut.")) {
         editorCore.removeSelectedBytes();
     }
@@ -112,15 +116,15 @@ void pasteClipboard(HWND frame)
         }
         outcome = editorCore.pasteText(text);
     } catch (const std::exception&) {
-        MessageBoxA(nullptr, "Not enough memory to paste the clipboard's text.", "Error", MB_ICONERROR);
+        showMessage("Not enough memory to paste the clipboard's text.", "Error", MB_ICONERROR);
         return;
     }
     switch (outcome) {
     case PasteOutcome::invalidHex:
-        MessageBoxA(nullptr, "Invalid Hex string.  Paste in ASCII window", "Invalid data", MB_ICONWARNING);
+        showMessage("Invalid Hex string.  Paste in ASCII window", "Invalid data", MB_ICONWARNING);
         break;
     case PasteOutcome::invalidOctal:
-        MessageBoxA(nullptr, "Invalid Octal string.  Paste in ASCII window.", "Invalid data", MB_ICONWARNING);
+        showMessage("Invalid Octal string.  Paste in ASCII window.", "Invalid data", MB_ICONWARNING);
         break;
     case PasteOutcome::pasted:
     case PasteOutcome::declined:

@@ -8,6 +8,7 @@
 
 #include "editor/ColorSettings.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -51,7 +52,7 @@ void setSelectedColor(HWND dialog)
         return;
     }
     if (field == &core.backgroundColor && !core.replaceBackgroundBrush(chosen)) {
-        MessageBoxA(nullptr, "The background brush could not be made; the background stays as it was.", "Error",
+        showMessage("The background brush could not be made; the background stays as it was.", "Error",
                     MB_ICONERROR);
         return;
     }

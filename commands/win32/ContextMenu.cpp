@@ -2,46 +2,42 @@
 // graying follows the selection and the clipboard of the moment.
 #include "commands/win32/ContextMenu.h"
 
-#include "commands/CommandIds.h"
+#include "commands/CommandTable.h"
+#include "commands/win32/MenuBar.h"
 #include "editor/EditorCore.h"
+
+namespace {
+
+bool greyed(Greying greying)
+{
+    switch (greying) {
+    case Greying::withoutSelection:
+        return !editorCore.hasSelection();
+    case Greying::withoutClipboardText:
+        return IsClipboardFormatAvailable(CF_TEXT) != 1;
+    case Greying::inReadOnlyDocument:
+        return !editorCore.saveAvailable();
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 HMENU buildContextMenu()
 {
-    const EditorCore& core = editorCore;
     // A child editor has no menu bar, so its context menu carries the rest.
-    const bool child = (core.windowStyle & WS_CHILD) != 0;
+    const bool child = (editorCore.windowStyle & WS_CHILD) != 0;
     HMENU menu = CreatePopupMenu();
     if (menu == nullptr) {
         return nullptr;
     }
-    AppendMenuA(menu, MF_STRING, openCommand, "&Open");
-    AppendMenuA(menu, MF_STRING, saveAsCommand, "&Save As");
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    if (child) {
-        AppendMenuA(menu, MF_STRING, cutCommand, "Cu&t");
-        AppendMenuA(menu, MF_STRING, copyCommand, "&Copy");
-        if (!core.hasSelection()) {
-            EnableMenuItem(menu, cutCommand, MF_BYCOMMAND | MF_GRAYED);
-            EnableMenuItem(menu, copyCommand, MF_BYCOMMAND | MF_GRAYED);
+    const std::vector<MenuItem> items = contextMenuItems(child);
+    appendMenuItems(menu, items);
+    for (const MenuItem& item : items) {
+        if (item.command != noCommand && greyed(item.greying)) {
+            EnableMenuItem(menu, static_cast<UINT>(item.command), MF_BYCOMMAND | MF_GRAYED);
         }
-        AppendMenuA(menu, MF_STRING, pasteCommand, "&Paste");
-        if (IsClipboardFormatAvailable(CF_TEXT) != 1) {
-            EnableMenuItem(menu, pasteCommand, MF_BYCOMMAND | MF_GRAYED);
-        }
-    }
-    AppendMenuA(menu, MF_STRING, hexViewCommand, "View in &Hex");
-    AppendMenuA(menu, MF_STRING, octalViewCommand, "View in &Octal");
-    if (child) {
-        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(menu, MF_STRING, changeFontCommand, "Change &Font");
-        AppendMenuA(menu, MF_STRING, changeColorsCommand, "Change Colo&rs");
-        // A child editor has no menu bar: the later commands come here too.
-        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(menu, MF_STRING, saveCommand, "Sa&ve");
-        AppendMenuA(menu, MF_STRING, undoCommand, "&Undo");
-        AppendMenuA(menu, MF_STRING, redoCommand, "R&edo");
-        AppendMenuA(menu, MF_STRING, findNextCommand, "Find &next");
-        AppendMenuA(menu, MF_STRING, goToOffsetCommand, "&Go to offset...");
     }
     return menu;
 }

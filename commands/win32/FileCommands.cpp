@@ -1,73 +1,186 @@
-// Open and Save As through the common dialogs, and the frame's title.
+// The File commands: each asks the core, which decides, and then hands the
+// keyboard back to the pane. The questions, messages and dialogs the core
+// asks for are shown here.
 #include "commands/win32/FileCommands.h"
 
-#include <cstdlib>
-#include <cstring>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "commands/CommandIds.h"
-#include "commands/win32/ClosePrompt.h"
-#include "commands/win32/SaveCommand.h"
 #include "document/win32/FileDialogs.h"
+#include "document/win32/Win32FileSteps.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
+#include "editor/win32/RecentFilesStore.h"
 
 namespace {
 
-// The exit status of a stand-alone editor whose first Open was cancelled.
-constexpr int cancelledStartStatus = 1;
+constexpr wchar_t questionCaption[] = L"Nibblor";
+constexpr wchar_t errorCaption[] = L"Error";
+// The separators around the recent files carry ids, so they can be found again.
+constexpr UINT recentSeparatorAbove = firstRecentFileCommand + recentFileCount;
+constexpr UINT recentSeparatorBelow = recentSeparatorAbove + 1;
 
-constexpr char modifiedMark[] = " *";
+class Win32FileShell final : public FileShell {
+public:
+    Answer ask(std::wstring_view question, bool cancellable) override
+    {
+        const UINT buttons = cancellable ? MB_YESNOCANCEL : MB_YESNO;
+        switch (showMessage(std::wstring(question), questionCaption, buttons | MB_ICONWARNING)) {
+        case IDYES:
+            return Answer::yes;
+        case IDNO:
+            return Answer::no;
+        default:
+            return Answer::cancel;
+        }
+    }
+
+    void tell(std::wstring_view message) override
+    {
+        showMessage(std::wstring(message), errorCaption, MB_ICONERROR);
+    }
+
+    bool chooseFileToOpen(FilePath& chosen, bool& readOnly) override
+    {
+        return ::chooseFileToOpen(editorCore.frameWindow, chosen, readOnly);
+    }
+
+    bool chooseFileToSave(const FilePath& current, FilePath& chosen) override
+    {
+        return ::chooseFileToSave(editorCore.frameWindow, current, chosen);
+    }
+
+    FileSteps& files() override { return win32FileSteps(); }
+
+    void recentFilesChanged(const std::vector<FilePath>& entries) override
+    {
+        storeRecentFiles(entries);
+        showRecentFiles(entries);
+    }
+};
+
+// After a command: the title says what it left, the pane has the keyboard.
+void settle()
+{
+    showFrameTitle();
+    editorCore.focusActivePane();
+}
 
 } // namespace
 
-std::string frameTitle()
+FileShell& win32FileShell()
 {
-    const FileBuffer& buffer = editorCore.buffer;
-    return "Nibblor - " + std::string(buffer.path, strnlen(buffer.path, FileBuffer::pathCapacity)) +
-           (editorCore.documentModified() ? modifiedMark : "");
+    static Win32FileShell shell;
+    return shell;
 }
 
 void showFrameTitle()
 {
     if (editorCore.frameWindow != nullptr) {
-        SetWindowTextA(editorCore.frameWindow, frameTitle().c_str());
+        SetWindowTextW(editorCore.frameWindow, editorCore.title().c_str());
     }
 }
 
-void openFile(HWND frame)
+void openFile(HWND /*frame*/, bool readOnly)
 {
-    EditorCore& core = editorCore;
-    if (!settleUnsavedChanges(frame)) {
+    editorCore.openFromDialog(readOnly);
+    settle();
+}
+
+void saveFile(HWND /*frame*/)
+{
+    editorCore.save();
+    settle();
+}
+
+void saveFileAs(HWND /*frame*/)
+{
+    editorCore.saveAs();
+    settle();
+}
+
+void exitEditor(HWND /*frame*/)
+{
+    if (editorCore.settleUnsavedChanges()) {
+        PostQuitMessage(0); // hosted or not: ends the program
         return;
     }
-    const int answer = openWithDialog(core.buffer, frame);
-    if (answer == openChosen) {
-        core.documentLoaded(); // a new document, or none after a failed read
-    }
-    // A size of -1 is the mark of an editor abandoned earlier: it holds no document either.
-    if (answer == openCancelled && core.buffer.size <= 0) {
-        if (core.parentWindow != nullptr) {
-            SendMessageA(core.frameWindow, WM_COMMAND, destroyCommand, 0);
-            core.buffer.size = -1;
-            return;
-        }
-        std::exit(cancelledStartStatus);
-    }
-    showFrameTitle();
-    core.digitIndex = 0;
-    core.setCursorOffset(0);
-    core.scrollCursorToTop();
-    // Shown even when every row fits on one page.
-    core.updateScrollRange(true);
-    core.followLabelWidth();
-    core.focusActivePane();
+    settle();
 }
 
-bool saveFileAs(HWND frame)
+void closeFrame(HWND frame)
 {
-    if (!chooseSaveName(editorCore.buffer, frame)) {
-        showFrameTitle();
-        editorCore.focusActivePane();
-        return false; // cancelled: nothing to report
+    if (editorCore.parentWindow == nullptr && !editorCore.settleUnsavedChanges()) {
+        settle();
+        return;
     }
-    return finishSave(writeToPath(editorCore.buffer));
+    DestroyWindow(frame);
+}
+
+void openRecentFile(HWND /*frame*/, int index)
+{
+    if (index >= 0) {
+        editorCore.openRecent(static_cast<std::size_t>(index));
+    }
+    settle();
+}
+
+void openDroppedFile(HWND /*frame*/, HDROP drop)
+{
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring name(length + 1, L'\0');
+    const UINT copied = length > 0 ? DragQueryFileW(drop, 0, &name[0], length + 1) : 0;
+    DragFinish(drop);
+    if (copied == 0) {
+        return;
+    }
+    name.resize(copied);
+    // The program that dropped it should not wait on our questions.
+    SetForegroundWindow(GetAncestor(editorCore.frameWindow, GA_ROOT));
+    editorCore.openNamed(FilePath(name));
+    settle();
+}
+
+void frameActivated(HWND /*frame*/)
+{
+    const bool modifiedBefore = editorCore.documentModified();
+    editorCore.checkForOutsideChanges();
+    if (editorCore.documentModified() != modifiedBefore) {
+        showFrameTitle();
+    }
+}
+
+void updateFileMenu(HMENU menu)
+{
+    if (menu == editorCore.fileMenu) {
+        EnableMenuItem(menu, saveCommand, MF_BYCOMMAND | (editorCore.saveAvailable() ? MF_ENABLED : MF_GRAYED));
+    }
+}
+
+void loadRecentFiles()
+{
+    editorCore.recentFiles.assign(storedRecentFiles());
+}
+
+void showRecentFiles(const std::vector<FilePath>& entries)
+{
+    HMENU menu = editorCore.fileMenu;
+    if (menu == nullptr || IsMenu(menu) == FALSE) {
+        return;
+    }
+    for (UINT id = firstRecentFileCommand; id <= recentSeparatorBelow; ++id) {
+        DeleteMenu(menu, id, MF_BYCOMMAND);
+    }
+    if (entries.empty()) {
+        return; // the File menu as it always was
+    }
+    InsertMenuW(menu, exitCommand, MF_BYCOMMAND | MF_SEPARATOR, recentSeparatorAbove, nullptr);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        InsertMenuW(menu, exitCommand, MF_BYCOMMAND | MF_STRING, firstRecentFileCommand + i,
+                    RecentFiles::menuText(i, entries[i]).c_str());
+    }
+    InsertMenuW(menu, exitCommand, MF_BYCOMMAND | MF_SEPARATOR, recentSeparatorBelow, nullptr);
 }

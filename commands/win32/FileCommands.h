@@ -1,21 +1,43 @@
 #pragma once
-// The File commands: Open and Save As, and the frame's title that names the document.
+// The File commands as the frame receives them: the shell's side of opening,
+// saving and closing, whose decisions the core makes. Also the frame's title
+// and the File menu's list of recent files.
 #include <windows.h>
 
-#include <string>
+#include <shellapi.h>
 
-// "Nibblor - " and the document's path, as the frame's title shows it, with
-// " *" after it while the document has changes not saved.
-std::string frameTitle();
+#include <vector>
 
-// Puts frameTitle on the frame.
+#include "document/FileSteps.h"
+
+// What the core's file flow asks of the window system, answered with message
+// boxes owned by the frame and the common dialogs.
+class FileShell;
+FileShell& win32FileShell();
+
+// The core's title on the frame.
 void showFrameTitle();
 
-// Open (command 1): unsaved changes settled first, then the Open dialog, then
-// the document from its start. A cancel on an editor without a document
-// abandons the editor (hosted) or ends the program (stand-alone).
-void openFile(HWND frame);
+// Open (command 1) and Open Read-Only (command 19).
+void openFile(HWND frame, bool readOnly);
+// Save (command 14) and Save As (command 2).
+void saveFile(HWND frame);
+void saveFileAs(HWND frame);
+// Exit (command 3): the program ends once unsaved changes are settled.
+void exitEditor(HWND frame);
+// WM_CLOSE: a stand-alone frame settles the changes before it goes; a hosted
+// one goes at once, its document kept by the editor object.
+void closeFrame(HWND frame);
+// A recent file's item (firstRecentFileCommand on).
+void openRecentFile(HWND frame, int index);
+// WM_DROPFILES: the first file dropped opens as File Open's would.
+void openDroppedFile(HWND frame, HDROP drop);
+// WM_ACTIVATE: changes that other programs made to the file are put to the user.
+void frameActivated(HWND frame);
+// WM_INITMENUPOPUP: Save is greyed in a read-only document.
+void updateFileMenu(HMENU menu);
 
-// Save As (command 2): the Save dialog, and the failures it reports. True
-// once the chosen file holds the document.
-bool saveFileAs(HWND frame);
+// The list as the settings keep it, read when an editor window is made.
+void loadRecentFiles();
+// The File menu's items for the list, above Exit.
+void showRecentFiles(const std::vector<FilePath>& entries);

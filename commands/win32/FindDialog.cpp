@@ -9,6 +9,7 @@
 #include "commands/SearchText.h"
 #include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -68,7 +69,7 @@ void warnNothingToFind(SearchForm form)
     const char* text = form == SearchForm::hex     ? "The search text is not a valid hex string."
                        : form == SearchForm::octal ? "The search text is not a valid octal string."
                                                    : "There is nothing to search for.";
-    MessageBoxA(nullptr, text, "Invalid data", MB_ICONWARNING);
+    showMessage(text, "Invalid data", MB_ICONWARNING);
 }
 
 // Searches for the text, remembered as the last search, and says when it is
@@ -90,10 +91,10 @@ void searchFor(const std::string& text, SearchForm form, const std::vector<std::
     case FindOutcome::found:
         break;
     case FindOutcome::notFound:
-        MessageBoxA(nullptr, "Search string not found.", "String Not Found", MB_OK);
+        showMessage("Search string not found.", "String Not Found", MB_OK);
         break;
     case FindOutcome::onlyEarlierMatches:
-        MessageBoxA(nullptr, "Additional occurrences of string not found.", "String Not Found", MB_OK);
+        showMessage("Additional occurrences of string not found.", "String Not Found", MB_OK);
         break;
     }
 }

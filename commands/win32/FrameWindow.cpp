@@ -6,14 +6,12 @@
 #include "commands/CommandIds.h"
 #include "commands/win32/AboutDialog.h"
 #include "commands/win32/ClipboardCommands.h"
-#include "commands/win32/ClosePrompt.h"
 #include "commands/win32/ColorsDialog.h"
 #include "commands/win32/FileCommands.h"
 #include "commands/win32/FindDialog.h"
 #include "commands/win32/FontCommand.h"
 #include "commands/win32/GoToDialog.h"
 #include "commands/win32/InsertDialog.h"
-#include "commands/win32/SaveCommand.h"
 #include "commands/win32/UndoCommands.h"
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
@@ -62,9 +60,17 @@ void onMouseWheel(WPARAM wParam)
 LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
 {
     EditorCore& core = editorCore;
-    switch (LOWORD(wParam)) {
+    const WORD command = LOWORD(wParam);
+    if (command >= firstRecentFileCommand && command < firstRecentFileCommand + recentFileCount) {
+        openRecentFile(frame, command - firstRecentFileCommand);
+        return 0;
+    }
+    switch (command) {
     case openCommand:
-        openFile(frame);
+        openFile(frame, false);
+        break;
+    case openReadOnlyCommand:
+        openFile(frame, true);
         break;
     case saveAsCommand:
         saveFileAs(frame);
@@ -102,7 +108,7 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         break;
     case changeFontCommand:
         if (!changeFont()) {
-            return DefWindowProcA(frame, WM_COMMAND, wParam, lParam); // the picker was cancelled
+            return DefWindowProcW(frame, WM_COMMAND, wParam, lParam); // the picker was cancelled
         }
         break;
     case changeColorsCommand:
@@ -179,6 +185,9 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_EXITSIZEMOVE:
         relayout(window);
         return 0;
+    case WM_DPICHANGED: // moved to a screen of another resolution, or the setting changed
+        followDpiChange(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_VSCROLL:
         onVerticalScroll(window, wParam);
         return 0;
@@ -190,10 +199,22 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CLOSE:
         closeFrame(window);
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            frameActivated(window);
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_DROPFILES:
+        openDroppedFile(window, reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_INITMENUPOPUP:
+        updateFileMenu(reinterpret_cast<HMENU>(wParam));
+        return 0;
     case WM_DESTROY:
         onDestroy(window);
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        // A Unicode window: its title may name any file.
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }

@@ -7,6 +7,7 @@
 
 #include "commands/OffsetText.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -35,7 +36,7 @@ std::string hexText(std::int64_t value)
 
 void warn(const std::string& text)
 {
-    MessageBoxA(nullptr, text.c_str(), "Invalid offset", MB_ICONWARNING);
+    showMessage(text.c_str(), "Invalid offset", MB_ICONWARNING);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "commands/InsertCount.h"
 #include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -23,7 +24,7 @@ std::string readCount(HWND dialog)
 
 void refuse(const std::string& text)
 {
-    MessageBoxA(nullptr, text.c_str(), "Error", MB_ICONERROR);
+    showMessage(text.c_str(), "Error", MB_ICONERROR);
 }
 
 } // namespace
@@ -56,6 +57,9 @@ INT_PTR CALLBACK insertDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 void insertCharacters(HWND frame)
 {
     EditorCore& core = editorCore;
+    if (core.refuseEdit()) {
+        return; // not even the dialog: nothing could be inserted
+    }
     std::string typed;
     const INT_PTR answer = DialogBoxParamA(core.instance, insertDialogTemplate, frame, insertDialogProc,
                                            reinterpret_cast<LPARAM>(&typed));

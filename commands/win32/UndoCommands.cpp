@@ -4,13 +4,14 @@
 #include <windows.h>
 
 #include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
 
 namespace {
 
 void reportNoMemory(UndoOutcome outcome, const char* text)
 {
     if (outcome == UndoOutcome::noMemory) {
-        MessageBoxA(nullptr, text, "Error", MB_ICONERROR);
+        showMessage(text, "Error", MB_ICONERROR);
     }
 }
 

@@ -20,12 +20,3 @@ BusyCursor::~BusyCursor()
         SetCursor(previous_);
     }
 }
-
-std::int64_t BusyCursor::fileSize(const char* path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (GetFileAttributesExA(path, GetFileExInfoStandard, &data) == FALSE) {
-        return 0;
-    }
-    return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}

@@ -12,9 +12,6 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
     ~BusyCursor();
 
-    // The size of the file at path, or 0.
-    static std::int64_t fileSize(const char* path);
-
 private:
     HCURSOR previous_ = nullptr;
     bool shown_ = false;

@@ -2,14 +2,17 @@
 // font and menus, the frame and its three panes.
 #include <windows.h>
 
-#include <cstring>
+#include <cwchar>
+#include <system_error>
 #include <string>
 
 #include "commands/CommandIds.h"
 #include "commands/win32/FileCommands.h"
 #include "commands/win32/FrameWindow.h"
-#include "document/win32/BusyCursor.h"
+#include "commands/win32/MenuBar.h"
+#include "document/win32/Win32FileSteps.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/DisplayDpi.h"
 #include "editor/win32/WindowClass.h"
 #include "editor/win32/WindowPlacement.h"
 #include "panes/win32/PaneObjects.h"
@@ -20,78 +23,74 @@ namespace {
 
 constexpr const char* frameClassName = "Nibblor";
 
+constexpr wchar_t frameClassNameWide[] = L"Nibblor";
+
 void showError(const std::string& text)
 {
     MessageBoxA(nullptr, text.c_str(), "Error", MB_ICONERROR);
 }
 
-// Takes the path as the document's and loads the file; false, after telling
-// the user why, when there is no document to show from it. A path too long to
-// hold leaves the document nameless.
-bool loadDocument(FileBuffer& buffer, const char* path)
+FilePath wholePath(const FilePath& path)
 {
-    if (!buffer.setPath(path)) {
-        buffer.path[0] = '\0';
-        showError("The file name is too long (" + std::to_string(std::strlen(path)) + " characters; at most " +
-                  std::to_string(FileBuffer::pathCapacity - 1) + " can be used):\n\"" + path + "\"");
-        return false;
+    std::error_code error;
+    FilePath whole = std::filesystem::absolute(path, error);
+    return error ? path : whole;
+}
+
+// The file named when the window is made becomes the document; false when
+// there is none to show (the user was told why), and the Open dialog follows.
+// A name no file has yet may become a new document.
+bool loadStartingFile(EditorCore& core, const FilePath& given, bool offerToCreate)
+{
+    const FilePath path = wholePath(given);
+    if (offerToCreate && win32FileSteps().inspect(path) == FileSteps::Target::missing) {
+        const bool create =
+            core.fileShell->ask(path.wstring() + L" does not exist. Create it?", false) == Answer::yes;
+        core.startNewDocument(create ? path : FilePath());
+        return create;
     }
-    const BusyCursor busy(BusyCursor::fileSize(buffer.path));
-    const int result = buffer.load(buffer.path);
-    if (result != FileBuffer::loaded) {
-        showError(FileBuffer::loadFailureText(buffer.path, result));
-        return false;
+    if (core.openPath(path, false)) {
+        return true;
     }
-    return true;
+    // As before the dialog: no bytes, and the name as it was given.
+    core.startNewDocument(path);
+    return false;
 }
 
 // Whether the object already holds the document of this path: a new window
 // over it keeps its changes and its history rather than reading the file again.
-bool holdsDocument(const FileBuffer& buffer, const char* path)
+bool holdsDocument(const FileBuffer& buffer, const FilePath& path)
 {
-    return buffer.data.held() && buffer.size >= 0 && std::strcmp(buffer.path, path) == 0;
+    return buffer.data.held() && buffer.size >= 0 && buffer.path == wholePath(path);
 }
 
-void buildMenus(EditorCore& core)
+// The host names its file in the system's ANSI code page.
+FilePath fromAnsi(const char* name)
 {
-    core.menuBar = CreateMenu();
-    core.fileMenu = CreateMenu();
-    core.editMenu = CreateMenu();
-    core.viewMenu = CreateMenu();
-
-    AppendMenuA(core.fileMenu, MF_STRING, openCommand, "&Open");
-    AppendMenuA(core.fileMenu, MF_STRING, saveCommand, "&Save\tCtrl+S");
-    AppendMenuA(core.fileMenu, MF_STRING, saveAsCommand, "Save &As");
-    AppendMenuA(core.fileMenu, MF_STRING, exitCommand, "E&xit");
-
-    AppendMenuA(core.editMenu, MF_STRING, copyCommand, "&Copy");
-    AppendMenuA(core.editMenu, MF_STRING, cutCommand, "Cu&t");
-    AppendMenuA(core.editMenu, MF_STRING, pasteCommand, "&Paste");
-    AppendMenuA(core.editMenu, MF_STRING, insertCharsCommand, "&Insert chars");
-    AppendMenuA(core.editMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(core.editMenu, MF_STRING, undoCommand, "&Undo\tCtrl+Z");
-    AppendMenuA(core.editMenu, MF_STRING, redoCommand, "&Redo\tCtrl+Y");
-    AppendMenuA(core.editMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(core.editMenu, MF_STRING, findNextCommand, "Find &next\tF3");
-    AppendMenuA(core.editMenu, MF_STRING, goToOffsetCommand, "&Go to offset...\tCtrl+G");
-
-    AppendMenuA(core.viewMenu, MF_STRING, hexViewCommand, "&Hex");
-    AppendMenuA(core.viewMenu, MF_STRING, octalViewCommand, "&Octal");
-    AppendMenuA(core.viewMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(core.viewMenu, MF_STRING, changeFontCommand, "Change &Font");
-    AppendMenuA(core.viewMenu, MF_STRING, changeColorsCommand, "Change &Colors");
-
-    AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(core.fileMenu), "&File");
-    AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(core.editMenu), "&Edit");
-    AppendMenuA(core.menuBar, MF_STRING, findCommand, "F&ind");
-    AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(core.viewMenu), "&View");
-    AppendMenuA(core.menuBar, MF_STRING, aboutCommand, "&About");
+    if (name == nullptr || name[0] == '\0') {
+        return FilePath();
+    }
+    const int length = MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, name, -1, &wide[0], length);
+    wide.resize(wcslen(wide.c_str()));
+    return FilePath(wide);
 }
 
+// A Unicode class: the title may name a file in any script.
 void registerFrameClass(HINSTANCE instance)
 {
-    registerWindowClass(frameClassName, frameWindowProc, instance, LoadIconA(instance, programIconName),
-                        static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = frameWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, programIconName);
+    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = frameClassNameWide;
+    RegisterClassExW(&windowClass);
 }
 
 // The window classes outlive their windows and hold the brush they were
@@ -114,37 +113,23 @@ bool unregisterEditorClasses(HINSTANCE instance)
 int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, InstanceHandle moduleInstance,
                        const char* path)
 {
+    return createOn(parent, style, x, y, moduleInstance, fromAnsi(path), false);
+}
+
+int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y, InstanceHandle moduleInstance,
+                         const FilePath& path, bool offerToCreate)
+{
     if (frameWindow != nullptr) {
         return 0;
     }
     surface = &gdiSurface();
+    fileShell = &win32FileShell();
     // The earlier window's panes went with its frame; the new ones come last.
     offsetPane.window = nullptr;
     hexPane.window = nullptr;
     asciiPane.window = nullptr;
     parentWindow = parent;
     windowStyle = style | styleVScroll;
-
-    if (path == nullptr) {
-        path = "";
-    }
-    bool haveFile = false;
-    if (path[0] == '\0') {
-        buffer.path[0] = '\0';
-    } else if (holdsDocument(buffer, path)) {
-        haveFile = true;
-    } else {
-        haveFile = loadDocument(buffer, path);
-        documentLoaded();
-        // A cursor left by an earlier, longer document would point past this one.
-        if (cursorOffset > buffer.size) {
-            setCursorOffset(0);
-            digitIndex = 0;
-            clearSelection();
-        }
-    }
-    // The cursor stays on its byte, and the view shows it.
-    showCursorFromTop();
 
     readColorSettings();
     if (backgroundBrush != nullptr && unregisterEditorClasses(instance)) {
@@ -153,6 +138,8 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
     LOGBRUSH brush{BS_SOLID, backgroundColor, 0};
     backgroundBrush = CreateBrushIndirect(&brush);
     const HFONT oldFont = font;
+    // Made for the screen the frame goes on: its parent's, else the system's.
+    dpi = windowDpi(parentWindow);
     font = createFontFromSettings();
     if (oldFont != nullptr && oldFont != font) {
         DeleteObject(oldFont);
@@ -162,24 +149,44 @@ int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, I
     if (menuBar != nullptr && IsMenu(menuBar) != FALSE) {
         DestroyMenu(menuBar);
     }
-    buildMenus(*this);
+    buildMenuBar(*this);
+    loadRecentFiles();
+    showRecentFiles(recentFiles.entries());
     registerFrameClass(moduleInstance);
     instance = moduleInstance;
+
+    bool haveFile = false;
+    if (path.empty()) {
+        buffer.path.clear();
+    } else if (holdsDocument(buffer, path)) {
+        haveFile = true;
+    } else {
+        haveFile = loadStartingFile(*this, path, offerToCreate);
+    }
+    // The cursor stays on its byte, and the view shows it.
+    showCursorFromTop();
     computeGeometry();
 
-    frameWindow = CreateWindowExA(WS_EX_CLIENTEDGE, frameClassName, frameTitle().c_str(), windowStyle, x, y,
-                                  windowWidth, windowHeight, parentWindow, menuBar, instance, nullptr);
+    frameWindow = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, frameClassNameWide, title().c_str(),
+                                  windowStyle, x, y, windowWidth, windowHeight, parentWindow, menuBar, instance,
+                                  nullptr);
     if (frameWindow == nullptr) {
         // A child style without a parent, say: nothing was made.
         showError("The Nibblor window could not be created.");
         return 2;
     }
 
-    if (!haveFile) {
-        SendMessageA(frameWindow, WM_COMMAND, openCommand, 0);
-        if (buffer.size == -1 || frameWindow == nullptr) {
-            return 2; // cancelled: the frame is gone again
+    // With no file the Open dialog comes first; cancelling it on an editor
+    // that holds no document abandons the editor.
+    if (!haveFile && openFromDialog(false) == OpenOutcome::cancelled && buffer.size <= 0) {
+        if (parentWindow != nullptr) {
+            SendMessageA(frameWindow, WM_COMMAND, destroyCommand, 0);
+            buffer.size = -1;
+        } else {
+            DestroyWindow(frameWindow); // the stand-alone program ends with status 1
+            frameWindow = nullptr;
         }
+        return 2;
     }
 
     ShowWindow(frameWindow, SW_SHOWNORMAL);

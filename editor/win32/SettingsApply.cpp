@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "editor/ColorSettings.h"
+#include "editor/DisplayScale.h"
 #include "editor/EditorCore.h"
 #include "editor/FontSettings.h"
 #include "editor/Settings.h"
@@ -55,6 +56,9 @@ FontHandle EditorCore::createFontFromSettings()
     if (!settingStored(settings::fontName)) {
         writeSetting(settings::fontName, settings::defaultFontName);
     }
-    const LOGFONTA description = logFontFor(storedFontDescription(settings::defaultFontSize));
+    // The stored height is kept at 96 dots per inch: the screen's may be more.
+    FontDescription stored = storedFontDescription(settings::defaultFontSize);
+    stored.height = display::scaleLength(stored.height, display::referenceDpi, dpi);
+    const LOGFONTA description = logFontFor(stored);
     return CreateFontIndirectA(&description);
 }

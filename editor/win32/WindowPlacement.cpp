@@ -4,6 +4,7 @@
 #include "editor/win32/WindowPlacement.h"
 
 #include "editor/EditorCore.h"
+#include "editor/win32/DisplayDpi.h"
 #include "panes/win32/PaneObjects.h"
 
 namespace {
@@ -15,32 +16,9 @@ constexpr UINT placementLength = 44;
 
 void EditorCore::computeGeometry()
 {
-    // A screen context just for measuring, given back at once; windowDC keeps
+    // The font is measured on a screen context of its own; windowDC keeps
     // whatever the frame stored there (nothing draws through it).
-    HDC screen = GetDC(nullptr);
-    TEXTMETRICA metrics{};
-    if (screen != nullptr) {
-        SetBkColor(screen, backgroundColor);
-        const HGDIOBJ previousFont = font != nullptr ? SelectObject(screen, font) : nullptr;
-        GetTextMetricsA(screen, &metrics);
-        if (previousFont != nullptr) {
-            SelectObject(screen, previousFont);
-        }
-        ReleaseDC(nullptr, screen);
-    }
-
-    FontMetrics fontMetrics;
-    fontMetrics.height = metrics.tmHeight;
-    fontMetrics.externalLeading = metrics.tmExternalLeading;
-    fontMetrics.averageCharWidth = metrics.tmAveCharWidth;
-
-    FrameMetrics system;
-    system.menuHeight = GetSystemMetrics(SM_CYMENU);
-    system.captionHeight = GetSystemMetrics(SM_CYCAPTION);
-    system.frameWidth = GetSystemMetrics(SM_CXFRAME);
-    system.scrollBarWidth = GetSystemMetrics(SM_CYVSCROLL);
-
-    applyGeometry(fontMetrics, system);
+    applyGeometry(measureFont(font), frameMetricsAt(dpi));
 }
 
 void EditorCore::move(int x, int y)

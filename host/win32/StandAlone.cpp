@@ -2,37 +2,34 @@
 // file or, when none is named, on one chosen in the Open dialog.
 #include <windows.h>
 
-#include <cstring>
-#include <string>
+#include <shellapi.h>
 
 #include "editor/EditorCore.h"
 #include "host/win32/MessageLoop.h"
 
 namespace {
 
-// The command line's one argument, without surrounding blanks and quotes.
-std::string fileArgument(const char* commandLine)
+// The command line's one argument, as the system splits it (quoted names
+// keep their blanks), in any script.
+FilePath fileArgument()
 {
-    std::string text = commandLine != nullptr ? commandLine : "";
-    const char* blanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) {
-        return std::string();
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr) {
+        return FilePath();
     }
-    text = text.substr(first, text.find_last_not_of(blanks) - first + 1);
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
-        text = text.substr(1, text.size() - 2);
-    }
-    return text;
+    FilePath file = count > 1 ? FilePath(arguments[1]) : FilePath();
+    LocalFree(arguments);
+    return file;
 }
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR commandLine, int /*showCommand*/)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*showCommand*/)
 {
-    const std::string path = fileArgument(commandLine);
-    // A cancelled first Open ends the process inside create, with status 1.
-    if (editorCore.create(nullptr, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, instance, path.c_str()) != 1) {
+    // A cancelled first Open gives status 1, as does a window that could not be made.
+    if (editorCore.createOn(nullptr, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, instance, fileArgument(),
+                            true) != 1) {
         return 1;
     }
     return static_cast<int>(runMessageLoop());

@@ -2,7 +2,7 @@
 // message is decoded here and handed to one operation of the editor core.
 #include "panes/win32/PaneClass.h"
 
-#include "commands/CommandIds.h"
+#include "commands/CommandTable.h"
 #include "commands/win32/ContextMenu.h"
 #include "editor/win32/WindowClass.h"
 #include "panes/win32/PaneObjects.h"
@@ -10,9 +10,6 @@
 namespace {
 
 constexpr WPARAM tabCharacter = 0x09;
-constexpr WPARAM controlX = 0x18;
-constexpr WPARAM controlC = 0x03;
-constexpr WPARAM controlV = 0x16;
 constexpr WPARAM lastByteCharacter = 0xFF;
 
 // Mouse message points carry signed coordinates: a drag may leave the pane.
@@ -48,23 +45,15 @@ void sendToFrame(UINT message, WPARAM wParam)
     SendMessageA(editorCore.frameWindow, message, wParam, 0);
 }
 
-// Ctrl+X, Ctrl+C and Ctrl+V as the frame's Cut, Copy and Paste; false for any
-// other character.
-bool forwardClipboardChar(WPARAM character)
+// A key or control character's command, Ctrl+C's Copy say, goes to the frame;
+// false when it carries none.
+bool forwardCommand(Command command)
 {
-    switch (character) {
-    case controlX:
-        sendToFrame(WM_COMMAND, cutCommand);
-        return true;
-    case controlC:
-        sendToFrame(WM_COMMAND, copyCommand);
-        return true;
-    case controlV:
-        sendToFrame(WM_COMMAND, pasteCommand);
-        return true;
-    default:
+    if (command == noCommand) {
         return false;
     }
+    sendToFrame(WM_COMMAND, static_cast<WPARAM>(command));
+    return true;
 }
 
 void onCharacter(Pane pane, WPARAM character)
@@ -72,7 +61,7 @@ void onCharacter(Pane pane, WPARAM character)
     EditorCore& core = editorCore;
     if (character == tabCharacter) {
         core.switchActivePane(pane == Pane::Hex ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive);
-    } else if (!forwardClipboardChar(character) && character <= lastByteCharacter) {
+    } else if (!forwardCommand(commandForCharacter(static_cast<int>(character))) && character <= lastByteCharacter) {
         if (pane == Pane::Hex) {
             core.typeDigit(static_cast<char>(character));
         } else {
@@ -84,37 +73,6 @@ void onCharacter(Pane pane, WPARAM character)
 bool keyHeld(int key)
 {
     return GetKeyState(key) < 0;
-}
-
-// Ctrl with a letter, and F3: the frame's later commands. False for any other key.
-bool forwardCommandKey(WPARAM key)
-{
-    if (key == VK_F3) {
-        sendToFrame(WM_COMMAND, findNextCommand);
-        return true;
-    }
-    if (!keyHeld(VK_CONTROL)) {
-        return false;
-    }
-    switch (key) {
-    case 'S':
-        sendToFrame(WM_COMMAND, saveCommand);
-        return true;
-    case 'Z':
-        sendToFrame(WM_COMMAND, undoCommand);
-        return true;
-    case 'Y':
-        sendToFrame(WM_COMMAND, redoCommand);
-        return true;
-    case 'F':
-        sendToFrame(WM_COMMAND, findCommand);
-        return true;
-    case 'G':
-        sendToFrame(WM_COMMAND, goToOffsetCommand);
-        return true;
-    default:
-        return false;
-    }
 }
 
 // Shift with a move key: the selection's moving end, not the cursor.
@@ -160,7 +118,8 @@ bool extendSelectionByKey(WPARAM key)
 LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
 {
     EditorCore& core = editorCore;
-    if (forwardCommandKey(key) || extendSelectionByKey(key)) {
+    const int code = static_cast<int>(key);
+    if (forwardCommand(commandForKey(code, keyHeld(VK_CONTROL), keyHeld(VK_SHIFT))) || extendSelectionByKey(key)) {
         return 0;
     }
     if (isNavigationKey(key)) {
@@ -198,9 +157,6 @@ LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
         } else {
             core.moveRight();
         }
-        break;
-    case VK_INSERT:
-        sendToFrame(WM_COMMAND, insertCharsCommand);
         break;
     case VK_DELETE:
         core.removeSelectedBytes();

@@ -14,9 +14,9 @@ public:
 
     FailingFileSteps(FileSteps& real, Step failing) : real_(real), failing_(failing) {}
 
-    Target inspect(const std::string& path) override { return real_.inspect(path); }
-    bool replaceable(const std::string& path) override { return real_.replaceable(path); }
-    bool open(const std::string& path, bool mustBeNew) override
+    Target inspect(const FilePath& path) override { return real_.inspect(path); }
+    bool replaceable(const FilePath& path) override { return real_.replaceable(path); }
+    bool open(const FilePath& path, bool mustBeNew) override
     {
         return !(mustBeNew && failing_ == Step::createAside) && real_.open(path, mustBeNew);
     }
@@ -30,11 +30,19 @@ public:
     }
     bool flush() override { return real_.flush() && failing_ != Step::flush; }
     bool close() override { return real_.close() && failing_ != Step::close; }
-    bool replace(const std::string& written, const std::string& target) override
+    bool replace(const FilePath& written, const FilePath& target) override
     {
         return failing_ != Step::replace && real_.replace(written, target);
     }
-    void remove(const std::string& path) override { real_.remove(path); }
+    void remove(const FilePath& path) override { real_.remove(path); }
+    bool openForReading(const FilePath& path) override { return real_.openForReading(path); }
+    std::int64_t length() override { return real_.length(); }
+    bool read(std::uint8_t* bytes, std::size_t count, std::size_t& got) override
+    {
+        return real_.read(bytes, count, got);
+    }
+    FileStamp stamp(const FilePath& path) override { return real_.stamp(path); }
+    FileFailure lastFailure() const override { return real_.lastFailure(); }
 
 private:
     FileSteps& real_;

@@ -28,6 +28,7 @@ public:
     bool answer = false; // to every question
     std::vector<std::string> questions;
     int titleChanges = 0;
+    int beeps = 0;
 
     bool paneExists(Pane) const override { return panesExist; }
     void drawText(Pane pane, int x, int y, std::string_view text, ColorRef textColor, ColorRef backColor) override
@@ -45,6 +46,7 @@ public:
         return answer;
     }
     void titleChanged() override { ++titleChanges; }
+    void beep() override { ++beeps; }
 
     void clear()
     {
@@ -57,5 +59,6 @@ public:
         scrollPositions.clear();
         questions.clear();
         titleChanges = 0;
+        beeps = 0;
     }
 };

@@ -39,6 +39,20 @@ public:
             CloseHandle(process_.hThread);
         }
     }
+    // Arguments in any script, as a user's command line may have them.
+    EditorProcess(const std::wstring& arguments, const std::wstring& folder)
+    {
+        const std::string narrow = standAloneProgram();
+        const std::wstring program(narrow.begin(), narrow.end()); // the build folder's name is plain
+        std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                  folder.c_str(), &startup, &process_) != FALSE;
+        if (started_) {
+            CloseHandle(process_.hThread);
+        }
+    }
     EditorProcess(const EditorProcess&) = delete;
     EditorProcess& operator=(const EditorProcess&) = delete;
     ~EditorProcess()

@@ -39,6 +39,9 @@ public:
         e.buffer = FileBuffer(e.bytesPerRow);
         history_ = std::move(e.history);
         e.history = EditHistory();
+        file_ = e.file;
+        e.file = DocumentFile{};
+        recent_ = e.recentFiles;
     }
 
     void restore()
@@ -59,6 +62,8 @@ public:
         offsetPane.window = panes_[0], hexPane.window = panes_[1], asciiPane.window = panes_[2];
         e.buffer = std::move(buffer_);
         e.history = std::move(history_);
+        e.file = file_;
+        e.recentFiles = recent_;
         numbers_.clear();
         words_.clear();
     }
@@ -87,6 +92,8 @@ private:
     HWND panes_[3] = {};
     FileBuffer buffer_;
     EditHistory history_;
+    DocumentFile file_;
+    RecentFiles recent_;
 };
 
 // The fixed-pitch face whose cells the tests measure; the caller deletes it.

@@ -234,8 +234,11 @@ TEST_F(ClipboardAndFind, InsertCharsTakesOnlyCountsTheDocumentCanHold)
     insert("0");
     insert("x");
     insert("99999999999", "The number of characters \"99999999999\" is too large.");
-    // Within the 32-bit size, but more than a 32-bit process can hold.
-    insert("2000000000", "Not enough memory to insert 2000000000 characters.");
+    // Within the 32-bit size, but more than a 32-bit process can hold (the
+    // 64-bit test build, where 32-bit programs cannot run, holds it).
+    if (sizeof(void*) == 4) {
+        insert("2000000000", "Not enough memory to insert 2000000000 characters.");
+    }
     EXPECT_EQ(documentBytes(), expected);
 
     // The editor goes on working, the keyboard back in the pane.

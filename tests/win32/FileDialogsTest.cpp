@@ -1,5 +1,6 @@
-// The Open and Save common dialogs driven as a user would: a watcher thread
-// finds the dialog, types a file name and presses a button.
+// Opening and saving through the real Open and Save dialogs and message
+// boxes, driven as a user would: a watcher thread finds the dialog, types a
+// file name and presses a button.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,9 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "document/win32/FileDialogs.h"
+#include "commands/win32/FileCommands.h"
+#include "editor/EditorCore.h"
 #include "tests/native/TempDir.h"
 #include "tests/win32/DialogDriver.h"
+#include "tests/win32/RegistrySnapshot.h"
 
 namespace {
 
@@ -25,9 +28,13 @@ protected:
         owner = CreateWindowExA(0, "STATIC", "Dialog owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(owner, nullptr);
+        // The dialogs and boxes belong to the editor's window.
+        editorCore.frameWindow = owner;
+        core.fileShell = &win32FileShell();
     }
     void TearDown() override
     {
+        editorCore.frameWindow = nullptr;
         DestroyWindow(owner);
         // The dialogs move the current directory to the chosen file's folder;
         // going back lets the temporary folder go and keeps the next test's
@@ -35,15 +42,22 @@ protected:
         std::filesystem::current_path(startDirectory);
     }
 
-    // A document of `count` bytes, as after a load.
+    // A document of `count` bytes, opened as from the command line.
     void loadDocument(const std::vector<std::uint8_t>& bytes)
     {
-        ASSERT_EQ(buffer.load(dir.write("document.bin", bytes).c_str()), FileBuffer::loaded);
+        ASSERT_TRUE(core.openPath(dir.write("document.bin", bytes), false));
     }
 
+    std::vector<std::uint8_t> documentBytes() const
+    {
+        return std::vector<std::uint8_t>(buffer.data.get(), buffer.data.get() + buffer.size);
+    }
+
+    RegistrySnapshot settings{"Software\\Nibblor"}; // the recent files go there
     const std::filesystem::path startDirectory = std::filesystem::current_path();
     TempDir dir;
-    FileBuffer buffer;
+    EditorCore core;
+    FileBuffer& buffer = core.buffer;
     HWND owner = nullptr;
 };
 
@@ -52,11 +66,10 @@ bool fileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-TEST_F(FileDialogs, CancelledOpenEmptiesThePathAndKeepsTheDocument)
+TEST_F(FileDialogs, CancelledOpenKeepsTheDocumentAndItsName)
 {
     const auto bytes = patternBytes(40);
     loadDocument(bytes);
-    ASSERT_TRUE(buffer.setPath(dir.file("document.bin").c_str()));
     DialogWatcher watcher([this](DialogWatcher& w) {
         HWND dialog = w.waitForDialog("Open", owner);
         if (dialog == nullptr) {
@@ -65,11 +78,10 @@ TEST_F(FileDialogs, CancelledOpenEmptiesThePathAndKeepsTheDocument)
         postCommand(dialog, IDCANCEL);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_EQ(openWithDialog(buffer, owner), -1);
+    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::cancelled);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_STREQ(buffer.path, "");
-    ASSERT_EQ(buffer.size, 40);
-    EXPECT_EQ(std::vector<std::uint8_t>(buffer.data.get(), buffer.data.get() + 40), bytes);
+    EXPECT_EQ(buffer.path, dir.file("document.bin"));
+    EXPECT_EQ(documentBytes(), bytes);
 }
 
 TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
@@ -88,19 +100,19 @@ TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
         postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_EQ(openWithDialog(buffer, owner), 1);
+    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::opened);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_STREQ(buffer.path, chosen.c_str());
-    ASSERT_EQ(buffer.size, 300);
+    EXPECT_EQ(buffer.path, chosen);
     EXPECT_EQ(buffer.rowCount, 19);
-    EXPECT_EQ(std::vector<std::uint8_t>(buffer.data.get(), buffer.data.get() + 300), bytes);
+    EXPECT_EQ(documentBytes(), bytes);
 }
 
-// A chosen file that cannot be held is reported, leaves no document, and its
-// name is not kept for a later Save As to overwrite.
-TEST_F(FileDialogs, OpenOfAFileThatCannotBeHeldIsReportedAndForgotten)
+// A chosen file that cannot be held is reported, and the document and its
+// name stay as they were.
+TEST_F(FileDialogs, FailedOpenIsReportedAndKeepsTheDocumentAndItsName)
 {
-    loadDocument(patternBytes(40));
+    const auto bytes = patternBytes(40);
+    loadDocument(bytes);
     const std::string huge = dir.file("huge.bin");
     { std::ofstream create(huge, std::ios::binary); }
     std::filesystem::resize_file(huge, static_cast<std::uintmax_t>(INT32_MAX) + 1); // sparse
@@ -111,7 +123,7 @@ TEST_F(FileDialogs, OpenOfAFileThatCannotBeHeldIsReportedAndForgotten)
             return false;
         }
         postCommand(dialog, IDOK);
-        HWND box = w.waitForDialog("Error", nullptr);
+        HWND box = w.waitForDialog("Error", owner);
         if (box == nullptr) {
             return false;
         }
@@ -119,19 +131,18 @@ TEST_F(FileDialogs, OpenOfAFileThatCannotBeHeldIsReportedAndForgotten)
         postCommand(box, IDOK);
         return w.waitUntilClosed(box);
     });
-    EXPECT_EQ(openWithDialog(buffer, owner), 1);
+    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::failed);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(message, "File \"" + huge + "\" is too large to open.");
-    EXPECT_STREQ(buffer.path, "");
-    EXPECT_EQ(buffer.size, 0);
-    EXPECT_FALSE(buffer.data.held());
+    EXPECT_EQ(buffer.path, dir.file("document.bin"));
+    EXPECT_EQ(documentBytes(), bytes);
 }
 
 TEST_F(FileDialogs, CancelledSaveKeepsThePathAndWritesNothing)
 {
     loadDocument(patternBytes(100));
     const std::string named = dir.file("named.bin");
-    ASSERT_TRUE(buffer.setPath(named.c_str()));
+    buffer.path = named;
     DialogWatcher watcher([this](DialogWatcher& w) {
         HWND dialog = w.waitForDialog("Save", owner);
         if (dialog == nullptr) {
@@ -146,9 +157,9 @@ TEST_F(FileDialogs, CancelledSaveKeepsThePathAndWritesNothing)
         postCommand(dialog, IDCANCEL);
         return w.waitUntilClosed(dialog) && offered.find("named.bin") != std::string::npos;
     });
-    EXPECT_EQ(saveWithDialog(buffer, owner), 1);
+    EXPECT_FALSE(core.saveAs());
     ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_STREQ(buffer.path, named.c_str());
+    EXPECT_EQ(buffer.path, named);
     EXPECT_FALSE(fileExists(named));
 }
 
@@ -156,7 +167,6 @@ TEST_F(FileDialogs, SaveUnderANewNameWritesExactlyTheDocument)
 {
     const auto bytes = patternBytes(100);
     loadDocument(bytes);
-    ASSERT_TRUE(buffer.setPath(dir.file("document.bin").c_str()));
     const std::string target = dir.file("saved copy.bin");
     DialogWatcher watcher([this, &target](DialogWatcher& w) {
         HWND dialog = w.waitForDialog("Save", owner);
@@ -166,9 +176,9 @@ TEST_F(FileDialogs, SaveUnderANewNameWritesExactlyTheDocument)
         postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_EQ(saveWithDialog(buffer, owner), 1);
+    EXPECT_TRUE(core.saveAs());
     ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_STREQ(buffer.path, target.c_str());
+    EXPECT_EQ(buffer.path, target);
     EXPECT_EQ(TempDir::read(target), bytes); // the spare room never reaches the file
 }
 
@@ -181,7 +191,7 @@ TEST_F(FileDialogs, SaveOverAnExistingFileAsksBeforeReplacingIt)
     const std::string target = dir.write("existing.bin", patternBytes(5000));
     for (const bool replace : {false, true}) {
         SCOPED_TRACE(replace ? "Yes" : "No");
-        ASSERT_TRUE(buffer.setPath(dir.file("document.bin").c_str()));
+        buffer.path = dir.file("document.bin");
         DialogWatcher watcher([this, &target, replace](DialogWatcher& w) {
             HWND dialog = w.waitForDialog("Save", owner);
             if (dialog == nullptr || !w.typeFileName(dialog, target)) {
@@ -206,13 +216,13 @@ TEST_F(FileDialogs, SaveOverAnExistingFileAsksBeforeReplacingIt)
             }
             return w.waitUntilClosed(dialog);
         });
-        EXPECT_EQ(saveWithDialog(buffer, owner), 1);
+        EXPECT_EQ(core.saveAs(), replace);
         ASSERT_TRUE(watcher.finish()) << watcher.log();
         if (replace) {
-            EXPECT_STREQ(buffer.path, target.c_str());
+            EXPECT_EQ(buffer.path, target);
             EXPECT_EQ(TempDir::read(target), bytes);
         } else {
-            EXPECT_STREQ(buffer.path, dir.file("document.bin").c_str());
+            EXPECT_EQ(buffer.path, dir.file("document.bin"));
             EXPECT_EQ(TempDir::read(target), patternBytes(5000));
         }
     }

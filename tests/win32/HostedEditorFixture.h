@@ -17,6 +17,7 @@
 #include "tests/native/TempDir.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/EditorTestSupport.h"
+#include "tests/win32/RegistrySnapshot.h"
 
 // One host window for the whole run: Wine waits seconds for the display each
 // time an activated top-level window goes.
@@ -60,6 +61,7 @@ protected:
         ASSERT_NE(hostWindow(), nullptr);
         ASSERT_EQ(editorCore.frameWindow, nullptr) << "an editor window was left open";
         state_.take();
+        recentFiles_.clear(); // the File menu as a first run has it
         GetKeyboardState(savedKeys_);
         EditorCore& e = editorCore;
         e.octalMode = 0;
@@ -126,6 +128,7 @@ protected:
 
 private:
     EditorStateGuard state_;
+    RegistrySnapshot recentFiles_{"Software\\Nibblor\\RecentFiles"};
     BYTE savedKeys_[256] = {};
     char savedDirectory_[MAX_PATH] = {};
 };

@@ -9,6 +9,7 @@
 
 #include "commands/win32/FileCommands.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
 #include "panes/win32/PaneObjects.h"
 
 namespace {
@@ -114,11 +115,12 @@ public:
 
     bool askYesNo(std::string_view question) override
     {
-        const std::string text(question);
-        return MessageBoxA(editorCore.frameWindow, text.c_str(), "Nibblor", MB_YESNO | MB_ICONWARNING) == IDYES;
+        return showMessage(std::string(question), "Nibblor", MB_YESNO | MB_ICONWARNING) == IDYES;
     }
 
     void titleChanged() override { showFrameTitle(); }
+
+    void beep() override { MessageBeep(MB_OK); }
 };
 
 } // namespace

@@ -1,0 +1,15 @@
+#pragma once
+// The menus as the command table lays them out.
+#include <windows.h>
+
+#include <vector>
+
+#include "commands/CommandTable.h"
+
+struct EditorCore;
+
+// A new menu bar with its File, Edit and View popups, kept in the core.
+void buildMenuBar(EditorCore& core);
+
+// Appends the items, separators included, to the end of the menu.
+void appendMenuItems(HMENU menu, const std::vector<MenuItem>& items);

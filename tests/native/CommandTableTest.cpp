@@ -1,0 +1,98 @@
+// The command table: the menus it lays out and the keys it maps.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "commands/CommandTable.h"
+
+namespace {
+
+// "id text" per item, "-" for a separator, and what greys it.
+std::string render(const std::vector<MenuItem>& items)
+{
+    std::string text;
+    for (const MenuItem& item : items) {
+        text += text.empty() ? "" : ", ";
+        text += item.command == noCommand ? "-" : std::to_string(item.command) + " " + item.text;
+        text += item.greying == Greying::withoutSelection ? " ~sel" : "";
+        text += item.greying == Greying::withoutClipboardText ? " ~clip" : "";
+    }
+    return text;
+}
+
+std::string renderMenuBar()
+{
+    std::string text;
+    for (const MenuBarEntry& entry : menuBarEntries()) {
+        text += entry.command != noCommand ? std::to_string(entry.command) + " " + entry.text + " "
+                                           : entry.text + std::string("{") + render(popupItems(entry.place)) + "} ";
+    }
+    return text;
+}
+
+TEST(CommandTable, LaysOutTheMenus)
+{
+    const std::pair<std::string, const char*> cases[] = {
+        {renderMenuBar(), "&File{1 &Open, 19 Open &Read-Only..., 14 &Save\tCtrl+S, 2 Save &As, 3 E&xit} "
+                          "&Edit{7 &Copy, 6 Cu&t, 8 &Paste, 9 &Insert chars, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
+                          "18 Find &next\tF3, 17 &Go to offset...\tCtrl+G} 4 F&ind "
+                          "&View{10 &Hex, 11 &Octal, -, 12 Change &Font, 13 Change &Colors} 5 &About "},
+        {render(contextMenuItems(false)), "1 &Open, 2 &Save As, -, 10 View in &Hex, 11 View in &Octal"},
+        {render(contextMenuItems(true)),
+         "1 &Open, 2 &Save As, -, 6 Cu&t ~sel, 7 &Copy ~sel, 8 &Paste ~clip, 10 View in &Hex, 11 View in &Octal, -, "
+         "12 Change &Font, 13 Change Colo&rs, -, 14 Sa&ve, 15 &Undo, 16 R&edo, 18 Find &next, 17 &Go to offset..."},
+    };
+    for (const auto& [actual, expected] : cases) {
+        EXPECT_EQ(actual, expected);
+    }
+}
+
+TEST(CommandTable, MapsKeysWithExactlyTheirModifiers)
+{
+    struct KeyCase {
+        int code;
+        bool ctrl, shift;
+        Command expected;
+    };
+    const KeyCase keys[] = {
+        {'S', true, false, saveCommand},         {'Z', true, false, undoCommand},
+        {'Y', true, false, redoCommand},         {'F', true, false, findCommand},
+        {'G', true, false, goToOffsetCommand},   {KeyCode::f3, false, false, findNextCommand},
+        {KeyCode::insert, false, false, insertCharsCommand},
+        {'S', false, false, noCommand},          {'S', true, true, noCommand},
+        {KeyCode::f3, false, true, noCommand},   {'X', true, false, noCommand}, // Cut comes as a character
+    };
+    for (const KeyCase& key : keys) {
+        EXPECT_EQ(commandForKey(key.code, key.ctrl, key.shift), key.expected) << key.code;
+    }
+    const std::pair<int, Command> characters[] = {
+        {0x18, cutCommand}, {0x03, copyCommand}, {0x16, pasteCommand},
+        {'x', noCommand},   {'\t', noCommand},  {0, noCommand},
+    };
+    for (const auto& [character, expected] : characters) {
+        EXPECT_EQ(commandForCharacter(character), expected) << character;
+    }
+}
+
+TEST(CommandTable, EveryRowHasItsOwnIdKeyAndCharacter)
+{
+    std::set<int> ids, keys, characters;
+    for (const CommandRow& row : commandTable()) {
+        EXPECT_TRUE(ids.insert(row.id).second) << row.id;
+        if (row.key.code != KeyCode::none) {
+            EXPECT_TRUE(keys.insert(row.key.code * 4 + static_cast<int>(row.key.modifiers)).second) << row.id;
+            EXPECT_EQ(commandForKey(row.key.code, (row.key.modifiers & withCtrl) != 0,
+                                    (row.key.modifiers & withShift) != 0),
+                      row.id);
+        }
+        if (row.character != 0) {
+            EXPECT_TRUE(characters.insert(row.character).second) << row.id;
+            EXPECT_EQ(commandForCharacter(row.character), row.id);
+        }
+    }
+}
+
+} // namespace

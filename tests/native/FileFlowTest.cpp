@@ -1,0 +1,309 @@
+// Opening, saving and closing as the core decides them: which question comes
+// when, what each answer does, and what the title says, on real files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <filesystem>
+
+#include "editor/EditorCore.h"
+#include "tests/native/FailingFileSteps.h"
+#include "tests/native/RecordingSurface.h"
+#include "tests/native/TempDir.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Answers from a script; records every question and message.
+class ScriptedShell : public FileShell {
+public:
+    std::deque<Answer> answers;
+    std::vector<std::wstring> questions;
+    std::vector<std::wstring> messages;
+    FilePath dialogChoice; // empty: the dialog is cancelled
+    bool readOnlyBox = false;
+    bool filesReadOnly = false;
+
+    Answer ask(std::wstring_view question, bool) override
+    {
+        questions.emplace_back(question);
+        const Answer answer = answers.empty() ? Answer::cancel : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        return answer;
+    }
+    void tell(std::wstring_view message) override { messages.emplace_back(message); }
+    bool chooseFileToOpen(FilePath& chosen, bool& readOnly) override
+    {
+        chosen = dialogChoice;
+        readOnly = readOnly || readOnlyBox;
+        return !chosen.empty();
+    }
+    bool chooseFileToSave(const FilePath&, FilePath& chosen) override
+    {
+        chosen = dialogChoice;
+        return !chosen.empty();
+    }
+    FileSteps& files() override { return steps; }
+    void recentFilesChanged(const std::vector<FilePath>&) override {}
+
+    void reset()
+    {
+        answers.clear();
+        questions.clear();
+        messages.clear();
+        dialogChoice.clear();
+        filesReadOnly = false;
+    }
+
+private:
+    // The real files, but writable only while the test says so.
+    struct Steps : FailingFileSteps {
+        explicit Steps(ScriptedShell& shell) : FailingFileSteps(standardFileSteps(), Step::none), shell_(shell) {}
+        bool replaceable(const FilePath& path) override
+        {
+            return !shell_.filesReadOnly && FailingFileSteps::replaceable(path);
+        }
+        ScriptedShell& shell_;
+    } steps{*this};
+};
+
+class FileFlow : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        core.surface = &surface;
+        core.fileShell = &shell;
+        ASSERT_TRUE(core.openPath(path, false));
+    }
+    std::wstring name() const { return FilePath(path).wstring(); }
+    void edit() { ASSERT_TRUE(core.typeCharacter('Z')); }
+    // Another program writes the file: another size, so the change shows at once.
+    void changeOnDisk(const Bytes& bytes) { dir.write("doc.bin", bytes); }
+    Bytes document() const { return Bytes(core.buffer.data.get(), core.buffer.data.get() + core.buffer.size); }
+
+    TempDir dir;
+    const std::string path = dir.write("doc.bin", {1, 2, 3, 4});
+    RecordingSurface surface;
+    ScriptedShell shell;
+    EditorCore core;
+};
+
+TEST_F(FileFlow, UnsavedChangesAreSettledAsAnswered)
+{
+    struct Case {
+        const char* what;
+        bool modified;
+        Answer answer;
+        bool goesOn;
+        Bytes onDisk;
+    };
+    const Case cases[] = {
+        {"nothing to save", false, Answer::cancel, true, {1, 2, 3, 4}},
+        {"yes saves", true, Answer::yes, true, {'Z', 2, 3, 4}},
+        {"no goes on without saving", true, Answer::no, true, {1, 2, 3, 4}},
+        {"cancel stops", true, Answer::cancel, false, {1, 2, 3, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        shell.questions.clear();
+        if (c.modified) {
+            edit();
+        }
+        shell.answers = {c.answer};
+        EXPECT_EQ(core.settleUnsavedChanges(), c.goesOn);
+        EXPECT_EQ(shell.questions.size(), c.modified ? 1u : 0u);
+        if (c.modified) {
+            EXPECT_EQ(shell.questions[0], L"Save changes to " + name() + L"?");
+        }
+        EXPECT_EQ(TempDir::read(path), c.onDisk);
+        dir.write("doc.bin", {1, 2, 3, 4});
+    }
+}
+
+TEST_F(FileFlow, SaveDecidesByTheFileAndItsChanges)
+{
+    struct Case {
+        const char* what;
+        void (*arrange)(FileFlow&);
+        std::deque<Answer> answers;
+        bool saved;
+        const wchar_t* askedOrTold; // the start of the question or message, if any
+        Bytes onDisk;
+    };
+    const Case cases[] = {
+        {"its own file", [](FileFlow&) {}, {}, true, nullptr, {'Z', 2, 3, 4}},
+        {"deleted by another program: written back",
+         [](FileFlow& t) { std::filesystem::remove(t.path); }, {}, true, nullptr, {'Z', 2, 3, 4}},
+        {"changed by another program, overwrite",
+         [](FileFlow& t) { t.changeOnDisk({9, 9}); }, {Answer::yes}, true, L" has been changed", {'Z', 2, 3, 4}},
+        {"changed by another program, keep theirs",
+         [](FileFlow& t) { t.changeOnDisk({9, 9}); }, {Answer::no}, false, L" has been changed", {9, 9}},
+        {"read-only", [](FileFlow& t) { t.shell.filesReadOnly = true; }, {}, false,
+         L" is read-only. Use Save As to save a copy.", {1, 2, 3, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.write("doc.bin", {1, 2, 3, 4});
+        shell.reset();
+        SetUp();
+        edit();
+        c.arrange(*this);
+        shell.answers = c.answers;
+        EXPECT_EQ(core.save(), c.saved);
+        const auto& said = shell.questions.empty() ? shell.messages : shell.questions;
+        ASSERT_EQ(said.size(), c.askedOrTold != nullptr ? 1u : 0u);
+        if (c.askedOrTold != nullptr) {
+            EXPECT_EQ(said[0].rfind(name() + c.askedOrTold, 0), 0u) << std::filesystem::path(said[0]).string();
+        }
+        EXPECT_EQ(TempDir::read(path), c.onDisk);
+        EXPECT_EQ(core.documentModified(), !c.saved);
+    }
+}
+
+TEST_F(FileFlow, SaveAsKeepsTheNameUntilAWriteSucceeds)
+{
+    edit();
+    shell.dialogChoice = dir.file("no-such-folder/copy.bin");
+    EXPECT_FALSE(core.saveAs());
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].rfind(L"Could not open file for output.\n\n" + shell.dialogChoice.wstring() + L"\n\n",
+                                      0),
+              0u);
+    EXPECT_EQ(core.buffer.path, path);
+    EXPECT_TRUE(core.documentModified());
+
+    shell.dialogChoice.clear(); // cancelled
+    EXPECT_FALSE(core.saveAs());
+    EXPECT_EQ(core.buffer.path, path);
+
+    shell.dialogChoice = dir.file("copy.bin");
+    EXPECT_TRUE(core.saveAs());
+    EXPECT_EQ(core.buffer.path, dir.file("copy.bin"));
+    EXPECT_EQ(TempDir::read(dir.file("copy.bin")), (Bytes{'Z', 2, 3, 4}));
+    EXPECT_EQ(core.recentFiles.entries().front(), dir.file("copy.bin"));
+}
+
+TEST_F(FileFlow, AFailedOrCancelledOpenKeepsTheDocument)
+{
+    edit();
+    shell.answers = {Answer::no, Answer::no};
+    shell.dialogChoice = dir.file("missing.bin");
+    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::failed);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].rfind(L"Attempt to open \"" + shell.dialogChoice.wstring() +
+                                          L"\" for binary read failed.\n\n",
+                                      0),
+              0u);
+    shell.dialogChoice.clear();
+    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::cancelled);
+    EXPECT_EQ(core.buffer.path, path);
+    EXPECT_EQ(document(), (Bytes{'Z', 2, 3, 4}));
+    EXPECT_TRUE(core.documentModified());
+}
+
+TEST_F(FileFlow, OutsideChangesAreAskedAboutOnceEach)
+{
+    struct Case {
+        const char* what;
+        bool modified;
+        Bytes theirs; // empty: deleted
+        Answer answer;
+        const wchar_t* question;
+        Bytes after;
+    };
+    const Case cases[] = {
+        {"reloaded", false, {7, 7, 7}, Answer::yes, L" has been changed by another program. Reload it?", {7, 7, 7}},
+        {"kept", false, {7, 7, 7}, Answer::no, L" has been changed by another program. Reload it?", {1, 2, 3, 4}},
+        {"edits lost on reload", true, {7, 7}, Answer::yes,
+         L" has been changed by another program. Reload it and lose your changes?", {7, 7}},
+        {"deleted: modified, nothing asked", false, {}, Answer::cancel, nullptr, {1, 2, 3, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.write("doc.bin", {1, 2, 3, 4});
+        shell.reset();
+        SetUp();
+        core.setCursorOffset(3);
+        if (c.modified) {
+            core.setCursorOffset(0);
+            edit();
+            core.setCursorOffset(3);
+        }
+        if (c.theirs.empty()) {
+            std::filesystem::remove(path);
+        } else {
+            changeOnDisk(c.theirs);
+        }
+        shell.answers = {c.answer};
+        core.checkForOutsideChanges();
+        core.checkForOutsideChanges(); // the same change is not asked about again
+        ASSERT_EQ(shell.questions.size(), c.question != nullptr ? 1u : 0u);
+        if (c.question != nullptr) {
+            EXPECT_EQ(shell.questions[0], name() + c.question);
+        }
+        if (c.answer != Answer::yes || c.theirs.empty()) {
+            continue; // the document as it was (the typed byte aside)
+        }
+        EXPECT_EQ(document(), c.after);
+        EXPECT_EQ(core.cursorOffset, std::min<std::int32_t>(3, static_cast<std::int32_t>(c.after.size())));
+        EXPECT_FALSE(core.documentModified());
+    }
+    EXPECT_TRUE(core.documentModified()) << "a deleted file is written back by Save";
+}
+
+TEST_F(FileFlow, AReadOnlyDocumentRefusesEveryChangeAndSaveButNotSaveAs)
+{
+    ASSERT_TRUE(core.openPath(path, true));
+    EXPECT_EQ(core.title(), L"Nibblor - " + name() + L" [read-only]");
+    core.setCursorOffset(0);
+    EXPECT_TRUE(core.typeCharacter('Q'));
+    EXPECT_TRUE(core.typeDigit('7'));
+    EXPECT_FALSE(core.insertZeros(4));
+    EXPECT_EQ(core.pasteText("AB"), PasteOutcome::declined);
+    EXPECT_FALSE(core.save());
+    EXPECT_EQ(surface.beeps, 5);
+    EXPECT_EQ(document(), (Bytes{1, 2, 3, 4}));
+    EXPECT_FALSE(core.saveAvailable());
+
+    shell.dialogChoice = dir.file("copy.bin");
+    EXPECT_TRUE(core.saveAs());
+    EXPECT_TRUE(core.saveAvailable());
+    EXPECT_EQ(core.title(), L"Nibblor - " + shell.dialogChoice.wstring());
+    EXPECT_TRUE(core.typeCharacter('Q'));
+    EXPECT_EQ(core.title(), L"Nibblor - " + shell.dialogChoice.wstring() + L" *");
+}
+
+TEST_F(FileFlow, ARecentFileThatIsGoneMayLeaveTheList)
+{
+    const std::string other = dir.write("other.bin", {5});
+    ASSERT_TRUE(core.openPath(other, false));
+    std::filesystem::remove(path);
+    shell.answers = {Answer::yes};
+    EXPECT_EQ(core.openRecent(1), OpenOutcome::failed);
+    EXPECT_EQ(shell.questions.at(0), L"Cannot find " + name() + L". Remove it from the list?");
+    ASSERT_EQ(core.recentFiles.entries().size(), 1u);
+    EXPECT_EQ(core.openRecent(0), OpenOutcome::opened);
+    EXPECT_EQ(document(), Bytes{5});
+}
+
+TEST(RecentFiles, KeepsEightDistinctNamesNewestFirst)
+{
+    RecentFiles recent;
+    recent.assign({L"", L"C:\\b.bin", L"C:\\B.BIN", L"C:\\a.bin"});
+    ASSERT_EQ(recent.entries().size(), 2u);
+    EXPECT_EQ(recent.entries()[0], FilePath(L"C:\\b.bin"));
+    for (int i = 0; i < 10; ++i) {
+        recent.add(FilePath(L"C:\\f" + std::to_wstring(i)));
+    }
+    recent.add(FilePath(L"C:\\F3"));
+    ASSERT_EQ(recent.entries().size(), RecentFiles::capacity);
+    EXPECT_EQ(recent.entries()[0], FilePath(L"C:\\F3"));
+    EXPECT_EQ(recent.entries()[1], FilePath(L"C:\\f9"));
+    EXPECT_EQ(RecentFiles::menuText(0, FilePath(L"C:\\R&D\\x.bin")), L"&1 C:\\R&&D\\x.bin");
+}
+
+} // namespace
