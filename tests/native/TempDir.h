@@ -38,7 +38,7 @@ public:
         return p;
     }
 
-    static std::vector<std::uint8_t> read(const std::string& p)
+    static std::vector<std::uint8_t> read(const std::filesystem::path& p)
     {
         std::ifstream in(p, std::ios::binary);
         return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

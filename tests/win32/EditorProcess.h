@@ -27,24 +27,17 @@ inline std::string standAloneProgram()
 // A started editor, ended by force if a test leaves it running.
 class EditorProcess {
 public:
+    // The tests' arguments and folders are plain text.
     EditorProcess(const std::string& arguments, const std::string& folder)
+        : EditorProcess(std::wstring(arguments.begin(), arguments.end()), std::wstring(folder.begin(), folder.end()))
     {
-        const std::string program = standAloneProgram();
-        std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                  folder.c_str(), &startup, &process_) != FALSE;
-        if (started_) {
-            CloseHandle(process_.hThread);
-        }
     }
     // Arguments in any script, as a user's command line may have them.
     EditorProcess(const std::wstring& arguments, const std::wstring& folder)
     {
         const std::string narrow = standAloneProgram();
         const std::wstring program(narrow.begin(), narrow.end()); // the build folder's name is plain
-        std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+        std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         started_ = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -35,21 +37,8 @@ std::wstring titleOf(HWND window)
 
 void writeWide(const std::wstring& path, const Bytes& bytes)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
-Bytes readWide(const std::wstring& path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    Bytes bytes(1 << 16);
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
+    std::ofstream(std::filesystem::path(path), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 class Files : public HostedEditor {
@@ -87,13 +76,17 @@ TEST_F(Files, AUnicodeNameOpensFromTheCommandLineAndTheDialogAndSaves)
         HWND frame = dialog_driver::waitForWindow(editor.scope(), "Nibblor", nullptr);
         ASSERT_NE(frame, nullptr);
         EXPECT_EQ(titleOf(frame), L"Nibblor - " + path);
-        HWND ascii = FindWindowExA(frame, nullptr, "__ascii", nullptr);
+        HWND ascii = nullptr; // the panes come after the frame
+        for (int wait = 0; wait < 200 && ascii == nullptr; ++wait, Sleep(25)) {
+            ascii = FindWindowExA(frame, nullptr, "__ascii", nullptr);
+        }
+        ASSERT_NE(ascii, nullptr);
         PostMessageA(ascii, WM_CHAR, 'A', 0);
         PostMessageA(frame, WM_COMMAND, saveCommand, 0);
         PostMessageA(frame, WM_COMMAND, exitCommand, 0);
         EXPECT_EQ(editor.waitForExit(), 0u);
     }
-    EXPECT_EQ(readWide(path), (Bytes{'A', 0x20, 0x30}));
+    EXPECT_EQ(TempDir::read(path), (Bytes{'A', 0x20, 0x30}));
 
     hostCommand(createTopLevel);
     DialogWatcher watcher = chooseInOpen(path);
@@ -103,7 +96,7 @@ TEST_F(Files, AUnicodeNameOpensFromTheCommandLineAndTheDialogAndSaves)
     EXPECT_EQ(documentBytes(), (Bytes{'A', 0x20, 0x30}));
     type(asciiPane.window, "B");
     frameCommand(saveCommand);
-    EXPECT_EQ(readWide(path), (Bytes{'B', 0x20, 0x30}));
+    EXPECT_EQ(TempDir::read(path), (Bytes{'B', 0x20, 0x30}));
 }
 
 TEST_F(Files, AReadOnlyFileRefusesSaveAndOpenReadOnlyRefusesTyping)
