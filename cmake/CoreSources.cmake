@@ -8,6 +8,10 @@ set(NIBBLOR_CORE_SOURCES
   document/Search.cpp
   document/StandardFileSteps.cpp
   view/ByteTextCodec.cpp
+  view/ByteValueText.cpp
+  view/ByteValueParsing.cpp
+  view/CivilTime.cpp
+  view/CodePoints.cpp
   view/OffsetArithmetic.cpp
   view/CellRendering.cpp
   view/RowText.cpp
