@@ -71,7 +71,11 @@ int daysInMonth(std::int64_t year, int month)
 DateTime dateTimeFromSeconds(std::int64_t secondsSince1970)
 {
     const std::int64_t days = floorDiv(secondsSince1970, secondsPerDay);
-    const std::int64_t secondOfDay = secondsSince1970 - days * secondsPerDay;
+    // From the remainder: days * secondsPerDay may pass the 64-bit range.
+    std::int64_t secondOfDay = secondsSince1970 % secondsPerDay;
+    if (secondOfDay < 0) {
+        secondOfDay += secondsPerDay;
+    }
     const std::int64_t z = days + daysFrom0000March1To1970;
     const std::int64_t era = floorDiv(z, daysPerEra);
     const std::int64_t dayOfEra = z - era * daysPerEra;

@@ -60,6 +60,7 @@ const ValueCase valueCases[] = {
     {T::UnixTime64, 253402300799, "9999-12-31 23:59:59"}, {T::UnixTime64, 253402300800, "invalid"},
     {T::UnixTime64, static_cast<std::uint64_t>(-62135596800), "0001-01-01 00:00:00"},
     {T::UnixTime64, static_cast<std::uint64_t>(-62135596801), "invalid"},
+    {T::UnixTime64, std::uint64_t{1} << 63, "invalid"}, // the earliest second: no overflow on the way
     {T::FileTime, 0, "1601-01-01 00:00:00.0000000"}, {T::FileTime, 116444736000000001, "1970-01-01 00:00:00.0000001"},
     {T::FileTime, 2650467743999999999, "9999-12-31 23:59:59.9999999"}, {T::FileTime, 2650467744000000000, "invalid"},
     {T::FileTime, 0x8000000000000000, "invalid"},
