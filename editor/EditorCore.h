@@ -101,6 +101,9 @@ struct DocumentFile {
     FileStamp noticed;         // the latest change by another program the user was asked about
 };
 
+// Dialogs change the current folder: document names are kept whole.
+FilePath absolutePath(const FilePath& path);
+
 struct EditorCore {
     static constexpr std::uint32_t styleChild = 0x40000000;     // WS_CHILD
     static constexpr std::uint32_t styleCaption = 0x00C00000;   // WS_CAPTION
@@ -398,6 +401,10 @@ struct EditorCore {
     OpenOutcome openRecent(std::size_t index);
     // An empty document under a name that no file has yet; Save creates it.
     void startNewDocument(const FilePath& path);
+    // The file a new editor window is made on. A missing one may become a new
+    // document when `offerToCreate`; false when there is none to show (the
+    // user was told why), and the Open dialog follows.
+    bool openStartingFile(const FilePath& path, bool offerToCreate);
     // The frame came to the front: the file's changes by other programs are
     // put to the user, once each.
     void checkForOutsideChanges();
@@ -407,8 +414,11 @@ struct EditorCore {
     bool refuseEdit();
     // The document written to `target`, which becomes its name; told and false on failure.
     bool writeDocument(const FilePath& target);
-    // The freshly read bytes become the document's.
-    void adoptLoaded(FileBuffer& fresh, const FilePath& path, bool readOnly);
+    // The file read into a block of its own, which becomes the document's;
+    // told and false, the document as it was, when it cannot be read.
+    bool readFile(const FilePath& path, bool readOnly);
+    // The scroll range and the row labels for a document of another size.
+    void showNewSize();
     // The file read again after another program changed it; the cursor keeps its offset.
     void reload();
     void rememberRecent(const FilePath& path);

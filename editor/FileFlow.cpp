@@ -2,6 +2,7 @@
 // The shell only shows the questions, the dialogs and the messages.
 #include "editor/EditorCore.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace {
@@ -10,14 +11,6 @@ constexpr wchar_t titlePrefix[] = L"Nibblor - ";
 constexpr wchar_t readOnlyMark[] = L" [read-only]";
 constexpr wchar_t modifiedMark[] = L" *";
 constexpr wchar_t untitledName[] = L"Untitled";
-
-// Dialogs change the current folder: names are kept whole.
-FilePath absoluteOf(const FilePath& path)
-{
-    std::error_code error;
-    FilePath whole = std::filesystem::absolute(path, error);
-    return error ? path : whole;
-}
 
 std::wstring quoted(const FilePath& path)
 {
@@ -59,6 +52,13 @@ std::wstring writeFailureText(const FilePath& path, int result, const FileFailur
 }
 
 } // namespace
+
+FilePath absolutePath(const FilePath& path)
+{
+    std::error_code error;
+    FilePath whole = std::filesystem::absolute(path, error);
+    return error ? path : whole;
+}
 
 std::wstring EditorCore::documentName() const
 {
@@ -134,7 +134,7 @@ bool EditorCore::saveAs()
     if (fileShell == nullptr || !fileShell->chooseFileToSave(buffer.path, chosen)) {
         return false;
     }
-    return writeDocument(absoluteOf(chosen));
+    return writeDocument(absolutePath(chosen));
 }
 
 bool EditorCore::writeDocument(const FilePath& target)
@@ -197,32 +197,27 @@ OpenOutcome EditorCore::openRecent(std::size_t index)
 
 bool EditorCore::openPath(const FilePath& path, bool readOnly)
 {
-    if (fileShell == nullptr) {
+    if (fileShell == nullptr || !readFile(absolutePath(path), readOnly)) {
         return false;
     }
-    const FilePath whole = absoluteOf(path);
-    // Read into a block of its own: a failure leaves the document as it was.
-    FileSteps& files = fileShell->files();
-    FileBuffer fresh(bytesPerRow);
-    const int result = fresh.load(whole, files);
-    if (result != FileBuffer::loaded) {
-        fileShell->tell(loadFailureText(whole, result, files.lastFailure()));
-        return false;
-    }
-    adoptLoaded(fresh, whole, readOnly);
     digitIndex = 0;
     setCursorOffset(0);
     scrollCursorToTop();
-    // Shown even when every row fits on one page.
-    updateScrollRange(true);
-    followLabelWidth();
-    rememberRecent(whole);
+    showNewSize();
+    rememberRecent(buffer.path);
     return true;
 }
 
-void EditorCore::adoptLoaded(FileBuffer& fresh, const FilePath& path, bool readOnly)
+bool EditorCore::readFile(const FilePath& path, bool readOnly)
 {
+    // Read into a block of its own: a failure leaves the document as it was.
     FileSteps& files = fileShell->files();
+    FileBuffer fresh(bytesPerRow);
+    const int result = fresh.load(path, files);
+    if (result != FileBuffer::loaded) {
+        fileShell->tell(loadFailureText(path, result, files.lastFailure()));
+        return false;
+    }
     buffer.data = std::move(fresh.data);
     buffer.setSize(fresh.size);
     buffer.path = path;
@@ -234,13 +229,37 @@ void EditorCore::adoptLoaded(FileBuffer& fresh, const FilePath& path, bool readO
     if (surface != nullptr) {
         surface->titleChanged();
     }
+    return true;
+}
+
+void EditorCore::showNewSize()
+{
+    // Shown even when every row fits on one page.
+    updateScrollRange(true);
+    followLabelWidth();
+}
+
+bool EditorCore::openStartingFile(const FilePath& path, bool offerToCreate)
+{
+    const FilePath whole = absolutePath(path);
+    if (offerToCreate && fileShell->files().inspect(whole) == FileSteps::Target::missing) {
+        const bool create = fileShell->ask(whole.wstring() + L" does not exist. Create it?", false) == Answer::yes;
+        startNewDocument(create ? whole : FilePath());
+        return create;
+    }
+    if (openPath(whole, false)) {
+        return true;
+    }
+    // As before the Open dialog that follows: no bytes, and the name as given.
+    startNewDocument(whole);
+    return false;
 }
 
 void EditorCore::startNewDocument(const FilePath& path)
 {
     buffer.data.release();
     buffer.setSize(0);
-    buffer.path = absoluteOf(path);
+    buffer.path = absolutePath(path);
     documentLoaded();
     file = DocumentFile{};
     setCursorOffset(0);
@@ -279,21 +298,15 @@ void EditorCore::checkForOutsideChanges()
 
 void EditorCore::reload()
 {
-    FileSteps& files = fileShell->files();
-    FileBuffer fresh(bytesPerRow);
-    const int result = fresh.load(buffer.path, files);
-    if (result != FileBuffer::loaded) {
-        fileShell->tell(loadFailureText(buffer.path, result, files.lastFailure()));
+    const std::int32_t offset = cursorOffset;
+    if (!readFile(buffer.path, file.readOnlyMode)) {
         return;
     }
-    const std::int32_t offset = cursorOffset;
-    adoptLoaded(fresh, buffer.path, file.readOnlyMode);
     clearSelection();
     digitIndex = 0;
     setCursorOffset(std::min(offset, buffer.size));
     showCursorFromTop();
-    updateScrollRange(true);
-    followLabelWidth();
+    showNewSize();
     repaint(Repaint::later);
 }
 

@@ -78,7 +78,7 @@ ParsedValue integerValue(ValueType type, std::string_view text, bool bigEndian)
 {
     const std::size_t size = valueSize(type);
     const unsigned bits = static_cast<unsigned>(size * bitsPerByte);
-    const bool isSigned = (static_cast<int>(type) - static_cast<int>(ValueType::Int8)) % 2 == 0;
+    const bool isSigned = isSignedInteger(type);
     const std::uint64_t allBits = std::numeric_limits<std::uint64_t>::max() >> (bitsPerByte * sizeof(std::uint64_t) - bits);
     const std::int64_t smallest = isSigned ? -static_cast<std::int64_t>(allBits >> 1) - 1 : 0;
     const std::uint64_t largest = isSigned ? allBits >> 1 : allBits;

@@ -63,7 +63,7 @@ std::string integerText(ValueType type, const std::uint8_t* bytes, bool bigEndia
 {
     const std::size_t size = valueSize(type);
     const std::uint64_t bits = loadUnsigned(bytes, size, bigEndian);
-    const bool isSigned = (static_cast<int>(type) - static_cast<int>(ValueType::Int8)) % 2 == 0;
+    const bool isSigned = isSignedInteger(type);
     char buffer[longestNumberText];
     std::to_chars_result result{};
     if (isSigned) {

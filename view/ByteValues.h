@@ -31,6 +31,13 @@ enum class ValueType {
 };
 constexpr int valueTypeCount = static_cast<int>(ValueType::Guid) + 1;
 
+// Int8, Int16, Int32 and Int64: the integer rows that carry a sign.
+constexpr bool isSignedInteger(ValueType type)
+{
+    return type == ValueType::Int8 || type == ValueType::Int16 || type == ValueType::Int32 ||
+           type == ValueType::Int64;
+}
+
 // "Int16", "UTF-8", "Unix time (32-bit)", ...
 const char* valueTypeName(ValueType type);
 

@@ -146,11 +146,7 @@ void openDroppedFile(HWND /*frame*/, HDROP drop)
 
 void frameActivated(HWND /*frame*/)
 {
-    const bool modifiedBefore = editorCore.documentModified();
-    editorCore.checkForOutsideChanges();
-    if (editorCore.documentModified() != modifiedBefore) {
-        showFrameTitle();
-    }
+    editorCore.checkForOutsideChanges(); // the core retitles the frame itself
 }
 
 void updateFileMenu(HMENU menu)

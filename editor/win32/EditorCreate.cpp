@@ -3,14 +3,12 @@
 #include <windows.h>
 
 #include <cwchar>
-#include <system_error>
 #include <string>
 
 #include "commands/CommandIds.h"
 #include "commands/win32/FileCommands.h"
 #include "commands/win32/FrameWindow.h"
 #include "commands/win32/MenuBar.h"
-#include "document/win32/Win32FileSteps.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/DisplayDpi.h"
 #include "editor/win32/WindowClass.h"
@@ -30,38 +28,11 @@ void showError(const std::string& text)
     MessageBoxA(nullptr, text.c_str(), "Error", MB_ICONERROR);
 }
 
-FilePath wholePath(const FilePath& path)
-{
-    std::error_code error;
-    FilePath whole = std::filesystem::absolute(path, error);
-    return error ? path : whole;
-}
-
-// The file named when the window is made becomes the document; false when
-// there is none to show (the user was told why), and the Open dialog follows.
-// A name no file has yet may become a new document.
-bool loadStartingFile(EditorCore& core, const FilePath& given, bool offerToCreate)
-{
-    const FilePath path = wholePath(given);
-    if (offerToCreate && win32FileSteps().inspect(path) == FileSteps::Target::missing) {
-        const bool create =
-            core.fileShell->ask(path.wstring() + L" does not exist. Create it?", false) == Answer::yes;
-        core.startNewDocument(create ? path : FilePath());
-        return create;
-    }
-    if (core.openPath(path, false)) {
-        return true;
-    }
-    // As before the dialog: no bytes, and the name as it was given.
-    core.startNewDocument(path);
-    return false;
-}
-
 // Whether the object already holds the document of this path: a new window
 // over it keeps its changes and its history rather than reading the file again.
 bool holdsDocument(const FileBuffer& buffer, const FilePath& path)
 {
-    return buffer.data.held() && buffer.size >= 0 && buffer.path == wholePath(path);
+    return buffer.data.held() && buffer.size >= 0 && buffer.path == absolutePath(path);
 }
 
 // The host names its file in the system's ANSI code page.
@@ -161,7 +132,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
     } else if (holdsDocument(buffer, path)) {
         haveFile = true;
     } else {
-        haveFile = loadStartingFile(*this, path, offerToCreate);
+        haveFile = openStartingFile(path, offerToCreate);
     }
     // The cursor stays on its byte, and the view shows it.
     showCursorFromTop();

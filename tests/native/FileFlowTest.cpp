@@ -75,6 +75,13 @@ public:
         core.fileShell = &shell;
         ASSERT_TRUE(core.openPath(path, false));
     }
+    // Each case of a table from the file as it was, opened afresh.
+    void startOver()
+    {
+        dir.write("doc.bin", {1, 2, 3, 4});
+        shell.reset();
+        SetUp();
+    }
     std::wstring name() const { return FilePath(path).wstring(); }
     void edit() { ASSERT_TRUE(core.typeCharacter('Z')); }
     // Another program writes the file: another size, so the change shows at once.
@@ -105,9 +112,7 @@ TEST_F(FileFlow, UnsavedChangesAreSettledAsAnswered)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        dir.write("doc.bin", {1, 2, 3, 4});
-        shell.reset();
-        SetUp();
+        startOver();
         if (c.modified) {
             edit();
         }
@@ -141,9 +146,7 @@ TEST_F(FileFlow, SaveDecidesByTheFileAndItsChanges)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        dir.write("doc.bin", {1, 2, 3, 4});
-        shell.reset();
-        SetUp();
+        startOver();
         edit();
         c.arrange(*this);
         shell.answers = c.answers;
@@ -177,9 +180,7 @@ TEST_F(FileFlow, OutsideChangesAreAskedAboutOnceEach)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        dir.write("doc.bin", {1, 2, 3, 4});
-        shell.reset();
-        SetUp();
+        startOver();
         if (c.modified) {
             edit();
         }
