@@ -21,6 +21,7 @@ set(NIBBLOR_CORE_SOURCES
   view/UndoRedo.cpp
   view/PointerInput.cpp
   view/SelectionKeys.cpp
+  view/ValueEditing.cpp
   editor/EditorCore.cpp
   editor/Geometry.cpp
   editor/ScrollBar.cpp
@@ -31,6 +32,7 @@ set(NIBBLOR_CORE_SOURCES
   editor/FontFit.cpp
   editor/FileFlow.cpp
   editor/RecentFiles.cpp
+  editor/StatusLine.cpp
   commands/Clipboard.cpp
   commands/Find.cpp
   commands/SearchText.cpp

@@ -13,6 +13,7 @@
 #include "editor/DisplayScale.h"
 #include "editor/FileShell.h"
 #include "editor/RecentFiles.h"
+#include "view/ByteValues.h"
 #include "view/CoreTypes.h"
 #include "view/ViewSurface.h"
 
@@ -93,6 +94,18 @@ enum class OpenOutcome {
     failed,    // the file could not be read, and the user was told: nothing changed
 };
 
+// A value typed in the data inspector, and what became of it.
+struct ValueWrite {
+    enum class Outcome {
+        written,        // its bytes are over the document's at the cursor, as one change
+        refused,        // a read-only document, or the user kept it as it was
+        invalid,        // the text is no value of the type: `message` says why
+        notEnoughBytes, // the value runs past the end: `message` says so
+    };
+    Outcome outcome = Outcome::refused;
+    std::string message;
+};
+
 // The document's file as the flow of opening and saving knows it.
 struct DocumentFile {
     bool readOnlyMode = false; // opened read-only: no command changes the document
@@ -171,6 +184,9 @@ struct EditorCore {
     // The screen resolution (dots per inch) the font and frame are made for;
     // the stored "FontSize" is kept at 96 and scaled to it.
     std::int32_t dpi = display::referenceDpi;
+    // The status bar's height while it is shown: the frame grows by it, so
+    // the panes keep their size.
+    std::int32_t statusBarHeight = 0;
 
     // Repaints the three panes through the surface.
     void repaint(Repaint when);
@@ -364,6 +380,13 @@ struct EditorCore {
     // cursor goes to it and the view scrolls it to the top.
     FindOutcome findNext(const std::vector<std::uint8_t>& pattern);
 
+    // --- The data inspector (view/ValueEditing.cpp) ---
+    // A row's text for the bytes from the cursor on, "-" past the end.
+    std::string valueAtCursor(ValueType type, bool bigEndian) const;
+    // The typed text as the type's bytes, in the byte order, written over the
+    // document at the cursor; nothing changes unless it is written.
+    ValueWrite writeValue(ValueType type, std::string_view text, bool bigEndian);
+
     // --- The mouse in the data panes (view/PointerInput.cpp) ---
     ScreenCell cellAtPoint(int x, int y, CellMapping mapping) const;
     // How a point in the pane maps to a cell in the current view.
@@ -410,6 +433,8 @@ struct EditorCore {
     void checkForOutsideChanges();
     // Save has something to do (not in a read-only document).
     bool saveAvailable() const { return !file.readOnlyMode; }
+    // Shown as read-only: opened so, or its file may not be written.
+    bool shownReadOnly() const { return file.readOnlyMode || !file.writable; }
     // A read-only document refuses every change: a beep, and true.
     bool refuseEdit();
     // The document written to `target`, which becomes its name; told and false on failure.

@@ -68,7 +68,7 @@ std::wstring EditorCore::documentName() const
 std::wstring EditorCore::title() const
 {
     std::wstring text = titlePrefix + buffer.path.wstring();
-    if (file.readOnlyMode || !file.writable) {
+    if (shownReadOnly()) {
         text += readOnlyMark;
     }
     if (documentModified()) {

@@ -93,7 +93,7 @@ FrameSize EditorCore::frameSizeFor(const FontMetrics& metrics, const FrameMetric
     const int line = metrics.height + metrics.externalLeading;
     const int character = metrics.averageCharWidth;
     FrameSize size;
-    size.height = textHeight(pageRows, line) + caption + menu + extraHeight;
+    size.height = textHeight(pageRows, line) + caption + menu + extraHeight + statusBarHeight;
     size.width = asciiWidth(bytesPerRow, character) + offsetWidth(labelDigitsNeeded(), character) +
                  hexWidth(octalMode, bytesPerRow, character) + 3 * frame + system.scrollBarWidth + 1;
     return size;

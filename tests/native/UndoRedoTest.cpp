@@ -30,6 +30,7 @@ TEST(UndoRedo, EveryEditIsUndoneAndRedoneWithTheCursorWhereItWasMade)
         {"paste", [](EditorCore& c) { c.pasteText("01 02 03"); }, 100},
         {"delete", [](EditorCore& c) { c.removeSelectedBytes(); }, 80},
         {"insert", [](EditorCore& c) { c.insertZeros(7); }, 107},
+        {"a value typed in the inspector", [](EditorCore& c) { c.writeValue(ValueType::Int32, "-2", true); }, 100},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

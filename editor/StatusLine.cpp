@@ -1,0 +1,62 @@
+// The status bar's texts, from the editor's state.
+#include "editor/StatusLine.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string hexOffset(std::int64_t offset)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(offset));
+    return text;
+}
+
+} // namespace
+
+std::string groupedDecimal(std::int64_t value)
+{
+    const std::string digits = std::to_string(value < 0 ? -value : value);
+    std::string grouped = value < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped += ',';
+        }
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+std::string byteCount(std::int64_t count)
+{
+    return groupedDecimal(count) + (count == 1 ? " byte" : " bytes");
+}
+
+std::string offsetStatus(std::int32_t offset)
+{
+    return "Offset: " + hexOffset(offset) + " (" + std::to_string(offset) + ")";
+}
+
+std::string selectionStatus(ByteRange range)
+{
+    if (range.count <= 0) {
+        return {};
+    }
+    const std::int64_t last = static_cast<std::int64_t>(range.first) + range.count - 1;
+    return "Selection: " + hexOffset(range.first) + "-" + hexOffset(last) + " (" + byteCount(range.count) + ")";
+}
+
+StatusTexts statusTexts(const EditorCore& core)
+{
+    StatusTexts texts;
+    texts.offset = offsetStatus(core.cursorOffset);
+    texts.selection = selectionStatus(core.selectedBytes());
+    texts.size = "Size: " + byteCount(std::max(core.buffer.size, 0));
+    texts.view = core.octalMode != 0 ? "Octal" : "Hex";
+    texts.mode = "Overwrite";
+    if (core.shownReadOnly()) {
+        texts.readOnly = "Read-only";
+    }
+    return texts;
+}
