@@ -23,6 +23,8 @@ enum Command : int {
     goToOffsetCommand = 17,
     findNextCommand = 18,
     openReadOnlyCommand = 19,
+    inspectorCommand = 20,
+    statusBarCommand = 21,
     // The recently opened files, put in the File menu while the editor runs.
     firstRecentFileCommand = 100,
     destroyCommand = 2000, // sent by a host: take the editor window down

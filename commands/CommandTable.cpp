@@ -45,6 +45,8 @@ const std::vector<CommandRow> rows = {
     {octalViewCommand, {view, "&Octal"}, {always, editAndViewSection, 50, "View in &Octal"}},
     {changeFontCommand, {view, "Change &Font", separated}, {child, displaySection, 10}},
     {changeColorsCommand, {view, "Change &Colors"}, {child, displaySection, 20, "Change Colo&rs"}},
+    {inspectorCommand, {view, "Data &Inspector\tCtrl+D", separated}, {}, {'D', withCtrl}},
+    {statusBarCommand, {view, "&Status Bar"}},
     {aboutCommand, {bar, "&About"}},
 };
 

@@ -458,6 +458,9 @@ struct EditorCore {
     void computeGeometry();
     bool readSetting(const char* name, char* area, int capacity);
     bool writeSetting(const char* name, const char* text);
+    // A setting stored as "1" or "0": false when it is not stored.
+    bool readFlagSetting(const char* name);
+    bool writeFlagSetting(const char* name, bool value);
     // True when the setting has a value at all, whether or not it fits an area.
     bool settingStored(const char* name);
     // The five colours from the settings; an unreadable one keeps its value.

@@ -1,5 +1,5 @@
 #pragma once
-// The seven remembered settings: their names, defaults and text forms.
+// The remembered settings: their names, defaults and text forms.
 #include <cstdint>
 #include <string>
 
@@ -12,6 +12,13 @@ constexpr const char* text = "Text";
 constexpr const char* background = "Background";
 constexpr const char* fontSize = "FontSize";
 constexpr const char* fontName = "FontName";
+
+// The data inspector and the status bar: "1" shown, "0" (or nothing) hidden;
+// the inspector's place on the screen as "x,y,width,height".
+constexpr const char* inspectorShown = "DataInspector";
+constexpr const char* inspectorPlace = "InspectorPlace";
+constexpr const char* bigEndian = "BigEndian";
+constexpr const char* statusBarShown = "StatusBar";
 
 constexpr std::int32_t defaultFontSize = 14;
 constexpr const char* defaultFontSizeText = "14";

@@ -6,7 +6,7 @@ packages=(
   cmake make g++ git
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine32 wine64 xvfb xauth x11-utils fonts-liberation imagemagick
+  wine wine64 xvfb xauth x11-utils fonts-liberation imagemagick
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
 )
@@ -36,5 +36,18 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
-apt-get install -y -q "${packages[@]}" wine32:i386
+# A mirror caught mid-sync fails an index now and then: try again, then go on
+# with what was fetched, which the install itself will judge.
+for attempt in 1 2 3; do
+  if apt-get update -q; then
+    break
+  fi
+  echo "install-deps: apt-get update failed (attempt $attempt)" >&2
+  sleep $((attempt * 10))
+done
+if ! apt-get install -y -q "${packages[@]}" wine32:i386; then
+  # Without the 32-bit Wine (an i386 index missing, say) the tests run the
+  # 64-bit build under wine64, as on a machine that cannot run 32-bit programs.
+  echo "install-deps: wine32:i386 could not be installed; going on without it" >&2
+  apt-get install -y -q "${packages[@]}"
+fi

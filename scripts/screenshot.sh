@@ -124,12 +124,15 @@ stop_editor
 
 # Colours as the Colours dialog stores them (decimal 0x00BBGGRR) and a font as
 # the font picker does (a negative height is a character height in pixels).
-saved_settings=no
-if wine reg query "$settings_key" >/dev/null 2>&1; then
-  wine reg copy "$settings_key" "$saved_key" /s /f >/dev/null 2>&1
-  saved_settings=yes
-fi
-wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+save_settings() {
+  saved_settings=no
+  if wine reg query "$settings_key" >/dev/null 2>&1; then
+    wine reg copy "$settings_key" "$saved_key" /s /f >/dev/null 2>&1
+    saved_settings=yes
+  fi
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+}
+save_settings
 store_setting() {
   wine reg add "$settings_key\\$1" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
 }
@@ -142,6 +145,34 @@ store_setting "FontName" "DejaVu Sans Mono"
 store_setting "FontSize" "-15"
 start_editor
 shoot editor-colors.png
+stop_editor
+restore_settings
+
+# The status bar and the data inspector from the View menu's commands, taken
+# with the screen around both windows; what they store goes back afterwards.
+save_settings
+start_editor
+wine "$sender" 21 # Status Bar
+wine "$sender" 20 # Data Inspector
+sleep 2
+# "X Y RIGHT BOTTOM" of an X window on the screen.
+window_box() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+    /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, x + w, y + h }'
+}
+inspector="$(xwininfo -root -tree 2>/dev/null | awk '/"Data Inspector"/ { print $1; exit }')"
+if [ -z "$inspector" ]; then
+  echo "screenshot: the data inspector did not appear" >&2
+  exit 1
+fi
+read -r ex ey er eb <<<"$(window_box "$(editor_window)")"
+read -r ix iy ir ib <<<"$(window_box "$inspector")"
+left=$((ex < ix ? ex : ix)) top=$((ey < iy ? ey : iy))
+right=$((er > ir ? er : ir)) bottom=$((eb > ib ? eb : ib))
+import -display "$DISPLAY" -window root "$sample_dir/screen.png"
+convert "$sample_dir/screen.png" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
+  "$out/editor-inspector.png"
+echo "Screenshot: $out/editor-inspector.png"
 stop_editor
 restore_settings
 

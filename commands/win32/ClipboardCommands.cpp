@@ -9,13 +9,9 @@
 #include "editor/EditorCore.h"
 #include "editor/win32/MessageBoxes.h"
 
-namespace {
-
-// Hands the text to the clipboard; false, the clipboard untouched or emptied,
-// when no memory or no clipboard can be had.
-bool putOnClipboard(HWND owner, const std::string& text)
+bool putOnClipboard(HWND owner, UINT format, const void* data, std::size_t size)
 {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     if (block == nullptr) {
         return false;
     }
@@ -24,19 +20,26 @@ bool putOnClipboard(HWND owner, const std::string& text)
         GlobalFree(block);
         return false;
     }
-    std::memcpy(target, text.data(), text.size());
+    std::memcpy(target, data, size);
     GlobalUnlock(block);
     if (OpenClipboard(owner) == FALSE) {
         GlobalFree(block);
         return false;
     }
     EmptyClipboard();
-    const bool handedOver = SetClipboardData(CF_TEXT, block) != nullptr;
+    const bool handedOver = SetClipboardData(format, block) != nullptr;
     CloseClipboard();
     if (!handedOver) {
         GlobalFree(block); // still ours
     }
     return handedOver;
+}
+
+namespace {
+
+bool putOnClipboard(HWND owner, const std::string& text)
+{
+    return putOnClipboard(owner, CF_TEXT, text.c_str(), text.size() + 1);
 }
 
 // The clipboard's text, bounded by its block; false when there is none.

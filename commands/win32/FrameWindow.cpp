@@ -11,7 +11,9 @@
 #include "commands/win32/FindDialog.h"
 #include "commands/win32/FontCommand.h"
 #include "commands/win32/GoToDialog.h"
+#include "commands/win32/InfoPanels.h"
 #include "commands/win32/InsertDialog.h"
+#include "commands/win32/StatusBar.h"
 #include "commands/win32/UndoCommands.h"
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
@@ -126,6 +128,12 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case octalViewCommand:
         switchView(frame, 1);
         break;
+    case inspectorCommand:
+        toggleInspector(frame);
+        break;
+    case statusBarCommand:
+        toggleStatusBar(frame);
+        break;
     case destroyCommand:
         DestroyWindow(core.frameWindow);
         core.frameWindow = nullptr;
@@ -149,6 +157,7 @@ void onCreate(HWND frame)
 void onDestroy(HWND frame)
 {
     EditorCore& core = editorCore;
+    dropInfoPanels();
     // The frame's own context goes with the frame; nothing draws through it.
     if (core.windowDC != nullptr) {
         ReleaseDC(frame, core.windowDC);
@@ -180,6 +189,7 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         if (wParam == SIZE_MINIMIZED) {
             return 0; // an icon keeps its own size
         }
+        placeStatusBar();
         relayout(window);
         return 0;
     case WM_EXITSIZEMOVE:
@@ -209,6 +219,9 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_INITMENUPOPUP:
         updateFileMenu(reinterpret_cast<HMENU>(wParam));
+        return 0;
+    case refreshInfoMessage:
+        refreshInfoPanels();
         return 0;
     case WM_DESTROY:
         onDestroy(window);

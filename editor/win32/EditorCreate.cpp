@@ -7,6 +7,7 @@
 
 #include "commands/CommandIds.h"
 #include "commands/win32/FileCommands.h"
+#include "commands/win32/InfoPanels.h"
 #include "commands/win32/FrameWindow.h"
 #include "commands/win32/MenuBar.h"
 #include "editor/EditorCore.h"
@@ -179,6 +180,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
     UpdateWindow(hexPane.window);
     UpdateWindow(asciiPane.window);
 
+    restoreInfoPanels(frameWindow);
     focusActivePane();
     return 1;
 }

@@ -91,6 +91,17 @@ bool EditorCore::writeSetting(const char* name, const char* text)
            ERROR_SUCCESS;
 }
 
+bool EditorCore::readFlagSetting(const char* name)
+{
+    char text[16] = {};
+    return readSetting(name, text, sizeof text) && settings::decimalValue(text) != 0;
+}
+
+bool EditorCore::writeFlagSetting(const char* name, bool value)
+{
+    return writeSetting(name, value ? "1" : "0");
+}
+
 bool EditorCore::settingStored(const char* name)
 {
     RegistryKey root;

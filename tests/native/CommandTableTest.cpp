@@ -39,7 +39,8 @@ TEST(CommandTable, LaysOutTheMenus)
         {renderMenuBar(), "&File{1 &Open, 19 Open &Read-Only..., 14 &Save\tCtrl+S, 2 Save &As, 3 E&xit} "
                           "&Edit{7 &Copy, 6 Cu&t, 8 &Paste, 9 &Insert chars, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
                           "18 Find &next\tF3, 17 &Go to offset...\tCtrl+G} 4 F&ind "
-                          "&View{10 &Hex, 11 &Octal, -, 12 Change &Font, 13 Change &Colors} 5 &About "},
+                          "&View{10 &Hex, 11 &Octal, -, 12 Change &Font, 13 Change &Colors, -, "
+                          "20 Data &Inspector\tCtrl+D, 21 &Status Bar} 5 &About "},
         {render(contextMenuItems(false)), "1 &Open, 2 &Save As, -, 10 View in &Hex, 11 View in &Octal"},
         {render(contextMenuItems(true)),
          "1 &Open, 2 &Save As, -, 6 Cu&t ~sel, 7 &Copy ~sel, 8 &Paste ~clip, 10 View in &Hex, 11 View in &Octal, -, "
@@ -61,6 +62,7 @@ TEST(CommandTable, MapsKeysWithExactlyTheirModifiers)
         {'S', true, false, saveCommand},         {'Z', true, false, undoCommand},
         {'Y', true, false, redoCommand},         {'F', true, false, findCommand},
         {'G', true, false, goToOffsetCommand},   {KeyCode::f3, false, false, findNextCommand},
+        {'D', true, false, inspectorCommand},
         {KeyCode::insert, false, false, insertCharsCommand},
         {'S', false, false, noCommand},          {'S', true, true, noCommand},
         {KeyCode::f3, false, true, noCommand},   {'X', true, false, noCommand}, // Cut comes as a character

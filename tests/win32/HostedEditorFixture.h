@@ -62,6 +62,9 @@ protected:
         ASSERT_EQ(editorCore.frameWindow, nullptr) << "an editor window was left open";
         state_.take();
         recentFiles_.clear(); // the File menu as a first run has it
+        for (RegistrySnapshot& panel : infoPanels_) {
+            panel.clear(); // the inspector and the status bar hidden
+        }
         GetKeyboardState(savedKeys_);
         EditorCore& e = editorCore;
         e.octalMode = 0;
@@ -129,6 +132,10 @@ protected:
 private:
     EditorStateGuard state_;
     RegistrySnapshot recentFiles_{"Software\\Nibblor\\RecentFiles"};
+    RegistrySnapshot infoPanels_[4] = {RegistrySnapshot("Software\\Nibblor\\DataInspector"),
+                                       RegistrySnapshot("Software\\Nibblor\\InspectorPlace"),
+                                       RegistrySnapshot("Software\\Nibblor\\BigEndian"),
+                                       RegistrySnapshot("Software\\Nibblor\\StatusBar")};
     BYTE savedKeys_[256] = {};
     char savedDirectory_[MAX_PATH] = {};
 };

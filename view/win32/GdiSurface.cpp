@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands/win32/FileCommands.h"
+#include "commands/win32/InfoPanels.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/MessageBoxes.h"
 #include "panes/win32/PaneObjects.h"
@@ -41,6 +42,7 @@ public:
         if (window == nullptr || text.empty()) {
             return;
         }
+        requestInfoRefresh(); // what is drawn may be a new cursor, selection or byte
         HDC dc = GetDC(window);
         if (dc == nullptr) {
             return;
@@ -59,6 +61,7 @@ public:
 
     void repaintPanes(Repaint when) override
     {
+        requestInfoRefresh();
         // Null panes are skipped: InvalidateRect(NULL) would repaint the desktop.
         const HWND windows[] = {offsetPane.window, hexPane.window, asciiPane.window};
         for (const HWND window : windows) {
@@ -118,7 +121,11 @@ public:
         return showMessage(std::string(question), "Nibblor", MB_YESNO | MB_ICONWARNING) == IDYES;
     }
 
-    void titleChanged() override { showFrameTitle(); }
+    void titleChanged() override
+    {
+        showFrameTitle();
+        requestInfoRefresh(); // read-only, say
+    }
 
     void beep() override { MessageBeep(MB_OK); }
 };

@@ -1,0 +1,71 @@
+// The View menu's inspector and status bar commands, and one refresh for both
+// after any change: the core draws every change it makes through the surface,
+// which asks for it, so no edit or move can leave them behind.
+#include "commands/win32/InfoPanels.h"
+
+#include "commands/CommandIds.h"
+#include "commands/win32/InspectorWindow.h"
+#include "commands/win32/StatusBar.h"
+#include "editor/EditorCore.h"
+#include "editor/Settings.h"
+
+namespace {
+
+bool refreshPosted = false;
+
+void checkMenuItem(int command, bool checked)
+{
+    CheckMenuItem(editorCore.viewMenu, static_cast<UINT>(command), checked ? MF_CHECKED : MF_UNCHECKED);
+}
+
+} // namespace
+
+void toggleInspector(HWND frame)
+{
+    const bool shown = !inspectorShown();
+    showInspector(frame, shown);
+    checkMenuItem(inspectorCommand, inspectorShown());
+    editorCore.writeFlagSetting(settings::inspectorShown, inspectorShown());
+}
+
+void toggleStatusBar(HWND frame)
+{
+    showStatusBar(frame, !statusBarShown());
+    checkMenuItem(statusBarCommand, statusBarShown());
+    editorCore.writeFlagSetting(settings::statusBarShown, statusBarShown());
+    editorCore.focusActivePane();
+}
+
+void restoreInfoPanels(HWND frame)
+{
+    if (editorCore.readFlagSetting(settings::statusBarShown)) {
+        showStatusBar(frame, true);
+    }
+    if (editorCore.readFlagSetting(settings::inspectorShown)) {
+        showInspector(frame, true);
+    }
+    checkMenuItem(statusBarCommand, statusBarShown());
+    checkMenuItem(inspectorCommand, inspectorShown());
+}
+
+void dropInfoPanels()
+{
+    dropInspector();
+    dropStatusBar();
+    refreshPosted = false; // it went with the frame
+}
+
+void requestInfoRefresh()
+{
+    if (refreshPosted || editorCore.frameWindow == nullptr) {
+        return;
+    }
+    refreshPosted = PostMessageW(editorCore.frameWindow, refreshInfoMessage, 0, 0) != FALSE;
+}
+
+void refreshInfoPanels()
+{
+    refreshPosted = false;
+    refreshInspector();
+    refreshStatusBar();
+}

@@ -1,0 +1,394 @@
+// The data inspector's window: a report list of the types and their values
+// and a "Big endian" check box. The texts come from the core, and a typed
+// value goes to the core to be written; this file only shows and passes them.
+#include "commands/win32/InspectorWindow.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "commands/CommandIds.h"
+#include "commands/win32/ClipboardCommands.h"
+#include "commands/win32/ValueEditBox.h"
+#include "editor/DisplayScale.h"
+#include "editor/EditorCore.h"
+#include "editor/Settings.h"
+#include "editor/win32/DisplayDpi.h"
+#include "editor/win32/MessageBoxes.h"
+#include "editor/win32/ModelessWindows.h"
+
+namespace {
+
+constexpr int bigEndianBoxId = 100;
+constexpr int typeColumn = 0;
+constexpr int valueColumn = 1;
+// Measures at 96 dots per inch, grown with the resolution.
+constexpr int typeColumnWidthAt96 = 130;
+constexpr int valueColumnWidthAt96 = 250;
+constexpr int windowWidthAt96 = 410;
+constexpr int windowHeightAt96 = 470;
+constexpr int marginAt96 = 6;
+constexpr int checkBoxHeightAt96 = 20;
+constexpr std::size_t placeTextLength = 64;
+
+struct InspectorState {
+    HWND window = nullptr;
+    HWND list = nullptr;
+    HWND bigEndianBox = nullptr;
+    HFONT font = nullptr;
+    std::array<std::wstring, valueTypeCount> values; // as the list shows them
+};
+InspectorState inspector;
+
+int scaled(int lengthAt96)
+{
+    return display::scaleLength(lengthAt96, display::referenceDpi, editorCore.dpi);
+}
+
+// The Character row's byte is in the ANSI code page; every other text is UTF-8.
+UINT codePageOf(ValueType type)
+{
+    return type == ValueType::Character ? CP_ACP : CP_UTF8;
+}
+
+std::wstring wideText(const std::string& text, UINT codePage)
+{
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    }
+    return wide;
+}
+
+// The text in the code page; false when a character has no form there.
+bool narrowText(const std::wstring& text, UINT codePage, std::string& narrow)
+{
+    BOOL defaulted = FALSE;
+    BOOL* const defaultedOut = codePage == CP_UTF8 ? nullptr : &defaulted; // UTF-8 takes none
+    const auto length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, defaultedOut);
+    narrow.assign(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0) {
+        WideCharToMultiByte(codePage, 0, text.data(), length, &narrow[0], size, nullptr, defaultedOut);
+    }
+    return defaulted == FALSE;
+}
+
+bool bigEndianChosen()
+{
+    return inspector.bigEndianBox != nullptr && SendMessageW(inspector.bigEndianBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// A value typed over a row: written by the core, or the user told why not
+// while the box stays open to correct it.
+bool commitValue(int row, const std::wstring& text)
+{
+    const auto type = static_cast<ValueType>(row);
+    UINT codePage = codePageOf(type);
+    std::string typed;
+    if (!narrowText(text, codePage, typed)) {
+        codePage = CP_UTF8; // no ANSI character: the core names the text as typed
+        narrowText(text, codePage, typed);
+    }
+    const ValueWrite write = editorCore.writeValue(type, typed, bigEndianChosen());
+    if (write.outcome == ValueWrite::Outcome::invalid || write.outcome == ValueWrite::Outcome::notEnoughBytes) {
+        showMessage(wideText(write.message, codePage), inspectorCaption, MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    return true;
+}
+
+int selectedRow()
+{
+    return static_cast<int>(SendMessageW(inspector.list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void editSelectedRow()
+{
+    const int row = selectedRow();
+    if (row < 0 || editorCore.refuseEdit()) {
+        return;
+    }
+    beginValueEdit(inspector.list, row, valueColumn, inspector.values[static_cast<std::size_t>(row)], commitValue);
+}
+
+void copySelectedValue()
+{
+    const int row = selectedRow();
+    if (row >= 0) {
+        const std::wstring& value = inspector.values[static_cast<std::size_t>(row)];
+        putOnClipboard(inspector.window, CF_UNICODETEXT, value.c_str(), (value.size() + 1) * sizeof(wchar_t));
+    }
+}
+
+void addColumn(int column, const wchar_t* title, int width)
+{
+    LVCOLUMNW header{};
+    header.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    header.pszText = const_cast<wchar_t*>(title);
+    header.cx = width;
+    header.iSubItem = column;
+    SendMessageW(inspector.list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&header));
+}
+
+void addRows()
+{
+    for (int row = 0; row < valueTypeCount; ++row) {
+        const std::string name = valueTypeName(static_cast<ValueType>(row));
+        std::wstring text(name.begin(), name.end());
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.pszText = &text[0];
+        SendMessageW(inspector.list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    inspector.values = {};
+}
+
+// The system's message font at the editor's resolution.
+HFONT createMessageFont()
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) == FALSE) {
+        return nullptr;
+    }
+    metrics.lfMessageFont.lfHeight = display::scaleLength(metrics.lfMessageFont.lfHeight, systemDpi(), editorCore.dpi);
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+void createControls(HWND window)
+{
+    const HINSTANCE instance = editorCore.instance;
+    inspector.list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
+                                         LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                                     0, 0, 0, 0, window, nullptr, instance, nullptr);
+    inspector.bigEndianBox = CreateWindowExW(0, WC_BUTTONW, L"&Big endian", WS_CHILD | WS_VISIBLE | WS_TABSTOP |
+                                             BS_AUTOCHECKBOX, 0, 0, 0, 0, window,
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(bigEndianBoxId)), instance,
+                                             nullptr);
+    inspector.font = createMessageFont();
+    for (const HWND control : {inspector.list, inspector.bigEndianBox}) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(inspector.font), FALSE);
+    }
+    SendMessageW(inspector.list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    addColumn(typeColumn, L"Type", scaled(typeColumnWidthAt96));
+    addColumn(valueColumn, L"Value", scaled(valueColumnWidthAt96));
+    addRows();
+    SendMessageW(inspector.bigEndianBox, BM_SETCHECK, editorCore.readFlagSetting(settings::bigEndian) ? BST_CHECKED : BST_UNCHECKED,
+                 0);
+}
+
+void layOut(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    const int margin = scaled(marginAt96);
+    const int box = scaled(checkBoxHeightAt96);
+    const int width = client.right - 2 * margin;
+    MoveWindow(inspector.list, margin, margin, width, client.bottom - box - 3 * margin, TRUE);
+    MoveWindow(inspector.bigEndianBox, margin, client.bottom - box - margin, width, box, TRUE);
+}
+
+void rememberPlace()
+{
+    RECT place{};
+    if (inspector.window == nullptr || GetWindowRect(inspector.window, &place) == FALSE) {
+        return;
+    }
+    char text[placeTextLength];
+    std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld", place.left, place.top, place.right - place.left,
+                  place.bottom - place.top);
+    editorCore.writeSetting(settings::inspectorPlace, text);
+}
+
+// Where it was last, when that is still on a screen; else beside the frame.
+RECT startingPlace(HWND frame)
+{
+    char text[placeTextLength] = {};
+    long x = 0, y = 0, width = 0, height = 0;
+    if (editorCore.readSetting(settings::inspectorPlace, text, sizeof text) &&
+        std::sscanf(text, "%ld,%ld,%ld,%ld", &x, &y, &width, &height) == 4 && width > 0 && height > 0) {
+        const RECT stored{x, y, x + width, y + height};
+        if (MonitorFromRect(&stored, MONITOR_DEFAULTTONULL) != nullptr) {
+            return stored;
+        }
+    }
+    RECT owner{};
+    GetWindowRect(GetAncestor(frame, GA_ROOT), &owner);
+    RECT place{owner.right, owner.top, owner.right + scaled(windowWidthAt96), owner.top + scaled(windowHeightAt96)};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromRect(&owner, MONITOR_DEFAULTTONEAREST), &monitor) != FALSE &&
+        place.right > monitor.rcWork.right) {
+        OffsetRect(&place, monitor.rcWork.right - place.right, 0); // over the frame's edge, on the screen
+    }
+    return place;
+}
+
+LRESULT onNotify(const NMHDR& header)
+{
+    if (header.hwndFrom != inspector.list) {
+        return 0;
+    }
+    switch (header.code) {
+    case NM_DBLCLK:
+    case NM_RETURN:
+        editSelectedRow();
+        break;
+    case LVN_KEYDOWN: {
+        const WORD key = reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey;
+        if (key == VK_F2) {
+            editSelectedRow();
+        } else if (key == 'C' && GetKeyState(VK_CONTROL) < 0) {
+            copySelectedValue();
+        }
+        break;
+    }
+    case LVN_BEGINSCROLL:
+        endValueEdit(); // the box would stay where the row was
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void onCommand(HWND window, WPARAM wParam)
+{
+    switch (LOWORD(wParam)) {
+    case bigEndianBoxId:
+        editorCore.writeFlagSetting(settings::bigEndian, bigEndianChosen());
+        refreshInspector();
+        break;
+    case IDOK: // Enter in the list, through the dialog keys
+        if (GetFocus() == inspector.list) {
+            editSelectedRow();
+        }
+        break;
+    case IDCANCEL: // Escape: back to the bytes
+        if (editorCore.frameWindow != nullptr) {
+            SetActiveWindow(GetAncestor(editorCore.frameWindow, GA_ROOT));
+            editorCore.focusActivePane();
+        }
+        break;
+    default:
+        DefWindowProcW(window, WM_COMMAND, wParam, 0);
+        break;
+    }
+}
+
+LRESULT CALLBACK inspectorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        inspector.window = window;
+        createControls(window);
+        addModelessWindow(window);
+        return 0;
+    case WM_SIZE:
+        layOut(window);
+        return 0;
+    case WM_EXITSIZEMOVE:
+        rememberPlace();
+        return 0;
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_COMMAND:
+        onCommand(window, wParam);
+        return 0;
+    case WM_CLOSE: // its close box hides it, as the View menu does
+        if (editorCore.frameWindow != nullptr) {
+            SendMessageW(editorCore.frameWindow, WM_COMMAND, inspectorCommand, 0);
+        }
+        return 0;
+    case WM_DESTROY:
+        endValueEdit();
+        removeModelessWindow(window);
+        if (inspector.font != nullptr) {
+            DeleteObject(inspector.font);
+        }
+        inspector = InspectorState{};
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void registerInspectorClass()
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = inspectorProc;
+    windowClass.hInstance = editorCore.instance;
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = inspectorClassName;
+    RegisterClassExW(&windowClass); // fails harmlessly once registered
+}
+
+} // namespace
+
+bool inspectorShown()
+{
+    return inspector.window != nullptr && IsWindowVisible(inspector.window) != FALSE;
+}
+
+void showInspector(HWND frame, bool shown)
+{
+    if (!shown) {
+        if (inspector.window != nullptr) {
+            rememberPlace();
+            endValueEdit();
+            ShowWindow(inspector.window, SW_HIDE);
+        }
+        return;
+    }
+    if (inspector.window == nullptr) {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+        registerInspectorClass();
+        const RECT place = startingPlace(frame);
+        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, inspectorClassName, inspectorCaption,
+                        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, place.left, place.top,
+                        place.right - place.left, place.bottom - place.top, GetAncestor(frame, GA_ROOT), nullptr,
+                        editorCore.instance, nullptr);
+        if (inspector.window == nullptr) {
+            return;
+        }
+    }
+    ShowWindow(inspector.window, SW_SHOWNOACTIVATE);
+    refreshInspector();
+}
+
+void refreshInspector()
+{
+    if (!inspectorShown()) {
+        return;
+    }
+    const bool bigEndian = bigEndianChosen();
+    for (int row = 0; row < valueTypeCount; ++row) {
+        const auto type = static_cast<ValueType>(row);
+        std::wstring text = wideText(editorCore.valueAtCursor(type, bigEndian), codePageOf(type));
+        std::wstring& shown = inspector.values[static_cast<std::size_t>(row)];
+        if (text == shown) {
+            continue;
+        }
+        shown = text;
+        LVITEMW item{};
+        item.iSubItem = valueColumn;
+        item.pszText = &text[0];
+        SendMessageW(inspector.list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void dropInspector()
+{
+    if (inspector.window != nullptr) {
+        DestroyWindow(inspector.window);
+    }
+}
