@@ -4,12 +4,13 @@
 # View menu's "&Octal" (WM_COMMAND 11), each cropped to the editor's window;
 # then once more in a colour scheme and font of a user's choosing, stored in
 # the prefix's settings for that run only; and at last at 144 dots per inch,
-# the prefix's resolution for that run only.
+# the prefix's resolution for that run only; and with the status bar and the
+# data inspector shown, taken with the screen around both windows.
 #
 #   bash scripts/screenshot.sh [output-folder]     default: docs/
 #
-# Writes editor-hex.png, editor-octal.png, editor-colors.png and
-# editor-144dpi.png.
+# Writes editor-hex.png, editor-octal.png, editor-colors.png, editor-144dpi.png
+# and editor-inspector.png.
 # NIBBLOR_BUILD_DIR moves the build folder, as for run.sh.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

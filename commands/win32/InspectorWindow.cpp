@@ -192,6 +192,26 @@ void layOut(HWND window)
     const int width = client.right - 2 * margin;
     MoveWindow(inspector.list, margin, margin, width, client.bottom - box - 3 * margin, TRUE);
     MoveWindow(inspector.bigEndianBox, margin, client.bottom - box - margin, width, box, TRUE);
+    // The values take the width the types leave.
+    SendMessageW(inspector.list, LVM_SETCOLUMNWIDTH, valueColumn, LVSCW_AUTOSIZE_USEHEADER);
+}
+
+// A first showing: tall enough for every row and the check box.
+void fitHeightToRows()
+{
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    RECT header{};
+    RECT window{};
+    RECT list{};
+    SendMessageW(inspector.list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageW(inspector.list, LVM_GETHEADER, 0, 0)), &header);
+    GetWindowRect(inspector.window, &window);
+    GetClientRect(inspector.list, &list);
+    const int needed = (header.bottom - header.top) + valueTypeCount * (row.bottom - row.top);
+    const int growth = needed - list.bottom;
+    SetWindowPos(inspector.window, nullptr, 0, 0, window.right - window.left, window.bottom - window.top + growth,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void rememberPlace()
@@ -207,8 +227,9 @@ void rememberPlace()
 }
 
 // Where it was last, when that is still on a screen; else beside the frame.
-RECT startingPlace(HWND frame)
+RECT startingPlace(HWND frame, bool& remembered)
 {
+    remembered = true;
     char text[placeTextLength] = {};
     long x = 0, y = 0, width = 0, height = 0;
     if (editorCore.readSetting(settings::inspectorPlace, text, sizeof text) &&
@@ -218,6 +239,7 @@ RECT startingPlace(HWND frame)
             return stored;
         }
     }
+    remembered = false;
     RECT owner{};
     GetWindowRect(GetAncestor(frame, GA_ROOT), &owner);
     RECT place{owner.right, owner.top, owner.right + scaled(windowWidthAt96), owner.top + scaled(windowHeightAt96)};
@@ -352,13 +374,17 @@ void showInspector(HWND frame, bool shown)
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
         registerInspectorClass();
-        const RECT place = startingPlace(frame);
+        bool remembered = false;
+        const RECT place = startingPlace(frame, remembered);
         CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, inspectorClassName, inspectorCaption,
                         WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, place.left, place.top,
                         place.right - place.left, place.bottom - place.top, GetAncestor(frame, GA_ROOT), nullptr,
                         editorCore.instance, nullptr);
         if (inspector.window == nullptr) {
             return;
+        }
+        if (!remembered) {
+            fitHeightToRows();
         }
     }
     ShowWindow(inspector.window, SW_SHOWNOACTIVATE);
