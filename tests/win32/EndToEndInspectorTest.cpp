@@ -44,6 +44,13 @@ protected:
         return text;
     }
 
+    static void selectRow(HWND list, int row)
+    {
+        LVITEMW selected{};
+        selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&selected));
+    }
+
     static std::vector<std::wstring> statusTexts(HWND bar)
     {
         pumpMessages();
@@ -73,6 +80,12 @@ TEST_F(Inspector, ShowsTheCursorsBytesInTheChosenOrder)
     press(hexPane.window, VK_RIGHT); // a digit: the same byte
     press(hexPane.window, VK_RIGHT);
     EXPECT_EQ(value(static_cast<int>(ValueType::UInt16)), L"22068") << "0x5634 from offset 1";
+
+    selectRow(list, int32Row);
+    holdKey(VK_CONTROL, true);
+    SendMessageW(list, WM_KEYDOWN, 'C', 0);
+    holdKey(VK_CONTROL, false);
+    EXPECT_EQ(clipboardText(list), "1446253084") << "Ctrl+C copies the row's value";
 }
 
 TEST_F(Inspector, ATypedInt32IsWrittenThenUndone)
@@ -81,9 +94,7 @@ TEST_F(Inspector, ATypedInt32IsWrittenThenUndone)
     frameCommand(inspectorCommand);
     const HWND list = inspectorList();
     ASSERT_NE(list, nullptr);
-    LVITEMW selected{};
-    selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, int32Row, reinterpret_cast<LPARAM>(&selected));
+    selectRow(list, int32Row);
     SendMessageW(list, WM_KEYDOWN, VK_F2, 0);
     const HWND box = FindWindowExW(list, nullptr, L"Edit", nullptr);
     ASSERT_NE(box, nullptr);
