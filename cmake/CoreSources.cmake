@@ -4,8 +4,10 @@
 set(NIBBLOR_CORE_SOURCES
   document/ByteBlock.cpp
   document/FileBuffer.cpp
+  document/ReplaceRuns.cpp
   document/EditHistory.cpp
   document/Search.cpp
+  document/PatternSearch.cpp
   document/StandardFileSteps.cpp
   view/ByteTextCodec.cpp
   view/ByteValueText.cpp
@@ -35,7 +37,9 @@ set(NIBBLOR_CORE_SOURCES
   editor/StatusLine.cpp
   commands/Clipboard.cpp
   commands/Find.cpp
+  commands/FindReplace.cpp
   commands/SearchText.cpp
+  commands/SearchPatterns.cpp
   commands/InsertCount.cpp
   commands/OffsetText.cpp
   commands/CommandTable.cpp

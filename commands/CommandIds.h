@@ -25,6 +25,8 @@ enum Command : int {
     openReadOnlyCommand = 19,
     inspectorCommand = 20,
     statusBarCommand = 21,
+    findPreviousCommand = 22,
+    replaceCommand = 23,
     // The recently opened files, put in the File menu while the editor runs.
     firstRecentFileCommand = 100,
     destroyCommand = 2000, // sent by a host: take the editor window down

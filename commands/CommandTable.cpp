@@ -39,6 +39,8 @@ const std::vector<CommandRow> rows = {
     {undoCommand, {edit, "&Undo\tCtrl+Z", separated}, {child, laterSection, 20}, {'Z', withCtrl}},
     {redoCommand, {edit, "&Redo\tCtrl+Y"}, {child, laterSection, 30, "R&edo"}, {'Y', withCtrl}},
     {findNextCommand, {edit, "Find &next\tF3", separated}, {child, laterSection, 40}, {KeyCode::f3}},
+    {findPreviousCommand, {edit, "Find pre&vious\tShift+F3"}, {}, {KeyCode::f3, withShift}},
+    {replaceCommand, {edit, "&Replace...\tCtrl+H"}, {}, {'H', withCtrl}},
     {goToOffsetCommand, {edit, "&Go to offset...\tCtrl+G"}, {child, laterSection, 50}, {'G', withCtrl}},
     {findCommand, {bar, "F&ind"}, {}, {'F', withCtrl}},
     {hexViewCommand, {view, "&Hex"}, {always, editAndViewSection, 40, "View in &Hex"}},

@@ -4,6 +4,7 @@
 FindOutcome EditorCore::findNext(const std::vector<std::uint8_t>& pattern)
 {
     const auto length = static_cast<std::int32_t>(pattern.size());
+    lastSearch = {exactPattern(pattern), false};
     const std::int32_t match = buffer.findBytes(pattern.data(), cursorRow, length);
     if (match == -1) {
         return buffer.contains(pattern.data(), length) ? FindOutcome::onlyEarlierMatches : FindOutcome::notFound;

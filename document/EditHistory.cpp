@@ -32,6 +32,25 @@ EditStep EditStep::insertion(std::int32_t offset, std::int32_t count)
     return step;
 }
 
+EditStep EditStep::replacement(std::vector<std::int32_t> offsets, std::int32_t matchLength,
+                               const std::uint8_t* document, const std::uint8_t* replacement,
+                               std::int32_t replacementLength)
+{
+    EditStep step;
+    step.kind = Kind::replacement;
+    step.offset = offsets.empty() ? 0 : offsets.front();
+    step.count = matchLength;
+    step.replacementLength = replacementLength;
+    step.bytes.reserve(offsets.size() * static_cast<std::size_t>(matchLength) +
+                       static_cast<std::size_t>(replacementLength));
+    for (const std::int32_t match : offsets) {
+        step.bytes.insert(step.bytes.end(), document + match, document + match + matchLength);
+    }
+    step.bytes.insert(step.bytes.end(), replacement, replacement + replacementLength);
+    step.matchOffsets = std::move(offsets);
+    return step;
+}
+
 std::int64_t EditHistory::costOf(EditStep::Kind kind, std::int64_t count)
 {
     switch (kind) {
@@ -40,13 +59,25 @@ std::int64_t EditHistory::costOf(EditStep::Kind kind, std::int64_t count)
     case EditStep::Kind::removal:
         return count + stepCharge;
     case EditStep::Kind::insertion:
+    case EditStep::Kind::replacement:
         break;
     }
     return stepCharge;
 }
 
+std::int64_t EditHistory::replacementCost(std::int64_t matches, std::int64_t matchLength,
+                                          std::int64_t replacementLength)
+{
+    constexpr std::int64_t offsetSize = sizeof(std::int32_t);
+    return matches * (matchLength + offsetSize) + replacementLength + stepCharge;
+}
+
 std::int64_t EditHistory::costOf(const EditStep& step)
 {
+    if (step.kind == EditStep::Kind::replacement) {
+        return replacementCost(static_cast<std::int64_t>(step.matchOffsets.size()), step.count,
+                               step.replacementLength);
+    }
     return costOf(step.kind, step.count);
 }
 

@@ -7,22 +7,36 @@
 #include <vector>
 
 // One change. An overwrite keeps its old and new bytes, a removal the bytes
-// it removed, an insertion of zeros only where and how many.
+// it removed, an insertion of zeros only where and how many. A replacement
+// of many matches keeps where each began, the bytes each had, and the one
+// replacement: compact whether or not the lengths agree.
 struct EditStep {
-    enum class Kind : std::uint8_t { overwrite, removal, insertion };
+    enum class Kind : std::uint8_t { overwrite, removal, insertion, replacement };
 
     Kind kind = Kind::insertion;
     std::int32_t offset = 0;
     std::int32_t count = 0;
     std::vector<std::uint8_t> bytes; // overwrite: the old bytes, then the new; removal: the removed
+    // A replacement: `count` is a match's length, `offset` the first match's;
+    // `bytes` holds every match's bytes, then the replacement's.
+    std::vector<std::int32_t> matchOffsets; // in the document before the change, ascending
+    std::int32_t replacementLength = 0;
 
     static EditStep overwrite(std::int32_t offset, const std::uint8_t* oldBytes, const std::uint8_t* newBytes,
                               std::int32_t count);
     static EditStep removal(std::int32_t offset, const std::uint8_t* removed, std::int32_t count);
     static EditStep insertion(std::int32_t offset, std::int32_t count);
+    // Throws std::bad_alloc when the bytes cannot be kept.
+    static EditStep replacement(std::vector<std::int32_t> offsets, std::int32_t matchLength,
+                                const std::uint8_t* document, const std::uint8_t* replacement,
+                                std::int32_t replacementLength);
 
     const std::uint8_t* oldBytes() const { return bytes.data(); }
     const std::uint8_t* newBytes() const { return bytes.data() + (kind == Kind::overwrite ? count : 0); }
+    const std::uint8_t* replacementBytes() const
+    {
+        return bytes.data() + matchOffsets.size() * static_cast<std::size_t>(count);
+    }
 };
 
 class EditHistory {
@@ -36,6 +50,8 @@ public:
 
     // The memory a step of this kind and count takes from the limit.
     static std::int64_t costOf(EditStep::Kind kind, std::int64_t count);
+    static std::int64_t replacementCost(std::int64_t matches, std::int64_t matchLength,
+                                        std::int64_t replacementLength);
     bool canHold(std::int64_t cost) const { return cost <= limit_; }
 
     // A change made: the steps undone before it can no longer be redone, and

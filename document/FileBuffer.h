@@ -2,6 +2,8 @@
 // The document: the whole file held in one zero-filled block, its size, its
 // row count, its path and the search state.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "document/ByteBlock.h"
 #include "document/FileSteps.h"
@@ -25,7 +27,7 @@ struct FileBuffer {
     std::int32_t size = 0;        // -1 marks an Open cancelled on an empty document
     std::int32_t rowCount = 0;
     std::int32_t lastMatchOffset = -1;
-    char lastSearchText[1024] = {};
+    std::string lastSearchText; // the Find dialog's, whole
     FilePath path; // absolute once a dialog or the command line named it
 
     // Row rule: no rows when empty, else one more row than whole rows, so the
@@ -71,6 +73,14 @@ struct FileBuffer {
     // changing nothing, for a count below 1 or an offset outside the data,
     // when the size would pass maxSize, or when the memory cannot be had.
     bool insert(std::int32_t offset, const std::uint8_t* bytes, std::int32_t count);
+
+    // Replaces runs of `fromLength` bytes at the offsets (ascending, apart) by
+    // `toLength` bytes each, run i's from `bytes + i * stride`: in place when
+    // the lengths agree, else in one pass into a new block (a single run
+    // moves the bytes after it instead). False, changing nothing, when the
+    // size would pass maxSize or the memory cannot be had.
+    bool replaceRuns(const std::vector<std::int32_t>& offsets, std::int32_t fromLength, const std::uint8_t* bytes,
+                     std::int32_t toLength, std::size_t stride);
 
     // Removes `count` bytes from `offset` on, as far as the data reaches; the
     // room they leave past the end is zero again. Returns how many went.

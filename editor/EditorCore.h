@@ -10,6 +10,7 @@
 
 #include "document/EditHistory.h"
 #include "document/FileBuffer.h"
+#include "document/PatternSearch.h"
 #include "editor/DisplayScale.h"
 #include "editor/FileShell.h"
 #include "editor/RecentFiles.h"
@@ -86,6 +87,19 @@ enum class FindOutcome {
     found,              // the cursor is on the match, the view shows it
     notFound,           // the pattern is nowhere in the document
     onlyEarlierMatches, // it is there, but only where the last matches were
+};
+
+enum class ReplaceOutcome {
+    replaced, // the runs hold the replacement, as one change
+    declined, // too large to undo, and the user chose not to: nothing changed
+    tooLarge, // the document would pass its 32-bit size: nothing changed
+    noMemory, // no memory for the rebuilt document: nothing changed
+};
+
+// What Replace All did: the outcome, and how many matches it replaced.
+struct ReplaceAllResult {
+    ReplaceOutcome outcome = ReplaceOutcome::replaced;
+    std::int64_t count = 0;
 };
 
 enum class OpenOutcome {
@@ -359,6 +373,13 @@ struct EditorCore {
     bool recordTypedByte(std::int32_t offset, std::uint8_t value, bool continuesByte, bool open);
     // Records an insertion of zeros just made.
     void recordInsertion(std::int32_t offset, std::int32_t count);
+    // Runs of `matchLength` bytes at the offsets replaced by the replacement,
+    // recorded as one change (or put to the user when too large to record).
+    ReplaceOutcome replaceRuns(const std::vector<std::int32_t>& offsets, std::int32_t matchLength,
+                               const std::vector<std::uint8_t>& replacement);
+    // The cursor on a changed place without a selection, the view fitted to
+    // the rows and showing it, repainted later.
+    void showChangedPlace(std::int32_t offset);
 
     // --- Clipboard, insertion and Find (commands/Clipboard.cpp, commands/Find.cpp) ---
     // The selected bytes that exist: between the two ends of the selection,
@@ -386,6 +407,32 @@ struct EditorCore {
     // The typed text as the type's bytes, in the byte order, written over the
     // document at the cursor; nothing changes unless it is written.
     ValueWrite writeValue(ValueType type, std::string_view text, bool bigEndian);
+
+    // --- Find and Replace (commands/FindReplace.cpp) ---
+    // The last search of either Find dialog, for F3 and Shift+F3.
+    struct RepeatableSearch {
+        SearchPattern pattern;
+        bool fromReplaceDialog = false;
+    };
+    RepeatableSearch lastSearch;
+    // The whole document, or the selected bytes.
+    ByteRange searchRange(bool inSelection) const;
+    // The next match after the cursor (the previous one before it) within
+    // the range, wrapping once; it is selected and shown. False, moving
+    // nothing, when there is none.
+    bool findAndSelect(const SearchPattern& pattern, bool backward, ByteRange range);
+    // The selection is exactly a match of the pattern.
+    bool selectionIsMatch(const SearchPattern& pattern) const;
+    // Replace: the selected match replaced as one change, the cursor on it.
+    ReplaceOutcome replaceSelectedMatch(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement);
+    // Every non-overlapping match in the range replaced, as one change; the
+    // cursor at the range's start. Throws std::bad_alloc, changing nothing,
+    // when the matches cannot be listed.
+    ReplaceAllResult replaceAll(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
+                                ByteRange range);
+    // `count` bytes from `first` selected, the cursor on the first, the view
+    // scrolled to it when it is off screen.
+    void selectRange(std::int64_t first, std::int64_t count);
 
     // --- The mouse in the data panes (view/PointerInput.cpp) ---
     ScreenCell cellAtPoint(int x, int y, CellMapping mapping) const;

@@ -13,6 +13,22 @@
 
 #define NIBBLOR_GOTO_OFFSET 800
 
+// The Find and Replace dialog.
+#define NIBBLOR_REPLACE_FIND_TEXT 900
+#define NIBBLOR_REPLACE_WITH_TEXT 901
+#define NIBBLOR_REPLACE_HEX 910
+#define NIBBLOR_REPLACE_TEXT 911
+#define NIBBLOR_REPLACE_UTF16 912
+#define NIBBLOR_REPLACE_MATCH_CASE 920
+#define NIBBLOR_REPLACE_BACKWARD 921
+#define NIBBLOR_REPLACE_IN_SELECTION 922
+#define NIBBLOR_REPLACE_FIND_NEXT 930
+#define NIBBLOR_REPLACE_ONE 931
+#define NIBBLOR_REPLACE_ALL 932
+#define NIBBLOR_REPLACE_FIND_ALL 933
+#define NIBBLOR_REPLACE_STATUS 940
+#define NIBBLOR_REPLACE_MATCHES 941
+
 #define NIBBLOR_INSERT_COUNT 700
 #define NIBBLOR_INSERT_OK 701
 #define NIBBLOR_INSERT_CANCEL 702
@@ -33,6 +49,22 @@ constexpr int findOctalButton = NIBBLOR_FIND_OCTAL;
 constexpr int findAsciiButton = NIBBLOR_FIND_ASCII;
 constexpr int findOkButton = NIBBLOR_FIND_OK;
 constexpr int findCancelButton = NIBBLOR_FIND_CANCEL;
+
+constexpr const char* replaceDialogTemplate = "NibReplaceDlg";
+constexpr int replaceFindField = NIBBLOR_REPLACE_FIND_TEXT;
+constexpr int replaceWithField = NIBBLOR_REPLACE_WITH_TEXT;
+constexpr int replaceHexButton = NIBBLOR_REPLACE_HEX;
+constexpr int replaceTextButton = NIBBLOR_REPLACE_TEXT;
+constexpr int replaceUtf16Button = NIBBLOR_REPLACE_UTF16;
+constexpr int replaceMatchCaseBox = NIBBLOR_REPLACE_MATCH_CASE;
+constexpr int replaceBackwardBox = NIBBLOR_REPLACE_BACKWARD;
+constexpr int replaceInSelectionBox = NIBBLOR_REPLACE_IN_SELECTION;
+constexpr int replaceFindNextButton = NIBBLOR_REPLACE_FIND_NEXT;
+constexpr int replaceOneButton = NIBBLOR_REPLACE_ONE;
+constexpr int replaceAllButton = NIBBLOR_REPLACE_ALL;
+constexpr int replaceFindAllButton = NIBBLOR_REPLACE_FIND_ALL;
+constexpr int replaceStatusLine = NIBBLOR_REPLACE_STATUS;
+constexpr int replaceMatchList = NIBBLOR_REPLACE_MATCHES;
 
 constexpr const char* goToDialogTemplate = "NibGotoDlg";
 constexpr int goToOffsetField = NIBBLOR_GOTO_OFFSET;

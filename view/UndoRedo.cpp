@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -30,10 +31,31 @@ private:
     bool before_;
 };
 
+// Where a replacement's runs lie in the document it made: each moved by the
+// growth or shrinkage of the runs before it.
+std::vector<std::int32_t> replacedOffsets(const EditStep& step)
+{
+    std::vector<std::int32_t> offsets = step.matchOffsets;
+    const std::int64_t change = static_cast<std::int64_t>(step.replacementLength) - step.count;
+    for (std::size_t run = 0; run < offsets.size(); ++run) {
+        offsets[run] = static_cast<std::int32_t>(offsets[run] + static_cast<std::int64_t>(run) * change);
+    }
+    return offsets;
+}
+
 // Whether the step applies to the document as it is: the bytes it overwrites
 // or takes away are there, and it puts bytes within the data or at its end.
 bool fitsDocument(const FileBuffer& buffer, const EditStep& step, Direction direction)
 {
+    if (step.kind == EditStep::Kind::replacement) {
+        const bool forward = direction == Direction::forward;
+        const std::int64_t runs = static_cast<std::int64_t>(step.matchOffsets.size());
+        const std::int64_t lastRun = step.matchOffsets.empty() ? 0 : step.matchOffsets.back();
+        const std::int64_t lastEnd = forward ? lastRun + step.count
+                                             : lastRun + (runs - 1) * (step.replacementLength - step.count) +
+                                                   step.replacementLength;
+        return lastEnd <= buffer.size;
+    }
     const bool takesBytes = step.kind == EditStep::Kind::overwrite ||
                             (step.kind == EditStep::Kind::removal) == (direction == Direction::forward);
     const std::int64_t end = static_cast<std::int64_t>(step.offset) + (takesBytes ? step.count : 0);
@@ -61,23 +83,19 @@ bool apply(FileBuffer& buffer, const EditStep& step, Direction direction)
         }
         buffer.remove(step.offset, step.count);
         return true;
+    case EditStep::Kind::replacement:
+        try {
+            if (forward) {
+                return buffer.replaceRuns(step.matchOffsets, step.count, step.replacementBytes(),
+                                          step.replacementLength, 0);
+            }
+            return buffer.replaceRuns(replacedOffsets(step), step.replacementLength, step.oldBytes(), step.count,
+                                      static_cast<std::size_t>(step.count));
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
     }
     return false;
-}
-
-// The cursor on the changed place without a selection; the view stays when
-// it shows that row and brings it to the top otherwise, as Find does.
-void showChangeAt(EditorCore& core, std::int32_t offset)
-{
-    core.clearSelection();
-    core.digitIndex = 0;
-    core.setCursorOffset(offset);
-    const bool onScreen = core.cursorRow >= core.firstVisibleRow && core.cursorRow < core.lastVisibleRow;
-    // Rows may have come or gone: the view is fitted to them again.
-    core.showRowsFrom(onScreen ? core.firstVisibleRow : core.cursorRow);
-    core.syncScrollBar(core.firstVisibleRow);
-    core.followLabelWidth();
-    core.repaint(Repaint::later);
 }
 
 UndoOutcome stepThroughHistory(EditorCore& core, Direction direction)
@@ -102,7 +120,7 @@ UndoOutcome stepThroughHistory(EditorCore& core, Direction direction)
     } else {
         history.redone();
     }
-    showChangeAt(core, offset);
+    core.showChangedPlace(offset);
     return UndoOutcome::done;
 }
 
@@ -174,4 +192,56 @@ void EditorCore::recordInsertion(std::int32_t offset, std::int32_t count)
 {
     ModifiedWatch watch(*this);
     history.record(EditStep::insertion(offset, count));
+}
+
+void EditorCore::showChangedPlace(std::int32_t offset)
+{
+    clearSelection();
+    digitIndex = 0;
+    setCursorOffset(offset);
+    const bool onScreen = cursorRow >= firstVisibleRow && cursorRow < lastVisibleRow;
+    // Rows may have come or gone: the view is fitted to them again.
+    showRowsFrom(onScreen ? firstVisibleRow : cursorRow);
+    syncScrollBar(firstVisibleRow);
+    followLabelWidth();
+    repaint(Repaint::later);
+}
+
+ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int32_t>& offsets, std::int32_t matchLength,
+                                       const std::vector<std::uint8_t>& replacement)
+{
+    const auto runs = static_cast<std::int64_t>(offsets.size());
+    const auto replacementLength = static_cast<std::int32_t>(replacement.size());
+    if (static_cast<std::int64_t>(buffer.size) + runs * (replacementLength - matchLength) > FileBuffer::maxSize) {
+        return ReplaceOutcome::tooLarge;
+    }
+    ModifiedWatch watch(*this);
+    EditStep step;
+    bool recording = history.canHold(EditHistory::replacementCost(runs, matchLength, replacementLength));
+    if (recording) {
+        try {
+            step = EditStep::replacement(offsets, matchLength, buffer.data.get(), replacement.data(),
+                                         replacementLength);
+        } catch (const std::bad_alloc&) {
+            recording = false; // no memory to keep the bytes: as good as too large
+        }
+    }
+    if (!recording && (surface == nullptr || !surface->askYesNo(unrecordableQuestion))) {
+        return ReplaceOutcome::declined;
+    }
+    bool replaced = false;
+    try {
+        replaced = buffer.replaceRuns(offsets, matchLength, replacement.data(), replacementLength, 0);
+    } catch (const std::bad_alloc&) {
+        replaced = false;
+    }
+    if (!replaced) {
+        return ReplaceOutcome::noMemory;
+    }
+    if (recording) {
+        history.record(std::move(step));
+    } else {
+        history.discard(); // the steps before it could no longer be undone correctly
+    }
+    return ReplaceOutcome::replaced;
 }

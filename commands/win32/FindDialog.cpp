@@ -14,15 +14,15 @@
 
 namespace {
 
-constexpr WORD searchTextLimit = 173; // characters read from the edit box
-constexpr int searchAreaSize = 1024;
-
+// The whole text, however long a conversion made it: a part of it would be
+// searched as if it were all.
 std::string readSearchText(HWND dialog)
 {
-    char area[searchAreaSize] = {};
-    *reinterpret_cast<WORD*>(area) = searchTextLimit;
-    const LRESULT length = SendDlgItemMessageA(dialog, findTextField, EM_GETLINE, 0, reinterpret_cast<LPARAM>(area));
-    return std::string(area, static_cast<std::size_t>(length > 0 ? length : 0));
+    const HWND field = GetDlgItem(dialog, findTextField);
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(field)) + 1, '\0');
+    GetWindowTextA(field, &text[0], static_cast<int>(text.size()));
+    text.resize(std::strlen(text.c_str()));
+    return text;
 }
 
 SearchForm formOf(int button)
@@ -78,9 +78,7 @@ void searchFor(const std::string& text, SearchForm form, const std::vector<std::
 {
     EditorCore& core = editorCore;
     FileBuffer& buffer = core.buffer;
-    const std::size_t kept = std::min(text.size(), sizeof buffer.lastSearchText - 1);
-    std::memcpy(buffer.lastSearchText, text.data(), kept);
-    buffer.lastSearchText[kept] = '\0';
+    buffer.lastSearchText = text;
     lastSearchForm = form;
     FindOutcome outcome;
     {
@@ -117,13 +115,16 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_INITDIALOG: {
-        const char* last = editorCore.buffer.lastSearchText;
-        if (last[0] != '\0') {
-            SetDlgItemTextA(dialog, findTextField, last);
+        const std::string& last = editorCore.buffer.lastSearchText;
+        if (!last.empty()) {
+            SetDlgItemTextA(dialog, findTextField, last.c_str());
             SendDlgItemMessageA(dialog, findTextField, EM_SETSEL, 0, -1);
         }
-        // Whatever form the last text was written in.
-        CheckRadioButton(dialog, findHexButton, findAsciiButton, findAsciiButton);
+        // The form the last text was written in, so that it reads the same again.
+        const int formButton = lastSearchForm == SearchForm::hex     ? findHexButton
+                               : lastSearchForm == SearchForm::octal ? findOctalButton
+                                                                     : findAsciiButton;
+        CheckRadioButton(dialog, findHexButton, findAsciiButton, formButton);
         return TRUE;
     }
     case WM_COMMAND: {
@@ -155,6 +156,23 @@ void runFind(HWND frame)
     core.hideSelection();
     DialogBoxParamA(core.instance, findDialogTemplate, frame, findDialogProc, 0);
     core.showCursorHere();
+    core.focusActivePane();
+}
+
+void repeatSearch(HWND frame, bool backward)
+{
+    EditorCore& core = editorCore;
+    if (!backward && !core.lastSearch.fromReplaceDialog) {
+        findAgain(frame);
+        return;
+    }
+    if (core.lastSearch.pattern.empty()) {
+        runFind(frame); // nothing searched yet: ask what to find
+        return;
+    }
+    if (!core.findAndSelect(core.lastSearch.pattern, backward, core.searchRange(false))) {
+        showMessage("Search string not found.", "String Not Found", MB_OK);
+    }
     core.focusActivePane();
 }
 

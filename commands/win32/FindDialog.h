@@ -10,6 +10,10 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 // keyboard back in the active pane.
 void runFind(HWND frame);
 
+// F3 and Shift+F3: the last search of either Find dialog again, forward or
+// backward; the Find dialog's own forward search goes as findAgain's.
+void repeatSearch(HWND frame, bool backward);
+
 // Find next (F3): the last search again from the cursor, in the form it was
 // typed in, with the same answers; the dialog when nothing was searched yet.
 void findAgain(HWND frame);

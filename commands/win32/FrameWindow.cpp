@@ -13,6 +13,7 @@
 #include "commands/win32/GoToDialog.h"
 #include "commands/win32/InfoPanels.h"
 #include "commands/win32/InsertDialog.h"
+#include "commands/win32/ReplaceDialog.h"
 #include "commands/win32/StatusBar.h"
 #include "commands/win32/UndoCommands.h"
 #include "commands/win32/ViewCommands.h"
@@ -120,7 +121,13 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         goToOffset(frame);
         break;
     case findNextCommand:
-        findAgain(frame);
+        repeatSearch(frame, false);
+        break;
+    case findPreviousCommand:
+        repeatSearch(frame, true);
+        break;
+    case replaceCommand:
+        openReplaceDialog(frame);
         break;
     case hexViewCommand:
         switchView(frame, 0);
@@ -158,6 +165,7 @@ void onDestroy(HWND frame)
 {
     EditorCore& core = editorCore;
     dropInfoPanels();
+    closeReplaceDialog();
     // The frame's own context goes with the frame; nothing draws through it.
     if (core.windowDC != nullptr) {
         ReleaseDC(frame, core.windowDC);

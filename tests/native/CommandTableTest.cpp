@@ -38,7 +38,8 @@ TEST(CommandTable, LaysOutTheMenus)
     const std::pair<std::string, const char*> cases[] = {
         {renderMenuBar(), "&File{1 &Open, 19 Open &Read-Only..., 14 &Save\tCtrl+S, 2 Save &As, 3 E&xit} "
                           "&Edit{7 &Copy, 6 Cu&t, 8 &Paste, 9 &Insert chars, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
-                          "18 Find &next\tF3, 17 &Go to offset...\tCtrl+G} 4 F&ind "
+                          "18 Find &next\tF3, 22 Find pre&vious\tShift+F3, 23 &Replace...\tCtrl+H, "
+                          "17 &Go to offset...\tCtrl+G} 4 F&ind "
                           "&View{10 &Hex, 11 &Octal, -, 12 Change &Font, 13 Change &Colors, -, "
                           "20 Data &Inspector\tCtrl+D, 21 &Status Bar} 5 &About "},
         {render(contextMenuItems(false)), "1 &Open, 2 &Save As, -, 10 View in &Hex, 11 View in &Octal"},
@@ -65,7 +66,7 @@ TEST(CommandTable, MapsKeysWithExactlyTheirModifiers)
         {'D', true, false, inspectorCommand},
         {KeyCode::insert, false, false, insertCharsCommand},
         {'S', false, false, noCommand},          {'S', true, true, noCommand},
-        {KeyCode::f3, false, true, noCommand},   {'X', true, false, noCommand}, // Cut comes as a character
+        {KeyCode::f3, false, true, findPreviousCommand}, {'H', true, false, replaceCommand},   {'X', true, false, noCommand}, // Cut comes as a character
     };
     for (const KeyCase& key : keys) {
         EXPECT_EQ(commandForKey(key.code, key.ctrl, key.shift), key.expected) << key.code;

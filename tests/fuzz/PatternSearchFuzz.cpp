@@ -1,0 +1,104 @@
+// findForward, findBackward and findAll against plain scans of the same rules,
+// for exact, caseless and wildcard patterns over any range of the data.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/PatternSearch.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzInput.h"
+
+namespace {
+
+constexpr std::size_t maxPatternLength = 12;
+constexpr std::size_t maxKept = 4;
+constexpr unsigned caselessFlag = 1;
+constexpr unsigned wildcardsFlag = 2;
+constexpr unsigned fewBytesFlag = 4;
+constexpr unsigned pairedFlag = 8;
+constexpr char wildcard = '?';
+// With few bytes, matches, near misses and either case are common.
+constexpr std::uint8_t fewBytes[] = {'a', 'A', 'b', wildcard, 0x00};
+
+std::vector<std::uint8_t> take(const std::string& text, bool narrow)
+{
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    for (std::uint8_t& b : bytes) {
+        b = narrow ? fewBytes[b % sizeof fewBytes] : b;
+    }
+    return bytes;
+}
+
+bool matchesAt(const std::vector<std::uint8_t>& data, std::int64_t at, const SearchPattern& pattern)
+{
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (!pattern[i].accepts(data[static_cast<std::size_t>(at) + i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Each byte paired with the one that differs from it by `difference`: pairs
+// more than one bit apart, unlike the cases of a letter.
+CaseFolding pairing(std::uint8_t difference)
+{
+    CaseFolding folding{};
+    for (std::size_t byte = 0; byte < folding.size(); ++byte) {
+        folding[byte] = static_cast<std::uint8_t>(byte ^ difference);
+    }
+    return folding;
+}
+
+} // namespace
+
+// Layout: flags, the pairing (when paired), begin, before, end, how many to
+// keep, the pattern's length, the pattern, then the data.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t size)
+{
+    FuzzInput in(input, size);
+    const unsigned flags = in.byte();
+    const CaseFolding folding = (flags & pairedFlag) != 0 ? pairing(in.byte()) : asciiCaseFolding();
+    const std::uint16_t bounds[] = {in.word(), in.word(), in.word()};
+    const std::size_t keep = in.byte() % (maxKept + 1);
+    const std::vector<std::uint8_t> bytes = take(in.bytes(in.byte() % (maxPatternLength + 1)), flags & fewBytesFlag);
+    // An exact copy, so that a read past the data is caught by the sanitizer.
+    const std::vector<std::uint8_t> data = take(in.rest(), flags & fewBytesFlag);
+
+    SearchPattern pattern = (flags & caselessFlag) != 0 ? caselessPattern(bytes, folding) : exactPattern(bytes);
+    for (PatternByte& p : pattern) {
+        p.any = (flags & wildcardsFlag) != 0 && p.value == wildcard;
+    }
+    const auto length = static_cast<std::int64_t>(pattern.size());
+    const auto limit = static_cast<std::int64_t>(data.size()) + 1;
+    std::int64_t range[] = {bounds[0] % limit, bounds[1] % limit, bounds[2] % limit};
+    std::sort(std::begin(range), std::end(range));
+    const std::int64_t begin = range[0], before = range[1], end = range[2];
+
+    std::int64_t forward = -1;
+    for (std::int64_t at = begin; forward == -1 && length > 0 && at + length <= end; ++at) {
+        forward = matchesAt(data, at, pattern) ? at : -1;
+    }
+    check(findForward(data.data(), begin, end, pattern) == forward, "findForward finds the first match");
+
+    std::int64_t backward = -1;
+    for (std::int64_t at = std::min(before - 1, end - length); backward == -1 && length > 0 && at >= begin; --at) {
+        backward = matchesAt(data, at, pattern) ? at : -1;
+    }
+    check(findBackward(data.data(), begin, before, end, pattern) == backward, "findBackward finds the last match");
+
+    std::vector<std::int64_t> all;
+    for (std::int64_t at = begin; length > 0 && at + length <= end; ++at) {
+        if (matchesAt(data, at, pattern)) {
+            all.push_back(at);
+            at += length - 1;
+        }
+    }
+    const MatchList list = findAll(data.data(), begin, end, pattern, keep);
+    check(list.total == static_cast<std::int64_t>(all.size()), "findAll counts every non-overlapping match");
+    all.resize(std::min(keep, all.size()));
+    check(list.offsets == all, "findAll keeps the first matches");
+    return 0;
+}
