@@ -1,6 +1,7 @@
 // Many runs of bytes replaced at once: in place when the lengths agree, by
-// moving the tail for a single run, else copied once into a new block, so a
-// million replacements cost one pass and no move per match.
+// moving the tail for a single run, else in one pass, so a million
+// replacements cost no move per match. Shrinking runs only move bytes toward
+// the start and reuse the block; growing ones are copied into a new block.
 #include "document/FileBuffer.h"
 
 #include <algorithm>
@@ -53,28 +54,40 @@ bool FileBuffer::replaceRuns(const std::vector<std::int32_t>& offsets, std::int3
         } else {
             remove(at + toLength, fromLength - toLength);
         }
-        std::memcpy(data.get() + at, bytes, std::min(length, static_cast<std::size_t>(fromLength)));
+        if (toLength > 0) {
+            std::memcpy(data.get() + at, bytes, std::min(length, static_cast<std::size_t>(fromLength)));
+        }
         return true;
     }
 
+    // A second block would double the memory a large document needs, and
+    // every page of it would be faulted in fresh.
+    const bool inPlace = toLength < fromLength;
     ByteBlock rebuilt;
     const auto newLength = static_cast<std::int32_t>(newSize);
-    if (!rebuilt.allocate(static_cast<std::size_t>(capacityFor(newLength, bytesPerRow_)))) {
+    if (!inPlace && !rebuilt.allocate(static_cast<std::size_t>(capacityFor(newLength, bytesPerRow_)))) {
         return false;
     }
     const std::uint8_t* source = data.get();
-    std::uint8_t* target = rebuilt.get();
+    std::uint8_t* target = inPlace ? data.get() : rebuilt.get();
     std::int64_t read = 0;
     for (std::size_t run = 0; run < offsets.size(); ++run) {
         const auto gap = static_cast<std::size_t>(offsets[run] - read);
-        std::memcpy(target, source + read, gap);
-        std::memcpy(target + gap, bytes + run * stride, length);
+        std::memmove(target, source + read, gap);
+        if (length > 0) { // an empty replacement may have no bytes at all
+            std::memcpy(target + gap, bytes + run * stride, length);
+        }
         target += gap + length;
         read = static_cast<std::int64_t>(offsets[run]) + fromLength;
     }
-    std::memcpy(target, source + read, static_cast<std::size_t>(size - read));
-    rebuilt.zeroFrom(static_cast<std::size_t>(newSize));
-    data = std::move(rebuilt);
+    std::memmove(target, source + read, static_cast<std::size_t>(size - read));
+    if (inPlace) {
+        // Past the old end the block is zero already.
+        std::memset(data.get() + newSize, 0, static_cast<std::size_t>(size - newSize));
+    } else {
+        rebuilt.zeroFrom(static_cast<std::size_t>(newSize));
+        data = std::move(rebuilt);
+    }
     setSize(newLength);
     return true;
 }

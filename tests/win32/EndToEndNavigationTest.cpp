@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/CommandIds.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/HostedEditorFixture.h"
 
@@ -114,6 +115,54 @@ TEST_F(Navigation, CtrlFThenF3FindsTheNextOccurrences)
     press(hex, VK_F3);
     EXPECT_EQ(editorCore.cursorOffset, 80 * 16 + 6);
     EXPECT_EQ(editorCore.firstVisibleRow, 75);
+}
+
+// A text longer in hex than the box once read is searched whole, and the
+// dialog reopens in the form it was last searched in.
+TEST_F(Navigation, FindSearchesTheWholeConvertedTextAndReopensInItsForm)
+{
+    const std::string text(60, 'q');
+    std::vector<std::uint8_t> bytes = original;
+    std::copy(text.begin(), text.end() - 3, bytes.begin() + 20 * 16); // its start, but not all of it
+    std::copy(text.begin(), text.end(), bytes.begin() + 50 * 16);
+    dir.write("test.exe", bytes);
+    hostCommand(createChildWithTitle);
+    ASSERT_TRUE(IsWindow(editorCore.frameWindow));
+
+    bool reopenedInHex = false;
+    const auto findWith = [&](const char* typed, bool toHex) {
+        return DialogWatcher([&, typed, toHex](DialogWatcher& w) {
+            HWND dialog = w.waitForDialog("Find");
+            if (dialog == nullptr) {
+                return false;
+            }
+            reopenedInHex = IsDlgButtonChecked(dialog, 311) == BST_CHECKED;
+            const auto choose = [dialog](int form) {
+                dialog_driver::clickButton(dialog, form);
+                for (int i = 0; i < 50 && IsDlgButtonChecked(dialog, form) != BST_CHECKED; ++i) {
+                    Sleep(50);
+                }
+            };
+            if (typed != nullptr) {
+                choose(313); // as characters, whatever form an earlier search left
+                SetDlgItemTextA(dialog, 300, typed);
+            }
+            if (toHex) {
+                choose(311); // converted: three characters a byte
+            }
+            dialog_driver::clickButton(dialog, typed != nullptr ? 320 : 321); // Ok, or Cancel
+            return w.waitUntilClosed(dialog);
+        });
+    };
+    DialogWatcher first = findWith(text.c_str(), true);
+    frameCommand(findCommand);
+    ASSERT_TRUE(first.finish()) << first.log();
+    EXPECT_EQ(editorCore.cursorOffset, 50 * 16);
+
+    DialogWatcher second = findWith(nullptr, false);
+    frameCommand(findCommand);
+    ASSERT_TRUE(second.finish()) << second.log();
+    EXPECT_TRUE(reopenedInHex);
 }
 
 TEST_F(Navigation, CtrlGGoesToAFarOffsetAndTypingLandsThere)
