@@ -96,6 +96,22 @@ ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std:
     if (refuseEdit() || pattern.empty() || !buffer.data.held()) {
         return {ReplaceOutcome::declined, 0};
     }
+    if (replacement.size() <= pattern.size()) {
+        // In place and in one pass: no second block, no second scan.
+        std::vector<std::int32_t> offsets;
+        std::vector<std::uint8_t> matched;
+        const std::int64_t count =
+            buffer.replaceMatchesInPlace(pattern, range.first, rangeEnd(range), replacement, offsets, matched);
+        if (count == 0) {
+            return {ReplaceOutcome::replaced, 0};
+        }
+        const ReplaceOutcome outcome = keepReplacement(std::move(offsets), std::move(matched),
+                                                       static_cast<std::int32_t>(pattern.size()), replacement);
+        if (outcome == ReplaceOutcome::replaced) {
+            showChangedPlace(range.first);
+        }
+        return {outcome, outcome == ReplaceOutcome::replaced ? count : 0};
+    }
     const MatchList matches = findAll(buffer.data.get(), range.first, rangeEnd(range), pattern,
                                       std::numeric_limits<std::size_t>::max());
     if (matches.total == 0) {

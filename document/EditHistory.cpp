@@ -1,5 +1,7 @@
 #include "document/EditHistory.h"
 
+#include <cstring>
+
 #include <new>
 
 EditStep EditStep::overwrite(std::int32_t offset, const std::uint8_t* oldBytes, const std::uint8_t* newBytes,
@@ -36,17 +38,28 @@ EditStep EditStep::replacement(std::vector<std::int32_t> offsets, std::int32_t m
                                const std::uint8_t* document, const std::uint8_t* replacement,
                                std::int32_t replacementLength)
 {
+    const auto length = static_cast<std::size_t>(matchLength);
+    std::vector<std::uint8_t> bytes(offsets.size() * length + static_cast<std::size_t>(replacementLength));
+    std::uint8_t* kept = bytes.data();
+    for (const std::int32_t match : offsets) {
+        std::memcpy(kept, document + match, length);
+        kept += length;
+    }
+    if (replacementLength > 0) {
+        std::memcpy(kept, replacement, static_cast<std::size_t>(replacementLength));
+    }
+    return replacementOf(std::move(offsets), std::move(bytes), matchLength, replacementLength);
+}
+
+EditStep EditStep::replacementOf(std::vector<std::int32_t> offsets, std::vector<std::uint8_t> bytes,
+                                 std::int32_t matchLength, std::int32_t replacementLength)
+{
     EditStep step;
     step.kind = Kind::replacement;
     step.offset = offsets.empty() ? 0 : offsets.front();
     step.count = matchLength;
     step.replacementLength = replacementLength;
-    step.bytes.reserve(offsets.size() * static_cast<std::size_t>(matchLength) +
-                       static_cast<std::size_t>(replacementLength));
-    for (const std::int32_t match : offsets) {
-        step.bytes.insert(step.bytes.end(), document + match, document + match + matchLength);
-    }
-    step.bytes.insert(step.bytes.end(), replacement, replacement + replacementLength);
+    step.bytes = std::move(bytes);
     step.matchOffsets = std::move(offsets);
     return step;
 }

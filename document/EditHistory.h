@@ -26,6 +26,9 @@ struct EditStep {
                               std::int32_t count);
     static EditStep removal(std::int32_t offset, const std::uint8_t* removed, std::int32_t count);
     static EditStep insertion(std::int32_t offset, std::int32_t count);
+    // From the matches' offsets and their bytes, followed by the replacement's.
+    static EditStep replacementOf(std::vector<std::int32_t> offsets, std::vector<std::uint8_t> bytes,
+                                  std::int32_t matchLength, std::int32_t replacementLength);
     // Throws std::bad_alloc when the bytes cannot be kept.
     static EditStep replacement(std::vector<std::int32_t> offsets, std::int32_t matchLength,
                                 const std::uint8_t* document, const std::uint8_t* replacement,

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -90,4 +91,95 @@ bool FileBuffer::replaceRuns(const std::vector<std::int32_t>& offsets, std::int3
     }
     setSize(newLength);
     return true;
+}
+
+namespace {
+
+// Puts back runs that a shrinking replacement compacted toward `first`: the
+// bytes between them move back out, from the last run to the first, and each
+// run gets its old bytes again. `read` is where the original bytes ended,
+// `write` where their compacted form ends.
+void expandRuns(std::uint8_t* data, const std::vector<std::int32_t>& offsets, const std::uint8_t* matched,
+                std::int32_t matchLength, std::int32_t replacementLength, std::int64_t read, std::int64_t write)
+{
+    const auto length = static_cast<std::size_t>(matchLength);
+    for (std::size_t run = offsets.size(); run-- > 0;) {
+        const std::int64_t after = static_cast<std::int64_t>(offsets[run]) + matchLength;
+        const std::int64_t gap = read - after;
+        write -= gap;
+        std::memmove(data + after, data + write, static_cast<std::size_t>(gap));
+        write -= replacementLength;
+        std::memcpy(data + offsets[run], matched + run * length, length);
+        read = offsets[run];
+    }
+}
+
+} // namespace
+
+std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std::int64_t first, std::int64_t end,
+                                               const std::vector<std::uint8_t>& replacement,
+                                               std::vector<std::int32_t>& offsets,
+                                               std::vector<std::uint8_t>& matched)
+{
+    const auto matchLength = static_cast<std::int32_t>(pattern.size());
+    const auto replacementLength = static_cast<std::int32_t>(replacement.size());
+    if (matchLength == 0 || replacementLength > matchLength || !data.held()) {
+        return 0;
+    }
+    std::uint8_t* block = data.get();
+    const auto length = static_cast<std::size_t>(matchLength);
+    std::int64_t read = first;  // the next original byte
+    std::int64_t write = first; // where it goes
+    try {
+        for (std::int64_t match = findForward(block, read, end, pattern); match >= 0;
+             match = findForward(block, read, end, pattern)) {
+            // Kept before anything moves, so a failure leaves every done run restorable.
+            offsets.push_back(static_cast<std::int32_t>(match));
+            const std::size_t kept = matched.size();
+            matched.resize(kept + length);
+            std::memcpy(matched.data() + kept, block + match, length);
+            if (write != read) {
+                std::memmove(block + write, block + read, static_cast<std::size_t>(match - read));
+            }
+            write += match - read;
+            if (replacementLength > 0) {
+                std::memcpy(block + write, replacement.data(), replacement.size());
+            }
+            write += replacementLength;
+            read = match + matchLength;
+        }
+    } catch (const std::bad_alloc&) {
+        if (offsets.size() > matched.size() / length) {
+            offsets.pop_back(); // its bytes could not be kept: it was not replaced
+        }
+        expandRuns(block, offsets, matched.data(), matchLength, replacementLength, read, write);
+        offsets.clear();
+        matched.clear();
+        throw;
+    }
+    if (write != read) {
+        std::memmove(block + write, block + read, static_cast<std::size_t>(size - read));
+        const std::int64_t newSize = size - (read - write);
+        std::memset(block + newSize, 0, static_cast<std::size_t>(size - newSize));
+        setSize(static_cast<std::int32_t>(newSize));
+    }
+    return static_cast<std::int64_t>(offsets.size());
+}
+
+void FileBuffer::restoreMatchesInPlace(const std::vector<std::int32_t>& offsets,
+                                       const std::uint8_t* matched, std::int32_t matchLength,
+                                       std::int32_t replacementLength)
+{
+    if (offsets.empty()) {
+        return;
+    }
+    const std::int64_t shrinkage =
+        static_cast<std::int64_t>(offsets.size()) * (matchLength - replacementLength);
+    const std::int64_t read = static_cast<std::int64_t>(offsets.back()) + matchLength;
+    const std::int64_t write = read - shrinkage;
+    const std::int64_t oldSize = size + shrinkage;
+    std::uint8_t* block = data.get();
+    std::memmove(block + read, block + write, static_cast<std::size_t>(size - write)); // the tail back out
+    expandRuns(block, offsets, matched, matchLength, replacementLength, read, write);
+    setSize(static_cast<std::int32_t>(oldSize));
 }

@@ -377,6 +377,11 @@ struct EditorCore {
     // recorded as one change (or put to the user when too large to record).
     ReplaceOutcome replaceRuns(const std::vector<std::int32_t>& offsets, std::int32_t matchLength,
                                const std::vector<std::uint8_t>& replacement);
+    // A Replace All made in place kept as one change, from the matches'
+    // offsets and old bytes; put back as it was when it is too large to keep
+    // and the user chooses not to go on.
+    ReplaceOutcome keepReplacement(std::vector<std::int32_t> offsets, std::vector<std::uint8_t> matched,
+                                   std::int32_t matchLength, const std::vector<std::uint8_t>& replacement);
     // The cursor on a changed place without a selection, the view fitted to
     // the rows and showing it, repainted later.
     void showChangedPlace(std::int32_t offset);

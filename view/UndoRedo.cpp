@@ -245,3 +245,27 @@ ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int32_t>& offsets,
     }
     return ReplaceOutcome::replaced;
 }
+
+ReplaceOutcome EditorCore::keepReplacement(std::vector<std::int32_t> offsets, std::vector<std::uint8_t> matched,
+                                           std::int32_t matchLength, const std::vector<std::uint8_t>& replacement)
+{
+    ModifiedWatch watch(*this);
+    const auto replacementLength = static_cast<std::int32_t>(replacement.size());
+    const auto runs = static_cast<std::int64_t>(offsets.size());
+    if (history.canHold(EditHistory::replacementCost(runs, matchLength, replacementLength))) {
+        try {
+            matched.insert(matched.end(), replacement.begin(), replacement.end());
+            history.record(
+                EditStep::replacementOf(std::move(offsets), std::move(matched), matchLength, replacementLength));
+            return ReplaceOutcome::replaced;
+        } catch (const std::bad_alloc&) {
+            // No memory to keep it: as good as too large; the insertion left `matched` as it was.
+        }
+    }
+    if (surface != nullptr && surface->askYesNo(unrecordableQuestion)) {
+        history.discard();
+        return ReplaceOutcome::replaced;
+    }
+    buffer.restoreMatchesInPlace(offsets, matched.data(), matchLength, replacementLength);
+    return ReplaceOutcome::declined;
+}

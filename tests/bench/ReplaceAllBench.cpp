@@ -1,7 +1,7 @@
 // Replace All over a 256 MiB document with about a million matches: a byte
-// by a byte (in place) beside a memmove of the whole document, and two bytes
-// by one (rebuilt into a new block) beside a memcpy of it, with the memory
-// the rebuild held at its peak.
+// by a byte (written in place) beside a memmove of the whole document, and
+// two bytes by one (every byte after the first match moved) beside a memcpy
+// of it, with the memory Replace All held at its peak.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -159,7 +159,7 @@ void BM_ReplaceAllTwoByOne(benchmark::State& state)
 }
 BENCHMARK(BM_ReplaceAllTwoByOne)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The floor of a rebuild: the document copied once into another block.
+// The floor of moving every byte: the document copied once into another block.
 void BM_CopyDocument(benchmark::State& state)
 {
     const std::vector<std::uint8_t>& data = documentData();

@@ -68,6 +68,13 @@ TEST(FindReplace, ShorterMatchesOfTwoBytesReplacedAndRefusedPastTheLimit)
     const ReplaceAllResult shorter = e.core.replaceAll(exact("aa"), {'z'}, e.core.searchRange(false));
     EXPECT_EQ(shorter.count, 2);
     EXPECT_EQ(documentText(e.core), "zzab") << "matches do not overlap";
+    ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+
+    // Too large to undo, and the user says no: the bytes are put back exactly.
+    e.core.history = EditHistory(EditHistory::stepCharge);
+    e.surface.answer = false;
+    EXPECT_EQ(e.core.replaceAll(exact("a"), {}, e.core.searchRange(false)).outcome, ReplaceOutcome::declined);
+    EXPECT_EQ(documentText(e.core), "aaaaab");
     e.core.buffer.setSize(FileBuffer::maxSize - 1); // the size alone decides
     EXPECT_EQ(e.core.replaceRuns({0, 1}, 1, {'1', '2'}), ReplaceOutcome::tooLarge);
 }
