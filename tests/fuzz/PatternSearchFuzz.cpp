@@ -1,5 +1,7 @@
 // findForward, findBackward and findAll against plain scans of the same rules,
-// for exact, caseless and wildcard patterns over any range of the data.
+// for exact, caseless and wildcard patterns over any range of the data; and
+// Replace All over the range against those matches rewritten by hand, undone
+// back to the exact bytes and redone.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -7,13 +9,16 @@
 #include <vector>
 
 #include "document/PatternSearch.h"
+#include "editor/EditorCore.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzInput.h"
+#include "tests/native/RecordingSurface.h"
 
 namespace {
 
 constexpr std::size_t maxPatternLength = 12;
 constexpr std::size_t maxKept = 4;
+constexpr std::size_t maxReplacementLength = 8;
 constexpr unsigned caselessFlag = 1;
 constexpr unsigned wildcardsFlag = 2;
 constexpr unsigned fewBytesFlag = 4;
@@ -52,10 +57,57 @@ CaseFolding pairing(std::uint8_t difference)
     return folding;
 }
 
+// The matches replaced, from the left; `matches` are non-overlapping and ascending.
+std::vector<std::uint8_t> rewritten(const std::vector<std::uint8_t>& data, const std::vector<std::int64_t>& matches,
+                                    std::size_t length, const std::vector<std::uint8_t>& replacement)
+{
+    std::vector<std::uint8_t> result;
+    std::size_t at = 0;
+    for (const std::int64_t match : matches) {
+        result.insert(result.end(), data.begin() + static_cast<std::ptrdiff_t>(at), data.begin() + match);
+        result.insert(result.end(), replacement.begin(), replacement.end());
+        at = static_cast<std::size_t>(match) + length;
+    }
+    result.insert(result.end(), data.begin() + static_cast<std::ptrdiff_t>(at), data.end());
+    return result;
+}
+
+bool holds(const FileBuffer& buffer, const std::vector<std::uint8_t>& expected)
+{
+    const auto size = static_cast<std::size_t>(buffer.size);
+    return size == expected.size() && buffer.rowCount == FileBuffer::rowsFor(buffer.size, buffer.bytesPerRow()) &&
+           std::equal(expected.begin(), expected.end(), buffer.data.get()) &&
+           allZero(buffer.data.get() + size, buffer.data.capacity() - size);
+}
+
+// Replace All through an editor on the data: the rewrite, one step that undo
+// takes back to the exact bytes, and redo makes again.
+void checkReplaceAll(const std::vector<std::uint8_t>& data, const SearchPattern& pattern, ByteRange range,
+                     const std::vector<std::uint8_t>& replacement, const std::vector<std::int64_t>& matches)
+{
+    RecordingSurface surface;
+    EditorCore core;
+    core.surface = &surface;
+    const auto size = static_cast<std::int32_t>(data.size());
+    check(core.buffer.reserve(FileBuffer::capacityFor(size, core.bytesPerRow)), "room for the document");
+    std::copy(data.begin(), data.end(), core.buffer.data.get());
+    core.buffer.setSize(size);
+    const ReplaceAllResult result = core.replaceAll(pattern, replacement, range);
+    const std::vector<std::uint8_t> expected = rewritten(data, matches, pattern.size(), replacement);
+    check(result.outcome == ReplaceOutcome::replaced, "a small Replace All is made");
+    check(result.count == static_cast<std::int64_t>(matches.size()), "Replace All counts every match in the range");
+    check(holds(core.buffer, expected), "Replace All replaces every match in the range, left to right");
+    const UndoOutcome expectedStep = matches.empty() ? UndoOutcome::nothing : UndoOutcome::done;
+    check(core.undo() == expectedStep, "Replace All is one step, none when nothing matched");
+    check(holds(core.buffer, data) && !core.documentModified(), "undo gives back the exact bytes");
+    check(core.redo() == expectedStep && holds(core.buffer, expected), "redo replaces them again");
+}
+
 } // namespace
 
 // Layout: flags, the pairing (when paired), begin, before, end, how many to
-// keep, the pattern's length, the pattern, then the data.
+// keep, the pattern's length, the pattern, the replacement's length, the
+// replacement, then the data.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t size)
 {
     FuzzInput in(input, size);
@@ -64,6 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     const std::uint16_t bounds[] = {in.word(), in.word(), in.word()};
     const std::size_t keep = in.byte() % (maxKept + 1);
     const std::vector<std::uint8_t> bytes = take(in.bytes(in.byte() % (maxPatternLength + 1)), flags & fewBytesFlag);
+    const std::vector<std::uint8_t> replacement =
+        take(in.bytes(in.byte() % (maxReplacementLength + 1)), flags & fewBytesFlag);
     // An exact copy, so that a read past the data is caught by the sanitizer.
     const std::vector<std::uint8_t> data = take(in.rest(), flags & fewBytesFlag);
 
@@ -98,6 +152,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     }
     const MatchList list = findAll(data.data(), begin, end, pattern, keep);
     check(list.total == static_cast<std::int64_t>(all.size()), "findAll counts every non-overlapping match");
+    if (length > 0) {
+        checkReplaceAll(data, pattern, {static_cast<std::int32_t>(begin), static_cast<std::int32_t>(end - begin)},
+                        replacement, all);
+    }
     all.resize(std::min(keep, all.size()));
     check(list.offsets == all, "findAll keeps the first matches");
     return 0;
