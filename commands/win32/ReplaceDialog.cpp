@@ -228,15 +228,19 @@ void onReplaceAll()
         return;
     }
     ReplaceAllResult result;
+    const ByteRange range = searchRange();
     try {
         const BusyCursor busy(core.buffer.size);
-        result = core.replaceAll(pattern, replacement, searchRange());
+        result = core.replaceAll(pattern, replacement, range);
     } catch (const std::bad_alloc&) {
         result.outcome = ReplaceOutcome::noMemory;
     }
     if (result.outcome == ReplaceOutcome::replaced) {
         setStatus(result.count == 0 ? "Not found." : replacedText(result.count));
-        dialog.range = {};
+        // In selection goes on over what the selected bytes became.
+        const std::int64_t growth =
+            result.count * (static_cast<std::int64_t>(replacement.size()) - static_cast<std::int64_t>(pattern.size()));
+        dialog.range = {range.first, static_cast<std::int32_t>(range.count + growth)};
     } else {
         tellReplaceFailure(result.outcome);
     }
