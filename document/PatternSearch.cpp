@@ -4,6 +4,7 @@
 #include "document/PatternSearch.h"
 
 #include <algorithm>
+#include <functional>
 #include <cstring>
 
 namespace {
@@ -408,4 +409,23 @@ MatchList findAll(const std::uint8_t* data, std::int64_t begin, std::int64_t end
         at = at + length <= lastStart ? scan.next(data, at + length, lastStart) : -1;
     }
     return matches;
+}
+
+std::int64_t forEachMatch(const std::uint8_t* data, std::int64_t begin, std::int64_t end,
+                          const SearchPattern& pattern, const std::function<void(std::int64_t)>& visit)
+{
+    const auto length = static_cast<std::int64_t>(pattern.size());
+    begin = std::max<std::int64_t>(begin, 0);
+    if (length == 0 || begin > end - length) {
+        return 0;
+    }
+    const PatternScan scan(pattern); // prepared once for the whole run
+    const std::int64_t lastStart = end - length;
+    std::int64_t count = 0;
+    for (std::int64_t at = scan.next(data, begin, lastStart); at != -1;
+         at = at + length <= lastStart ? scan.next(data, at + length, lastStart) : -1) {
+        visit(at);
+        ++count;
+    }
+    return count;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,3 +50,9 @@ struct MatchList {
 };
 MatchList findAll(const std::uint8_t* data, std::int64_t begin, std::int64_t end, const SearchPattern& pattern,
                   std::size_t keep);
+
+// Every non-overlapping match in [begin, end), from the left, handed to
+// `visit` as it is found; returns how many. Bytes before the next match's
+// start may change in between, so the caller can rewrite as it goes.
+std::int64_t forEachMatch(const std::uint8_t* data, std::int64_t begin, std::int64_t end,
+                          const SearchPattern& pattern, const std::function<void(std::int64_t)>& visit);

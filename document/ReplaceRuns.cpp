@@ -131,8 +131,7 @@ std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std
     std::int64_t read = first;  // the next original byte
     std::int64_t write = first; // where it goes
     try {
-        for (std::int64_t match = findForward(block, read, end, pattern); match >= 0;
-             match = findForward(block, read, end, pattern)) {
+        forEachMatch(block, first, end, pattern, [&](std::int64_t match) {
             // Kept before anything moves, so a failure leaves every done run restorable.
             offsets.push_back(static_cast<std::int32_t>(match));
             const std::size_t kept = matched.size();
@@ -147,7 +146,7 @@ std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std
             }
             write += replacementLength;
             read = match + matchLength;
-        }
+        });
     } catch (const std::bad_alloc&) {
         if (offsets.size() > matched.size() / length) {
             offsets.pop_back(); // its bytes could not be kept: it was not replaced

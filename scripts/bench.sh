@@ -5,7 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NIBBLOR_BUILD_DIR:-$root/build}/bench"
-"$root/scripts/install-deps.sh"
+[ -n "${NIBBLOR_DEPS_CHECKED:-}" ] || "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DNIBBLOR_SANITIZE=OFF -DNIBBLOR_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target core_bench
 # The benchmark writes its 256 MiB sample into the build folder and removes it.

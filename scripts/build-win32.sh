@@ -8,10 +8,19 @@
 #       Windows in <build>/win64.
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
+# Installs what is missing once per run of a script: where a package cannot be
+# had (32-bit Wine without its index, say) it is not tried again each time.
+nibblor_install_deps() {
+  if [ -z "${NIBBLOR_DEPS_CHECKED:-}" ]; then
+    "$1/scripts/install-deps.sh"
+    export NIBBLOR_DEPS_CHECKED=1
+  fi
+}
+
 nibblor_build_windows() {
   local root="$1" tree="$2" toolchain="$3"
   shift 3
-  "$root/scripts/install-deps.sh"
+  nibblor_install_deps "$root"
   cmake -S "$root" -B "$tree" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
   if [ $# -gt 0 ]; then
@@ -30,7 +39,7 @@ nibblor_build_win32() {
 nibblor_build_runnable() {
   local root="$1" build="$2"
   shift 2
-  "$root/scripts/install-deps.sh"
+  nibblor_install_deps "$root"
   if nibblor_runs_32bit; then
     NIBBLOR_RUN_TREE="$build/win32"
     nibblor_build_win32 "$root" "$NIBBLOR_RUN_TREE" "$@"

@@ -12,7 +12,7 @@ case "$seconds" in
   '' | *[!0-9]*) echo "fuzz: seconds must be a whole number, not '$seconds'" >&2; exit 2 ;;
 esac
 
-"$root/scripts/install-deps.sh"
+[ -n "${NIBBLOR_DEPS_CHECKED:-}" ] || "$root/scripts/install-deps.sh"
 CC=clang CXX=clang++ cmake -S "$root/tests/fuzz" -B "$build" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 

@@ -120,10 +120,12 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             SetDlgItemTextA(dialog, findTextField, last.c_str());
             SendDlgItemMessageA(dialog, findTextField, EM_SETSEL, 0, -1);
         }
-        // The form the last text was written in, so that it reads the same again.
-        const int formButton = lastSearchForm == SearchForm::hex     ? findHexButton
-                               : lastSearchForm == SearchForm::octal ? findOctalButton
-                                                                     : findAsciiButton;
+        // The form the last text was written in, so that it reads the same
+        // again; characters for a document not searched yet.
+        const SearchForm form = last.empty() ? SearchForm::ascii : lastSearchForm;
+        const int formButton = form == SearchForm::hex     ? findHexButton
+                               : form == SearchForm::octal ? findOctalButton
+                                                           : findAsciiButton;
         CheckRadioButton(dialog, findHexButton, findAsciiButton, formButton);
         return TRUE;
     }
