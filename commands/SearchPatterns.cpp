@@ -89,7 +89,5 @@ std::string matchBytesText(const std::uint8_t* bytes, std::size_t count)
 
 std::string matchOffsetText(std::int64_t offset)
 {
-    char text[24];
-    std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(offset));
-    return text;
+    return hexDigits(offset);
 }

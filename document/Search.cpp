@@ -2,31 +2,25 @@
 #include "document/FileBuffer.h"
 
 #include <algorithm>
-#include <cstring>
+#include <vector>
 
 namespace {
 
 // Scans [start, last] for the pattern, passing over the offsets from
-// passFirst to passLast. The first byte is found with memchr, so the scan
-// runs at memory speed between candidates.
-std::int32_t scan(const std::uint8_t* data, std::int64_t start, std::int64_t last, const std::uint8_t* pattern,
-                  std::int32_t length, std::int64_t passFirst, std::int64_t passLast)
+// passFirst to passLast, with the matcher Find and Replace uses.
+std::int32_t scan(const std::uint8_t* data, std::int64_t start, std::int64_t last, const SearchPattern& pattern,
+                  std::int64_t passFirst, std::int64_t passLast)
 {
-    std::int64_t i = start;
-    while (i <= last) {
-        const void* hit = std::memchr(data + i, pattern[0], static_cast<std::size_t>(last - i + 1));
-        if (hit == nullptr) {
+    const auto end = last + static_cast<std::int64_t>(pattern.size());
+    for (std::int64_t from = start; from <= last;) {
+        const std::int64_t match = findForward(data, from, end, pattern);
+        if (match < 0) {
             return -1;
         }
-        i = static_cast<const std::uint8_t*>(hit) - data;
-        if (i >= passFirst && i <= passLast) {
-            i = passLast + 1;
-            continue;
+        if (match < passFirst || match > passLast) {
+            return static_cast<std::int32_t>(match);
         }
-        if (std::memcmp(data + i + 1, pattern + 1, static_cast<std::size_t>(length - 1)) == 0) {
-            return static_cast<std::int32_t>(i);
-        }
-        ++i;
+        from = passLast + 1;
     }
     return -1;
 }
@@ -47,13 +41,14 @@ std::int32_t FileBuffer::findBytes(const std::uint8_t* pattern, std::int32_t sta
     }
     const std::int64_t last = static_cast<std::int64_t>(size) - length;
     const std::int64_t start = scanStart(startRow);
-    const std::int32_t found = scan(data.get(), start, last, pattern, length, passFirst, passLast);
+    const SearchPattern exact = exactPattern(std::vector<std::uint8_t>(pattern, pattern + length));
+    const std::int32_t found = scan(data.get(), start, last, exact, passFirst, passLast);
     if (found != -1 || startRow == 0) {
         return found;
     }
     // The wrap: from the start up to where the first scan began, past which
     // it found nothing.
-    return scan(data.get(), scanStart(0), std::min(last, start - 1), pattern, length, passFirst, passLast);
+    return scan(data.get(), scanStart(0), std::min(last, start - 1), exact, passFirst, passLast);
 }
 
 std::int64_t FileBuffer::scanStart(std::int32_t startRow) const
@@ -75,5 +70,6 @@ bool FileBuffer::contains(const std::uint8_t* pattern, std::int32_t length) cons
     if (length < 1 || size < length || !data.held()) {
         return false;
     }
-    return scan(data.get(), 0, static_cast<std::int64_t>(size) - length, pattern, length, 1, 0) != -1;
+    const SearchPattern exact = exactPattern(std::vector<std::uint8_t>(pattern, pattern + length));
+    return scan(data.get(), 0, static_cast<std::int64_t>(size) - length, exact, 1, 0) != -1;
 }

@@ -4,16 +4,12 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-std::string hexOffset(std::int64_t offset)
+std::string hexDigits(std::int64_t value)
 {
     char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(offset));
+    std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(value));
     return text;
 }
-
-} // namespace
 
 std::string groupedDecimal(std::int64_t value)
 {
@@ -35,7 +31,7 @@ std::string byteCount(std::int64_t count)
 
 std::string offsetStatus(std::int32_t offset)
 {
-    return "Offset: " + hexOffset(offset) + " (" + std::to_string(offset) + ")";
+    return "Offset: 0x" + hexDigits(offset) + " (" + std::to_string(offset) + ")";
 }
 
 std::string selectionStatus(ByteRange range)
@@ -44,7 +40,7 @@ std::string selectionStatus(ByteRange range)
         return {};
     }
     const std::int64_t last = static_cast<std::int64_t>(range.first) + range.count - 1;
-    return "Selection: " + hexOffset(range.first) + "-" + hexOffset(last) + " (" + byteCount(range.count) + ")";
+    return "Selection: 0x" + hexDigits(range.first) + "-0x" + hexDigits(last) + " (" + byteCount(range.count) + ")";
 }
 
 StatusTexts statusTexts(const EditorCore& core)

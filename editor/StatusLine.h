@@ -15,6 +15,8 @@ struct StatusTexts {
     std::string readOnly;  // "Read-only", or empty
 };
 
+// Uppercase hexadecimal digits, no prefix: "1A".
+std::string hexDigits(std::int64_t value);
 // A count with a comma between each group of three digits: "1,234".
 std::string groupedDecimal(std::int64_t value);
 // "32 bytes", "1 byte".

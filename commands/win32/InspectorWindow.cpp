@@ -11,6 +11,7 @@
 
 #include "commands/CommandIds.h"
 #include "commands/win32/ClipboardCommands.h"
+#include "commands/win32/ListColumns.h"
 #include "commands/win32/ValueEditBox.h"
 #include "editor/DisplayScale.h"
 #include "editor/EditorCore.h"
@@ -18,6 +19,7 @@
 #include "editor/win32/DisplayDpi.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/ModelessWindows.h"
+#include "editor/win32/TextConversion.h"
 
 namespace {
 
@@ -51,30 +53,6 @@ int scaled(int lengthAt96)
 UINT codePageOf(ValueType type)
 {
     return type == ValueType::Character ? CP_ACP : CP_UTF8;
-}
-
-std::wstring wideText(const std::string& text, UINT codePage)
-{
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0) {
-        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    }
-    return wide;
-}
-
-// The text in the code page; false when a character has no form there.
-bool narrowText(const std::wstring& text, UINT codePage, std::string& narrow)
-{
-    BOOL defaulted = FALSE;
-    BOOL* const defaultedOut = codePage == CP_UTF8 ? nullptr : &defaulted; // UTF-8 takes none
-    const auto length = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, defaultedOut);
-    narrow.assign(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0) {
-        WideCharToMultiByte(codePage, 0, text.data(), length, &narrow[0], size, nullptr, defaultedOut);
-    }
-    return defaulted == FALSE;
 }
 
 bool bigEndianChosen()
@@ -124,16 +102,6 @@ void copySelectedValue()
     }
 }
 
-void addColumn(int column, const wchar_t* title, int width)
-{
-    LVCOLUMNW header{};
-    header.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    header.pszText = const_cast<wchar_t*>(title);
-    header.cx = width;
-    header.iSubItem = column;
-    SendMessageW(inspector.list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&header));
-}
-
 void addRows()
 {
     for (int row = 0; row < valueTypeCount; ++row) {
@@ -176,8 +144,8 @@ void createControls(HWND window)
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(inspector.font), FALSE);
     }
     SendMessageW(inspector.list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    addColumn(typeColumn, L"Type", scaled(typeColumnWidthAt96));
-    addColumn(valueColumn, L"Value", scaled(valueColumnWidthAt96));
+    addListColumn(inspector.list, typeColumn, L"Type", scaled(typeColumnWidthAt96));
+    addListColumn(inspector.list, valueColumn, L"Value", scaled(valueColumnWidthAt96));
     addRows();
     SendMessageW(inspector.bigEndianBox, BM_SETCHECK, editorCore.readFlagSetting(settings::bigEndian) ? BST_CHECKED : BST_UNCHECKED,
                  0);

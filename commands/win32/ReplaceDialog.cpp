@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "commands/SearchPatterns.h"
+#include "commands/win32/ListColumns.h"
 #include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
 #include "editor/StatusLine.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/ModelessWindows.h"
+#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -69,14 +71,7 @@ CaseFolding ansiCaseFolding()
 // The text in the ANSI code page; false, with the message set, when a character has no form there.
 bool ansiText(const std::wstring& text, std::string& ansi)
 {
-    BOOL defaulted = FALSE;
-    const auto length = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, &defaulted);
-    ansi.assign(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0) {
-        WideCharToMultiByte(CP_ACP, 0, text.data(), length, &ansi[0], size, nullptr, &defaulted);
-    }
-    if (defaulted != FALSE) {
+    if (!narrowText(text, CP_ACP, ansi)) {
         setStatus("The text has characters the ANSI code page cannot hold; choose Text (UTF-16).");
         return false;
     }
@@ -117,7 +112,8 @@ SearchPattern findPattern()
         if (!ansiText(text, ansi)) {
             return {};
         }
-        pattern = textPattern(ansi, matchCase, ansiCaseFolding());
+        static const CaseFolding folding = ansiCaseFolding(); // the code page stays while the program runs
+        pattern = textPattern(ansi, matchCase, folding);
     }
     if (pattern.empty()) {
         setStatus(error.empty() ? "Find what is empty." : error);
@@ -318,16 +314,6 @@ void describeMatch(NMLVDISPINFOW& info)
     lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
 }
 
-void addColumn(HWND list, int column, const wchar_t* title, int width)
-{
-    LVCOLUMNW header{};
-    header.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    header.pszText = const_cast<wchar_t*>(title);
-    header.cx = width;
-    header.iSubItem = column;
-    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&header));
-}
-
 void initialize(HWND window)
 {
     dialog.window = window;
@@ -336,8 +322,8 @@ void initialize(HWND window)
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
     RECT units{0, 0, offsetColumnWidth, bytesColumnWidth};
     MapDialogRect(window, &units); // the widths grow with the dialog's font
-    addColumn(list, 0, L"Offset", units.right / 2);
-    addColumn(list, 1, L"Bytes", units.bottom / 2);
+    addListColumn(list, 0, L"Offset", units.right / 2);
+    addListColumn(list, 1, L"Bytes", units.bottom / 2);
     addModelessWindow(window);
 }
 

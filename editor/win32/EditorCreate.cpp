@@ -2,7 +2,6 @@
 // font and menus, the frame and its three panes.
 #include <windows.h>
 
-#include <cwchar>
 #include <string>
 
 #include "commands/CommandIds.h"
@@ -12,6 +11,7 @@
 #include "commands/win32/MenuBar.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/DisplayDpi.h"
+#include "editor/win32/TextConversion.h"
 #include "editor/win32/WindowClass.h"
 #include "editor/win32/WindowPlacement.h"
 #include "panes/win32/PaneObjects.h"
@@ -39,14 +39,7 @@ bool holdsDocument(const FileBuffer& buffer, const FilePath& path)
 // The host names its file in the system's ANSI code page.
 FilePath fromAnsi(const char* name)
 {
-    if (name == nullptr || name[0] == '\0') {
-        return FilePath();
-    }
-    const int length = MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, name, -1, &wide[0], length);
-    wide.resize(wcslen(wide.c_str()));
-    return FilePath(wide);
+    return name == nullptr ? FilePath() : FilePath(wideText(name, CP_ACP));
 }
 
 // A Unicode class: the title may name a file in any script.

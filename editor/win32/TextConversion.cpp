@@ -1,0 +1,25 @@
+#include "editor/win32/TextConversion.h"
+
+std::wstring wideText(std::string_view text, UINT codePage)
+{
+    const auto length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+    if (size > 0) {
+        MultiByteToWideChar(codePage, 0, text.data(), length, &wide[0], size);
+    }
+    return wide;
+}
+
+bool narrowText(std::wstring_view text, UINT codePage, std::string& narrow)
+{
+    BOOL defaulted = FALSE;
+    BOOL* const defaultedOut = codePage == CP_UTF8 ? nullptr : &defaulted; // UTF-8 takes none
+    const auto length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, defaultedOut);
+    narrow.assign(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0) {
+        WideCharToMultiByte(codePage, 0, text.data(), length, &narrow[0], size, nullptr, defaultedOut);
+    }
+    return defaulted == FALSE;
+}
