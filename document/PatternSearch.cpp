@@ -1,11 +1,17 @@
 // Candidates for a match come from one or two positions of the pattern,
-// found with memchr or eight bytes at a time; the whole pattern is checked
-// only there, so a search runs near memory speed between candidates.
+// tested a block of starts at a time (sixteen with SSE2, else eight); the
+// whole pattern is checked only there, so a search runs near memory speed
+// between candidates.
 #include "document/PatternSearch.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -39,20 +45,71 @@ Word load(const std::uint8_t* at)
     return word;
 }
 
+#if defined(__SSE2__)
+constexpr std::ptrdiff_t blockBytes = 16;
+constexpr bool blockMarksExact = true;
+
+__m128i loadBlock(const std::uint8_t* at)
+{
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+}
+
+__m128i blockOf(Word word)
+{
+    return _mm_set1_epi8(static_cast<char>(word & 0xFF));
+}
+#else
+constexpr std::ptrdiff_t blockBytes = wordBytes;
+constexpr bool blockMarksExact = false;
+constexpr unsigned wholeWordMask = 0xFF;
+#endif
+using BlockMask = unsigned;
+// Several blocks are tested before any branch, so that a sparse match costs
+// one mispredicted branch rather than one a block.
+using ChunkMask = std::uint64_t;
+constexpr std::ptrdiff_t chunkBytes = blockMarksExact ? 4 * blockBytes : blockBytes;
+
 // The bytes one position accepts, eight at a time: marked as zeroBytes
 // marks them, so a marked word's bytes are read again one by one.
 // The two cases of a letter differ in one bit; with that bit set, both read
 // as one byte and a word takes one comparison. Equal bytes differ in none.
+// blockMarks gives the same for a block of starts as a mask, bit i for the
+// start at+i: exact with SSE2, else every start of a marked word.
 struct MergedBytes {
     Word merged;
     Word target;
     Word marks(Word word) const { return zeroBytes((word | merged) ^ target); }
+#if defined(__SSE2__)
+    BlockMask blockMarks(const std::uint8_t* at) const
+    {
+        const __m128i block = _mm_or_si128(loadBlock(at), blockOf(merged));
+        return static_cast<BlockMask>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, blockOf(target))));
+    }
+#else
+    BlockMask blockMarks(const std::uint8_t* at) const { return (marks(load(at)) & highBits) != 0 ? wholeWordMask : 0; }
+#endif
 };
 
 struct EitherByte {
     Word first;
     Word second;
     Word marks(Word word) const { return zeroBytes(word ^ first) | zeroBytes(word ^ second); }
+#if defined(__SSE2__)
+    BlockMask blockMarks(const std::uint8_t* at) const
+    {
+        const __m128i block = loadBlock(at);
+        return static_cast<BlockMask>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(block, blockOf(first)), _mm_cmpeq_epi8(block, blockOf(second)))));
+    }
+#else
+    BlockMask blockMarks(const std::uint8_t* at) const { return (marks(load(at)) & highBits) != 0 ? wholeWordMask : 0; }
+#endif
+};
+
+// A test that passes every start: the second position of a pattern that has none.
+struct AnyByte {
+    static constexpr BlockMask everyStart = (1U << blockBytes) - 1;
+    BlockMask blockMarks(const std::uint8_t*) const { return everyStart; }
 };
 
 bool oneBitApart(std::uint8_t first, std::uint8_t second)
@@ -70,22 +127,6 @@ auto withWordTest(std::uint8_t first, std::uint8_t second, const Action& action)
                                   everyByte(static_cast<std::uint8_t>(first | second))});
     }
     return action(EitherByte{everyByte(first), everyByte(second)});
-}
-
-// The first of the two bytes in [at, stop).
-template <class WordTest>
-const std::uint8_t* scanForward(const std::uint8_t* at, const std::uint8_t* stop, const WordTest& test,
-                                std::uint8_t first, std::uint8_t second)
-{
-    while (stop - at >= wordBytes && (test.marks(load(at)) & highBits) == 0) {
-        at += wordBytes;
-    }
-    for (; at < stop; ++at) {
-        if (*at == first || *at == second) {
-            return at;
-        }
-    }
-    return nullptr;
 }
 
 // The last of the two bytes in [low, stop).
@@ -134,9 +175,9 @@ struct Anchor {
     std::uint8_t second = 0;
 };
 
-// A pattern prepared for scanning. A rare exact byte is found with memchr;
-// otherwise two positions are tested together, eight starts at a time, so
-// that a byte common in the data alone brings few candidates.
+// A pattern prepared for scanning. Its two best positions are tested
+// together, a block of starts at a time, so that a byte common in the data
+// alone brings few candidates.
 class PatternScan {
 public:
     explicit PatternScan(const SearchPattern& pattern) : pattern_(pattern)
@@ -153,6 +194,12 @@ public:
                 other_ = candidate;
             }
         }
+        settledByMask_ = blockMarksExact;
+        for (std::size_t i = 0; i < pattern.size(); ++i) {
+            const auto at = static_cast<std::ptrdiff_t>(i);
+            const bool tested = at == anchor_.offset || (other_.rank != Rank::any && at == other_.offset);
+            settledByMask_ = settledByMask_ && (tested || pattern[i].any);
+        }
     }
 
     // Whether every position accepts any byte, and so matches everywhere.
@@ -161,16 +208,32 @@ public:
     // The first match starting in [from, lastStart], or -1.
     std::int64_t next(const std::uint8_t* data, std::int64_t from, std::int64_t lastStart) const
     {
+        std::int64_t found = -1;
+        forEach(data, from, lastStart, [&](std::int64_t match) {
+            found = match;
+            return false;
+        });
+        return found;
+    }
+
+    // Calls `onMatch` with each non-overlapping match starting in
+    // [from, lastStart], from the left, while it returns true.
+    template <class OnMatch>
+    void forEach(const std::uint8_t* data, std::int64_t from, std::int64_t lastStart, const OnMatch& onMatch) const
+    {
         if (matchesEverywhere()) {
-            return from;
+            const auto length = static_cast<std::int64_t>(pattern_.size());
+            for (std::int64_t at = from; at <= lastStart && onMatch(at); at += length) {
+            }
+            return;
         }
-        const bool exact = anchor_.first == anchor_.second;
-        if (other_.rank == Rank::any || (exact && anchor_.rank == Rank::exactRare)) {
-            return nextFromAnchor(data, from, lastStart, exact);
-        }
-        return withWordTest(anchor_.first, anchor_.second, [&](const auto& anchorTest) {
-            return withWordTest(other_.first, other_.second, [&](const auto& otherTest) {
-                return nextFromPair(data, from, lastStart, anchorTest, otherTest);
+        withWordTest(anchor_.first, anchor_.second, [&](const auto& anchorTest) {
+            if (other_.rank == Rank::any) {
+                forEachByBlocks(data, from, lastStart, anchorTest, AnyByte{}, onMatch);
+                return;
+            }
+            withWordTest(other_.first, other_.second, [&](const auto& otherTest) {
+                forEachByBlocks(data, from, lastStart, anchorTest, otherTest, onMatch);
             });
         });
     }
@@ -210,69 +273,56 @@ private:
         return true;
     }
 
-    std::int64_t nextFromAnchor(const std::uint8_t* data, std::int64_t from, std::int64_t lastStart,
-                                bool exact) const
+    // A block of starts at a time, skipped unless both positions may hold
+    // their bytes; each start left in the mask is checked in full. One pass
+    // finds every match, so a dense run of them costs no restart each.
+    template <class AnchorTest, class OtherTest, class OnMatch>
+    void forEachByBlocks(const std::uint8_t* data, std::int64_t from, std::int64_t lastStart,
+                         const AnchorTest& anchorTest, const OtherTest& otherTest, const OnMatch& onMatch) const
     {
-        const std::uint8_t* at = data + static_cast<std::ptrdiff_t>(from) + anchor_.offset;
-        const std::uint8_t* stop = data + static_cast<std::ptrdiff_t>(lastStart) + anchor_.offset + 1;
-        while (at < stop) {
-            const std::uint8_t* hit =
-                exact ? static_cast<const std::uint8_t*>(
-                            std::memchr(at, anchor_.first, static_cast<std::size_t>(stop - at)))
-                      : withWordTest(anchor_.first, anchor_.second, [&](const auto& test) {
-                            return scanForward(at, stop, test, anchor_.first, anchor_.second);
-                        });
-            if (hit == nullptr) {
-                return -1;
-            }
-            const std::uint8_t* start = hit - anchor_.offset;
-            if (matchesAt(start)) {
-                return start - data;
-            }
-            at = hit + 1;
-        }
-        return -1;
-    }
-
-    // Eight starts at a time, skipped unless both positions may hold their
-    // bytes; every start of a marked word is checked in full.
-    template <class AnchorTest, class OtherTest>
-    std::int64_t nextFromPair(const std::uint8_t* data, std::int64_t from, std::int64_t lastStart,
-                              const AnchorTest& anchorTest, const OtherTest& otherTest) const
-    {
+        const auto length = static_cast<std::ptrdiff_t>(pattern_.size());
         const std::uint8_t* start = data + static_cast<std::ptrdiff_t>(from);
         const std::uint8_t* stop = data + static_cast<std::ptrdiff_t>(lastStart) + 1;
-        const auto marked = [&](const std::uint8_t* at) {
-            return anchorTest.marks(load(at + anchor_.offset)) & otherTest.marks(load(at + other_.offset));
+        const std::uint8_t* allowed = start; // matches do not overlap: none starts before this
+        // Candidate starts in [at, at + chunkBytes), bit i for at+i.
+        const auto candidates = [&](const std::uint8_t* at) {
+            ChunkMask mask = 0;
+            for (std::ptrdiff_t block = 0; block < chunkBytes; block += blockBytes) {
+                const BlockMask marks = anchorTest.blockMarks(at + block + anchor_.offset) &
+                                        otherTest.blockMarks(at + block + other_.offset);
+                mask |= static_cast<ChunkMask>(marks) << block;
+            }
+            return mask;
         };
-        for (;;) {
-            // Two words a step while neither is marked: the loop's own cost halves.
-            while (stop - start >= 2 * wordBytes && ((marked(start) | marked(start + wordBytes)) & highBits) == 0) {
-                start += 2 * wordBytes;
+        // Whether to go on after `candidate`; `masked` when it came from a chunk's mask.
+        const auto check = [&](const std::uint8_t* candidate, bool masked) {
+            if (candidate < allowed || !((masked && settledByMask_) || matchesAt(candidate))) {
+                return true;
             }
-            if (stop - start < wordBytes) {
-                break;
-            }
-            if ((marked(start) & highBits) != 0) {
-                for (std::ptrdiff_t i = 0; i < wordBytes; ++i) {
-                    if (matchesAt(start + i)) {
-                        return start + i - data;
-                    }
+            allowed = candidate + length;
+            return static_cast<bool>(onMatch(candidate - data));
+        };
+        while (stop - start >= chunkBytes) {
+            for (ChunkMask mask = candidates(start); mask != 0; mask &= mask - 1) {
+                if (!check(start + __builtin_ctzll(mask), true)) {
+                    return;
                 }
             }
-            start += wordBytes;
+            start = std::max(start + chunkBytes, allowed);
         }
         for (; start < stop; ++start) {
-            if (matchesAt(start)) {
-                return start - data;
+            if (!check(start, false)) {
+                return;
             }
         }
-        return -1;
     }
 
     const SearchPattern& pattern_;
     Anchor anchor_;
     Anchor other_;
+    // Whether a start in a chunk's mask is a match without a check: the mask
+    // is exact and tests every position that does not accept any byte.
+    bool settledByMask_ = false;
 };
 
 int hexDigitValue(char digit)
@@ -399,20 +449,18 @@ MatchList findAll(const std::uint8_t* data, std::int64_t begin, std::int64_t end
         }
         return matches;
     }
-    const std::int64_t lastStart = end - length;
-    std::int64_t at = scan.next(data, begin, lastStart);
-    while (at != -1) {
+    scan.forEach(data, begin, end - length, [&](std::int64_t match) {
         if (matches.offsets.size() < keep) {
-            matches.offsets.push_back(at);
+            matches.offsets.push_back(match);
         }
         ++matches.total;
-        at = at + length <= lastStart ? scan.next(data, at + length, lastStart) : -1;
-    }
+        return true;
+    });
     return matches;
 }
 
 std::int64_t forEachMatch(const std::uint8_t* data, std::int64_t begin, std::int64_t end,
-                          const SearchPattern& pattern, const std::function<void(std::int64_t)>& visit)
+                          const SearchPattern& pattern, const MatchVisitor& visit)
 {
     const auto length = static_cast<std::int64_t>(pattern.size());
     begin = std::max<std::int64_t>(begin, 0);
@@ -421,11 +469,23 @@ std::int64_t forEachMatch(const std::uint8_t* data, std::int64_t begin, std::int
     }
     const PatternScan scan(pattern); // prepared once for the whole run
     const std::int64_t lastStart = end - length;
+    // Handed over in batches: a call per match would cost more than finding it.
+    constexpr std::size_t batchSize = 1024;
+    std::array<std::int64_t, batchSize> batch;
+    std::size_t batched = 0;
     std::int64_t count = 0;
-    for (std::int64_t at = scan.next(data, begin, lastStart); at != -1;
-         at = at + length <= lastStart ? scan.next(data, at + length, lastStart) : -1) {
-        visit(at);
-        ++count;
+    scan.forEach(data, begin, lastStart, [&](std::int64_t match) {
+        batch[batched++] = match;
+        if (batched == batchSize) {
+            visit(batch.data(), batched);
+            count += static_cast<std::int64_t>(batched);
+            batched = 0;
+        }
+        return true;
+    });
+    if (batched > 0) {
+        visit(batch.data(), batched);
+        count += static_cast<std::int64_t>(batched);
     }
     return count;
 }

@@ -52,7 +52,9 @@ MatchList findAll(const std::uint8_t* data, std::int64_t begin, std::int64_t end
                   std::size_t keep);
 
 // Every non-overlapping match in [begin, end), from the left, handed to
-// `visit` as it is found; returns how many. Bytes before the next match's
-// start may change in between, so the caller can rewrite as it goes.
+// `visit` a batch of ascending offsets at a time; returns how many. Bytes
+// before the end of a batch's last match may change in between, so the
+// caller can rewrite as it goes.
+using MatchVisitor = std::function<void(const std::int64_t* matches, std::size_t count)>;
 std::int64_t forEachMatch(const std::uint8_t* data, std::int64_t begin, std::int64_t end,
-                          const SearchPattern& pattern, const std::function<void(std::int64_t)>& visit);
+                          const SearchPattern& pattern, const MatchVisitor& visit);

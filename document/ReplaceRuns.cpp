@@ -95,6 +95,27 @@ bool FileBuffer::replaceRuns(const std::vector<std::int32_t>& offsets, std::int3
 
 namespace {
 
+// A library call per match would cost more than a copy of a byte or two.
+void copyShort(std::uint8_t* to, const std::uint8_t* from, std::size_t length)
+{
+    if (length == 1) {
+        *to = *from;
+    } else if (length > 0) { // an empty replacement may have no bytes at all
+        std::memcpy(to, from, length);
+    }
+}
+
+// Room for the runs that `scanned` bytes of `total` suggest, so that the
+// lists grow a few times rather than double a dozen: every growth copies
+// them and touches fresh pages.
+std::size_t projectedRuns(std::size_t found, std::int64_t scanned, std::int64_t total, std::int32_t matchLength)
+{
+    constexpr double margin = 1.1;
+    const double projected = static_cast<double>(found) * static_cast<double>(total) / static_cast<double>(scanned);
+    const double most = static_cast<double>(total / matchLength);
+    return std::max(2 * found, static_cast<std::size_t>(std::min(projected * margin, most)));
+}
+
 // Puts back runs that a shrinking replacement compacted toward `first`: the
 // bytes between them move back out, from the last run to the first, and each
 // run gets its old bytes again. `read` is where the original bytes ended,
@@ -130,27 +151,34 @@ std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std
     const auto length = static_cast<std::size_t>(matchLength);
     std::int64_t read = first;  // the next original byte
     std::int64_t write = first; // where it goes
+    std::size_t done = 0; // runs rewritten
     try {
-        forEachMatch(block, first, end, pattern, [&](std::int64_t match) {
-            // Kept before anything moves, so a failure leaves every done run restorable.
-            offsets.push_back(static_cast<std::int32_t>(match));
-            const std::size_t kept = matched.size();
-            matched.resize(kept + length);
-            std::memcpy(matched.data() + kept, block + match, length);
-            if (write != read) {
-                std::memmove(block + write, block + read, static_cast<std::size_t>(match - read));
+        forEachMatch(block, first, end, pattern, [&](const std::int64_t* matches, std::size_t count) {
+            // Room for the batch before anything moves, so a failure leaves every done run restorable.
+            if (offsets.capacity() < done + count) {
+                const std::size_t expected = projectedRuns(done + count, matches[count - 1] + matchLength - first,
+                                                           end - first, matchLength);
+                offsets.reserve(expected);
+                matched.reserve(expected * length);
             }
-            write += match - read;
-            if (replacementLength > 0) {
-                std::memcpy(block + write, replacement.data(), replacement.size());
+            offsets.resize(done + count);
+            matched.resize((done + count) * length);
+            for (std::size_t i = 0; i < count; ++i, ++done) {
+                const std::int64_t match = matches[i];
+                offsets[done] = static_cast<std::int32_t>(match);
+                copyShort(matched.data() + done * length, block + match, length);
+                if (write != read) {
+                    std::memmove(block + write, block + read, static_cast<std::size_t>(match - read));
+                }
+                write += match - read;
+                copyShort(block + write, replacement.data(), replacement.size());
+                write += replacementLength;
+                read = match + matchLength;
             }
-            write += replacementLength;
-            read = match + matchLength;
         });
     } catch (const std::bad_alloc&) {
-        if (offsets.size() > matched.size() / length) {
-            offsets.pop_back(); // its bytes could not be kept: it was not replaced
-        }
+        offsets.resize(done);
+        matched.resize(done * length);
         expandRuns(block, offsets, matched.data(), matchLength, replacementLength, read, write);
         offsets.clear();
         matched.clear();

@@ -3,6 +3,7 @@
 // two bytes by one (every byte after the first match moved) beside a memcpy
 // of it, with the memory Replace All held at its peak.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -70,6 +71,14 @@ std::unique_ptr<EditorCore> editorOnDocument()
     return core;
 }
 
+// Pages this process has touched for the first time so far.
+std::int64_t minorFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
 // A line of /proc/self/status in bytes, or -1 where there is none.
 std::int64_t statusKibibytes(const std::string& field)
 {
@@ -101,17 +110,20 @@ void replaceAll(benchmark::State& state, const SearchPattern& pattern, const std
     const std::unique_ptr<EditorCore> core = editorOnDocument();
     const ByteRange whole{0, documentBytes};
     std::int64_t peakExtra = 0;
+    std::int64_t faults = 0; // first touches of the undo record's pages
     bool peakMeasured = measurePeak;
     for (auto _ : state) {
         state.PauseTiming();
         peakMeasured = peakMeasured && resetPeakResident();
         const std::int64_t residentBefore = statusKibibytes("VmRSS");
         peakMeasured = peakMeasured && residentBefore >= 0;
+        const std::int64_t faultsBefore = minorFaults();
         state.ResumeTiming();
 
         const ReplaceAllResult result = core->replaceAll(pattern, replacement, whole);
 
         state.PauseTiming();
+        faults += minorFaults() - faultsBefore;
         if (peakMeasured) {
             peakExtra = std::max(peakExtra, statusKibibytes("VmHWM") - residentBefore);
         }
@@ -127,6 +139,7 @@ void replaceAll(benchmark::State& state, const SearchPattern& pattern, const std
         state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * documentBytes);
+    state.counters["pageFaults"] = benchmark::Counter(static_cast<double>(faults), benchmark::Counter::kAvgIterations);
     if (peakMeasured) {
         state.counters["documentBytes"] = static_cast<double>(documentBytes);
         state.counters["peakExtraBytes"] = static_cast<double>(peakExtra);
