@@ -36,6 +36,8 @@ set(NIBBLOR_CORE_SOURCES
   editor/RecentFiles.cpp
   editor/StatusLine.cpp
   commands/Clipboard.cpp
+  commands/CopyAs.cpp
+  commands/Fill.cpp
   commands/Find.cpp
   commands/FindReplace.cpp
   commands/SearchText.cpp

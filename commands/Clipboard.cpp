@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string>
 
 ByteRange EditorCore::selectedBytes() const
@@ -43,31 +44,71 @@ std::string EditorCore::copyText() const
 
 PasteOutcome EditorCore::pasteText(std::string_view text)
 {
+    pasteLeftOut = 0;
+    if (activePane == asciiPaneActive) {
+        return pasteBytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    }
     if (refuseEdit()) {
         return PasteOutcome::declined;
     }
-    std::string bytes;
-    if (activePane == asciiPaneActive) {
-        bytes.assign(text.data(), text.size());
-    } else {
-        const bool octal = octalMode != 0;
-        const ParsedNumbers parsed = parseNumberText(text, octal);
-        if (parsed.count == 0) {
-            // Invalid, or no digits at all: nothing changes.
-            return octal ? PasteOutcome::invalidOctal : PasteOutcome::invalidHex;
-        }
-        bytes.assign(reinterpret_cast<const char*>(parsed.area.data()), static_cast<std::size_t>(parsed.count));
+    const bool octal = octalMode != 0;
+    const ParsedNumbers parsed = parseNumberText(text, octal);
+    if (parsed.count == 0) {
+        // Invalid, or no digits at all: nothing changes.
+        return octal ? PasteOutcome::invalidOctal : PasteOutcome::invalidHex;
     }
-    const auto* pasted = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    return pasteBytes(parsed.area.data(), static_cast<std::size_t>(parsed.count));
+}
+
+PasteOutcome EditorCore::pasteBytes(const std::uint8_t* pasted, std::size_t count)
+{
+    pasteLeftOut = 0;
+    if (refuseEdit()) {
+        return PasteOutcome::declined;
+    }
+    if (insertMode) {
+        return insertPasted(pasted, count);
+    }
     // What the document holds from the cursor on: it never grows.
     const std::int64_t room = cursorOffset >= 0 ? static_cast<std::int64_t>(buffer.size) - cursorOffset : 0;
-    const auto fitting = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        static_cast<std::int64_t>(bytes.size()), 0, std::max<std::int64_t>(room, 0)));
+    const auto fitting = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(count), 0, std::max<std::int64_t>(room, 0)));
     if (!recordChange(EditStep::Kind::overwrite, cursorOffset, fitting, pasted)) {
         return PasteOutcome::declined;
     }
-    const std::int32_t written = buffer.overwrite(cursorOffset, pasted, bytes.size());
-    const std::int32_t after = cursorOffset + written;
+    const std::int32_t written = buffer.overwrite(cursorOffset, pasted, count);
+    pasteLeftOut = static_cast<std::int64_t>(count) - written;
+    showPasteEnd(cursorOffset + written);
+    return pasteLeftOut > 0 ? PasteOutcome::cutShort : PasteOutcome::pasted;
+}
+
+PasteOutcome EditorCore::insertPasted(const std::uint8_t* pasted, std::size_t count)
+{
+    if (count == 0) {
+        showPasteEnd(cursorOffset); // as an empty overwriting paste
+        return PasteOutcome::pasted;
+    }
+    if (!canGrowBy(static_cast<std::int64_t>(count))) {
+        return PasteOutcome::tooLarge;
+    }
+    const auto length = static_cast<std::int32_t>(count);
+    const std::int32_t at = std::clamp(cursorOffset, 0, std::max(buffer.size, 0));
+    if (!buffer.insert(at, pasted, length)) {
+        throw std::bad_alloc();
+    }
+    if (!recordInsertionOf(at, pasted, length, false)) {
+        buffer.remove(at, length); // the user kept the document as it was
+        return PasteOutcome::declined;
+    }
+    showRowsFrom(firstVisibleRow);
+    syncScrollBar(firstVisibleRow);
+    followLabelWidth();
+    showPasteEnd(at + length);
+    return PasteOutcome::pasted;
+}
+
+void EditorCore::showPasteEnd(std::int32_t after)
+{
     setCursorOffset(after);
     // Below the view the cursor's row comes to the top; otherwise the view stays.
     if (static_cast<std::int64_t>(after) > static_cast<std::int64_t>(lastVisibleRow) * bytesPerRow) {
@@ -75,7 +116,6 @@ PasteOutcome EditorCore::pasteText(std::string_view text)
     } else {
         repaint(Repaint::later);
     }
-    return PasteOutcome::pasted;
 }
 
 bool EditorCore::canGrowBy(std::int64_t count) const

@@ -3,6 +3,15 @@
 #include <cctype>
 #include <limits>
 
+namespace {
+
+std::string characters(std::int64_t count)
+{
+    return std::to_string(count) + (count == 1 ? " character" : " characters");
+}
+
+} // namespace
+
 InsertCount parseInsertCount(const std::string& text)
 {
     std::size_t p = 0;
@@ -30,4 +39,27 @@ InsertCount parseInsertCount(const std::string& text)
     result.status = tooLarge ? InsertCount::Status::outOfRange : InsertCount::Status::count;
     result.value = static_cast<std::int32_t>(value);
     return result;
+}
+
+std::string growthRefusalText(std::int64_t count)
+{
+    return "Cannot insert " + characters(count) + ": the document would pass 2147483647 bytes.";
+}
+
+std::string noMemoryToInsertText(std::int64_t count)
+{
+    return "Not enough memory to insert " + characters(count) + ".";
+}
+
+std::string notACountText(const std::string& typed)
+{
+    return "The number of characters \"" + typed + "\" is not a whole number above zero.";
+}
+
+std::string pasteLeftOutText(std::int64_t count)
+{
+    const std::string left = count == 1 ? "1 byte did not fit before the end of the document and was"
+                                        : std::to_string(count) +
+                                              " bytes did not fit before the end of the document and were";
+    return left + " left out. Turn on Edit, Insert Mode to paste them all.";
 }

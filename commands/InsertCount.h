@@ -1,5 +1,6 @@
 #pragma once
-// The number typed into the Insert Characters dialog.
+// The number typed into the Insert Characters dialog, and the messages of
+// insertions that cannot be made.
 #include <cstdint>
 #include <string>
 
@@ -17,3 +18,12 @@ struct InsertCount {
 // the first non-digit ('12abc' is 12), no digits give none. A value past the
 // 32-bit range is reported, never wrapped.
 InsertCount parseInsertCount(const std::string& text);
+
+// Why `count` bytes cannot go in: the document would pass the 32-bit size,
+// or the memory for them cannot be had.
+std::string growthRefusalText(std::int64_t count);
+std::string noMemoryToInsertText(std::int64_t count);
+// Why an Insert Characters entry inserts nothing.
+std::string notACountText(const std::string& typed);
+// What an overwriting Paste left out past the document's end.
+std::string pasteLeftOutText(std::int64_t count);

@@ -34,6 +34,13 @@ EditStep EditStep::insertion(std::int32_t offset, std::int32_t count)
     return step;
 }
 
+EditStep EditStep::insertionOf(std::int32_t offset, const std::uint8_t* inserted, std::int32_t count)
+{
+    EditStep step = insertion(offset, count);
+    step.bytes.assign(inserted, inserted + count);
+    return step;
+}
+
 EditStep EditStep::replacement(std::vector<std::int32_t> offsets, std::int32_t matchLength,
                                const std::uint8_t* document, const std::uint8_t* replacement,
                                std::int32_t replacementLength)
@@ -87,6 +94,9 @@ std::int64_t EditHistory::replacementCost(std::int64_t matches, std::int64_t mat
 
 std::int64_t EditHistory::costOf(const EditStep& step)
 {
+    if (step.kind == EditStep::Kind::insertion) {
+        return static_cast<std::int64_t>(step.bytes.size()) + stepCharge;
+    }
     if (step.kind == EditStep::Kind::replacement) {
         return replacementCost(static_cast<std::int64_t>(step.matchOffsets.size()), step.count,
                                step.replacementLength);
@@ -132,12 +142,15 @@ bool EditHistory::continuesTyping(std::int32_t offset) const
         return false;
     }
     const EditStep& last = toUndo();
-    return last.kind == EditStep::Kind::overwrite && last.count == 1 && last.offset == offset;
+    const bool typedByte = last.kind == EditStep::Kind::overwrite ||
+                           (last.kind == EditStep::Kind::insertion && last.bytes.size() == 1);
+    return typedByte && last.count == 1 && last.offset == offset;
 }
 
 void EditHistory::amendTyping(std::uint8_t value, bool open)
 {
-    steps_[done_ - 1].bytes[1] = value; // the new byte follows the old one
+    EditStep& last = steps_[done_ - 1];
+    last.bytes.back() = value; // an overwrite's new byte follows its old one
     open_ = open;
 }
 

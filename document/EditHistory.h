@@ -7,7 +7,8 @@
 #include <vector>
 
 // One change. An overwrite keeps its old and new bytes, a removal the bytes
-// it removed, an insertion of zeros only where and how many. A replacement
+// it removed, an insertion of zeros only where and how many, an insertion of
+// other bytes (typed or pasted in insert mode) the bytes. A replacement
 // of many matches keeps where each began, the bytes each had, and the one
 // replacement: compact whether or not the lengths agree.
 struct EditStep {
@@ -16,7 +17,8 @@ struct EditStep {
     Kind kind = Kind::insertion;
     std::int32_t offset = 0;
     std::int32_t count = 0;
-    std::vector<std::uint8_t> bytes; // overwrite: the old bytes, then the new; removal: the removed
+    std::vector<std::uint8_t> bytes; // overwrite: the old bytes, then the new; removal: the removed;
+                                     // insertion: the inserted, or none for zeros
     // A replacement: `count` is a match's length, `offset` the first match's;
     // `bytes` holds every match's bytes, then the replacement's.
     std::vector<std::int32_t> matchOffsets; // in the document before the change, ascending
@@ -26,6 +28,7 @@ struct EditStep {
                               std::int32_t count);
     static EditStep removal(std::int32_t offset, const std::uint8_t* removed, std::int32_t count);
     static EditStep insertion(std::int32_t offset, std::int32_t count);
+    static EditStep insertionOf(std::int32_t offset, const std::uint8_t* inserted, std::int32_t count);
     // From the matches' offsets and their bytes, followed by the replacement's.
     static EditStep replacementOf(std::vector<std::int32_t> offsets, std::vector<std::uint8_t> bytes,
                                   std::int32_t matchLength, std::int32_t replacementLength);
@@ -61,7 +64,8 @@ public:
     // the oldest steps go while the history is over its limit. An open step
     // is a byte typed digit by digit whose next digits join it.
     void record(EditStep step, bool open = false);
-    // Whether a digit typed into the byte at `offset` continues the latest step.
+    // Whether a digit typed into the byte at `offset` continues the latest
+    // step: a byte overtyped or inserted there by the digits before.
     bool continuesTyping(std::int32_t offset) const;
     // That byte's new value; `open` while more digits may follow.
     void amendTyping(std::uint8_t value, bool open);

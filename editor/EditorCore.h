@@ -71,7 +71,9 @@ struct ByteRange {
 };
 
 enum class PasteOutcome {
-    pasted,       // written over the document, as far as it reaches
+    pasted,       // written over the document, or inserted in insert mode
+    cutShort,     // written as far as the document reaches; pasteLeftOut bytes were not
+    tooLarge,     // an insertion past the 32-bit size: nothing changed
     invalidHex,   // the hex pane's text is no hexadecimal text: nothing changed
     invalidOctal, // the same in the octal view
     declined,     // too large to undo, and the user chose not to: nothing changed
@@ -195,6 +197,8 @@ struct EditorCore {
     // scrolled, in notch units times lines per notch.
     std::int32_t offsetDigits = minimumOffsetDigits;
     std::int32_t wheelTurn = 0;
+    // Typing and Paste insert bytes instead of overwriting them.
+    bool insertMode = false;
     // The screen resolution (dots per inch) the font and frame are made for;
     // the stored "FontSize" is kept at 96 and scaled to it.
     std::int32_t dpi = display::referenceDpi;
@@ -340,6 +344,13 @@ struct EditorCore {
     // A printable character typed in the ASCII pane overwrites the byte under
     // the cursor. False for any other character.
     bool typeCharacter(unsigned char character);
+    // Insert mode's typing: `value` inserted before the cursor's byte (at the
+    // end position, appended) as one change; the cursor stays on it while
+    // `moreDigits` may complete it, else moves past it.
+    void insertTypedByte(std::uint8_t value, bool moreDigits);
+    // After the document grew: the view fitted to its rows, the scroll bar
+    // and the offset pane's width following, repainted later.
+    void showGrownRows();
     // False, changing nothing, when the removal cannot be undone and the user
     // chose not to make it.
     bool deleteSelection();
@@ -373,6 +384,9 @@ struct EditorCore {
     bool recordTypedByte(std::int32_t offset, std::uint8_t value, bool continuesByte, bool open);
     // Records an insertion of zeros just made.
     void recordInsertion(std::int32_t offset, std::int32_t count);
+    // Records an insertion of these bytes about to be made; `open` while a
+    // typed byte's next digits may join it. False as for recordChange.
+    bool recordInsertionOf(std::int32_t offset, const std::uint8_t* inserted, std::int32_t count, bool open);
     // Runs of `matchLength` bytes at the offsets replaced by the replacement,
     // recorded as one change (or put to the user when too large to record).
     ReplaceOutcome replaceRuns(const std::vector<std::int32_t>& offsets, std::int32_t matchLength,
@@ -400,6 +414,22 @@ struct EditorCore {
     // after the last byte written, and the view follows it when it went below.
     // Throws std::bad_alloc, changing nothing, when there is no memory to parse it.
     PasteOutcome pasteText(std::string_view text);
+    // The same for bytes taken as they are (Nibblor's own clipboard format).
+    // In insert mode they go in before the cursor's byte instead, growing the
+    // document; the cursor ends just after them.
+    PasteOutcome pasteBytes(const std::uint8_t* bytes, std::size_t count);
+    // The bytes the last overwriting paste left out past the document's end.
+    std::int64_t pasteLeftOut = 0;
+    // Insert mode's Paste. Throws std::bad_alloc, changing nothing, when the
+    // memory for the bytes cannot be had.
+    PasteOutcome insertPasted(const std::uint8_t* pasted, std::size_t count);
+    // The cursor just after pasted bytes, the view following it below.
+    void showPasteEnd(std::int32_t after);
+    // Fill (commands/Fill.cpp): the selected bytes overwritten with `pattern` repeated from the selection's first
+    // byte, as one change; the selection stays. False, changing nothing, without a selection or pattern, on a
+    // read-only document, or when the user declines a change too large to undo. Throws std::bad_alloc, changing
+    // nothing, when there is no memory for the filled bytes.
+    bool fillSelection(const std::vector<std::uint8_t>& pattern);
     // Whether the document can take `count` bytes more within the 32-bit size.
     bool canGrowBy(std::int64_t count) const;
     // Find: the next occurrence from the cursor's row on (wrapping once); the
@@ -489,6 +519,8 @@ struct EditorCore {
     bool shownReadOnly() const { return file.readOnlyMode || !file.writable; }
     // A read-only document refuses every change: a beep, and true.
     bool refuseEdit();
+    // Tells the user why an edit could not be made, where there is a surface.
+    void tell(std::string_view message);
     // The document written to `target`, which becomes its name; told and false on failure.
     bool writeDocument(const FilePath& target);
     // The file read into a block of its own, which becomes the document's;

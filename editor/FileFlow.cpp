@@ -316,6 +316,13 @@ void EditorCore::rememberRecent(const FilePath& path)
     fileShell->recentFilesChanged(recentFiles.entries());
 }
 
+void EditorCore::tell(std::string_view message)
+{
+    if (surface != nullptr) {
+        surface->tell(message);
+    }
+}
+
 bool EditorCore::refuseEdit()
 {
     if (!file.readOnlyMode) {

@@ -50,7 +50,7 @@ StatusTexts statusTexts(const EditorCore& core)
     texts.selection = selectionStatus(core.selectedBytes());
     texts.size = "Size: " + byteCount(std::max(core.buffer.size, 0));
     texts.view = core.octalMode != 0 ? "Octal" : "Hex";
-    texts.mode = "Overwrite";
+    texts.mode = core.insertMode ? "Insert" : "Overwrite";
     if (core.shownReadOnly()) {
         texts.readOnly = "Read-only";
     }

@@ -1,6 +1,7 @@
-// The edits: overtyping digits and characters, deleting the selection and
-// inserting zero bytes. Bytes change only through the FileBuffer, and each
+// The edits: overtyping digits and characters (or inserting them in insert
+// mode), deleting the selection and inserting zero bytes. Bytes change only through the FileBuffer, and each
 // change is recorded for undo as it is made.
+#include "commands/InsertCount.h"
 #include "editor/EditorCore.h"
 #include "view/ByteTextCodec.h"
 
@@ -34,6 +35,11 @@ bool EditorCore::typeDigit(char character)
     if (value < 0) {
         return false; // separators are not digits either
     }
+    if (insertMode && digitIndex == 0) {
+        // A new byte with the digit on top; the next digits complete it in place.
+        insertTypedByte(withDigit(0, 0, value, octalMode != 0), true);
+        return true;
+    }
     if (refuseEdit() || !cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
@@ -58,6 +64,10 @@ bool EditorCore::typeCharacter(unsigned char character)
     if (character < firstPrintable || character > lastPrintable) {
         return false;
     }
+    if (insertMode) {
+        insertTypedByte(character, false);
+        return true;
+    }
     if (refuseEdit() || !cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
@@ -68,6 +78,44 @@ bool EditorCore::typeCharacter(unsigned char character)
     hideCursorHere(); // shows the new byte in both data panes
     moveRight();
     return true;
+}
+
+void EditorCore::insertTypedByte(std::uint8_t value, bool moreDigits)
+{
+    if (refuseEdit()) {
+        return;
+    }
+    if (!canGrowBy(1)) {
+        tell(growthRefusalText(1));
+        return;
+    }
+    // Before the cursor's byte; at the end position, after the last byte.
+    const std::int32_t at = std::clamp(cursorOffset, 0, std::max(buffer.size, 0));
+    if (!buffer.insert(at, &value, 1)) {
+        tell(noMemoryToInsertText(1));
+        return;
+    }
+    if (!recordInsertionOf(at, &value, 1, moreDigits)) {
+        buffer.remove(at, 1); // the user kept the document as it was
+        return;
+    }
+    hideCursorHere();
+    setCursorOffset(at);
+    showGrownRows();
+    if (moreDigits) {
+        digitIndex = 1;
+        showCursorHere();
+    } else {
+        moveRight();
+    }
+}
+
+void EditorCore::showGrownRows()
+{
+    showRowsFrom(firstVisibleRow);
+    syncScrollBar(firstVisibleRow);
+    followLabelWidth();
+    repaint(Repaint::later);
 }
 
 bool EditorCore::deleteSelection()
@@ -122,6 +170,7 @@ bool EditorCore::insertZeros(std::int32_t count)
         return false;
     }
     recordInsertion(at, count);
+    showRowsFrom(firstVisibleRow); // every row that now exists is painted
     syncScrollBar(cursorRow);
     followLabelWidth();
     return true;

@@ -79,7 +79,7 @@ bool apply(FileBuffer& buffer, const EditStep& step, Direction direction)
         return buffer.insert(step.offset, step.oldBytes(), step.count);
     case EditStep::Kind::insertion:
         if (forward) {
-            return buffer.insert(step.offset, nullptr, step.count);
+            return buffer.insert(step.offset, step.bytes.empty() ? nullptr : step.bytes.data(), step.count);
         }
         buffer.remove(step.offset, step.count);
         return true;
@@ -192,6 +192,24 @@ void EditorCore::recordInsertion(std::int32_t offset, std::int32_t count)
 {
     ModifiedWatch watch(*this);
     history.record(EditStep::insertion(offset, count));
+}
+
+bool EditorCore::recordInsertionOf(std::int32_t offset, const std::uint8_t* inserted, std::int32_t count, bool open)
+{
+    ModifiedWatch watch(*this);
+    if (history.canHold(static_cast<std::int64_t>(count) + EditHistory::stepCharge)) {
+        try {
+            history.record(EditStep::insertionOf(offset, inserted, count), open);
+            return true;
+        } catch (const std::bad_alloc&) {
+            // No memory to keep the bytes: as good as too large.
+        }
+    }
+    if (surface != nullptr && surface->askYesNo(unrecordableQuestion)) {
+        history.discard();
+        return true;
+    }
+    return false;
 }
 
 void EditorCore::showChangedPlace(std::int32_t offset)

@@ -45,4 +45,7 @@ public:
 
     // A refused key or command (an edit of a read-only document).
     virtual void beep() {}
+
+    // Tells the user why an edit could not be made (a document that cannot grow).
+    virtual void tell(std::string_view message) { static_cast<void>(message); }
 };

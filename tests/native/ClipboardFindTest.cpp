@@ -99,9 +99,9 @@ TEST(PasteText, OverwritesFromTheCursorWithoutGrowing)
     const std::vector<std::uint8_t> untouched{patternByte(10), patternByte(11)};
     const PasteCase cases[] = {
         {"hex", hex, 0, "41 42", PasteOutcome::pasted, {0x41, 0x42}, 12},
-        {"hex past the end is dropped", hex, 0, "41 42 43", PasteOutcome::pasted, {0x41, 0x42}, 12},
+        {"hex past the end is left out", hex, 0, "41 42 43", PasteOutcome::cutShort, {0x41, 0x42}, 12},
         {"octal", hex, 1, "101 102", PasteOutcome::pasted, {0x41, 0x42}, 12},
-        {"characters", ascii, 0, "hello", PasteOutcome::pasted, {'h', 'e'}, 12},
+        {"characters", ascii, 0, "hello", PasteOutcome::cutShort, {'h', 'e'}, 12},
         {"invalid hex", hex, 0, "zz", PasteOutcome::invalidHex, untouched, 10},
         {"empty hex", hex, 0, "", PasteOutcome::invalidHex, untouched, 10},
         {"blanks only", hex, 0, "   ", PasteOutcome::invalidHex, untouched, 10},
@@ -119,7 +119,9 @@ TEST(PasteText, OverwritesFromTheCursorWithoutGrowing)
         EXPECT_EQ(e.byte(12), 0) << "the spare room stays zero";
         EXPECT_EQ(e.core.buffer.size, 12);
         EXPECT_EQ(e.core.cursorOffset, c.cursorAfter);
-        EXPECT_EQ(e.surface.laterRepaints, c.outcome == PasteOutcome::pasted ? 1 : 0);
+        const bool written = c.outcome == PasteOutcome::pasted || c.outcome == PasteOutcome::cutShort;
+        EXPECT_EQ(e.surface.laterRepaints, written ? 1 : 0);
+        EXPECT_EQ(e.core.pasteLeftOut > 0, c.outcome == PasteOutcome::cutShort);
     }
 }
 

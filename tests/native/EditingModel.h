@@ -67,6 +67,7 @@ struct EditingModel {
     int digit = 0;
     bool asciiPane = false;
     bool octal = false;
+    bool insertMode = false;
     bool selected = false;
     ScreenCell selectionEnd;
     ViewRows view;
@@ -198,6 +199,11 @@ struct EditingModel {
         if (value < 0) {
             return false;
         }
+        if (insertMode && digit == 0) {
+            insertAtCursor(withDigit(0, 0, value, octal));
+            digit = 1;
+            return true;
+        }
         if (cursor < size()) {
             auto& b = bytes[static_cast<std::size_t>(cursor)];
             b = withDigit(b, digit, value, octal);
@@ -214,6 +220,11 @@ struct EditingModel {
     {
         if (c < ' ' || c > '~') {
             return false;
+        }
+        if (insertMode) {
+            insertAtCursor(c);
+            moveRight();
+            return true;
         }
         if (cursor < size()) {
             bytes[static_cast<std::size_t>(cursor)] = c;
@@ -271,24 +282,42 @@ struct EditingModel {
         selected = false;
     }
 
-    // --- paste writes over the document from the cursor on, never growing it ---
-    void paste(const Bytes& pasted)
+    // --- insert mode: bytes go in before the cursor's byte (a cursor past the end appends) ---
+    // The cursor on the new byte, the view fitted to the rows again.
+    void insertAtCursor(std::uint8_t byte)
     {
-        const std::int32_t room = std::max(size() - cursor, 0);
-        const auto written = std::min(static_cast<std::int32_t>(pasted.size()), room);
-        std::copy_n(pasted.begin(), written, bytes.begin() + std::min(cursor, size()));
+        cursor = std::clamp(cursor, 0, size());
+        bytes.insert(bytes.begin() + cursor, byte);
+        scrollToRow(view.first);
+    }
+
+    // --- paste writes over the document from the cursor on, never growing
+    // it, or inserts in insert mode; returns how many bytes it left out ---
+    std::int32_t paste(const Bytes& pasted)
+    {
+        std::int32_t written = static_cast<std::int32_t>(pasted.size());
+        if (insertMode && !pasted.empty()) {
+            cursor = std::clamp(cursor, 0, size());
+            bytes.insert(bytes.begin() + cursor, pasted.begin(), pasted.end());
+            scrollToRow(view.first);
+        } else if (!insertMode) {
+            written = std::min(written, std::max(size() - cursor, 0));
+            std::copy_n(pasted.begin(), written, bytes.begin() + std::min(cursor, size()));
+        }
         cursor += written;
         // Below the view the cursor's row comes to the top.
         if (static_cast<std::int64_t>(cursor) > static_cast<std::int64_t>(view.last) * bytesPerRow) {
             scrollToRow(row());
         }
+        return static_cast<std::int32_t>(pasted.size()) - written;
     }
 
-    // A cursor past the end appends.
+    // A cursor past the end appends; every row that now exists is in view.
     void insertZeros(std::int32_t count)
     {
         const std::int32_t at = std::clamp(cursor, 0, size());
         bytes.insert(bytes.begin() + at, static_cast<std::size_t>(count), 0);
+        scrollToRow(view.first);
     }
 
     // A new window over the same core: from the first row when the first

@@ -36,7 +36,7 @@ constexpr int historyLength = 16;
 enum class Step {
     moveUp, moveDown, moveLeft, moveRight, moveLeftByDigit, moveRightByDigit,
     clickHex, clickAscii, drag, typeDigit, typeCharacter, remove, paste, pasteClipboard, cut,
-    insertZeros, scroll, switchPane, hideSelection, switchView, newWindow,
+    insertZeros, scroll, switchPane, hideSelection, switchView, newWindow, toggleInsertMode,
 };
 
 struct StepKind {
@@ -59,7 +59,7 @@ constexpr StepKind stepKinds[] = {
     {Step::paste, 5, "pasteText"}, {Step::pasteClipboard, 2, "pasteText(cut text)"}, {Step::cut, 1, "cut"},
     {Step::insertZeros, 4, "insertZeros"}, {Step::scroll, 9, "scroll"}, {Step::switchPane, 3, "switchActivePane"},
     {Step::hideSelection, 2, "hideSelection"}, {Step::switchView, 2, "switch view"},
-    {Step::newWindow, 1, "new window (showCursorFromTop)"},
+    {Step::newWindow, 1, "new window (showCursorFromTop)"}, {Step::toggleInsertMode, 2, "toggle insert mode"},
 };
 
 struct StepRecord {
@@ -87,6 +87,8 @@ struct Reached {
     int cursorPastEnd = 0;
     int cursorPastLastRow = 0;
     int octalDigitsTyped = 0;
+    int bytesInserted = 0; // typed or pasted in insert mode
+    int pastesCutShort = 0;
 };
 
 class ModelRun {
@@ -217,15 +219,20 @@ private:
             a = static_cast<unsigned char>(c);
             const bool octalEdit = model_.octal && model_.cursor < model_.size() && digitValue(c, true) >= 0;
             reached_.octalDigitsTyped += octalEdit ? 1 : 0;
+            const std::int32_t sizeBefore = model_.size();
             expectSame(core_.typeDigit(c) == model_.typeDigit(c), "typeDigit's result");
+            reached_.bytesInserted += model_.size() - sizeBefore;
             break;
         }
-        case Step::typeCharacter:
+        case Step::typeCharacter: {
             a = pick(rng_, 256);
+            const std::int32_t sizeBefore = model_.size();
             expectSame(core_.typeCharacter(static_cast<unsigned char>(a)) ==
                            model_.typeCharacter(static_cast<unsigned char>(a)),
                        "typeCharacter's result");
+            reached_.bytesInserted += model_.size() - sizeBefore;
             break;
+        }
         case Step::remove:
             removeSelection();
             break;
@@ -270,6 +277,10 @@ private:
             core_.showCursorFromTop();
             model_.newWindow();
             repaintedByShell = true;
+            break;
+        case Step::toggleInsertMode:
+            core_.insertMode = !core_.insertMode;
+            model_.insertMode = !model_.insertMode;
             break;
         }
         record(kind, a, b);
@@ -316,10 +327,14 @@ private:
             expectSame(outcome == rejected, "a rejected paste's outcome");
             ++reached_.pastesRejected;
         } else {
-            expectSame(outcome == PasteOutcome::pasted, "a paste's outcome");
             const std::int32_t before = model_.cursor;
-            model_.paste(*paste.bytes);
+            const std::int32_t sizeBefore = model_.size();
+            const std::int32_t leftOut = model_.paste(*paste.bytes);
+            expectSame(outcome == (leftOut > 0 ? PasteOutcome::cutShort : PasteOutcome::pasted), "a paste's outcome");
+            expectSame(core_.pasteLeftOut == leftOut, "the bytes a paste left out");
             reached_.pastesWritten += model_.cursor > before ? 1 : 0;
+            reached_.pastesCutShort += leftOut > 0 ? 1 : 0;
+            reached_.bytesInserted += model_.size() - sizeBefore;
         }
         return static_cast<int>(paste.text.size());
     }
@@ -412,6 +427,8 @@ TEST_P(EditingModelTest, CoreKeepsToThePlainModel)
     EXPECT_GT(reached.cursorPastEnd, 0);
     EXPECT_GT(reached.cursorPastLastRow, 0);
     EXPECT_GT(reached.octalDigitsTyped, 0);
+    EXPECT_GT(reached.bytesInserted, 0);
+    EXPECT_GT(reached.pastesCutShort, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, EditingModelTest, ::testing::Values(1u, 2u, 3u, 4u));
