@@ -89,6 +89,7 @@ PasteOutcome EditorCore::insertPasted(const std::uint8_t* pasted, std::size_t co
         return PasteOutcome::pasted;
     }
     if (!canGrowBy(static_cast<std::int64_t>(count))) {
+        pasteLeftOut = static_cast<std::int64_t>(count);
         return PasteOutcome::tooLarge;
     }
     const auto length = static_cast<std::int32_t>(count);

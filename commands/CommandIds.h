@@ -27,6 +27,12 @@ enum Command : int {
     statusBarCommand = 21,
     findPreviousCommand = 22,
     replaceCommand = 23,
+    insertModeCommand = 24,
+    fillCommand = 25,
+    copyAsCArrayCommand = 26,
+    copyAsPythonCommand = 27,
+    copyAsBase64Command = 28,
+    copyAsHexDumpCommand = 29,
     // The recently opened files, put in the File menu while the editor runs.
     firstRecentFileCommand = 100,
     destroyCommand = 2000, // sent by a host: take the editor window down

@@ -9,6 +9,7 @@ constexpr MenuBarPlace file = MenuBarPlace::fileMenu;
 constexpr MenuBarPlace edit = MenuBarPlace::editMenu;
 constexpr MenuBarPlace view = MenuBarPlace::viewMenu;
 constexpr MenuBarPlace bar = MenuBarPlace::ownItem;
+constexpr MenuBarPlace copyAs = MenuBarPlace::copyAsMenu;
 constexpr bool separated = true;
 constexpr ContextShown always = ContextShown::always;
 constexpr ContextShown child = ContextShown::childOnly;
@@ -35,7 +36,13 @@ const std::vector<CommandRow> rows = {
     {cutCommand, {edit, "Cu&t"}, {child, editAndViewSection, 10, nullptr, needsSelection}, {}, controlCharacter('X')},
     {pasteCommand, {edit, "&Paste"}, {child, editAndViewSection, 30, nullptr, needsClipboardText}, {},
      controlCharacter('V')},
+    {copyAsCArrayCommand, {copyAs, "&C Array"}},
+    {copyAsPythonCommand, {copyAs, "&Python Bytes"}},
+    {copyAsBase64Command, {copyAs, "&Base64"}},
+    {copyAsHexDumpCommand, {copyAs, "Hex &Dump"}},
     {insertCharsCommand, {edit, "&Insert chars"}, {}, {KeyCode::insert}},
+    {insertModeCommand, {edit, "Insert &Mode\tCtrl+M"}, {always, laterSection, 5}, {'M', withCtrl}},
+    {fillCommand, {edit, "&Fill Selection..."}},
     {undoCommand, {edit, "&Undo\tCtrl+Z", separated}, {child, laterSection, 20}, {'Z', withCtrl}},
     {redoCommand, {edit, "&Redo\tCtrl+Y"}, {child, laterSection, 30, "R&edo"}, {'Y', withCtrl}},
     {findNextCommand, {edit, "Find &next\tF3", separated}, {child, laterSection, 40}, {KeyCode::f3}},
@@ -100,7 +107,7 @@ std::vector<MenuBarEntry> menuBarEntries()
         const MenuBarPlace place = row.bar.place;
         if (place == bar) {
             entries.push_back({place, row.id, row.bar.text});
-        } else if (place != MenuBarPlace::none &&
+        } else if (place != MenuBarPlace::none && place != copyAs &&
                    std::none_of(entries.begin(), entries.end(),
                                 [place](const MenuBarEntry& entry) { return entry.place == place; })) {
             entries.push_back({place, noCommand, titleOf(place)});

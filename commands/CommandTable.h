@@ -33,8 +33,9 @@ constexpr int controlCharacter(char letter)
     return letter - 'A' + 1;
 }
 
-// A popup of the menu bar, or the bar itself for a command of its own.
-enum class MenuBarPlace { none, fileMenu, editMenu, viewMenu, ownItem };
+// A popup of the menu bar, or the bar itself for a command of its own; the
+// Edit menu's Copy As submenu is no popup of the bar.
+enum class MenuBarPlace { none, fileMenu, editMenu, viewMenu, ownItem, copyAsMenu };
 
 struct MenuBarSpot {
     MenuBarPlace place = MenuBarPlace::none;

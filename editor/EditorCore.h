@@ -418,7 +418,8 @@ struct EditorCore {
     // In insert mode they go in before the cursor's byte instead, growing the
     // document; the cursor ends just after them.
     PasteOutcome pasteBytes(const std::uint8_t* bytes, std::size_t count);
-    // The bytes the last overwriting paste left out past the document's end.
+    // The bytes the last paste left out: past the document's end when it
+    // overwrote, all of them when their insertion was refused for its size.
     std::int64_t pasteLeftOut = 0;
     // Insert mode's Paste. Throws std::bad_alloc, changing nothing, when the
     // memory for the bytes cannot be had.

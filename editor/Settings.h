@@ -19,6 +19,8 @@ constexpr const char* inspectorShown = "DataInspector";
 constexpr const char* inspectorPlace = "InspectorPlace";
 constexpr const char* bigEndian = "BigEndian";
 constexpr const char* statusBarShown = "StatusBar";
+// Whether typing and Paste insert bytes: 1 or 0.
+constexpr const char* insertModeOn = "InsertMode";
 
 constexpr std::int32_t defaultFontSize = 14;
 constexpr const char* defaultFontSizeText = "14";

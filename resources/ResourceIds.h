@@ -29,6 +29,8 @@
 #define NIBBLOR_REPLACE_STATUS 940
 #define NIBBLOR_REPLACE_MATCHES 941
 
+#define NIBBLOR_FILL_PATTERN 950
+
 #define NIBBLOR_INSERT_COUNT 700
 #define NIBBLOR_INSERT_OK 701
 #define NIBBLOR_INSERT_CANCEL 702
@@ -68,6 +70,9 @@ constexpr int replaceMatchList = NIBBLOR_REPLACE_MATCHES;
 
 constexpr const char* goToDialogTemplate = "NibGotoDlg";
 constexpr int goToOffsetField = NIBBLOR_GOTO_OFFSET;
+
+constexpr const char* fillDialogTemplate = "NibFillDlg";
+constexpr int fillPatternField = NIBBLOR_FILL_PATTERN;
 
 constexpr const char* insertDialogTemplate = "NibInsertDlg";
 constexpr int insertCountField = NIBBLOR_INSERT_COUNT;

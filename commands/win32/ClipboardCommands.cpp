@@ -1,45 +1,139 @@
 // The clipboard side of Cut, Copy and Paste; the text forms are the core's.
 #include "commands/win32/ClipboardCommands.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <exception>
+#include <initializer_list>
 #include <new>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "commands/InsertCount.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/MessageBoxes.h"
 
-bool putOnClipboard(HWND owner, UINT format, const void* data, std::size_t size)
+namespace {
+
+using ByteCount = std::uint64_t; // the head of the bytes format's block
+
+// One format's block for the clipboard, filled from the parts in turn; none
+// when there is no memory for it.
+struct ClipboardPart {
+    const void* data;
+    std::size_t size;
+};
+
+HGLOBAL blockOf(std::initializer_list<ClipboardPart> parts)
 {
+    std::size_t size = 0;
+    for (const ClipboardPart& part : parts) {
+        size += part.size;
+    }
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     if (block == nullptr) {
-        return false;
+        return nullptr;
     }
-    void* target = GlobalLock(block);
+    auto* target = static_cast<std::uint8_t*>(GlobalLock(block));
     if (target == nullptr) {
         GlobalFree(block);
-        return false;
+        return nullptr;
     }
-    std::memcpy(target, data, size);
+    for (const ClipboardPart& part : parts) {
+        std::memcpy(target, part.data, part.size);
+        target += part.size;
+    }
     GlobalUnlock(block);
-    if (OpenClipboard(owner) == FALSE) {
-        GlobalFree(block);
+    return block;
+}
+
+// The blocks handed to the clipboard together, in place of what it held;
+// false, none of them handed over, when one is missing or no clipboard can be had.
+bool handOver(HWND owner, std::initializer_list<std::pair<UINT, HGLOBAL>> blocks)
+{
+    const bool complete = std::all_of(blocks.begin(), blocks.end(), [](const auto& b) { return b.second != nullptr; });
+    if (!complete || OpenClipboard(owner) == FALSE) {
+        for (const auto& b : blocks) {
+            GlobalFree(b.second); // still ours
+        }
         return false;
     }
     EmptyClipboard();
-    const bool handedOver = SetClipboardData(format, block) != nullptr;
-    CloseClipboard();
-    if (!handedOver) {
-        GlobalFree(block); // still ours
+    bool handedOver = true;
+    for (const auto& [format, block] : blocks) {
+        if (SetClipboardData(format, block) == nullptr) {
+            GlobalFree(block);
+            handedOver = false;
+        }
     }
+    if (!handedOver) {
+        EmptyClipboard(); // never half of what was copied
+    }
+    CloseClipboard();
     return handedOver;
+}
+
+} // namespace
+
+bool putOnClipboard(HWND owner, UINT format, const void* data, std::size_t size)
+{
+    return handOver(owner, {{format, blockOf({{data, size}})}});
+}
+
+UINT bytesClipboardFormat()
+{
+    static const UINT format = RegisterClipboardFormatA("Nibblor Bytes");
+    return format;
 }
 
 namespace {
 
-bool putOnClipboard(HWND owner, const std::string& text)
+// The selection's text for every program, and its exact bytes for Nibblor.
+bool putSelectionOnClipboard(HWND owner, const std::string& text)
 {
-    return putOnClipboard(owner, CF_TEXT, text.c_str(), text.size() + 1);
+    const ByteRange range = editorCore.selectedBytes();
+    const ByteCount count = static_cast<ByteCount>(range.count);
+    const std::uint8_t* bytes = editorCore.buffer.data.get() + range.first;
+    return handOver(owner, {{CF_TEXT, blockOf({{text.c_str(), text.size() + 1}})},
+                            {bytesClipboardFormat(), blockOf({{&count, sizeof count},
+                                                              {bytes, static_cast<std::size_t>(range.count)}})}});
+}
+
+// Nibblor's bytes from the clipboard; false when there are none there.
+// Throws std::bad_alloc, with the clipboard closed, when they cannot be held.
+bool readClipboardBytes(HWND owner, std::vector<std::uint8_t>& bytes)
+{
+    if (IsClipboardFormatAvailable(bytesClipboardFormat()) == FALSE || OpenClipboard(owner) == FALSE) {
+        return false;
+    }
+    bool read = false;
+    bool noMemory = false;
+    HANDLE block = GetClipboardData(bytesClipboardFormat());
+    const auto* source = block != nullptr ? static_cast<const std::uint8_t*>(GlobalLock(block)) : nullptr;
+    if (source != nullptr) {
+        ByteCount count = 0;
+        const std::size_t blockSize = GlobalSize(block);
+        if (blockSize >= sizeof count) {
+            std::memcpy(&count, source, sizeof count);
+        }
+        // A block shorter than its count says is not ours to trust.
+        if (blockSize >= sizeof count && count <= blockSize - sizeof count) {
+            try {
+                bytes.assign(source + sizeof count, source + sizeof count + count);
+                read = true;
+            } catch (const std::bad_alloc&) {
+                noMemory = true; // the clipboard is given back first
+            }
+        }
+        GlobalUnlock(block);
+    }
+    CloseClipboard();
+    if (noMemory) {
+        throw std::bad_alloc();
+    }
+    return read;
 }
 
 // The clipboard's text, bounded by its block; false when there is none.
@@ -79,7 +173,7 @@ bool copyOrTell(HWND frame, const char* failure)
     }
     bool copied = false;
     try {
-        copied = putOnClipboard(frame, core.copyText());
+        copied = putSelectionOnClipboard(frame, core.copyText());
     } catch (const std::exception&) {
         // No memory for the text of a very large selection.
     }
@@ -113,11 +207,15 @@ void pasteClipboard(HWND frame)
 {
     PasteOutcome outcome = PasteOutcome::declined;
     try {
+        std::vector<std::uint8_t> bytes;
         std::string text;
-        if (!readClipboard(frame, text)) {
-            return; // no clipboard, or no text on it
+        if (readClipboardBytes(frame, bytes)) {
+            outcome = editorCore.pasteBytes(bytes.data(), bytes.size());
+        } else if (readClipboard(frame, text)) {
+            outcome = editorCore.pasteText(text);
+        } else {
+            return; // no clipboard, or nothing on it to paste
         }
-        outcome = editorCore.pasteText(text);
     } catch (const std::exception&) {
         showMessage("Not enough memory to paste the clipboard's text.", "Error", MB_ICONERROR);
         return;
@@ -128,6 +226,12 @@ void pasteClipboard(HWND frame)
         break;
     case PasteOutcome::invalidOctal:
         showMessage("Invalid Octal string.  Paste in ASCII window.", "Invalid data", MB_ICONWARNING);
+        break;
+    case PasteOutcome::cutShort:
+        showMessage(pasteLeftOutText(editorCore.pasteLeftOut), "Paste", MB_ICONINFORMATION);
+        break;
+    case PasteOutcome::tooLarge:
+        showMessage(growthRefusalText(editorCore.pasteLeftOut), "Error", MB_ICONERROR);
         break;
     case PasteOutcome::pasted:
     case PasteOutcome::declined:

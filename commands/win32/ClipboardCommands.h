@@ -1,5 +1,6 @@
 #pragma once
-// Cut, Copy and Paste through the system clipboard, as CF_TEXT.
+// Cut, Copy and Paste through the system clipboard: as CF_TEXT for every
+// program, and as the exact bytes in Nibblor's own format, which Paste prefers.
 #include <windows.h>
 
 #include <cstddef>
@@ -12,9 +13,14 @@ void copySelection(HWND frame);
 // the bytes stay: they would be lost.
 void cutSelection(HWND frame);
 
-// Paste (command 8): the clipboard's text written over the document from the
-// cursor on, as the active pane reads it.
+// Paste (command 8): Nibblor's bytes, or else the clipboard's text as the
+// active pane reads it, written over the document from the cursor on (in
+// insert mode, inserted there).
 void pasteClipboard(HWND frame);
+
+// The format Copy and Cut put the exact bytes in: their count as 8 bytes,
+// then the bytes.
+UINT bytesClipboardFormat();
 
 // Hands `size` bytes to the clipboard in the format, in place of what it held;
 // false, the clipboard untouched or emptied, when no memory or no clipboard

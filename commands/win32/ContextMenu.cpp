@@ -3,6 +3,7 @@
 #include "commands/win32/ContextMenu.h"
 
 #include "commands/CommandTable.h"
+#include "commands/win32/ClipboardCommands.h"
 #include "commands/win32/MenuBar.h"
 #include "editor/EditorCore.h"
 
@@ -14,7 +15,7 @@ bool greyed(Greying greying)
     case Greying::withoutSelection:
         return !editorCore.hasSelection();
     case Greying::withoutClipboardText:
-        return IsClipboardFormatAvailable(CF_TEXT) != 1;
+        return IsClipboardFormatAvailable(CF_TEXT) != 1 && IsClipboardFormatAvailable(bytesClipboardFormat()) != 1;
     case Greying::inReadOnlyDocument:
         return !editorCore.saveAvailable();
     default:
@@ -39,6 +40,7 @@ HMENU buildContextMenu()
             EnableMenuItem(menu, static_cast<UINT>(item.command), MF_BYCOMMAND | MF_GRAYED);
         }
     }
+    CheckMenuItem(menu, insertModeCommand, MF_BYCOMMAND | (editorCore.insertMode ? MF_CHECKED : MF_UNCHECKED));
     return menu;
 }
 

@@ -7,6 +7,7 @@
 #include "commands/win32/AboutDialog.h"
 #include "commands/win32/ClipboardCommands.h"
 #include "commands/win32/ColorsDialog.h"
+#include "commands/win32/EditCommands.h"
 #include "commands/win32/FileCommands.h"
 #include "commands/win32/FindDialog.h"
 #include "commands/win32/FontCommand.h"
@@ -138,6 +139,24 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case inspectorCommand:
         toggleInspector(frame);
         break;
+    case insertModeCommand:
+        toggleInsertMode();
+        break;
+    case fillCommand:
+        fillSelectionFromDialog(frame);
+        break;
+    case copyAsCArrayCommand:
+        copySelectionAs(frame, CopyAsForm::cArray);
+        break;
+    case copyAsPythonCommand:
+        copySelectionAs(frame, CopyAsForm::pythonBytes);
+        break;
+    case copyAsBase64Command:
+        copySelectionAs(frame, CopyAsForm::base64);
+        break;
+    case copyAsHexDumpCommand:
+        copySelectionAs(frame, CopyAsForm::hexDump);
+        break;
     case statusBarCommand:
         toggleStatusBar(frame);
         break;
@@ -227,6 +246,7 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_INITMENUPOPUP:
         updateFileMenu(reinterpret_cast<HMENU>(wParam));
+        updateEditMenu(reinterpret_cast<HMENU>(wParam));
         return 0;
     case refreshInfoMessage:
         refreshInfoPanels();

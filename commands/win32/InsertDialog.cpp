@@ -67,16 +67,16 @@ void insertCharacters(HWND frame)
         const InsertCount count = parseInsertCount(typed);
         switch (count.status) {
         case InsertCount::Status::none:
-            break; // empty, not a number, zero or negative
+            refuse(notACountText(typed)); // empty, not a number, zero or negative
+            break;
         case InsertCount::Status::outOfRange:
             refuse("The number of characters \"" + typed + "\" is too large.");
             break;
         case InsertCount::Status::count:
             if (!core.canGrowBy(count.value)) {
-                refuse("Cannot insert " + std::to_string(count.value) +
-                       " characters: the document would pass 2147483647 bytes.");
+                refuse(growthRefusalText(count.value));
             } else if (const BusyCursor busy(core.buffer.size); !core.insertZeros(count.value)) {
-                refuse("Not enough memory to insert " + std::to_string(count.value) + " characters.");
+                refuse(noMemoryToInsertText(count.value));
             } else {
                 core.repaint(Repaint::later);
             }

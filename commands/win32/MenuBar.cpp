@@ -46,4 +46,15 @@ void buildMenuBar(EditorCore& core)
         appendMenuItems(*popup, popupItems(entry.place));
         AppendMenuA(core.menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(*popup), entry.text);
     }
+    if (core.editMenu != nullptr) {
+        insertCopyAsMenu(core.editMenu);
+    }
+}
+
+void insertCopyAsMenu(HMENU menu)
+{
+    HMENU copyAs = CreatePopupMenu();
+    appendMenuItems(copyAs, popupItems(MenuBarPlace::copyAsMenu));
+    // Copy is followed by Cut: the submenu goes between them.
+    InsertMenuA(menu, cutCommand, MF_BYCOMMAND | MF_POPUP, reinterpret_cast<UINT_PTR>(copyAs), copyAsMenuTitle);
 }

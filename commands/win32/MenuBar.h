@@ -11,5 +11,10 @@ struct EditorCore;
 // A new menu bar with its File, Edit and View popups, kept in the core.
 void buildMenuBar(EditorCore& core);
 
+constexpr const char copyAsMenuTitle[] = "Copy &As";
+
+// The Copy As submenu put into the Edit menu, after Copy.
+void insertCopyAsMenu(HMENU menu);
+
 // Appends the items, separators included, to the end of the menu.
 void appendMenuItems(HMENU menu, const std::vector<MenuItem>& items);

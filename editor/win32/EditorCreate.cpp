@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands/CommandIds.h"
+#include "commands/win32/EditCommands.h"
 #include "commands/win32/FileCommands.h"
 #include "commands/win32/InfoPanels.h"
 #include "commands/win32/FrameWindow.h"
@@ -174,6 +175,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
     UpdateWindow(asciiPane.window);
 
     restoreInfoPanels(frameWindow);
+    restoreInsertMode();
     focusActivePane();
     return 1;
 }

@@ -37,15 +37,17 @@ TEST(CommandTable, LaysOutTheMenus)
 {
     const std::pair<std::string, const char*> cases[] = {
         {renderMenuBar(), "&File{1 &Open, 19 Open &Read-Only..., 14 &Save\tCtrl+S, 2 Save &As, 3 E&xit} "
-                          "&Edit{7 &Copy, 6 Cu&t, 8 &Paste, 9 &Insert chars, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
+                          "&Edit{7 &Copy, 6 Cu&t, 8 &Paste, 9 &Insert chars, 24 Insert &Mode\tCtrl+M, "
+                          "25 &Fill Selection..., -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
                           "18 Find &next\tF3, 22 Find pre&vious\tShift+F3, 23 &Replace...\tCtrl+H, "
                           "17 &Go to offset...\tCtrl+G} 4 F&ind "
                           "&View{10 &Hex, 11 &Octal, -, 12 Change &Font, 13 Change &Colors, -, "
                           "20 Data &Inspector\tCtrl+D, 21 &Status Bar} 5 &About "},
-        {render(contextMenuItems(false)), "1 &Open, 2 &Save As, -, 10 View in &Hex, 11 View in &Octal"},
+        {render(contextMenuItems(false)),
+         "1 &Open, 2 &Save As, -, 10 View in &Hex, 11 View in &Octal, -, 24 Insert &Mode"},
         {render(contextMenuItems(true)),
          "1 &Open, 2 &Save As, -, 6 Cu&t ~sel, 7 &Copy ~sel, 8 &Paste ~clip, 10 View in &Hex, 11 View in &Octal, -, "
-         "12 Change &Font, 13 Change Colo&rs, -, 14 Sa&ve, 15 &Undo, 16 R&edo, 18 Find &next, 17 &Go to offset..."},
+         "12 Change &Font, 13 Change Colo&rs, -, 24 Insert &Mode, 14 Sa&ve, 15 &Undo, 16 R&edo, 18 Find &next, 17 &Go to offset..."},
     };
     for (const auto& [actual, expected] : cases) {
         EXPECT_EQ(actual, expected);

@@ -38,8 +38,15 @@ inline std::string stateMismatch(const EditorCore& core, const EditingModel& mod
     if (model.size() > 0 && std::memcmp(buffer.data.get(), model.bytes.data(), model.bytes.size()) != 0) {
         return "the document's bytes";
     }
-    const std::uint8_t* spare = buffer.data.get() + model.size();
-    if (std::any_of(spare, buffer.data.get() + buffer.capacity(), [](std::uint8_t b) { return b != 0; })) {
+    // Compared with zeros a block at a time: insert mode grows the document, and a byte-wise scan would dominate the run.
+    constexpr std::int64_t zeroBlock = 4096;
+    static const std::array<std::uint8_t, zeroBlock> zeros{};
+    bool spareIsZero = true;
+    for (std::int64_t at = model.size(); spareIsZero && at < buffer.capacity(); at += zeroBlock) {
+        const auto length = static_cast<std::size_t>(std::min(zeroBlock, buffer.capacity() - at));
+        spareIsZero = std::memcmp(buffer.data.get() + at, zeros.data(), length) == 0;
+    }
+    if (!spareIsZero) {
         return "a zero past the document";
     }
     if (core.cursorOffset != model.cursor || core.digitIndex != model.digit) {

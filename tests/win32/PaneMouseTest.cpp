@@ -239,13 +239,13 @@ std::vector<MenuItem> menuItems(HMENU menu)
     return items;
 }
 
-TEST_F(PaneMouseTest, TopLevelEditorMenuOffersFileAndViewCommandsOnly)
+TEST_F(PaneMouseTest, TopLevelEditorMenuOffersFileViewAndModeCommandsOnly)
 {
     core.windowStyle = WS_OVERLAPPEDWINDOW;
     HMENU menu = buildContextMenu();
     const auto items = menuItems(menu);
     DestroyMenu(menu);
-    ASSERT_EQ(items.size(), 5u);
+    ASSERT_EQ(items.size(), 7u);
     EXPECT_EQ(items[0].text, "&Open");
     EXPECT_EQ(items[0].id, 1u);
     EXPECT_EQ(items[1].text, "&Save As");
@@ -255,6 +255,9 @@ TEST_F(PaneMouseTest, TopLevelEditorMenuOffersFileAndViewCommandsOnly)
     EXPECT_EQ(items[3].id, 10u);
     EXPECT_EQ(items[4].text, "View in &Octal");
     EXPECT_EQ(items[4].id, 11u);
+    EXPECT_TRUE(items[5].separator);
+    EXPECT_EQ(items[6].text, "Insert &Mode");
+    EXPECT_EQ(items[6].id, 24u);
 }
 
 TEST_F(PaneMouseTest, ChildEditorMenuGraysEditingItemsByState)
@@ -267,11 +270,11 @@ TEST_F(PaneMouseTest, ChildEditorMenuGraysEditingItemsByState)
     auto items = menuItems(menu);
     DestroyMenu(menu);
     // The original eleven, then the later commands after a separator.
-    ASSERT_EQ(items.size(), 17u);
-    const UINT ids[] = {1, 2, 0, 6, 7, 8, 10, 11, 0, 12, 13, 0, 14, 15, 16, 18, 17};
+    ASSERT_EQ(items.size(), 18u);
+    const UINT ids[] = {1, 2, 0, 6, 7, 8, 10, 11, 0, 12, 13, 0, 24, 14, 15, 16, 18, 17};
     const char* texts[] = {"&Open",          "&Save As", "",  "Cu&t",          "&Copy",         "&Paste",
                            "View in &Hex", "View in &Octal", "", "Change &Font", "Change Colo&rs",
-                           "", "Sa&ve", "&Undo", "R&edo", "Find &next", "&Go to offset..."};
+                           "", "Insert &Mode", "Sa&ve", "&Undo", "R&edo", "Find &next", "&Go to offset..."};
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].separator, ids[i] == 0) << i;
         if (ids[i] != 0) {
@@ -287,7 +290,7 @@ TEST_F(PaneMouseTest, ChildEditorMenuGraysEditingItemsByState)
     menu = buildContextMenu();
     items = menuItems(menu);
     DestroyMenu(menu);
-    ASSERT_EQ(items.size(), 17u);
+    ASSERT_EQ(items.size(), 18u);
     EXPECT_TRUE(items[3].grayed);
     EXPECT_TRUE(items[4].grayed);
     EXPECT_TRUE(items[5].grayed);

@@ -128,6 +128,8 @@ public:
     }
 
     void beep() override { MessageBeep(MB_OK); }
+
+    void tell(std::string_view message) override { showMessage(std::string(message), "Error", MB_ICONERROR); }
 };
 
 } // namespace

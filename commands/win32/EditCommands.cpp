@@ -1,0 +1,153 @@
+// Insert Mode, Copy As and Fill Selection: each decodes what the user chose
+// and calls one core operation.
+#include "commands/win32/EditCommands.h"
+
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "commands/CommandIds.h"
+#include "commands/win32/ClipboardCommands.h"
+#include "commands/win32/InfoPanels.h"
+#include "document/PatternSearch.h"
+#include "editor/EditorCore.h"
+#include "editor/Settings.h"
+#include "editor/win32/MessageBoxes.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+constexpr Command selectionCommands[] = {copyAsCArrayCommand, copyAsPythonCommand, copyAsBase64Command,
+                                         copyAsHexDumpCommand, fillCommand};
+
+void checkInsertMode()
+{
+    if (editorCore.editMenu != nullptr) {
+        CheckMenuItem(editorCore.editMenu, insertModeCommand,
+                      MF_BYCOMMAND | (editorCore.insertMode ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+// The edit box's whole text, however long.
+std::string fieldText(HWND dialog, int field)
+{
+    const HWND box = GetDlgItem(dialog, field);
+    const int length = GetWindowTextLengthA(box);
+    if (length <= 0) {
+        return std::string();
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int read = GetWindowTextA(box, &text[0], length + 1);
+    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
+    return text;
+}
+
+// The pattern's bytes, or a warning and none while the dialog stays open.
+std::vector<std::uint8_t> readFillPattern(HWND dialog)
+{
+    std::string error;
+    const SearchPattern pattern = parseHexPattern(fieldText(dialog, fillPatternField), false, error);
+    if (pattern.empty()) {
+        showMessage(error.empty() ? "Type the hex bytes to fill the selection with." : error, "Invalid pattern",
+                    MB_ICONWARNING);
+        return {};
+    }
+    std::vector<std::uint8_t> bytes;
+    for (const PatternByte& byte : pattern) {
+        bytes.push_back(byte.value);
+    }
+    return bytes;
+}
+
+INT_PTR CALLBACK fillDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            auto* pattern = reinterpret_cast<std::vector<std::uint8_t>*>(GetWindowLongPtrA(dialog, DWLP_USER));
+            *pattern = readFillPattern(dialog);
+            if (!pattern->empty()) {
+                EndDialog(dialog, 1);
+            }
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, 0);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+void toggleInsertMode()
+{
+    editorCore.insertMode = !editorCore.insertMode;
+    editorCore.writeFlagSetting(settings::insertModeOn, editorCore.insertMode);
+    checkInsertMode();
+    requestInfoRefresh();
+}
+
+void restoreInsertMode()
+{
+    editorCore.insertMode = editorCore.readFlagSetting(settings::insertModeOn);
+    checkInsertMode();
+}
+
+void copySelectionAs(HWND frame, CopyAsForm form)
+{
+    const ByteRange range = editorCore.selectedBytes();
+    if (range.count == 0) {
+        return;
+    }
+    bool copied = false;
+    try {
+        const std::string text = copyAsText(form, editorCore.buffer.data.get() + range.first,
+                                            static_cast<std::size_t>(range.count), range.first);
+        copied = putOnClipboard(frame, CF_TEXT, text.c_str(), text.size() + 1);
+    } catch (const std::exception&) {
+        // No memory for the text of a very large selection.
+    }
+    if (!copied) {
+        showMessage("The selection could not be copied to the clipboard.", "Error", MB_ICONERROR);
+    }
+    editorCore.focusActivePane();
+}
+
+void fillSelectionFromDialog(HWND frame)
+{
+    if (!editorCore.hasSelection() || editorCore.refuseEdit()) {
+        return;
+    }
+    std::vector<std::uint8_t> pattern;
+    if (DialogBoxParamA(editorCore.instance, fillDialogTemplate, frame, fillDialogProc,
+                        reinterpret_cast<LPARAM>(&pattern)) == 1) {
+        try {
+            editorCore.fillSelection(pattern);
+        } catch (const std::exception&) {
+            showMessage("Not enough memory to fill the selection.", "Error", MB_ICONERROR);
+        }
+    }
+    editorCore.focusActivePane();
+}
+
+void updateEditMenu(HMENU menu)
+{
+    if (menu != editorCore.editMenu) {
+        // The Copy As submenu opens on its own.
+        if (GetMenuState(menu, copyAsCArrayCommand, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
+            return;
+        }
+    }
+    const UINT state = MF_BYCOMMAND | (editorCore.hasSelection() ? MF_ENABLED : MF_GRAYED);
+    for (const Command command : selectionCommands) {
+        EnableMenuItem(menu, command, state);
+    }
+    checkInsertMode();
+}
