@@ -231,8 +231,8 @@ TEST_F(ClipboardAndFind, InsertCharsTakesOnlyCountsTheDocumentCanHold)
     insert("3");
     expected.insert(expected.begin() + 5, 3, 0);
     EXPECT_EQ(documentBytes(), expected);
-    insert("0");
-    insert("x");
+    insert("0", "The number of characters \"0\" is not a whole number above zero.");
+    insert("x", "The number of characters \"x\" is not a whole number above zero.");
     insert("99999999999", "The number of characters \"99999999999\" is too large.");
     // Within the 32-bit size, but more than a 32-bit process can hold (the
     // 64-bit test build, where 32-bit programs cannot run, holds it).

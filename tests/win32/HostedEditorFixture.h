@@ -132,10 +132,11 @@ protected:
 private:
     EditorStateGuard state_;
     RegistrySnapshot recentFiles_{"Software\\Nibblor\\RecentFiles"};
-    RegistrySnapshot infoPanels_[4] = {RegistrySnapshot("Software\\Nibblor\\DataInspector"),
+    RegistrySnapshot infoPanels_[5] = {RegistrySnapshot("Software\\Nibblor\\DataInspector"),
                                        RegistrySnapshot("Software\\Nibblor\\InspectorPlace"),
                                        RegistrySnapshot("Software\\Nibblor\\BigEndian"),
-                                       RegistrySnapshot("Software\\Nibblor\\StatusBar")};
+                                       RegistrySnapshot("Software\\Nibblor\\StatusBar"),
+                                       RegistrySnapshot("Software\\Nibblor\\InsertMode")};
     BYTE savedKeys_[256] = {};
     char savedDirectory_[MAX_PATH] = {};
 };

@@ -1,0 +1,97 @@
+// Insert Mode, Nibblor's own clipboard bytes, Copy As and an overwriting
+// Paste that runs past the end, on the real editor and the real clipboard.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "commands/CommandIds.h"
+#include "tests/win32/DialogDriver.h"
+#include "tests/win32/HostedEditorFixture.h"
+
+namespace {
+
+using dialog_driver::DialogWatcher;
+
+class InsertMode : public HostedEditor {
+protected:
+    // The text of the message box that `action` brings up, answered with OK.
+    template <typename Action>
+    static std::string messageFrom(const char* caption, Action action)
+    {
+        std::string text;
+        HICON icon = nullptr;
+        DialogWatcher watcher([&](DialogWatcher& w) { return w.answerMessageBox(caption, IDOK, text, icon); });
+        action();
+        return watcher.finish() ? text : "no \"" + std::string(caption) + "\" box: " + watcher.log();
+    }
+};
+
+TEST_F(InsertMode, TypingAndPasteInsertAndUndoTakesThemOut)
+{
+    hostCommand(createTopLevel);
+    ASSERT_TRUE(IsWindow(editorCore.frameWindow));
+    const HWND hex = hexPane.window;
+    frameCommand(insertModeCommand);
+    EXPECT_NE(GetMenuState(editorCore.editMenu, insertModeCommand, MF_BYCOMMAND) & MF_CHECKED, 0u);
+
+    SendMessageA(hex, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(1, 0));
+    type(hex, "4");
+    std::vector<std::uint8_t> expected = original;
+    expected.insert(expected.begin() + 16, 0x40);
+    EXPECT_EQ(documentBytes(), expected) << "the first digit inserts a byte";
+    type(hex, "1");
+    expected[16] = 0x41;
+    EXPECT_EQ(documentBytes(), expected) << "the second completes it";
+    ASSERT_TRUE(setClipboardText(hex, "de ad"));
+    type(hex, "\x16");
+    expected.insert(expected.begin() + 17, {0xDE, 0xAD});
+    EXPECT_EQ(documentBytes(), expected);
+    EXPECT_EQ(editorCore.cursorOffset, 19);
+
+    frameCommand(undoCommand);
+    frameCommand(undoCommand);
+    EXPECT_EQ(documentBytes(), original);
+}
+
+TEST_F(InsertMode, CutBytesWithAZeroPasteBackExactly)
+{
+    original[34] = 0;
+    dir.write("test.exe", original);
+    hostCommand(createChildWithTitle);
+    const HWND ascii = asciiPane.window;
+    selectCells(ascii, 2, 1, 2, 4); // offsets 33 to 36
+    type(ascii, "\x18");
+    EXPECT_EQ(clipboardText(ascii), std::string(1, static_cast<char>(original[33])))
+        << "other programs get the text up to the zero";
+    frameCommand(insertModeCommand);
+    SendMessageA(ascii, WM_LBUTTONDOWN, MK_LBUTTON, asciiPoint(2, 1));
+    SendMessageA(ascii, WM_LBUTTONUP, 0, asciiPoint(2, 1));
+    type(ascii, "\x16");
+    EXPECT_EQ(documentBytes(), original) << "Nibblor pastes every byte it cut";
+}
+
+TEST_F(InsertMode, CopyAsAndAPastePastTheEnd)
+{
+    hostCommand(createChildWithTitle);
+    const HWND hex = hexPane.window;
+    selectCells(hex, 0, 0, 0, 1);
+    frameCommand(copyAsCArrayCommand);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "unsigned char data[2] = {\r\n    0x%02x, 0x%02x\r\n};\r\n", original[0],
+                  original[1]);
+    EXPECT_EQ(clipboardText(hex), expected);
+
+    ASSERT_TRUE(setClipboardText(hex, "01 02 03"));
+    editorCore.goToOffset(static_cast<std::int64_t>(original.size()) - 1);
+    EXPECT_EQ(messageFrom("Paste", [&] { type(hex, "\x16"); }),
+              "2 bytes did not fit before the end of the document and were left out. "
+              "Turn on Edit, Insert Mode to paste them all.");
+    EXPECT_EQ(documentBytes().back(), 0x01);
+    EXPECT_EQ(documentBytes().size(), original.size());
+}
+
+} // namespace
