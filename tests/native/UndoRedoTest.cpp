@@ -17,6 +17,24 @@ std::vector<std::uint8_t> documentOf(const EditorCore& core)
     return std::vector<std::uint8_t>(core.buffer.data.get(), core.buffer.data.get() + core.buffer.size);
 }
 
+TEST(UndoRedo, InsertModeTypesAtTheStartAndAppendsAtTheEnd)
+{
+    for (const std::int32_t at : {0, 100}) {
+        SCOPED_TRACE(at);
+        TestEditor e(100);
+        const std::vector<std::uint8_t> original = documentOf(e.core);
+        e.core.insertMode = true;
+        e.placeCursor(at);
+        ASSERT_TRUE(e.core.typeDigit('4') && e.core.typeDigit('1'));
+        std::vector<std::uint8_t> expected = original;
+        expected.insert(expected.begin() + at, 0x41);
+        EXPECT_EQ(documentOf(e.core), expected);
+        EXPECT_EQ(e.core.cursorOffset, at + 1);
+        ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+        EXPECT_EQ(documentOf(e.core), original);
+    }
+}
+
 TEST(UndoRedo, EveryEditIsUndoneAndRedoneWithTheCursorWhereItWasMade)
 {
     // Each edit made with the cursor on byte 37 (row 2, column 5) and bytes 37 to 56 selected.
@@ -31,6 +49,31 @@ TEST(UndoRedo, EveryEditIsUndoneAndRedoneWithTheCursorWhereItWasMade)
         {"delete", [](EditorCore& c) { c.removeSelectedBytes(); }, 80},
         {"insert", [](EditorCore& c) { c.insertZeros(7); }, 107},
         {"a value typed in the inspector", [](EditorCore& c) { c.writeValue(ValueType::Int32, "-2", true); }, 100},
+        {"insert mode: two digits make one new byte",
+         [](EditorCore& c) {
+             c.insertMode = true;
+             c.typeDigit('a') && c.typeDigit('b');
+         },
+         101},
+        {"insert mode, octal: three digits make one new byte",
+         [](EditorCore& c) {
+             c.insertMode = true;
+             c.octalMode = 1;
+             c.typeDigit('3') && c.typeDigit('0') && c.typeDigit('1');
+         },
+         101},
+        {"insert mode: a character",
+         [](EditorCore& c) {
+             c.insertMode = true;
+             c.typeCharacter('Q');
+         },
+         101},
+        {"insert mode: paste",
+         [](EditorCore& c) {
+             c.insertMode = true;
+             c.pasteText("01 02 03");
+         },
+         103},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
