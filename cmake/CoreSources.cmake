@@ -3,6 +3,7 @@
 # win32/ subfolders). The core library and the fuzz tree both build these.
 set(NIBBLOR_CORE_SOURCES
   document/ByteBlock.cpp
+  document/Bookmarks.cpp
   document/FileBuffer.cpp
   document/ReplaceRuns.cpp
   document/EditHistory.cpp
@@ -24,6 +25,7 @@ set(NIBBLOR_CORE_SOURCES
   view/PointerInput.cpp
   view/SelectionKeys.cpp
   view/ValueEditing.cpp
+  view/Bookmarking.cpp
   editor/EditorCore.cpp
   editor/Geometry.cpp
   editor/ScrollBar.cpp

@@ -33,6 +33,10 @@ enum Command : int {
     copyAsPythonCommand = 27,
     copyAsBase64Command = 28,
     copyAsHexDumpCommand = 29,
+    toggleBookmarkCommand = 30,
+    nextBookmarkCommand = 31,
+    previousBookmarkCommand = 32,
+    clearBookmarksCommand = 33,
     // The recently opened files, put in the File menu while the editor runs.
     firstRecentFileCommand = 100,
     destroyCommand = 2000, // sent by a host: take the editor window down

@@ -12,6 +12,7 @@
 namespace KeyCode {
 constexpr int none = 0;
 constexpr int insert = 0x2D;
+constexpr int f2 = 0x71;
 constexpr int f3 = 0x72;
 } // namespace KeyCode
 

@@ -23,6 +23,7 @@ struct EditStep {
     // `bytes` holds every match's bytes, then the replacement's.
     std::vector<std::int32_t> matchOffsets; // in the document before the change, ascending
     std::int32_t replacementLength = 0;
+    std::vector<std::int32_t> marks; // a removal: the bookmarks of the removed bytes, for undo
 
     static EditStep overwrite(std::int32_t offset, const std::uint8_t* oldBytes, const std::uint8_t* newBytes,
                               std::int32_t count);

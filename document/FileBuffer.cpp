@@ -97,6 +97,7 @@ bool FileBuffer::insert(std::int32_t offset, const std::uint8_t* bytes, std::int
         std::memset(block + offset, 0, length);
     }
     setSize(static_cast<std::int32_t>(newSize));
+    marks.inserted(offset, count);
     return true;
 }
 
@@ -110,6 +111,7 @@ std::int32_t FileBuffer::remove(std::int32_t offset, std::int32_t count)
     std::memmove(block + offset, block + offset + removed, static_cast<std::size_t>(size - offset - removed));
     std::memset(block + (size - removed), 0, static_cast<std::size_t>(removed));
     setSize(size - removed);
+    marks.removed(offset, removed);
     return removed;
 }
 
@@ -117,6 +119,7 @@ int FileBuffer::load(const FilePath& filePath, FileSteps& files)
 {
     data.release();
     setSize(0);
+    marks.clear(); // they belonged to the document that was open
 
     if (!files.openForReading(filePath)) {
         return cannotOpen;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "document/Bookmarks.h"
 #include "document/ByteBlock.h"
 #include "document/FileSteps.h"
 #include "document/PatternSearch.h"
@@ -27,6 +28,8 @@ struct FileBuffer {
     ByteBlock data;
     std::int32_t size = 0;        // -1 marks an Open cancelled on an empty document
     std::int32_t rowCount = 0;
+    // The user's bookmarks: every change of length here moves them with their bytes.
+    Bookmarks marks;
     std::int32_t lastMatchOffset = -1;
     std::string lastSearchText; // the Find dialog's, whole
     FilePath path; // absolute once a dialog or the command line named it

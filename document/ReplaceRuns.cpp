@@ -90,6 +90,7 @@ bool FileBuffer::replaceRuns(const std::vector<std::int32_t>& offsets, std::int3
         data = std::move(rebuilt);
     }
     setSize(newLength);
+    marks.runsReplaced(offsets, fromLength, toLength);
     return true;
 }
 
@@ -189,6 +190,7 @@ std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std
         const std::int64_t newSize = size - (read - write);
         std::memset(block + newSize, 0, static_cast<std::size_t>(size - newSize));
         setSize(static_cast<std::int32_t>(newSize));
+        marks.runsReplaced(offsets, matchLength, replacementLength);
     }
     return static_cast<std::int64_t>(offsets.size());
 }
@@ -209,4 +211,10 @@ void FileBuffer::restoreMatchesInPlace(const std::vector<std::int32_t>& offsets,
     std::memmove(block + read, block + write, static_cast<std::size_t>(size - write)); // the tail back out
     expandRuns(block, offsets, matched, matchLength, replacementLength, read, write);
     setSize(static_cast<std::int32_t>(oldSize));
+    std::vector<std::int32_t> compacted(offsets.size());
+    for (std::size_t run = 0; run < offsets.size(); ++run) {
+        compacted[run] = static_cast<std::int32_t>(offsets[run] - static_cast<std::int64_t>(run) *
+                                                                      (matchLength - replacementLength));
+    }
+    marks.runsReplaced(compacted, replacementLength, matchLength);
 }

@@ -437,6 +437,20 @@ struct EditorCore {
     // cursor goes to it and the view scrolls it to the top.
     FindOutcome findNext(const std::vector<std::uint8_t>& pattern);
 
+    // --- Bookmarks (view/Bookmarking.cpp) ---
+    // The cursor's byte marked, or unmarked when it was; nothing at the end position.
+    void toggleBookmark();
+    // The cursor to the next or previous mark, wrapping round, brought into
+    // view; false without marks.
+    bool nextBookmark();
+    bool previousBookmark();
+    void clearBookmarks();
+    bool moveToBookmark(std::int32_t offset);
+    // A marked cell's frame in a data pane, at a screen row and column.
+    void drawMarkFrame(Pane pane, int screenRow, int column);
+    // The frames of the marks on the painted rows of a data pane.
+    void paintMarkFrames(Pane pane);
+
     // --- The data inspector (view/ValueEditing.cpp) ---
     // A row's text for the bytes from the cursor on, "-" past the end.
     std::string valueAtCursor(ValueType type, bool bigEndian) const;

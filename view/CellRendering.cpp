@@ -50,6 +50,9 @@ void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, 
     } else {
         surface->drawText(Pane::Hex, x0 * charWidth, screenRow * lineHeight, number, colors.text, colors.back);
     }
+    if (buffer.marks.has(offset)) {
+        drawMarkFrame(Pane::Hex, screenRow, column);
+    }
 }
 
 void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, CellStyle style)
@@ -65,6 +68,9 @@ void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, Ce
     cellText(offset, CellKind::Character, text);
     surface->drawText(Pane::Ascii, (column + 1) * charWidth, screenRow * lineHeight, std::string_view(text, 1),
                       colors.text, colors.back);
+    if (buffer.marks.has(offset)) {
+        drawMarkFrame(Pane::Ascii, screenRow, column);
+    }
 }
 
 namespace {
@@ -151,6 +157,10 @@ void drawSelection(EditorCore& core, ColorRef text, ColorRef back)
         core.cellText(offset, CellKind::Character, cell);
         core.surface->drawText(Pane::Ascii, (column + 1) * core.charWidth, y, std::string_view(cell, 1), text,
                                back);
+        if (core.buffer.marks.has(offset)) {
+            core.drawMarkFrame(Pane::Hex, row, column);
+            core.drawMarkFrame(Pane::Ascii, row, column);
+        }
     }
 }
 

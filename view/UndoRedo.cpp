@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -76,7 +77,11 @@ bool apply(FileBuffer& buffer, const EditStep& step, Direction direction)
             buffer.remove(step.offset, step.count);
             return true;
         }
-        return buffer.insert(step.offset, step.oldBytes(), step.count);
+        if (!buffer.insert(step.offset, step.oldBytes(), step.count)) {
+            return false;
+        }
+        buffer.marks.restore(step.marks);
+        return true;
     case EditStep::Kind::insertion:
         if (forward) {
             return buffer.insert(step.offset, step.bytes.empty() ? nullptr : step.bytes.data(), step.count);
@@ -137,10 +142,12 @@ bool recordStep(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std:
     ModifiedWatch watch(core);
     if (core.history.canHold(EditHistory::costOf(kind, count))) {
         try {
-            core.history.record(kind == EditStep::Kind::overwrite
-                                    ? EditStep::overwrite(offset, current, newBytes, count)
-                                    : EditStep::removal(offset, current, count),
-                                open);
+            EditStep step = kind == EditStep::Kind::overwrite ? EditStep::overwrite(offset, current, newBytes, count)
+                                                              : EditStep::removal(offset, current, count);
+            if (kind == EditStep::Kind::removal) {
+                step.marks = core.buffer.marks.within(offset, offset + count);
+            }
+            core.history.record(std::move(step), open);
             return true;
         } catch (const std::bad_alloc&) {
             // No memory to keep the bytes: as good as too large.

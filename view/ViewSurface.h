@@ -46,6 +46,10 @@ public:
     // A refused key or command (an edit of a read-only document).
     virtual void beep() {}
 
+    // Draws a one-pixel frame just inside the box at pixel (x, y) of the pane:
+    // a bookmarked byte's cell.
+    virtual void drawFrame(Pane /*pane*/, int /*x*/, int /*y*/, int /*width*/, int /*height*/, ColorRef /*color*/) {}
+
     // Tells the user why an edit could not be made (a document that cannot grow).
-    virtual void tell(std::string_view message) { static_cast<void>(message); }
+    virtual void tell(std::string_view /*message*/) {}
 };

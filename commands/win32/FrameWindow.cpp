@@ -145,6 +145,18 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case fillCommand:
         fillSelectionFromDialog(frame);
         break;
+    case toggleBookmarkCommand:
+        core.toggleBookmark();
+        break;
+    case nextBookmarkCommand:
+        core.nextBookmark();
+        break;
+    case previousBookmarkCommand:
+        core.previousBookmark();
+        break;
+    case clearBookmarksCommand:
+        core.clearBookmarks();
+        break;
     case copyAsCArrayCommand:
         copySelectionAs(frame, CopyAsForm::cArray);
         break;

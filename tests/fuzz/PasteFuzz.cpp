@@ -132,11 +132,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   core.lastVisibleRow == before.lastVisibleRow,
               "a rejected paste moves nothing");
         return 0;
-    } else {
-        check(outcome == PasteOutcome::pasted, "text that gives bytes is pasted");
     }
     const std::int32_t room = std::max(c.size - c.cursor, 0);
     const std::int32_t written = std::min(static_cast<std::int32_t>(expected.size()), room);
+    const std::int64_t leftOut = static_cast<std::int64_t>(expected.size()) - written;
+    check(outcome == (leftOut > 0 ? PasteOutcome::cutShort : PasteOutcome::pasted),
+          "text that gives bytes is pasted, cut short only past the end");
+    check(core.pasteLeftOut == leftOut, "the bytes left out are counted");
     check(core.cursorOffset == c.cursor + written, "the cursor ends after the last byte written");
 
     const std::uint8_t* bytes = core.buffer.data.get();

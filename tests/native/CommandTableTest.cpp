@@ -38,7 +38,8 @@ TEST(CommandTable, LaysOutTheMenus)
     const std::pair<std::string, const char*> cases[] = {
         {renderMenuBar(), "&File{1 &Open, 19 Open &Read-Only..., 14 &Save\tCtrl+S, 2 Save &As, 3 E&xit} "
                           "&Edit{7 &Copy, 6 Cu&t, 8 &Paste, 9 &Insert chars, 24 Insert &Mode\tCtrl+M, "
-                          "25 &Fill Selection..., -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
+                          "25 &Fill Selection..., -, 30 Toggle &Bookmark\tCtrl+F2, 31 &Next Bookmark\tF2, "
+                          "32 Pre&vious Bookmark\tShift+F2, 33 Clear Bookmarks, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
                           "18 Find &next\tF3, 22 Find pre&vious\tShift+F3, 23 &Replace...\tCtrl+H, "
                           "17 &Go to offset...\tCtrl+G} 4 F&ind "
                           "&View{10 &Hex, 11 &Octal, -, 12 Change &Font, 13 Change &Colors, -, "

@@ -59,6 +59,20 @@ public:
         ReleaseDC(window, dc);
     }
 
+    void drawFrame(Pane pane, int x, int y, int width, int height, ColorRef color) override
+    {
+        const HWND window = paneWindow(pane);
+        HDC dc = window != nullptr ? GetDC(window) : nullptr;
+        if (dc == nullptr) {
+            return;
+        }
+        HBRUSH brush = CreateSolidBrush(color);
+        const RECT box{x, y, x + width, y + height};
+        FrameRect(dc, &box, brush);
+        DeleteObject(brush);
+        ReleaseDC(window, dc);
+    }
+
     void repaintPanes(Repaint when) override
     {
         requestInfoRefresh();

@@ -1,0 +1,98 @@
+// Bookmarks following their bytes through insertions, removals and undo,
+// stepped through with wrapping, and framed where they are drawn.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/native/TestEditor.h"
+
+namespace {
+
+using namespace testeditor;
+using Marks = std::vector<std::int32_t>;
+
+TEST(Bookmarks, FollowTheirBytesThroughChangesOfLength)
+{
+    // Marks on bytes 10 and 20 of a 100-byte document.
+    const struct {
+        const char* name;
+        void (*change)(Bookmarks&);
+        Marks after;
+    } cases[] = {
+        {"inserted before both", [](Bookmarks& b) { b.inserted(5, 3); }, {13, 23}},
+        {"inserted at a mark: it moves with its byte", [](Bookmarks& b) { b.inserted(10, 3); }, {13, 23}},
+        {"inserted between", [](Bookmarks& b) { b.inserted(11, 3); }, {10, 23}},
+        {"inserted after both", [](Bookmarks& b) { b.inserted(21, 3); }, {10, 20}},
+        {"removed before both", [](Bookmarks& b) { b.removed(2, 3); }, {7, 17}},
+        {"removed over a mark", [](Bookmarks& b) { b.removed(9, 3); }, {17}},
+        {"removed just after a mark", [](Bookmarks& b) { b.removed(11, 3); }, {10, 17}},
+        {"runs shrunk before and over marks", [](Bookmarks& b) { b.runsReplaced({4, 19}, 3, 1); }, {8}},
+        {"runs grown before marks", [](Bookmarks& b) { b.runsReplaced({4, 14}, 2, 5); }, {13, 26}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bookmarks marks;
+        marks.toggle(20);
+        marks.toggle(10);
+        c.change(marks);
+        EXPECT_EQ(marks.offsets(), c.after);
+    }
+}
+
+TEST(Bookmarks, StepWithWrappingAndComeBackWithUndo)
+{
+    TestEditor e(100);
+    for (const std::int32_t at : {30, 70}) {
+        e.placeCursor(at);
+        e.core.toggleBookmark();
+    }
+    e.placeCursor(50);
+    const struct {
+        bool (EditorCore::*step)();
+        std::int32_t cursor;
+    } steps[] = {{&EditorCore::nextBookmark, 70}, {&EditorCore::nextBookmark, 30},
+                 {&EditorCore::previousBookmark, 70}, {&EditorCore::previousBookmark, 30}};
+    for (const auto& s : steps) {
+        ASSERT_TRUE((e.core.*s.step)());
+        EXPECT_EQ(e.core.cursorOffset, s.cursor);
+    }
+
+    e.placeCursor(28);
+    e.selectTo(32);
+    e.core.removeSelectedBytes();
+    EXPECT_EQ(e.core.buffer.marks.offsets(), Marks{65}) << "the removed byte's mark goes, the later one follows";
+    ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+    EXPECT_EQ(e.core.buffer.marks.offsets(), (Marks{30, 70}));
+    ASSERT_EQ(e.core.redo(), UndoOutcome::done);
+    EXPECT_EQ(e.core.buffer.marks.offsets(), Marks{65});
+
+    e.core.clearBookmarks();
+    EXPECT_FALSE(e.core.nextBookmark());
+}
+
+TEST(Bookmarks, AreFramedInBothDataPanesInTheActiveCursorColour)
+{
+    TestEditor e(100);
+    e.placeCursor(18); // row 1, column 2
+    e.surface.clear();
+    e.core.toggleBookmark();
+    EXPECT_EQ(e.surface.laterRepaints, 1);
+    e.core.paintMarkFrames(Pane::Offset);
+    e.core.paintMarkFrames(Pane::Hex);
+    e.core.paintMarkFrames(Pane::Ascii);
+    const std::vector<std::pair<Pane, int>> expected = {{Pane::Hex, (3 * 2 + 1) * 8}, {Pane::Ascii, 3 * 8}};
+    std::vector<std::pair<Pane, int>> framed;
+    for (const DrawnText& frame : e.surface.frames) {
+        EXPECT_EQ(frame.y, 16);
+        EXPECT_EQ(frame.textColor, activeColor);
+        framed.emplace_back(frame.pane, frame.x);
+    }
+    EXPECT_EQ(framed, expected);
+
+    e.core.toggleBookmark();
+    e.surface.clear();
+    e.core.paintMarkFrames(Pane::Hex);
+    EXPECT_TRUE(e.surface.frames.empty());
+}
+
+} // namespace
