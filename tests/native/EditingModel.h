@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 #include <utility>
+#include <set>
 #include <vector>
 
 #include "editor/EditorCore.h"
@@ -68,6 +69,7 @@ struct EditingModel {
     bool asciiPane = false;
     bool octal = false;
     bool insertMode = false;
+    std::set<std::int32_t> marks; // the bookmarked offsets
     bool selected = false;
     ScreenCell selectionEnd;
     ViewRows view;
@@ -273,6 +275,7 @@ struct EditingModel {
         const auto [first, last] = selectedRange();
         if (first <= last) {
             bytes.erase(bytes.begin() + first, bytes.begin() + last + 1);
+            marksRemoved(static_cast<std::int32_t>(first), static_cast<std::int32_t>(last - first + 1));
         }
         const bool overRowStart = cursor % bytesPerRow == 0;
         cursor = std::max(cursor - 1, 0);
@@ -288,7 +291,52 @@ struct EditingModel {
     {
         cursor = std::clamp(cursor, 0, size());
         bytes.insert(bytes.begin() + cursor, byte);
+        marksInserted(cursor, 1);
         scrollToRow(view.first);
+    }
+
+    // --- bookmarks: each follows its byte; a removed byte's mark goes ---
+    void marksInserted(std::int32_t at, std::int32_t count)
+    {
+        std::set<std::int32_t> moved;
+        for (const std::int32_t mark : marks) {
+            moved.insert(mark >= at ? mark + count : mark);
+        }
+        marks.swap(moved);
+    }
+    void marksRemoved(std::int32_t first, std::int32_t count)
+    {
+        std::set<std::int32_t> kept;
+        for (const std::int32_t mark : marks) {
+            if (mark < first || mark >= first + count) {
+                kept.insert(mark >= first + count ? mark - count : mark);
+            }
+        }
+        marks.swap(kept);
+    }
+    void toggleMark()
+    {
+        if (cursor < size() && marks.erase(cursor) == 0) {
+            marks.insert(cursor);
+        }
+    }
+    // Next or previous with wrapping; a mark on screen is gone to without scrolling.
+    bool stepToMark(bool forward)
+    {
+        if (marks.empty()) {
+            return false;
+        }
+        const auto after = marks.upper_bound(cursor);
+        const auto at = marks.lower_bound(cursor);
+        const std::int32_t mark = forward ? (after != marks.end() ? *after : *marks.begin())
+                                          : (at != marks.begin() ? *std::prev(at) : *marks.rbegin());
+        selected = false;
+        digit = 0;
+        cursor = mark;
+        if (row() < view.first || row() >= view.last) {
+            scrollToRow(row());
+        }
+        return true;
     }
 
     // --- paste writes over the document from the cursor on, never growing
@@ -299,6 +347,7 @@ struct EditingModel {
         if (insertMode && !pasted.empty()) {
             cursor = std::clamp(cursor, 0, size());
             bytes.insert(bytes.begin() + cursor, pasted.begin(), pasted.end());
+            marksInserted(cursor, static_cast<std::int32_t>(pasted.size()));
             scrollToRow(view.first);
         } else if (!insertMode) {
             written = std::min(written, std::max(size() - cursor, 0));
@@ -317,6 +366,7 @@ struct EditingModel {
     {
         const std::int32_t at = std::clamp(cursor, 0, size());
         bytes.insert(bytes.begin() + at, static_cast<std::size_t>(count), 0);
+        marksInserted(at, count);
         scrollToRow(view.first);
     }
 

@@ -63,6 +63,10 @@ inline std::string stateMismatch(const EditorCore& core, const EditingModel& mod
     if (core.firstVisibleRow != model.view.first || core.lastVisibleRow != model.view.last) {
         return "the visible rows";
     }
+    if (!std::equal(core.buffer.marks.offsets().begin(), core.buffer.marks.offsets().end(), model.marks.begin(),
+                    model.marks.end())) {
+        return "the bookmarks";
+    }
     return {};
 }
 

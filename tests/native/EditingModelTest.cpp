@@ -36,7 +36,8 @@ constexpr int historyLength = 16;
 enum class Step {
     moveUp, moveDown, moveLeft, moveRight, moveLeftByDigit, moveRightByDigit,
     clickHex, clickAscii, drag, typeDigit, typeCharacter, remove, paste, pasteClipboard, cut,
-    insertZeros, scroll, switchPane, hideSelection, switchView, newWindow, toggleInsertMode,
+    insertZeros, scroll, switchPane, hideSelection, switchView, newWindow, toggleInsertMode, toggleBookmark,
+    stepToBookmark,
 };
 
 struct StepKind {
@@ -60,6 +61,7 @@ constexpr StepKind stepKinds[] = {
     {Step::insertZeros, 4, "insertZeros"}, {Step::scroll, 9, "scroll"}, {Step::switchPane, 3, "switchActivePane"},
     {Step::hideSelection, 2, "hideSelection"}, {Step::switchView, 2, "switch view"},
     {Step::newWindow, 1, "new window (showCursorFromTop)"}, {Step::toggleInsertMode, 2, "toggle insert mode"},
+    {Step::toggleBookmark, 3, "toggleBookmark"}, {Step::stepToBookmark, 3, "next or previous bookmark"},
 };
 
 struct StepRecord {
@@ -89,6 +91,7 @@ struct Reached {
     int octalDigitsTyped = 0;
     int bytesInserted = 0; // typed or pasted in insert mode
     int pastesCutShort = 0;
+    int marksMoved = 0; // bookmarks moved or dropped by a change of length
 };
 
 class ModelRun {
@@ -173,6 +176,7 @@ private:
         bool repaintedByShell = false;
         int a = 0;
         int b = 0;
+        const std::set<std::int32_t> marksBefore = model_.marks;
         switch (kind.step) {
         case Step::moveUp:
             core_.moveUp();
@@ -282,7 +286,18 @@ private:
             core_.insertMode = !core_.insertMode;
             model_.insertMode = !model_.insertMode;
             break;
+        case Step::toggleBookmark:
+            core_.toggleBookmark();
+            model_.toggleMark();
+            break;
+        case Step::stepToBookmark: {
+            a = pick(rng_, 2);
+            const bool taken = a == 0 ? core_.nextBookmark() : core_.previousBookmark();
+            expectSame(taken == model_.stepToMark(a == 0), "whether there was a bookmark to go to");
+            break;
         }
+        }
+        reached_.marksMoved += kind.step != Step::toggleBookmark && model_.marks != marksBefore ? 1 : 0;
         record(kind, a, b);
         settlePainting(repaintedByShell);
     }
@@ -429,6 +444,7 @@ TEST_P(EditingModelTest, CoreKeepsToThePlainModel)
     EXPECT_GT(reached.octalDigitsTyped, 0);
     EXPECT_GT(reached.bytesInserted, 0);
     EXPECT_GT(reached.pastesCutShort, 0);
+    EXPECT_GT(reached.marksMoved, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, EditingModelTest, ::testing::Values(1u, 2u, 3u, 4u));

@@ -1,9 +1,10 @@
-// Insert Mode, Nibblor's own clipboard bytes, Copy As and an overwriting
-// Paste that runs past the end, on the real editor and the real clipboard.
+// Insert Mode, Nibblor's own clipboard bytes, Copy As, an overwriting Paste
+// that runs past the end, and bookmarks, on the real editor and clipboard.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -92,6 +93,61 @@ TEST_F(InsertMode, CopyAsAndAPastePastTheEnd)
               "Turn on Edit, Insert Mode to paste them all.");
     EXPECT_EQ(documentBytes().back(), 0x01);
     EXPECT_EQ(documentBytes().size(), original.size());
+}
+
+TEST_F(InsertMode, FillSelectionRepeatsTheTypedPattern)
+{
+    hostCommand(createChildWithTitle);
+    selectCells(hexPane.window, 0, 3, 0, 7); // offsets 3 to 7
+    DialogWatcher watcher([&](DialogWatcher& w) {
+        HWND dialog = w.waitForDialog("Fill Selection");
+        if (dialog == nullptr) {
+            return false;
+        }
+        SetDlgItemTextA(dialog, 950, "ab cd");
+        dialog_driver::clickButton(dialog, IDOK);
+        return w.waitUntilClosed(dialog);
+    });
+    frameCommand(fillCommand);
+    ASSERT_TRUE(watcher.finish()) << watcher.log();
+    std::vector<std::uint8_t> expected = original;
+    std::copy_n(std::vector<std::uint8_t>{0xAB, 0xCD, 0xAB, 0xCD, 0xAB}.begin(), 5, expected.begin() + 3);
+    EXPECT_EQ(documentBytes(), expected);
+    frameCommand(undoCommand);
+    EXPECT_EQ(documentBytes(), original);
+}
+
+TEST_F(InsertMode, BookmarksAreFramedAndSteppedThroughWithF2)
+{
+    hostCommand(createChildWithTitle);
+    const HWND hex = hexPane.window;
+    for (const int row : {3, 0}) {
+        SendMessageA(hex, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(row, 2));
+        SendMessageA(hex, WM_LBUTTONUP, 0, hexPoint(row, 2));
+        pressWithControl(hex, VK_F2);
+    }
+    SendMessageA(hex, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(1, 0));
+    SendMessageA(hex, WM_LBUTTONUP, 0, hexPoint(1, 0));
+    pumpMessages();
+
+    // The top edge of a cell's box: whole in the cursor colour only where the byte is marked.
+    const int width = 2 * editorCore.charWidth;
+    const auto topEdge = [&](int row, int column) {
+        return countPixels(hex, (3 * column + 1) * editorCore.charWidth, row * editorCore.lineHeight, width, 1,
+                           editorCore.activeCursorColor);
+    };
+    EXPECT_EQ(topEdge(0, 2), width);
+    EXPECT_EQ(topEdge(3, 2), width);
+    EXPECT_LT(topEdge(2, 5), width);
+
+    press(hex, VK_F2);
+    EXPECT_EQ(editorCore.cursorOffset, 50);
+    press(hex, VK_F2);
+    EXPECT_EQ(editorCore.cursorOffset, 2) << "wraps round";
+    holdKey(VK_SHIFT, true);
+    press(hex, VK_F2);
+    holdKey(VK_SHIFT, false);
+    EXPECT_EQ(editorCore.cursorOffset, 50);
 }
 
 } // namespace
