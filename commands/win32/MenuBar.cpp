@@ -55,6 +55,6 @@ void insertCopyAsMenu(HMENU menu)
 {
     HMENU copyAs = CreatePopupMenu();
     appendMenuItems(copyAs, popupItems(MenuBarPlace::copyAsMenu));
-    // Copy is followed by Cut: the submenu goes between them.
-    InsertMenuA(menu, cutCommand, MF_BYCOMMAND | MF_POPUP, reinterpret_cast<UINT_PTR>(copyAs), copyAsMenuTitle);
+    // After the original items, which keep their places: just before Fill Selection.
+    InsertMenuA(menu, fillCommand, MF_BYCOMMAND | MF_POPUP, reinterpret_cast<UINT_PTR>(copyAs), copyAsMenuTitle);
 }

@@ -13,7 +13,7 @@ void buildMenuBar(EditorCore& core);
 
 constexpr const char copyAsMenuTitle[] = "Copy &As";
 
-// The Copy As submenu put into the Edit menu, after Copy.
+// The Copy As submenu put into the Edit menu, before Fill Selection.
 void insertCopyAsMenu(HMENU menu);
 
 // Appends the items, separators included, to the end of the menu.
