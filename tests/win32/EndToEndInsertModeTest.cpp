@@ -5,11 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "commands/CommandIds.h"
+#include "commands/CopyAs.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/HostedEditorFixture.h"
 
@@ -44,9 +45,11 @@ TEST_F(InsertMode, TypingAndPasteInsertAndUndoTakesThemOut)
     std::vector<std::uint8_t> expected = original;
     expected.insert(expected.begin() + 16, 0x40);
     EXPECT_EQ(documentBytes(), expected) << "the first digit inserts a byte";
-    type(hex, "1");
-    expected[16] = 0x41;
-    EXPECT_EQ(documentBytes(), expected) << "the second completes it";
+    type(hex, "d");
+    expected[16] = 0x4D;
+    const std::string saved = dir.file("inserted.bin");
+    ASSERT_TRUE(saveDocumentAs(saved));
+    EXPECT_EQ(TempDir::read(saved), expected) << "saved one byte longer";
     ASSERT_TRUE(setClipboardText(hex, "de ad"));
     type(hex, "\x16");
     expected.insert(expected.begin() + 17, {0xDE, 0xAD});
@@ -56,6 +59,37 @@ TEST_F(InsertMode, TypingAndPasteInsertAndUndoTakesThemOut)
     frameCommand(undoCommand);
     frameCommand(undoCommand);
     EXPECT_EQ(documentBytes(), original);
+}
+
+TEST_F(InsertMode, InsertCharsAtTheEndOfAShortFilePaintsEveryNewRow)
+{
+    dir.write("test.exe", std::vector<std::uint8_t>(original.begin(), original.begin() + 16));
+    hostCommand(createChildWithTitle);
+    const HWND hex = hexPane.window;
+    press(hex, VK_END);
+    DialogWatcher watcher([&](DialogWatcher& w) {
+        HWND dialog = w.waitForDialog("Insert Characters");
+        if (dialog == nullptr) {
+            return false;
+        }
+        SetDlgItemTextA(dialog, 700, "40");
+        dialog_driver::clickButton(dialog, 701);
+        return w.waitUntilClosed(dialog);
+    });
+    press(hex, VK_INSERT);
+    ASSERT_TRUE(watcher.finish()) << watcher.log();
+    pumpMessages();
+    // 56 bytes: the zeros' digits on rows 1 to 3, nothing below.
+    RECT client{};
+    GetClientRect(hex, &client);
+    const auto rowPixels = [&](int row) {
+        return countPixels(hex, 0, row * editorCore.lineHeight, client.right, editorCore.lineHeight,
+                           editorCore.textColor);
+    };
+    for (int row = 1; row <= 3; ++row) {
+        EXPECT_GT(rowPixels(row), 0) << row;
+    }
+    EXPECT_EQ(rowPixels(4), 0);
 }
 
 TEST_F(InsertMode, CutBytesWithAZeroPasteBackExactly)
@@ -79,12 +113,15 @@ TEST_F(InsertMode, CopyAsAndAPastePastTheEnd)
 {
     hostCommand(createChildWithTitle);
     const HWND hex = hexPane.window;
-    selectCells(hex, 0, 0, 0, 1);
-    frameCommand(copyAsCArrayCommand);
-    char expected[64];
-    std::snprintf(expected, sizeof expected, "unsigned char data[2] = {\r\n    0x%02x, 0x%02x\r\n};\r\n", original[0],
-                  original[1]);
-    EXPECT_EQ(clipboardText(hex), expected);
+    const std::pair<Command, CopyAsForm> forms[] = {{copyAsCArrayCommand, CopyAsForm::cArray},
+                                                    {copyAsPythonCommand, CopyAsForm::pythonBytes},
+                                                    {copyAsBase64Command, CopyAsForm::base64},
+                                                    {copyAsHexDumpCommand, CopyAsForm::hexDump}};
+    for (const auto& [command, form] : forms) {
+        selectCells(hex, 1, 14, 2, 1); // offsets 30 to 33, across a row's end
+        frameCommand(command);
+        EXPECT_EQ(clipboardText(hex), copyAsText(form, original.data() + 30, 4, 30)) << command;
+    }
 
     ASSERT_TRUE(setClipboardText(hex, "01 02 03"));
     editorCore.goToOffset(static_cast<std::int64_t>(original.size()) - 1);
