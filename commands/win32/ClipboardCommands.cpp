@@ -101,56 +101,22 @@ bool putSelectionOnClipboard(HWND owner, const std::string& text)
                                                               {bytes, static_cast<std::size_t>(range.count)}})}});
 }
 
-// Nibblor's bytes from the clipboard; false when there are none there.
-// Throws std::bad_alloc, with the clipboard closed, when they cannot be held.
-bool readClipboardBytes(HWND owner, std::vector<std::uint8_t>& bytes)
-{
-    if (IsClipboardFormatAvailable(bytesClipboardFormat()) == FALSE || OpenClipboard(owner) == FALSE) {
-        return false;
-    }
-    bool read = false;
-    bool noMemory = false;
-    HANDLE block = GetClipboardData(bytesClipboardFormat());
-    const auto* source = block != nullptr ? static_cast<const std::uint8_t*>(GlobalLock(block)) : nullptr;
-    if (source != nullptr) {
-        ByteCount count = 0;
-        const std::size_t blockSize = GlobalSize(block);
-        if (blockSize >= sizeof count) {
-            std::memcpy(&count, source, sizeof count);
-        }
-        // A block shorter than its count says is not ours to trust.
-        if (blockSize >= sizeof count && count <= blockSize - sizeof count) {
-            try {
-                bytes.assign(source + sizeof count, source + sizeof count + count);
-                read = true;
-            } catch (const std::bad_alloc&) {
-                noMemory = true; // the clipboard is given back first
-            }
-        }
-        GlobalUnlock(block);
-    }
-    CloseClipboard();
-    if (noMemory) {
-        throw std::bad_alloc();
-    }
-    return read;
-}
-
-// The clipboard's text, bounded by its block; false when there is none.
-// Throws std::bad_alloc, with the clipboard closed, when it cannot be held.
-bool readClipboard(HWND owner, std::string& text)
+// The clipboard's block in the format, locked, handed to `read(source,
+// size)`, which says whether it took it; false when there is none. Throws
+// std::bad_alloc, with the clipboard closed, when `read` had no memory.
+template <class Read>
+bool readClipboardBlock(HWND owner, UINT format, const Read& read)
 {
     if (OpenClipboard(owner) == FALSE) {
         return false;
     }
-    bool read = false;
+    bool taken = false;
     bool noMemory = false;
-    HANDLE block = GetClipboardData(CF_TEXT);
-    const char* source = block != nullptr ? static_cast<const char*>(GlobalLock(block)) : nullptr;
+    HANDLE block = GetClipboardData(format);
+    const auto* source = block != nullptr ? static_cast<const std::uint8_t*>(GlobalLock(block)) : nullptr;
     if (source != nullptr) {
         try {
-            text.assign(source, strnlen(source, GlobalSize(block)));
-            read = true;
+            taken = read(source, GlobalSize(block));
         } catch (const std::bad_alloc&) {
             noMemory = true; // the clipboard is given back first
         }
@@ -160,7 +126,37 @@ bool readClipboard(HWND owner, std::string& text)
     if (noMemory) {
         throw std::bad_alloc();
     }
-    return read;
+    return taken;
+}
+
+// Nibblor's bytes from the clipboard; false when there are none there.
+bool readClipboardBytes(HWND owner, std::vector<std::uint8_t>& bytes)
+{
+    if (IsClipboardFormatAvailable(bytesClipboardFormat()) == FALSE) {
+        return false;
+    }
+    return readClipboardBlock(owner, bytesClipboardFormat(), [&](const std::uint8_t* source, std::size_t size) {
+        ByteCount count = 0;
+        if (size < sizeof count) {
+            return false;
+        }
+        std::memcpy(&count, source, sizeof count);
+        if (count > size - sizeof count) {
+            return false; // a block shorter than its count says is not ours to trust
+        }
+        bytes.assign(source + sizeof count, source + sizeof count + count);
+        return true;
+    });
+}
+
+// The clipboard's text, bounded by its block; false when there is none.
+bool readClipboard(HWND owner, std::string& text)
+{
+    return readClipboardBlock(owner, CF_TEXT, [&](const std::uint8_t* source, std::size_t size) {
+        const auto* characters = reinterpret_cast<const char*>(source);
+        text.assign(characters, strnlen(characters, size));
+        return true;
+    });
 }
 
 // The selection's text onto the clipboard; false, after telling the user

@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "commands/CommandIds.h"
+#include "commands/CopyAs.h"
 #include "commands/win32/ClipboardCommands.h"
 #include "commands/win32/InfoPanels.h"
 #include "document/PatternSearch.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/MessageBoxes.h"
+#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -28,25 +30,11 @@ void checkInsertMode()
     }
 }
 
-// The edit box's whole text, however long.
-std::string fieldText(HWND dialog, int field)
-{
-    const HWND box = GetDlgItem(dialog, field);
-    const int length = GetWindowTextLengthA(box);
-    if (length <= 0) {
-        return std::string();
-    }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int read = GetWindowTextA(box, &text[0], length + 1);
-    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
-    return text;
-}
-
 // The pattern's bytes, or a warning and none while the dialog stays open.
 std::vector<std::uint8_t> readFillPattern(HWND dialog)
 {
     std::string error;
-    const SearchPattern pattern = parseHexPattern(fieldText(dialog, fillPatternField), false, error);
+    const SearchPattern pattern = parseHexPattern(dialogFieldText(dialog, fillPatternField), false, error);
     if (pattern.empty()) {
         showMessage(error.empty() ? "Type the hex bytes to fill the selection with." : error, "Invalid pattern",
                     MB_ICONWARNING);
@@ -100,8 +88,12 @@ void restoreInsertMode()
     checkInsertMode();
 }
 
-void copySelectionAs(HWND frame, CopyAsForm form)
+void copySelectionAs(HWND frame, Command copyAsCommand)
 {
+    const CopyAsForm form = copyAsCommand == copyAsCArrayCommand    ? CopyAsForm::cArray
+                            : copyAsCommand == copyAsPythonCommand ? CopyAsForm::pythonBytes
+                            : copyAsCommand == copyAsBase64Command ? CopyAsForm::base64
+                                                                   : CopyAsForm::hexDump;
     const ByteRange range = editorCore.selectedBytes();
     if (range.count == 0) {
         return;

@@ -158,16 +158,10 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         core.clearBookmarks();
         break;
     case copyAsCArrayCommand:
-        copySelectionAs(frame, CopyAsForm::cArray);
-        break;
     case copyAsPythonCommand:
-        copySelectionAs(frame, CopyAsForm::pythonBytes);
-        break;
     case copyAsBase64Command:
-        copySelectionAs(frame, CopyAsForm::base64);
-        break;
     case copyAsHexDumpCommand:
-        copySelectionAs(frame, CopyAsForm::hexDump);
+        copySelectionAs(frame, static_cast<Command>(command));
         break;
     case statusBarCommand:
         toggleStatusBar(frame);

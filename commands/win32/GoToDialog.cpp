@@ -8,24 +8,10 @@
 #include "commands/OffsetText.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/MessageBoxes.h"
+#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace {
-
-// The edit box's whole text: a long one is refused as a whole, never cut
-// short into another offset.
-std::string offsetFieldText(HWND dialog)
-{
-    const HWND field = GetDlgItem(dialog, goToOffsetField);
-    const int length = GetWindowTextLengthA(field);
-    if (length <= 0) {
-        return std::string();
-    }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int read = GetWindowTextA(field, &text[0], length + 1);
-    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
-    return text;
-}
 
 std::string hexText(std::int64_t value)
 {
@@ -51,7 +37,7 @@ INT_PTR CALLBACK goToDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
-            const std::string text = offsetFieldText(dialog);
+            const std::string text = dialogFieldText(dialog, goToOffsetField);
             const OffsetText offset = parseOffset(text);
             const std::int64_t size = editorCore.buffer.size;
             if (!offset.valid) {

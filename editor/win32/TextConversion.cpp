@@ -23,3 +23,16 @@ bool narrowText(std::wstring_view text, UINT codePage, std::string& narrow)
     }
     return defaulted == FALSE;
 }
+
+std::string dialogFieldText(HWND dialog, int field)
+{
+    const HWND box = GetDlgItem(dialog, field);
+    const int length = GetWindowTextLengthA(box);
+    if (length <= 0) {
+        return std::string();
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int read = GetWindowTextA(box, &text[0], length + 1);
+    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
+    return text;
+}

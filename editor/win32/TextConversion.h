@@ -9,3 +9,6 @@ std::wstring wideText(std::string_view text, UINT codePage);
 // The text in the code page; false when a character has no form there (the
 // system's default character stands in for it).
 bool narrowText(std::wstring_view text, UINT codePage, std::string& narrow);
+
+// A dialog's edit box's whole text, however long: never cut short into another value.
+std::string dialogFieldText(HWND dialog, int field);

@@ -19,7 +19,6 @@ class RecordingSurface : public ViewSurface {
 public:
     bool panesExist = true;
     std::vector<DrawnText> drawn;
-    std::vector<DrawnText> frames; // a bookmark's frame: its box's corner, and its colour as the text colour
     int repaints = 0;      // at once
     int laterRepaints = 0; // once the queue is empty
     std::vector<Pane> focused;
@@ -48,15 +47,11 @@ public:
     }
     void titleChanged() override { ++titleChanges; }
     void beep() override { ++beeps; }
-    void drawFrame(Pane pane, int x, int y, int width, int height, ColorRef color) override
-    {
-        frames.push_back({pane, x, y, std::to_string(width) + "x" + std::to_string(height), color, color});
-    }
+
 
     void clear()
     {
         drawn.clear();
-        frames.clear();
         repaints = 0;
         laterRepaints = 0;
         focused.clear();

@@ -17,6 +17,14 @@ std::vector<std::uint8_t> documentOf(const EditorCore& core)
     return std::vector<std::uint8_t>(core.buffer.data.get(), core.buffer.data.get() + core.buffer.size);
 }
 
+// The core in insert mode, in the octal view when asked.
+EditorCore& inserting(EditorCore& core, bool octal = false)
+{
+    core.insertMode = true;
+    core.octalMode = octal ? 1 : 0;
+    return core;
+}
+
 TEST(UndoRedo, InsertModeTypesAtTheStartAndAppendsAtTheEnd)
 {
     for (const std::int32_t at : {0, 100}) {
@@ -50,30 +58,11 @@ TEST(UndoRedo, EveryEditIsUndoneAndRedoneWithTheCursorWhereItWasMade)
         {"insert", [](EditorCore& c) { c.insertZeros(7); }, 107},
         {"a value typed in the inspector", [](EditorCore& c) { c.writeValue(ValueType::Int32, "-2", true); }, 100},
         {"insert mode: two digits make one new byte",
-         [](EditorCore& c) {
-             c.insertMode = true;
-             c.typeDigit('a') && c.typeDigit('b');
-         },
-         101},
+         [](EditorCore& c) { inserting(c).typeDigit('a') && c.typeDigit('b'); }, 101},
         {"insert mode, octal: three digits make one new byte",
-         [](EditorCore& c) {
-             c.insertMode = true;
-             c.octalMode = 1;
-             c.typeDigit('3') && c.typeDigit('0') && c.typeDigit('1');
-         },
-         101},
-        {"insert mode: a character",
-         [](EditorCore& c) {
-             c.insertMode = true;
-             c.typeCharacter('Q');
-         },
-         101},
-        {"insert mode: paste",
-         [](EditorCore& c) {
-             c.insertMode = true;
-             c.pasteText("01 02 03");
-         },
-         103},
+         [](EditorCore& c) { inserting(c, true).typeDigit('3') && c.typeDigit('0') && c.typeDigit('1'); }, 101},
+        {"insert mode: a character", [](EditorCore& c) { inserting(c).typeCharacter('Q'); }, 101},
+        {"insert mode: paste", [](EditorCore& c) { inserting(c).pasteText("01 02 03"); }, 103},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -80,19 +80,7 @@ private:
     std::thread thread_;
 };
 
-class ClipboardAndFind : public HostedEditor {
-protected:
-    // Works a message box that a command brings up; its text, or what went wrong.
-    template <typename Command>
-    std::string messageFrom(const char* caption, Command command)
-    {
-        std::string text;
-        HICON icon = nullptr;
-        DialogWatcher watcher([&](DialogWatcher& w) { return w.answerMessageBox(caption, IDOK, text, icon); });
-        command();
-        return watcher.finish() ? text : "no \"" + std::string(caption) + "\" box: " + watcher.log();
-    }
-};
+using ClipboardAndFind = HostedEditor;
 
 TEST_F(ClipboardAndFind, CopyFromEachPaneInBothViewsThenPasteAndCut)
 {

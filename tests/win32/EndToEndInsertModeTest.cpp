@@ -18,19 +18,7 @@ namespace {
 
 using dialog_driver::DialogWatcher;
 
-class InsertMode : public HostedEditor {
-protected:
-    // The text of the message box that `action` brings up, answered with OK.
-    template <typename Action>
-    static std::string messageFrom(const char* caption, Action action)
-    {
-        std::string text;
-        HICON icon = nullptr;
-        DialogWatcher watcher([&](DialogWatcher& w) { return w.answerMessageBox(caption, IDOK, text, icon); });
-        action();
-        return watcher.finish() ? text : "no \"" + std::string(caption) + "\" box: " + watcher.log();
-    }
-};
+using InsertMode = HostedEditor;
 
 TEST_F(InsertMode, TypingAndPasteInsertAndUndoTakesThemOut)
 {

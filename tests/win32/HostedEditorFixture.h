@@ -117,6 +117,18 @@ protected:
     }
     static void frameCommand(WPARAM id) { SendMessageA(editorCore.frameWindow, WM_COMMAND, id, 0); }
 
+    // The text of the message box that `action` brings up, answered with OK; or what went wrong.
+    template <typename Action>
+    static std::string messageFrom(const char* caption, Action action)
+    {
+        std::string text;
+        HICON icon = nullptr;
+        dialog_driver::DialogWatcher watcher(
+            [&](dialog_driver::DialogWatcher& w) { return w.answerMessageBox(caption, IDOK, text, icon); });
+        action();
+        return watcher.finish() ? text : "no \"" + std::string(caption) + "\" box: " + watcher.log();
+    }
+
     static std::vector<std::uint8_t> documentBytes()
     {
         const FileBuffer& b = editorCore.buffer;
