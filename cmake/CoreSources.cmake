@@ -27,6 +27,7 @@ set(NIBBLOR_CORE_SOURCES
   view/SelectionKeys.cpp
   view/ValueEditing.cpp
   view/Bookmarking.cpp
+  view/Comparing.cpp
   editor/EditorCore.cpp
   editor/Geometry.cpp
   editor/ScrollBar.cpp

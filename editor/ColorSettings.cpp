@@ -11,7 +11,7 @@ constexpr ColorRef white = 0xFFFFFF;
 // Each field in the order of colorNames.
 constexpr std::array<ColorRef EditorCore::*, colorNames.size()> colorFields = {
     &EditorCore::activeCursorColor, &EditorCore::inactiveCursorColor, &EditorCore::selectionColor,
-    &EditorCore::textColor, &EditorCore::backgroundColor};
+    &EditorCore::textColor, &EditorCore::backgroundColor, &EditorCore::differenceColor};
 
 } // namespace
 

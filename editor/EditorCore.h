@@ -205,6 +205,11 @@ struct EditorCore {
     // The status bar's height while it is shown: the frame grows by it, so
     // the panes keep their size.
     std::int32_t statusBarHeight = 0;
+    // The text colour of bytes that differ from the compared file's (red).
+    ColorRef differenceColor = 0x0000FF;
+    // The other file of a comparison, as it was read; no path while none.
+    FileBuffer comparedFile;
+    bool comparing() const { return !comparedFile.path.empty(); }
 
     // Repaints the three panes through the surface.
     void repaint(Repaint when);
@@ -450,6 +455,26 @@ struct EditorCore {
     void drawMarkFrame(Pane pane, int screenRow, int column);
     // The frames of the marks on the painted rows of a data pane.
     void paintMarkFrames(Pane pane);
+
+    // --- Comparing with another file (view/Comparing.cpp) ---
+    // A byte's text colour outside the cursor and the selection: the
+    // difference colour while it differs from the compared file's.
+    ColorRef cellTextColor(std::int32_t offset) const;
+    // The differing cells of a data pane's painted rows, in the difference colour.
+    void paintDifferences(Pane pane);
+    // What the comparison found: "The files are identical." or how many
+    // bytes differ and where the first is, and whether the lengths differ.
+    std::string comparisonSummary() const;
+    // The next or previous run of differing bytes selected, the cursor on its
+    // first byte, brought into view; false, moving nothing, when there is none.
+    bool nextDifferenceRun();
+    bool previousDifferenceRun();
+    // The Open dialog, then compareWith; false when cancelled or unreadable.
+    bool compareFromDialog();
+    // The file read as it is now, to compare the document with; told and
+    // false, any comparison going on unchanged, when it cannot be read.
+    bool compareWith(const FilePath& path);
+    void stopComparing();
 
     // --- The data inspector (view/ValueEditing.cpp) ---
     // A row's text for the bytes from the cursor on, "-" past the end.

@@ -11,6 +11,7 @@ constexpr wchar_t titlePrefix[] = L"Nibblor - ";
 constexpr wchar_t readOnlyMark[] = L" [read-only]";
 constexpr wchar_t modifiedMark[] = L" *";
 constexpr wchar_t untitledName[] = L"Untitled";
+constexpr wchar_t comparingMark[] = L" [comparing with ";
 
 std::wstring quoted(const FilePath& path)
 {
@@ -70,6 +71,9 @@ std::wstring EditorCore::title() const
     std::wstring text = titlePrefix + buffer.path.wstring();
     if (shownReadOnly()) {
         text += readOnlyMark;
+    }
+    if (comparing()) {
+        text += comparingMark + comparedFile.path.filename().wstring() + L"]";
     }
     if (documentModified()) {
         text += modifiedMark;
@@ -200,6 +204,7 @@ bool EditorCore::openPath(const FilePath& path, bool readOnly)
     if (fileShell == nullptr || !readFile(absolutePath(path), readOnly)) {
         return false;
     }
+    stopComparing(); // another document: the comparison was with the one before
     digitIndex = 0;
     setCursorOffset(0);
     scrollCursorToTop();
@@ -232,6 +237,47 @@ bool EditorCore::readFile(const FilePath& path, bool readOnly)
     return true;
 }
 
+bool EditorCore::compareFromDialog()
+{
+    FilePath chosen;
+    bool readOnly = true; // the other file is only read
+    return fileShell != nullptr && fileShell->chooseFileToOpen(chosen, readOnly) && compareWith(chosen);
+}
+
+bool EditorCore::compareWith(const FilePath& path)
+{
+    FileSteps& files = fileShell->files();
+    const FilePath whole = absolutePath(path);
+    FileBuffer other(bytesPerRow);
+    const int result = other.load(whole, files);
+    if (result != FileBuffer::loaded) {
+        fileShell->tell(loadFailureText(whole, result, files.lastFailure()));
+        return false;
+    }
+    comparedFile.data = std::move(other.data);
+    comparedFile.setSize(other.size);
+    comparedFile.path = whole;
+    repaint(Repaint::later);
+    if (surface != nullptr) {
+        surface->titleChanged();
+    }
+    return true;
+}
+
+void EditorCore::stopComparing()
+{
+    if (!comparing()) {
+        return;
+    }
+    comparedFile.data.release();
+    comparedFile.setSize(0);
+    comparedFile.path.clear();
+    repaint(Repaint::later);
+    if (surface != nullptr) {
+        surface->titleChanged();
+    }
+}
+
 void EditorCore::showNewSize()
 {
     // Shown even when every row fits on one page.
@@ -262,6 +308,7 @@ void EditorCore::startNewDocument(const FilePath& path)
     buffer.path = absolutePath(path);
     documentLoaded();
     file = DocumentFile{};
+    stopComparing();
     setCursorOffset(0);
     digitIndex = 0;
     clearSelection();

@@ -10,6 +10,8 @@ constexpr const char* inactiveCursor = "Inactive Cursor";
 constexpr const char* selection = "Selection";
 constexpr const char* text = "Text";
 constexpr const char* background = "Background";
+// Bytes that differ from the compared file's.
+constexpr const char* difference = "Difference";
 constexpr const char* fontSize = "FontSize";
 constexpr const char* fontName = "FontName";
 

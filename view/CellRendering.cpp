@@ -36,7 +36,7 @@ void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, 
     const CellColors colors =
         style == CellStyle::Cursor
             ? CellColors{backgroundColor, activePane == hexPaneActive ? activeCursorColor : inactiveCursorColor}
-            : CellColors{textColor, backgroundColor};
+            : CellColors{cellTextColor(offset), backgroundColor};
     const int digits = octalMode != 0 ? 3 : 2;
     const int x0 = (digits + 1) * column + 1;
     char text[8];
@@ -63,7 +63,7 @@ void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, Ce
     const CellColors colors =
         style == CellStyle::Cursor
             ? CellColors{backgroundColor, activePane == asciiPaneActive ? activeCursorColor : inactiveCursorColor}
-            : CellColors{textColor, backgroundColor};
+            : CellColors{cellTextColor(offset), backgroundColor};
     char text[8];
     cellText(offset, CellKind::Character, text);
     surface->drawText(Pane::Ascii, (column + 1) * charWidth, screenRow * lineHeight, std::string_view(text, 1),
@@ -117,9 +117,9 @@ void EditorCore::hideCursorHere()
 
 namespace {
 
-// Draws the selected run of cells in the given colours: the cursor cell and the
-// selection end, both included, whichever comes first.
-void drawSelection(EditorCore& core, ColorRef text, ColorRef back)
+// Draws the selected run of cells, highlighted or as ordinary cells: the
+// cursor cell and the selection end, both included, whichever comes first.
+void drawSelection(EditorCore& core, bool highlighted)
 {
     if (core.surface == nullptr || !core.hasSelection()) {
         return;
@@ -145,6 +145,8 @@ void drawSelection(EditorCore& core, ColorRef text, ColorRef back)
         const int row = static_cast<int>(k / perRow);
         const int column = static_cast<int>(k % perRow);
         const auto offset = static_cast<std::int32_t>(firstOffset + (k - first));
+        const ColorRef text = highlighted ? core.backgroundColor : core.cellTextColor(offset);
+        const ColorRef back = highlighted ? core.selectionColor : core.backgroundColor;
         core.cellText(offset, kind, cell);
         std::size_t length = std::strlen(cell);
         // The trailing space fills the gap to the next selected cell on the same row.
@@ -168,10 +170,10 @@ void drawSelection(EditorCore& core, ColorRef text, ColorRef back)
 
 void EditorCore::highlightSelection()
 {
-    drawSelection(*this, backgroundColor, selectionColor);
+    drawSelection(*this, true);
 }
 
 void EditorCore::unhighlightSelection()
 {
-    drawSelection(*this, textColor, backgroundColor);
+    drawSelection(*this, false);
 }

@@ -59,6 +59,7 @@ std::string EditorCore::rowText(Pane pane, std::int32_t row) const
 
 void EditorCore::paintCursorAndSelection(Pane pane)
 {
+    paintDifferences(pane);
     paintMarkFrames(pane);
     if (firstVisibleRow <= cursorRow && cursorRow < lastVisibleRow) {
         showCursorHere();

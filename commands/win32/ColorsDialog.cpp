@@ -59,7 +59,7 @@ void setSelectedColor(HWND dialog)
     *field = chosen;
 }
 
-// "&Done": the dialog ends, all five colours are stored, the editor repaints.
+// "&Done": the dialog ends, every colour are stored, the editor repaints.
 void storeColorsAndClose(HWND dialog)
 {
     EditorCore& core = editorCore;

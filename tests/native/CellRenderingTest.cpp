@@ -285,3 +285,34 @@ TEST_F(Renderer, SelectionFromACursorScrolledAboveDrawsOnlyTheVisibleCells)
 }
 
 } // namespace
+
+// --- comparing ---
+
+// Runs of differing cells, the bytes past the other file's end among them,
+// are drawn whole in the difference colour; a cell drawn alone keeps it.
+TEST_F(Renderer, DifferingCellsAreDrawnInRunsInTheDifferenceColour)
+{
+    open(40);
+    const ColorRef red = core.differenceColor;
+    ASSERT_TRUE(core.comparedFile.reserve(36));
+    std::copy(core.buffer.data.get(), core.buffer.data.get() + 36, core.comparedFile.data.get());
+    core.comparedFile.setSize(36);
+    core.comparedFile.path = "other.bin";
+    core.comparedFile.data[3] ^= 1;
+    core.comparedFile.data[4] ^= 1;
+    core.comparedFile.data[20] ^= 1;
+    core.paintDifferences(Pane::Hex);
+    core.paintDifferences(Pane::Ascii);
+    ASSERT_EQ(surface.drawn.size(), 6u);
+    expectDrawn(surface.drawn[0], Pane::Hex, 10 * cw, 0, hexText(patternByte(3), true) + hexText(patternByte(4), false),
+                red, backColor);
+    expectDrawn(surface.drawn[1], Pane::Hex, 13 * cw, lh, hexText(patternByte(20), false), red, backColor);
+    EXPECT_EQ(surface.drawn[2].text.size(), 4 * 3 - 1u) << "36 to 39, past the other's end";
+    expectDrawn(surface.drawn[3], Pane::Ascii, 4 * cw, 0, core.rowText(Pane::Ascii, 0).substr(3, 2), red, backColor);
+    EXPECT_EQ(surface.drawn[5].x, 5 * cw);
+
+    surface.clear();
+    placeCursor(20);
+    core.hideCursorHere();
+    EXPECT_EQ(surface.drawn.at(1).textColor, red);
+}

@@ -20,7 +20,7 @@ TEST(ColorSettings, EachNameInTheListsOrderStandsForItsOwnField)
     const Case cases[] = {
         {"Active Cursor", &core.activeCursorColor}, {"Inactive Cursor", &core.inactiveCursorColor},
         {"Selection", &core.selectionColor},        {"Text", &core.textColor},
-        {"Background", &core.backgroundColor},
+        {"Background", &core.backgroundColor},      {"Difference", &core.differenceColor},
     };
     ASSERT_EQ(settings::colorNames.size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -51,14 +51,14 @@ TEST(ColorSettings, StoredTextIsTheSignedDecimalAndReadsBackTheSame)
     EXPECT_EQ(settings::decimalText(-13), "-13");
 }
 
-TEST(ColorSettings, PickerPaletteStartsWithTheFiveDisplayColours)
+TEST(ColorSettings, PickerPaletteStartsWithTheDisplayColours)
 {
     testeditor::TestEditor editor(0);
     EditorCore& core = editor.core;
     core.selectionColor = 0x123456;
     const auto palette = settings::customColors(core);
     const ColorRef expected[] = {testeditor::activeColor, testeditor::inactiveColor, 0x123456,
-                                 testeditor::textColor, testeditor::backColor};
+                                 testeditor::textColor, testeditor::backColor, core.differenceColor};
     for (std::size_t i = 0; i < palette.size(); ++i) {
         EXPECT_EQ(palette[i], i < std::size(expected) ? expected[i] : 0xFFFFFFu) << i;
     }

@@ -123,6 +123,46 @@ TEST_F(FileFlow, UnsavedChangesAreSettledAsAnswered)
     }
 }
 
+TEST_F(FileFlow, CompareWithSaysWhatDiffersAndFollowsEdits)
+{
+    const std::string lengths = " The lengths differ: the document has 4 bytes, the other file ";
+    struct Case {
+        Bytes other;
+        std::string summary;
+    };
+    const Case cases[] = {
+        {{1, 2, 3, 4}, "The files are identical."},
+        {{9, 2, 3, 8}, "The files differ in 2 bytes. The first difference is at offset 0x0."},
+        {{1, 2}, "The files differ in 2 bytes. The first difference is at offset 0x2." + lengths + "2 bytes."},
+        {{1, 2, 3, 4, 5}, "The files are the same as far as the document goes." + lengths + "5 bytes."},
+        {{}, "The files differ in 4 bytes. The first difference is at offset 0x0." + lengths + "0 bytes."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.summary);
+        startOver();
+        shell.dialogChoice = dir.write("other.bin", c.other);
+        ASSERT_TRUE(core.compareFromDialog());
+        EXPECT_EQ(core.comparisonSummary(), c.summary);
+        EXPECT_EQ(core.title(), L"Nibblor - " + name() + L" [comparing with other.bin]");
+    }
+    // Edits count as they are made: 'A' typed at 0 makes the files equal.
+    startOver();
+    shell.dialogChoice = dir.write("other.bin", {'A', 2, 3, 4});
+    ASSERT_TRUE(core.compareFromDialog());
+    EXPECT_EQ(core.cellTextColor(0), core.differenceColor);
+    ASSERT_TRUE(core.typeCharacter('A'));
+    EXPECT_EQ(core.comparisonSummary(), "The files are identical.");
+    EXPECT_EQ(core.cellTextColor(0), core.textColor);
+    EXPECT_FALSE(core.previousDifferenceRun());
+    // An unreadable file leaves the comparison as it was; another document ends it.
+    EXPECT_FALSE(core.compareWith(dir.file("missing.bin")));
+    EXPECT_EQ(shell.messages.size(), 1u);
+    EXPECT_TRUE(core.comparing());
+    ASSERT_TRUE(core.openPath(path, false));
+    EXPECT_FALSE(core.comparing());
+    EXPECT_EQ(core.title(), L"Nibblor - " + name());
+}
+
 TEST_F(FileFlow, SaveDecidesByTheFileAndItsChanges)
 {
     struct Case {

@@ -275,10 +275,10 @@ TEST_F(ColorsAndFont, TextSetRedAndBackgroundBlueAreStoredAndDrawn)
     }
 }
 
-// The five names are listed, none selected, the list has the keyboard. Enter,
+// The six names are listed, none selected, the list has the keyboard. Enter,
 // Escape, the close box and "&Set" with nothing selected leave the dialog open
 // and unchanged; a cancelled pick changes nothing; "&Done" alone still stores
-// all five colours.
+// all six colours.
 TEST_F(ColorsAndFont, OnlyDoneEndsTheDialogAndACancelledPickChangesNothing)
 {
     hostCommand(createChildBare);
@@ -317,7 +317,8 @@ TEST_F(ColorsAndFont, OnlyDoneEndsTheDialogAndACancelledPickChangesNothing)
     frameCommand(13);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_TRUE(listFocused) << "the list has the keyboard at first";
-    EXPECT_EQ(names, (std::vector<std::string>{"Active Cursor", "Inactive Cursor", "Selection", "Text", "Background"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Active Cursor", "Inactive Cursor", "Selection", "Text", "Background",
+                                               "Difference"}));
     EXPECT_EQ(selected, LB_ERR) << "no entry is selected at first";
     EXPECT_TRUE(openAfterCancel);
     EXPECT_EQ(selectionStart, 0xFFFFFFu);
@@ -326,7 +327,7 @@ TEST_F(ColorsAndFont, OnlyDoneEndsTheDialogAndACancelledPickChangesNothing)
     EXPECT_EQ(editorCore.backgroundBrush, brush);
     const char* const expected[][2] = {{"Active Cursor", "16777215"}, {"Inactive Cursor", "7829367"},
                                        {"Selection", "16777215"},     {"Text", "16777215"},
-                                       {"Background", "0"}};
+                                       {"Background", "0"},           {"Difference", "255"}};
     for (const auto& setting : expected) {
         EXPECT_EQ(stored(setting[0]), setting[1]) << setting[0];
     }
