@@ -41,6 +41,7 @@ set(NIBBLOR_CORE_SOURCES
   editor/StatusLine.cpp
   commands/Clipboard.cpp
   commands/CopyAs.cpp
+  commands/Checksums.cpp
   commands/Fill.cpp
   commands/Find.cpp
   commands/FindReplace.cpp

@@ -37,6 +37,11 @@ enum Command : int {
     nextBookmarkCommand = 31,
     previousBookmarkCommand = 32,
     clearBookmarksCommand = 33,
+    compareWithCommand = 34,
+    nextDifferenceCommand = 35,
+    previousDifferenceCommand = 36,
+    stopComparingCommand = 37,
+    checksumsCommand = 38,
     // The recently opened files, put in the File menu while the editor runs.
     firstRecentFileCommand = 100,
     destroyCommand = 2000, // sent by a host: take the editor window down

@@ -14,6 +14,7 @@ constexpr int none = 0;
 constexpr int insert = 0x2D;
 constexpr int f2 = 0x71;
 constexpr int f3 = 0x72;
+constexpr int f6 = 0x75;
 } // namespace KeyCode
 
 // The modifiers a key is pressed with, as bits; they must match exactly.

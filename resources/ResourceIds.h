@@ -31,6 +31,20 @@
 
 #define NIBBLOR_FILL_PATTERN 950
 
+// The Checksums dialog: what was summed, then each sum's field and its Copy
+// button, in the order CRC-32, MD5, SHA-1, SHA-256, SHA-512.
+#define NIBBLOR_CHECKSUM_SCOPE 960
+#define NIBBLOR_CHECKSUM_CRC32 961
+#define NIBBLOR_CHECKSUM_MD5 962
+#define NIBBLOR_CHECKSUM_SHA1 963
+#define NIBBLOR_CHECKSUM_SHA256 964
+#define NIBBLOR_CHECKSUM_SHA512 965
+#define NIBBLOR_CHECKSUM_COPY_CRC32 971
+#define NIBBLOR_CHECKSUM_COPY_MD5 972
+#define NIBBLOR_CHECKSUM_COPY_SHA1 973
+#define NIBBLOR_CHECKSUM_COPY_SHA256 974
+#define NIBBLOR_CHECKSUM_COPY_SHA512 975
+
 #define NIBBLOR_INSERT_COUNT 700
 #define NIBBLOR_INSERT_OK 701
 #define NIBBLOR_INSERT_CANCEL 702
@@ -73,6 +87,11 @@ constexpr int goToOffsetField = NIBBLOR_GOTO_OFFSET;
 
 constexpr const char* fillDialogTemplate = "NibFillDlg";
 constexpr int fillPatternField = NIBBLOR_FILL_PATTERN;
+
+constexpr const char* checksumsDialogTemplate = "NibChecksumsDlg";
+constexpr int checksumScopeLine = NIBBLOR_CHECKSUM_SCOPE;
+constexpr int firstChecksumField = NIBBLOR_CHECKSUM_CRC32;
+constexpr int firstChecksumCopyButton = NIBBLOR_CHECKSUM_COPY_CRC32;
 
 constexpr const char* insertDialogTemplate = "NibInsertDlg";
 constexpr int insertCountField = NIBBLOR_INSERT_COUNT;

@@ -6,6 +6,7 @@ packages=(
   cmake make g++ git
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  libz-mingw-w64-dev
   wine wine64 xvfb xauth x11-utils fonts-liberation imagemagick
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-dev

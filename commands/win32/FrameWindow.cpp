@@ -6,6 +6,8 @@
 #include "commands/CommandIds.h"
 #include "commands/win32/AboutDialog.h"
 #include "commands/win32/ClipboardCommands.h"
+#include "commands/win32/ChecksumsDialog.h"
+#include "commands/win32/CompareCommands.h"
 #include "commands/win32/ColorsDialog.h"
 #include "commands/win32/EditCommands.h"
 #include "commands/win32/FileCommands.h"
@@ -163,6 +165,19 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case copyAsHexDumpCommand:
         copySelectionAs(frame, static_cast<Command>(command));
         break;
+    case compareWithCommand:
+        compareWithFile(frame);
+        break;
+    case nextDifferenceCommand:
+    case previousDifferenceCommand:
+        stepToDifference(frame, command == nextDifferenceCommand);
+        break;
+    case stopComparingCommand:
+        stopComparingFiles(frame);
+        break;
+    case checksumsCommand:
+        showChecksums(frame);
+        break;
     case statusBarCommand:
         toggleStatusBar(frame);
         break;
@@ -253,6 +268,7 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_INITMENUPOPUP:
         updateFileMenu(reinterpret_cast<HMENU>(wParam));
         updateEditMenu(reinterpret_cast<HMENU>(wParam));
+        updateCompareItems(reinterpret_cast<HMENU>(wParam));
         return 0;
     case refreshInfoMessage:
         refreshInfoPanels();

@@ -36,9 +36,10 @@ std::string renderMenuBar()
 TEST(CommandTable, LaysOutTheMenus)
 {
     const std::pair<std::string, const char*> cases[] = {
-        {renderMenuBar(), "&File{1 &Open, 19 Open &Read-Only..., 14 &Save\tCtrl+S, 2 Save &As, 3 E&xit} "
+        {renderMenuBar(), "&File{1 &Open, 19 Open &Read-Only..., 14 &Save\tCtrl+S, 2 Save &As, -, 34 Co&mpare With..., "
+                          "35 &Next Difference\tF6, 36 &Previous Difference\tShift+F6, 37 Stop &Comparing, 3 E&xit} "
                           "&Edit{7 &Copy, 6 Cu&t, 8 &Paste, 9 &Insert chars, 24 Insert &Mode\tCtrl+M, "
-                          "25 &Fill Selection..., -, 30 Toggle &Bookmark\tCtrl+F2, 31 &Next Bookmark\tF2, "
+                          "25 &Fill Selection..., 38 C&hecksums..., -, 30 Toggle &Bookmark\tCtrl+F2, 31 &Next Bookmark\tF2, "
                           "32 Pre&vious Bookmark\tShift+F2, 33 Clear Bookmarks, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
                           "18 Find &next\tF3, 22 Find pre&vious\tShift+F3, 23 &Replace...\tCtrl+H, "
                           "17 &Go to offset...\tCtrl+G} 4 F&ind "
@@ -69,7 +70,8 @@ TEST(CommandTable, MapsKeysWithExactlyTheirModifiers)
         {'D', true, false, inspectorCommand},
         {KeyCode::insert, false, false, insertCharsCommand},
         {'S', false, false, noCommand},          {'S', true, true, noCommand},
-        {KeyCode::f3, false, true, findPreviousCommand}, {'H', true, false, replaceCommand},   {'X', true, false, noCommand}, // Cut comes as a character
+        {KeyCode::f3, false, true, findPreviousCommand}, {'H', true, false, replaceCommand},
+        {KeyCode::f6, false, false, nextDifferenceCommand}, {KeyCode::f6, false, true, previousDifferenceCommand},   {'X', true, false, noCommand}, // Cut comes as a character
     };
     for (const KeyCase& key : keys) {
         EXPECT_EQ(commandForKey(key.code, key.ctrl, key.shift), key.expected) << key.code;

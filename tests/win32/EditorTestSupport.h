@@ -41,6 +41,7 @@ public:
         e.history = EditHistory();
         file_ = e.file;
         e.file = DocumentFile{};
+        e.comparedFile = FileBuffer(e.bytesPerRow);
         recent_ = e.recentFiles;
     }
 
@@ -63,6 +64,7 @@ public:
         e.buffer = std::move(buffer_);
         e.history = std::move(history_);
         e.file = file_;
+        e.comparedFile = FileBuffer(e.bytesPerRow); // a test's comparison ends with it
         e.recentFiles = recent_;
         numbers_.clear();
         words_.clear();
@@ -78,7 +80,8 @@ private:
         &EditorCore::selectionEndRow, &EditorCore::selectionEndColumn};
     static constexpr std::uint32_t EditorCore::*wordFields[] = {
         &EditorCore::activeCursorColor, &EditorCore::inactiveCursorColor, &EditorCore::textColor,
-        &EditorCore::backgroundColor, &EditorCore::selectionColor, &EditorCore::windowStyle};
+        &EditorCore::backgroundColor, &EditorCore::selectionColor, &EditorCore::differenceColor,
+        &EditorCore::windowStyle};
 
     GdiObjects gdi_;
     std::vector<std::int32_t> numbers_;

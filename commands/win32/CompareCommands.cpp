@@ -1,0 +1,65 @@
+// The comparison's commands: each calls one core operation, then says what
+// it found and gives the keyboard back to the pane.
+#include "commands/win32/CompareCommands.h"
+
+#include "commands/CommandIds.h"
+#include "commands/win32/FileCommands.h"
+#include "document/win32/BusyCursor.h"
+#include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
+
+namespace {
+
+constexpr char messageCaption[] = "Nibblor";
+
+void settle()
+{
+    showFrameTitle();
+    editorCore.focusActivePane();
+}
+
+} // namespace
+
+void compareWithFile(HWND /*frame*/)
+{
+    if (editorCore.compareFromDialog()) {
+        std::string summary;
+        {
+            const BusyCursor busy(editorCore.buffer.size);
+            summary = editorCore.comparisonSummary();
+        }
+        showFrameTitle();
+        showMessage(summary, messageCaption, MB_ICONINFORMATION);
+    }
+    settle();
+}
+
+void stepToDifference(HWND /*frame*/, bool forward)
+{
+    EditorCore& core = editorCore;
+    if (!core.comparing()) {
+        MessageBeep(MB_OK); // F6 with nothing compared
+        return;
+    }
+    if (!(forward ? core.nextDifferenceRun() : core.previousDifferenceRun())) {
+        showMessage("No more differences.", messageCaption, MB_ICONINFORMATION);
+        core.focusActivePane();
+    }
+}
+
+void stopComparingFiles(HWND /*frame*/)
+{
+    editorCore.stopComparing();
+    settle();
+}
+
+void updateCompareItems(HMENU menu)
+{
+    if (menu != editorCore.fileMenu) {
+        return;
+    }
+    const UINT state = MF_BYCOMMAND | (editorCore.comparing() ? MF_ENABLED : MF_GRAYED);
+    for (const Command command : {nextDifferenceCommand, previousDifferenceCommand, stopComparingCommand}) {
+        EnableMenuItem(menu, command, state);
+    }
+}
