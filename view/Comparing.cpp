@@ -65,20 +65,21 @@ std::string EditorCore::comparisonSummary() const
 {
     const std::uint8_t* document = buffer.data.get();
     const std::uint8_t* other = comparedFile.data.get();
-    const std::int64_t count = countDifferences(document, buffer.size, other, comparedFile.size);
+    const std::int32_t size = std::max(buffer.size, 0); // -1 after an Open cancelled on nothing
+    const std::int64_t count = countDifferences(document, size, other, comparedFile.size);
     std::string text;
     if (count > 0) {
         // The next run from 0 passes over one starting at 0.
         const std::int64_t first =
-            differs(*this, 0) ? 0 : nextDifference(document, buffer.size, other, comparedFile.size, 0).first;
+            differs(*this, 0) ? 0 : nextDifference(document, size, other, comparedFile.size, 0).first;
         text = "The files differ in " + byteCount(count) + ". The first difference is at offset 0x" +
                hexDigits(first) + ".";
     } else {
-        text = buffer.size == comparedFile.size ? "The files are identical."
-                                                : "The files are the same as far as the document goes.";
+        text = size == comparedFile.size ? "The files are identical."
+                                         : "The files are the same as far as the document goes.";
     }
-    if (buffer.size != comparedFile.size) {
-        text += " The lengths differ: the document has " + byteCount(buffer.size) + ", the other file " +
+    if (size != comparedFile.size) {
+        text += " The lengths differ: the document has " + byteCount(size) + ", the other file " +
                 byteCount(comparedFile.size) + ".";
     }
     return text;

@@ -70,6 +70,7 @@ struct EditingModel {
     bool octal = false;
     bool insertMode = false;
     std::set<std::int32_t> marks; // the bookmarked offsets
+    Bytes compared;               // the other file of a comparison, as read
     bool selected = false;
     ScreenCell selectionEnd;
     ViewRows view;

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/Differences.h"
 #include "editor/EditorCore.h"
 #include "tests/native/EditingModel.h"
 #include "tests/native/RecordingSurface.h"
@@ -66,6 +67,26 @@ inline std::string stateMismatch(const EditorCore& core, const EditingModel& mod
     if (!std::equal(core.buffer.marks.offsets().begin(), core.buffer.marks.offsets().end(), model.marks.begin(),
                     model.marks.end())) {
         return "the bookmarks";
+    }
+    return {};
+}
+
+// Edits are compared as they are made, against the other file as it was read.
+inline std::string comparisonMismatch(const EditorCore& core, const EditingModel& model)
+{
+    std::int64_t differing = 0;
+    for (std::size_t at = 0; at < model.bytes.size(); ++at) {
+        differing += at >= model.compared.size() || model.bytes[at] != model.compared[at] ? 1 : 0;
+    }
+    if (countDifferences(core.buffer.data.get(), core.buffer.size, core.comparedFile.data.get(), core.comparedFile.size) !=
+        differing) {
+        return "the count of differing bytes";
+    }
+    const auto cursor = static_cast<std::size_t>(model.cursor);
+    const bool cursorDiffers = cursor < model.bytes.size() &&
+                               (cursor >= model.compared.size() || model.bytes[cursor] != model.compared[cursor]);
+    if ((core.cellTextColor(model.cursor) == core.differenceColor) != cursorDiffers) {
+        return "the colour of the cursor's byte against the compared file";
     }
     return {};
 }

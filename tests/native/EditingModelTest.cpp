@@ -104,6 +104,16 @@ public:
         for (std::int32_t i = 0; i < core_.buffer.size; ++i) {
             model_.bytes.push_back(testeditor::patternByte(i));
         }
+        // Compared throughout with a shorter copy that differs every 37 bytes.
+        model_.compared = model_.bytes;
+        model_.compared.resize(model_.bytes.size() - std::min<std::size_t>(model_.bytes.size(), 5));
+        for (std::size_t at = 0; at < model_.compared.size(); at += 37) {
+            model_.compared[at] ^= 0x5A;
+        }
+        core_.comparedFile.reserve(static_cast<std::int64_t>(model_.compared.size()));
+        std::copy(model_.compared.begin(), model_.compared.end(), core_.comparedFile.data.get());
+        core_.comparedFile.setSize(static_cast<std::int32_t>(model_.compared.size()));
+        core_.comparedFile.path = "other.bin";
         model_.scrollToRow(0);
     }
 
@@ -115,7 +125,9 @@ public:
         for (int n = 1; n <= steps; ++n) {
             const StepKind& kind = chooseStep();
             apply(kind);
-            const std::string fault = !fault_.empty() ? fault_ : firstMismatch(core_, model_, trace_);
+            std::string fault = !fault_.empty() ? fault_ : firstMismatch(core_, model_, trace_);
+            // A whole-document count: every 16th step keeps the run short.
+            fault = fault.empty() && n % 16 == 0 ? comparisonMismatch(core_, model_) : fault;
             if (!fault.empty()) {
                 return "step " + std::to_string(n) + ", " + kind.name + ": " + fault + "\n" + state() + history();
             }
