@@ -50,42 +50,40 @@ protected:
     }
 };
 
-TEST_F(Comparing, CompareWithSaysWhatDiffersAndColoursItUntilStopped)
+// The message, the colour on a differing cell, F6 and Shift+F6 through the
+// runs to the ends, then Stop Comparing.
+TEST_F(Comparing, CompareWithColoursAndStepsThroughTheDifferencesUntilStopped)
 {
     hostCommand(createTopLevel);
     ASSERT_TRUE(IsWindow(editorCore.frameWindow));
+    const HWND hex = hexPane.window;
     EXPECT_EQ(compareWithChangedCopy(), "The files differ in 4 bytes. The first difference is at offset 0x5.");
     EXPECT_NE(windowTitle(editorCore.frameWindow).find(" [comparing with copy.bin]"), std::string::npos);
     pumpMessages();
     EXPECT_GT(redPixels(0, 5), 0);
     EXPECT_EQ(redPixels(0, 6), 0);
 
+    using Run = std::vector<std::int32_t>;
+    const auto selected = [] { return Run{editorCore.selectedBytes().first, editorCore.selectedBytes().count}; };
+    const auto stepThrough = [&](const std::vector<Run>& runs) {
+        for (const Run& run : runs) {
+            press(hex, VK_F6);
+            EXPECT_EQ(selected(), run);
+        }
+        EXPECT_EQ(messageFrom("Nibblor", [&] { press(hex, VK_F6); }), "No more differences.");
+        EXPECT_EQ(selected(), runs.back()) << "nothing moves at the end";
+    };
+    stepThrough({{5, 1}, {40, 2}, {300, 1}});
+    holdKey(VK_SHIFT, true);
+    stepThrough({{40, 2}, {5, 1}});
+    holdKey(VK_SHIFT, false);
+
+    pumpMessages();
+    EXPECT_GT(redPixels(2, 8), 0) << "offset 40";
     frameCommand(stopComparingCommand);
     pumpMessages();
-    EXPECT_EQ(redPixels(0, 5), 0);
+    EXPECT_EQ(redPixels(2, 8), 0);
     EXPECT_EQ(windowTitle(editorCore.frameWindow).find("comparing"), std::string::npos);
-}
-
-TEST_F(Comparing, F6AndShiftF6SelectEachRunAndStopAtTheEnds)
-{
-    hostCommand(createChildWithTitle);
-    const HWND hex = hexPane.window;
-    compareWithChangedCopy();
-    const auto selected = [] { return std::vector<std::int32_t>{editorCore.selectedBytes().first, editorCore.selectedBytes().count}; };
-    using Run = std::vector<std::int32_t>;
-    for (const Run& run : {Run{5, 1}, Run{40, 2}, Run{300, 1}}) {
-        press(hex, VK_F6);
-        EXPECT_EQ(selected(), run);
-    }
-    EXPECT_EQ(messageFrom("Nibblor", [&] { press(hex, VK_F6); }), "No more differences.");
-    EXPECT_EQ(selected(), (Run{300, 1})) << "nothing moves at the end";
-    holdKey(VK_SHIFT, true);
-    for (const Run& run : {Run{40, 2}, Run{5, 1}}) {
-        press(hex, VK_F6);
-        EXPECT_EQ(selected(), run);
-    }
-    EXPECT_EQ(messageFrom("Nibblor", [&] { press(hex, VK_F6); }), "No more differences.");
-    holdKey(VK_SHIFT, false);
 }
 
 TEST(Checksums, PublishedTestVectors)
