@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "commands/CommandIds.h"
-#include "commands/win32/Checksums.h"
 #include "resources/ResourceIds.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/HostedEditorFixture.h"
@@ -86,55 +85,51 @@ TEST_F(Comparing, CompareWithColoursAndStepsThroughTheDifferencesUntilStopped)
     EXPECT_EQ(windowTitle(editorCore.frameWindow).find("comparing"), std::string::npos);
 }
 
-TEST(Checksums, PublishedTestVectors)
+// Published test vectors: CRC-32 of "123456789", and every sum of "abc".
+TEST_F(Comparing, ChecksumsOfTheSelectionMatchPublishedVectorsAndCopy)
 {
-    struct Case {
-        std::string input;
-        ChecksumKind kind;
-        const char* sum;
-    };
-    const Case cases[] = {
-        {"123456789", ChecksumKind::crc32, "cbf43926"},
-        {"abc", ChecksumKind::crc32, "352441c2"},
-        {"abc", ChecksumKind::md5, "900150983cd24fb0d6963f7d28e17f72"},
-        {"abc", ChecksumKind::sha1, "a9993e364706816aba3e25717850c26c9cd0d89d"},
-        {"abc", ChecksumKind::sha256, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
-        {"abc", ChecksumKind::sha512,
-         "ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c23a3feebbd"
-         "454d4423643ce80e2a9ac94fa54ca49f"},
-        {"", ChecksumKind::sha256, "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(checksumOf(c.kind, reinterpret_cast<const std::uint8_t*>(c.input.data()), c.input.size()), c.sum)
-            << '"' << c.input << "\" " << static_cast<int>(c.kind);
-    }
-    EXPECT_EQ(checksumOf(ChecksumKind::crc32, nullptr, 0), "00000000");
-}
-
-TEST_F(Comparing, ChecksumsDialogSumsTheSelectionAndCopiesASum)
-{
-    dir.write("test.exe", {'1', '2', '3', 'a', 'b', 'c'});
+    dir.write("test.exe", {'1', '2', '3', '4', '5', '6', '7', '8', '9', 'a', 'b', 'c'});
     hostCommand(createChildWithTitle);
     const HWND hex = hexPane.window;
-    selectCells(hex, 0, 3, 0, 5);
-    std::string scope;
-    std::string sha256;
-    DialogWatcher watcher([&](DialogWatcher& w) {
-        HWND dialog = w.waitForDialog("Checksums");
-        if (dialog == nullptr) {
-            return false;
+    using Sums = std::vector<std::string>; // CRC-32, MD5, SHA-1, SHA-256, SHA-512; empty: not checked
+    const struct {
+        int first, last;
+        const char* scope;
+        Sums sums;
+    } rounds[] = {
+        {0, 8, "Selection: 0x0-0x8, 9 bytes", {"cbf43926", "", "", "", ""}},
+        {9, 11, "Selection: 0x9-0xB, 3 bytes",
+         {"352441c2", "900150983cd24fb0d6963f7d28e17f72", "a9993e364706816aba3e25717850c26c9cd0d89d",
+          "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad",
+          "ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c23a3feebbd"
+          "454d4423643ce80e2a9ac94fa54ca49f"}},
+    };
+    for (const auto& round : rounds) {
+        selectCells(hex, 0, round.first, 0, round.last);
+        std::string scope;
+        Sums shown;
+        DialogWatcher watcher([&](DialogWatcher& w) {
+            HWND dialog = w.waitForDialog("Checksums");
+            if (dialog == nullptr) {
+                return false;
+            }
+            scope = dialog_driver::textOf(GetDlgItem(dialog, NIBBLOR_CHECKSUM_SCOPE));
+            for (int field = NIBBLOR_CHECKSUM_CRC32; field <= NIBBLOR_CHECKSUM_SHA512; ++field) {
+                shown.push_back(dialog_driver::textOf(GetDlgItem(dialog, field)));
+            }
+            dialog_driver::clickButton(dialog, NIBBLOR_CHECKSUM_COPY_SHA256);
+            dialog_driver::clickButton(dialog, IDCANCEL);
+            return w.waitUntilClosed(dialog);
+        });
+        frameCommand(checksumsCommand);
+        ASSERT_TRUE(watcher.finish()) << watcher.log();
+        EXPECT_EQ(scope, round.scope);
+        ASSERT_EQ(shown.size(), round.sums.size());
+        for (std::size_t k = 0; k < shown.size(); ++k) {
+            EXPECT_TRUE(round.sums[k].empty() || shown[k] == round.sums[k]) << shown[k];
         }
-        scope = dialog_driver::textOf(GetDlgItem(dialog, NIBBLOR_CHECKSUM_SCOPE));
-        sha256 = dialog_driver::textOf(GetDlgItem(dialog, NIBBLOR_CHECKSUM_SHA256));
-        dialog_driver::clickButton(dialog, NIBBLOR_CHECKSUM_COPY_SHA256);
-        dialog_driver::clickButton(dialog, IDCANCEL);
-        return w.waitUntilClosed(dialog);
-    });
-    frameCommand(checksumsCommand);
-    ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_EQ(scope, "Selection: 0x3-0x5, 3 bytes");
-    EXPECT_EQ(sha256, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-    EXPECT_EQ(clipboardText(hex), sha256);
+        EXPECT_EQ(clipboardText(hex), shown[3]) << "Copy puts the SHA-256 on the clipboard";
+    }
 }
 
 } // namespace
