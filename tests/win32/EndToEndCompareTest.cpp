@@ -16,38 +16,7 @@ namespace {
 
 using dialog_driver::DialogWatcher;
 
-class Comparing : public HostedEditor {
-protected:
-    // A copy differing at offset 5, at 40 and 41, and at 300, compared with.
-    std::string compareWithChangedCopy()
-    {
-        std::vector<std::uint8_t> copy = original;
-        for (const std::size_t at : {5, 40, 41, 300}) {
-            copy[at] ^= 0xFF;
-        }
-        const std::string path = dir.write("copy.bin", copy);
-        std::string message;
-        DialogWatcher watcher([&](DialogWatcher& w) {
-            HWND dialog = w.waitForDialog("Open");
-            if (dialog == nullptr || !w.typeFileName(dialog, path)) {
-                return false;
-            }
-            dialog_driver::clickButton(dialog, IDOK);
-            HICON icon = nullptr;
-            return w.waitUntilClosed(dialog) && w.answerMessageBox("Nibblor", IDOK, message, icon);
-        });
-        frameCommand(compareWithCommand);
-        return watcher.finish() ? message : watcher.log();
-    }
-
-    // The difference colour's pixels in a cell of the hex pane.
-    static int redPixels(int row, int column)
-    {
-        const int width = 2 * editorCore.charWidth;
-        return countPixels(hexPane.window, (3 * column + 1) * editorCore.charWidth, row * editorCore.lineHeight,
-                           width, editorCore.lineHeight, editorCore.differenceColor);
-    }
-};
+using Comparing = HostedEditor;
 
 // The message, the colour on a differing cell, F6 and Shift+F6 through the
 // runs to the ends, then Stop Comparing.
@@ -56,8 +25,30 @@ TEST_F(Comparing, CompareWithColoursAndStepsThroughTheDifferencesUntilStopped)
     hostCommand(createTopLevel);
     ASSERT_TRUE(IsWindow(editorCore.frameWindow));
     const HWND hex = hexPane.window;
-    EXPECT_EQ(compareWithChangedCopy(), "The files differ in 4 bytes. The first difference is at offset 0x5.");
+    std::vector<std::uint8_t> copy = original;
+    for (const std::size_t at : {5, 40, 41, 300}) {
+        copy[at] ^= 0xFF;
+    }
+    const std::string path = dir.write("copy.bin", copy);
+    std::string message;
+    DialogWatcher watcher([&](DialogWatcher& w) {
+        HWND dialog = w.waitForDialog("Open");
+        if (dialog == nullptr || !w.typeFileName(dialog, path)) {
+            return false;
+        }
+        dialog_driver::clickButton(dialog, IDOK);
+        HICON icon = nullptr;
+        return w.waitUntilClosed(dialog) && w.answerMessageBox("Nibblor", IDOK, message, icon);
+    });
+    frameCommand(compareWithCommand);
+    ASSERT_TRUE(watcher.finish()) << watcher.log();
+    EXPECT_EQ(message, "The files differ in 4 bytes. The first difference is at offset 0x5.");
     EXPECT_NE(windowTitle(editorCore.frameWindow).find(" [comparing with copy.bin]"), std::string::npos);
+    // The difference colour's pixels in a cell of the hex pane.
+    const auto redPixels = [hex](int row, int column) {
+        return countPixels(hex, (3 * column + 1) * editorCore.charWidth, row * editorCore.lineHeight,
+                           2 * editorCore.charWidth, editorCore.lineHeight, editorCore.differenceColor);
+    };
     pumpMessages();
     EXPECT_GT(redPixels(0, 5), 0);
     EXPECT_EQ(redPixels(0, 6), 0);
