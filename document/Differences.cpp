@@ -140,11 +140,11 @@ DifferenceRun nextDifference(const std::uint8_t* document, std::int64_t size, co
                              std::int64_t otherSize, std::int64_t offset)
 {
     const std::int64_t common = std::min(size, otherSize);
-    std::int64_t at = std::max<std::int64_t>(offset, 0);
-    if (at >= common) {
+    std::int64_t at = std::max<std::int64_t>(offset, 0); // before the first byte there is no run to pass over
+    if (offset >= 0 && at >= common) {
         return {}; // in the bytes past the other's end, the last run, or past the document
     }
-    if (document[at] != other[at]) {
+    if (offset >= 0 && document[at] != other[at]) {
         at = firstEqual(document, other, at, common); // past the run the offset is in
         if (at == common) {
             return {}; // it goes on to the end

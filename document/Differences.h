@@ -15,7 +15,7 @@ std::int64_t countDifferences(const std::uint8_t* document, std::int64_t size, c
                               std::int64_t otherSize);
 
 // The first run of differing bytes that starts after `offset`, passing over
-// the run `offset` lies in.
+// the run `offset` lies in; from -1, the first run of all.
 DifferenceRun nextDifference(const std::uint8_t* document, std::int64_t size, const std::uint8_t* other,
                              std::int64_t otherSize, std::int64_t offset);
 

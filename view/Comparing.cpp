@@ -69,9 +69,7 @@ std::string EditorCore::comparisonSummary() const
     const std::int64_t count = countDifferences(document, size, other, comparedFile.size);
     std::string text;
     if (count > 0) {
-        // The next run from 0 passes over one starting at 0.
-        const std::int64_t first =
-            differs(*this, 0) ? 0 : nextDifference(document, size, other, comparedFile.size, 0).first;
+        const std::int64_t first = nextDifference(document, size, other, comparedFile.size, -1).first;
         text = "The files differ in " + byteCount(count) + ". The first difference is at offset 0x" +
                hexDigits(first) + ".";
     } else {
@@ -100,8 +98,10 @@ bool selectRun(EditorCore& core, DifferenceRun run)
 
 bool EditorCore::nextDifferenceRun()
 {
+    // Without a selection a run starting at the cursor has not been visited yet: it is the next one.
+    const std::int64_t from = hasSelection() ? cursorOffset : cursorOffset - 1;
     return comparing() && selectRun(*this, nextDifference(buffer.data.get(), buffer.size, comparedFile.data.get(),
-                                                          comparedFile.size, cursorOffset));
+                                                          comparedFile.size, from));
 }
 
 bool EditorCore::previousDifferenceRun()

@@ -45,7 +45,7 @@ void expectLikeReference(const Bytes& doc, const Bytes& other)
         count += run.length;
     }
     EXPECT_EQ(countDifferences(doc.data(), size, other.data(), otherSize), count);
-    for (std::int64_t at = 0; at <= size; ++at) {
+    for (std::int64_t at = -1; at <= size; ++at) {
         const auto next = std::find_if(runs.begin(), runs.end(), [at](const DifferenceRun& r) { return r.first > at; });
         const auto previous = std::find_if(runs.rbegin(), runs.rend(), [at](const DifferenceRun& r) { return r.first < at; });
         const DifferenceRun gotNext = nextDifference(doc.data(), size, other.data(), otherSize, at);

@@ -145,6 +145,10 @@ TEST_F(FileFlow, CompareWithSaysWhatDiffersUntilAnotherDocumentOpens)
         EXPECT_EQ(core.comparisonSummary(), c.summary);
         EXPECT_EQ(core.title(), L"Nibblor - " + name() + L" [comparing with other.bin]");
     }
+    // F6 from the cursor at 0 takes the run that starts there: all four bytes against the empty file.
+    ASSERT_TRUE(core.nextDifferenceRun());
+    EXPECT_EQ(core.selectedBytes().count, 4);
+    EXPECT_FALSE(core.nextDifferenceRun());
     // An unreadable file leaves the comparison as it was; another document ends it.
     EXPECT_FALSE(core.compareWith(dir.file("missing.bin")));
     EXPECT_EQ(shell.messages.size(), 1u);
