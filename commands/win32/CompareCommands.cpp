@@ -12,12 +12,6 @@ namespace {
 
 constexpr char messageCaption[] = "Nibblor";
 
-void settle()
-{
-    showFrameTitle();
-    editorCore.focusActivePane();
-}
-
 } // namespace
 
 void compareWithFile(HWND /*frame*/)
@@ -31,7 +25,7 @@ void compareWithFile(HWND /*frame*/)
         showFrameTitle();
         showMessage(summary, messageCaption, MB_ICONINFORMATION);
     }
-    settle();
+    settleAfterFileCommand();
 }
 
 void stepToDifference(HWND /*frame*/, bool forward)
@@ -50,7 +44,7 @@ void stepToDifference(HWND /*frame*/, bool forward)
 void stopComparingFiles(HWND /*frame*/)
 {
     editorCore.stopComparing();
-    settle();
+    settleAfterFileCommand();
 }
 
 void updateCompareItems(HMENU menu)

@@ -62,19 +62,18 @@ public:
     }
 };
 
-// After a command: the title says what it left, the pane has the keyboard.
-void settle()
-{
-    showFrameTitle();
-    editorCore.focusActivePane();
-}
-
 } // namespace
 
 FileShell& win32FileShell()
 {
     static Win32FileShell shell;
     return shell;
+}
+
+void settleAfterFileCommand()
+{
+    showFrameTitle();
+    editorCore.focusActivePane();
 }
 
 void showFrameTitle()
@@ -87,19 +86,19 @@ void showFrameTitle()
 void openFile(HWND /*frame*/, bool readOnly)
 {
     editorCore.openFromDialog(readOnly);
-    settle();
+    settleAfterFileCommand();
 }
 
 void saveFile(HWND /*frame*/)
 {
     editorCore.save();
-    settle();
+    settleAfterFileCommand();
 }
 
 void saveFileAs(HWND /*frame*/)
 {
     editorCore.saveAs();
-    settle();
+    settleAfterFileCommand();
 }
 
 void exitEditor(HWND /*frame*/)
@@ -108,13 +107,13 @@ void exitEditor(HWND /*frame*/)
         PostQuitMessage(0); // hosted or not: ends the program
         return;
     }
-    settle();
+    settleAfterFileCommand();
 }
 
 void closeFrame(HWND frame)
 {
     if (editorCore.parentWindow == nullptr && !editorCore.settleUnsavedChanges()) {
-        settle();
+        settleAfterFileCommand();
         return;
     }
     DestroyWindow(frame);
@@ -125,7 +124,7 @@ void openRecentFile(HWND /*frame*/, int index)
     if (index >= 0) {
         editorCore.openRecent(static_cast<std::size_t>(index));
     }
-    settle();
+    settleAfterFileCommand();
 }
 
 void openDroppedFile(HWND /*frame*/, HDROP drop)
@@ -141,7 +140,7 @@ void openDroppedFile(HWND /*frame*/, HDROP drop)
     // The program that dropped it should not wait on our questions.
     SetForegroundWindow(GetAncestor(editorCore.frameWindow, GA_ROOT));
     editorCore.openNamed(FilePath(name));
-    settle();
+    settleAfterFileCommand();
 }
 
 void frameActivated(HWND /*frame*/)

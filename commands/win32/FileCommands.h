@@ -17,6 +17,9 @@ FileShell& win32FileShell();
 
 // The core's title on the frame.
 void showFrameTitle();
+// After a command on the document or its file: the title says what it left,
+// the pane has the keyboard.
+void settleAfterFileCommand();
 
 // Open (command 1) and Open Read-Only (command 19).
 void openFile(HWND frame, bool readOnly);
