@@ -563,6 +563,8 @@ struct EditorCore {
     void tell(std::string_view message);
     // The document written to `target`, which becomes its name; told and false on failure.
     bool writeDocument(const FilePath& target);
+    // The whole file read into `into`; the user told why not, and false, when it cannot be.
+    bool loadOrTell(const FilePath& path, FileBuffer& into);
     // The file read into a block of its own, which becomes the document's;
     // told and false, the document as it was, when it cannot be read.
     bool readFile(const FilePath& path, bool readOnly);

@@ -213,16 +213,25 @@ bool EditorCore::openPath(const FilePath& path, bool readOnly)
     return true;
 }
 
-bool EditorCore::readFile(const FilePath& path, bool readOnly)
+bool EditorCore::loadOrTell(const FilePath& path, FileBuffer& into)
 {
-    // Read into a block of its own: a failure leaves the document as it was.
     FileSteps& files = fileShell->files();
-    FileBuffer fresh(bytesPerRow);
-    const int result = fresh.load(path, files);
+    const int result = into.load(path, files);
     if (result != FileBuffer::loaded) {
         fileShell->tell(loadFailureText(path, result, files.lastFailure()));
         return false;
     }
+    return true;
+}
+
+bool EditorCore::readFile(const FilePath& path, bool readOnly)
+{
+    // Read into a block of its own: a failure leaves the document as it was.
+    FileBuffer fresh(bytesPerRow);
+    if (!loadOrTell(path, fresh)) {
+        return false;
+    }
+    FileSteps& files = fileShell->files();
     buffer.data = std::move(fresh.data);
     buffer.setSize(fresh.size);
     buffer.path = path;
@@ -246,12 +255,9 @@ bool EditorCore::compareFromDialog()
 
 bool EditorCore::compareWith(const FilePath& path)
 {
-    FileSteps& files = fileShell->files();
     const FilePath whole = absolutePath(path);
     FileBuffer other(bytesPerRow);
-    const int result = other.load(whole, files);
-    if (result != FileBuffer::loaded) {
-        fileShell->tell(loadFailureText(whole, result, files.lastFailure()));
+    if (!loadOrTell(whole, other)) {
         return false;
     }
     comparedFile.data = std::move(other.data);

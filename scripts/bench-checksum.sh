@@ -8,16 +8,7 @@ build="${NIBBLOR_BUILD_DIR:-$root/build}"
 nibblor_build_runnable "$root" "$build" checksum_timer
 tree="$NIBBLOR_RUN_TREE"
 . "$root/scripts/wine-env.sh"
-work="$build/bench-checksum"
-mkdir -p "$work"
-cleanup() {
-  rm -rf "$work"
-  nibblor_wine_teardown
-}
-trap cleanup EXIT
-nibblor_wine_setup "$tree"
-head -c $((256 << 20)) /dev/urandom >"$work/256mib.bin"
-cd "$work"
+nibblor_bench_folder "$tree" "$build/bench-checksum"
 linux_times=()
 for _ in 1 2 3; do
   start=$(date +%s%N)

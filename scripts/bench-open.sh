@@ -8,15 +8,6 @@ build="${NIBBLOR_BUILD_DIR:-$root/build}"
 nibblor_build_runnable "$root" "$build" open_timer nibblor
 tree="$NIBBLOR_RUN_TREE"
 . "$root/scripts/wine-env.sh"
-work="$build/bench-open"
-mkdir -p "$work"
-cleanup() {
-  rm -rf "$work"
-  nibblor_wine_teardown
-}
-trap cleanup EXIT
-nibblor_wine_setup "$tree"
-head -c $((256 << 20)) /dev/urandom >"$work/256mib.bin"
-printf 'x' >"$work/one.bin"
-cd "$work"
+nibblor_bench_folder "$tree" "$build/bench-open"
+printf 'x' >one.bin
 wine "$tree/tests/open_timer.exe" "$tree/host/nibblor.exe" 256mib.bin one.bin 2>/dev/null

@@ -106,3 +106,16 @@ nibblor_wine_teardown() {
   fi
   nibblor_display_stop
 }
+
+# For the timing scripts: the prefix set up for <tree>, a folder <work> holding
+# a 256 MiB file of random bytes, 256mib.bin, made the current one; the folder
+# is removed and Wine stopped when the script exits.
+nibblor_bench_folder() {
+  local tree="$1"
+  NIBBLOR_BENCH_WORK="$2"
+  mkdir -p "$NIBBLOR_BENCH_WORK"
+  trap 'rm -rf "$NIBBLOR_BENCH_WORK"; nibblor_wine_teardown' EXIT
+  nibblor_wine_setup "$tree"
+  head -c $((256 << 20)) /dev/urandom >"$NIBBLOR_BENCH_WORK/256mib.bin"
+  cd "$NIBBLOR_BENCH_WORK"
+}

@@ -9,12 +9,12 @@
 #include "commands/CommandIds.h"
 #include "commands/CopyAs.h"
 #include "commands/win32/ClipboardCommands.h"
+#include "commands/win32/FieldDialog.h"
 #include "commands/win32/InfoPanels.h"
 #include "document/PatternSearch.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/MessageBoxes.h"
-#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -31,10 +31,10 @@ void checkInsertMode()
 }
 
 // The pattern's bytes, or a warning and none while the dialog stays open.
-std::vector<std::uint8_t> readFillPattern(HWND dialog)
+std::vector<std::uint8_t> readFillPattern(const std::string& text)
 {
     std::string error;
-    const SearchPattern pattern = parseHexPattern(dialogFieldText(dialog, fillPatternField), false, error);
+    const SearchPattern pattern = parseHexPattern(text, false, error);
     if (pattern.empty()) {
         showMessage(error.empty() ? "Type the hex bytes to fill the selection with." : error, "Invalid pattern",
                     MB_ICONWARNING);
@@ -45,31 +45,6 @@ std::vector<std::uint8_t> readFillPattern(HWND dialog)
         bytes.push_back(byte.value);
     }
     return bytes;
-}
-
-INT_PTR CALLBACK fillDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            auto* pattern = reinterpret_cast<std::vector<std::uint8_t>*>(GetWindowLongPtrA(dialog, DWLP_USER));
-            *pattern = readFillPattern(dialog);
-            if (!pattern->empty()) {
-                EndDialog(dialog, 1);
-            }
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, 0);
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
-    }
 }
 
 } // namespace
@@ -118,8 +93,14 @@ void fillSelectionFromDialog(HWND frame)
         return;
     }
     std::vector<std::uint8_t> pattern;
-    if (DialogBoxParamA(editorCore.instance, fillDialogTemplate, frame, fillDialogProc,
-                        reinterpret_cast<LPARAM>(&pattern)) == 1) {
+    FieldDialog dialog;
+    dialog.dialogTemplate = fillDialogTemplate;
+    dialog.field = fillPatternField;
+    dialog.accept = [&pattern](const std::string& text) {
+        pattern = readFillPattern(text);
+        return !pattern.empty();
+    };
+    if (runFieldDialog(frame, dialog)) {
         try {
             editorCore.fillSelection(pattern);
         } catch (const std::exception&) {

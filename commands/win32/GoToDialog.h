@@ -2,8 +2,6 @@
 // Go to offset: a small dialog that takes an offset and moves the cursor there.
 #include <windows.h>
 
-INT_PTR CALLBACK goToDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
 // Go to offset (Ctrl+G, and the Edit menu): the dialog, then the cursor at the
 // offset and the view scrolled to it, the keyboard back in the active pane.
 void goToOffset(HWND frame);

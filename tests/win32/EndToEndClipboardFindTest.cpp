@@ -217,7 +217,8 @@ TEST_F(ClipboardAndFind, InsertCharsTakesOnlyCountsTheDocumentCanHold)
 
     std::vector<std::uint8_t> expected = original;
     insert("3");
-    expected.insert(expected.begin() + 5, 3, 0);
+    insert(std::string(300, '0') + "2"); // read whole, not cut at 254 characters
+    expected.insert(expected.begin() + 5, 5, 0);
     EXPECT_EQ(documentBytes(), expected);
     insert("0", "The number of characters \"0\" is not a whole number above zero.");
     insert("x", "The number of characters \"x\" is not a whole number above zero.");
