@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/Differences.h"
+#include "tests/bench/RandomFill.h"
 
 namespace {
 
@@ -28,12 +29,9 @@ const Pair& documents()
     static const Pair pair = [] {
         Pair p;
         p.document.resize(static_cast<std::size_t>(documentBytes));
-        std::mt19937_64 random(randomSeed);
-        for (std::size_t i = 0; i < p.document.size(); i += sizeof(std::uint64_t)) {
-            const std::uint64_t word = random();
-            std::memcpy(p.document.data() + i, &word, sizeof word);
-        }
+        fillRandom(p.document.data(), p.document.size(), randomSeed);
         p.other = p.document;
+        std::mt19937_64 random(randomSeed);
         for (int i = 0; i < scatteredDifferences; ++i) {
             const auto at = static_cast<std::size_t>(equalStretch) +
                             static_cast<std::size_t>(random() % static_cast<std::uint64_t>(documentBytes - equalStretch));

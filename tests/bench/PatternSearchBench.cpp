@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/PatternSearch.h"
+#include "tests/bench/RandomFill.h"
 
 namespace {
 
@@ -30,11 +31,7 @@ constexpr unsigned randomSeed = 2026;
 std::vector<std::uint8_t> randomBytes()
 {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(documentBytes));
-    std::mt19937 random(randomSeed);
-    for (std::size_t i = 0; i < bytes.size(); i += sizeof(std::uint32_t)) {
-        const auto word = static_cast<std::uint32_t>(random());
-        std::memcpy(bytes.data() + i, &word, sizeof word);
-    }
+    fillRandom(bytes.data(), bytes.size(), randomSeed);
     return bytes;
 }
 

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "document/FileBuffer.h"
+#include "tests/bench/RandomFill.h"
 
 namespace {
 
@@ -19,12 +20,8 @@ const FileBuffer& document()
     static FileBuffer* buffer = [] {
         auto* b = new FileBuffer();
         b->reserve(FileBuffer::capacityFor(documentBytes, b->bytesPerRow()));
-        std::mt19937 random(2026);
         std::uint8_t* bytes = b->data.get();
-        for (std::int32_t i = 0; i < documentBytes; i += 4) {
-            const auto word = static_cast<std::uint32_t>(random());
-            std::memcpy(bytes + i, &word, 4);
-        }
+        fillRandom(bytes, documentBytes);
         std::memcpy(bytes + documentBytes - 16, pattern, sizeof pattern);
         b->setSize(documentBytes);
         const void* first = memmem(bytes, documentBytes, pattern, sizeof pattern);

@@ -214,6 +214,14 @@ struct PaneInput {
         holdKey(VK_CONTROL, false);
     }
 
+    // A click on a cell of a data pane's first page.
+    static void clickCell(HWND pane, int row, int column)
+    {
+        const LPARAM point = pane == asciiPane.window ? asciiPoint(row, column) : hexPoint(row, column);
+        SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageA(pane, WM_LBUTTONUP, 0, point);
+    }
+
     // A drag in a data pane from one cell to another of the first page.
     static void selectCells(HWND pane, int fromRow, int fromColumn, int toRow, int toColumn)
     {
