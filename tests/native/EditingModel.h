@@ -203,7 +203,7 @@ struct EditingModel {
             return false;
         }
         if (insertMode && digit == 0) {
-            insertAtCursor(withDigit(0, 0, value, octal));
+            insertAtCursor({withDigit(0, 0, value, octal)});
             digit = 1;
             return true;
         }
@@ -225,7 +225,7 @@ struct EditingModel {
             return false;
         }
         if (insertMode) {
-            insertAtCursor(c);
+            insertAtCursor({c});
             moveRight();
             return true;
         }
@@ -288,11 +288,11 @@ struct EditingModel {
 
     // --- insert mode: bytes go in before the cursor's byte (a cursor past the end appends) ---
     // The cursor on the new byte, the view fitted to the rows again.
-    void insertAtCursor(std::uint8_t byte)
+    void insertAtCursor(const Bytes& inserted)
     {
         cursor = std::clamp(cursor, 0, size());
-        bytes.insert(bytes.begin() + cursor, byte);
-        marksInserted(cursor, 1);
+        bytes.insert(bytes.begin() + cursor, inserted.begin(), inserted.end());
+        marksInserted(cursor, static_cast<std::int32_t>(inserted.size()));
         scrollToRow(view.first);
     }
 
@@ -346,10 +346,7 @@ struct EditingModel {
     {
         std::int32_t written = static_cast<std::int32_t>(pasted.size());
         if (insertMode && !pasted.empty()) {
-            cursor = std::clamp(cursor, 0, size());
-            bytes.insert(bytes.begin() + cursor, pasted.begin(), pasted.end());
-            marksInserted(cursor, static_cast<std::int32_t>(pasted.size()));
-            scrollToRow(view.first);
+            insertAtCursor(pasted);
         } else if (!insertMode) {
             written = std::min(written, std::max(size() - cursor, 0));
             std::copy_n(pasted.begin(), written, bytes.begin() + std::min(cursor, size()));
