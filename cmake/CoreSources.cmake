@@ -10,6 +10,8 @@ set(NIBBLOR_CORE_SOURCES
   document/Search.cpp
   document/PatternSearch.cpp
   document/Differences.cpp
+  document/DocumentName.cpp
+  document/Comparison.cpp
   document/StandardFileSteps.cpp
   view/ByteTextCodec.cpp
   view/ByteValueText.cpp

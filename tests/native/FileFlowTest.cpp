@@ -158,6 +158,49 @@ TEST_F(FileFlow, CompareWithSaysWhatDiffersUntilAnotherDocumentOpens)
     EXPECT_EQ(core.title(), L"Nibblor - " + name());
 }
 
+// F6 or Shift+F6, then Copy, which drops the selection: the next F6 moves on
+// from the run stepped to, rather than taking it again.
+TEST_F(FileFlow, SteppingThroughDifferencesMovesOnAfterTheSelectionIsGone)
+{
+    shell.dialogChoice = dir.write("other.bin", {9, 2, 8, 4});
+    ASSERT_TRUE(core.compareFromDialog());
+    const struct {
+        bool forward;
+        bool moved;
+        std::int32_t cursor; // on the run's first byte, or where it stayed
+    } steps[] = {{true, true, 0}, {true, true, 2}, {true, false, 2}, {false, true, 0}, {true, true, 2}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(step.forward ? core.nextDifferenceRun() : core.previousDifferenceRun(), step.moved);
+        EXPECT_EQ(core.cursorOffset, step.cursor);
+        core.clearSelection(); // as a successful Copy does
+    }
+}
+
+// A name given relative to the current folder shows as given, in the title
+// and the messages, while reading and writing keep to the whole path.
+TEST_F(FileFlow, ANameShowsAsGivenWhileTheFileIsFoundByItsWholePath)
+{
+    const FilePath before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.file(""));
+    shell.answers = {Answer::no};
+    EXPECT_FALSE(core.openStartingFile("new.bin", true));
+    EXPECT_FALSE(core.openPath("missing.bin", false));
+    ASSERT_TRUE(core.openPath("doc.bin", false));
+    std::filesystem::current_path(before); // as a dialog moves it
+    edit();
+    shell.answers = {Answer::yes};
+    EXPECT_TRUE(core.settleUnsavedChanges());
+    EXPECT_EQ(TempDir::read(path), (Bytes{'Z', 2, 3, 4})) << "written where it was read";
+    EXPECT_EQ(core.title(), L"Nibblor - doc.bin");
+    EXPECT_EQ(shell.questions,
+              (std::vector<std::wstring>{L"new.bin does not exist. Create it?", L"Save changes to doc.bin?"}));
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].rfind(L"Attempt to open \"missing.bin\" for binary read failed.\n\n" +
+                                          FilePath(dir.file("missing.bin")).wstring() + L"\n\n",
+                                      0),
+              0u);
+}
+
 TEST_F(FileFlow, SaveDecidesByTheFileAndItsChanges)
 {
     struct Case {
