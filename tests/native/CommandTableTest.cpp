@@ -1,6 +1,8 @@
 // The command table: the menus it lays out and the keys it maps.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -40,8 +42,8 @@ TEST(CommandTable, LaysOutTheMenus)
                           "35 &Next Difference\tF6, 36 &Previous Difference\tShift+F6, 37 Stop &Comparing, 3 E&xit} "
                           "&Edit{7 &Copy, 6 Cu&t, 8 &Paste, 9 &Insert chars, 24 Insert &Mode\tCtrl+M, "
                           "25 &Fill Selection..., 38 C&hecksums..., -, 30 Toggle &Bookmark\tCtrl+F2, 31 &Next Bookmark\tF2, "
-                          "32 Pre&vious Bookmark\tShift+F2, 33 Clear Bookmarks, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
-                          "18 Find &next\tF3, 22 Find pre&vious\tShift+F3, 23 &Replace...\tCtrl+H, "
+                          "32 Pre&vious Bookmark\tShift+F2, 33 C&lear Bookmarks, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
+                          "18 Find ne&xt\tF3, 22 Find previ&ous\tShift+F3, 23 R&eplace...\tCtrl+H, "
                           "17 &Go to offset...\tCtrl+G} 4 F&ind "
                           "&View{10 &Hex, 11 &Octal, -, 12 Change &Font, 13 Change &Colors, -, "
                           "20 Data &Inspector\tCtrl+D, 21 &Status Bar} 5 &About "},
@@ -49,10 +51,63 @@ TEST(CommandTable, LaysOutTheMenus)
          "1 &Open, 2 &Save As, -, 10 View in &Hex, 11 View in &Octal, -, 24 Insert &Mode"},
         {render(contextMenuItems(true)),
          "1 &Open, 2 &Save As, -, 6 Cu&t ~sel, 7 &Copy ~sel, 8 &Paste ~clip, 10 View in &Hex, 11 View in &Octal, -, "
-         "12 Change &Font, 13 Change Colo&rs, -, 24 Insert &Mode, 14 Sa&ve, 15 &Undo, 16 R&edo, 18 Find &next, 17 &Go to offset..."},
+         "12 Change &Font, 13 Change Colo&rs, -, 24 Insert &Mode, 14 Sa&ve, 15 &Undo, 16 R&edo, 18 Find ne&xt, 17 &Go to offset..."},
     };
     for (const auto& [actual, expected] : cases) {
         EXPECT_EQ(actual, expected);
+    }
+}
+
+// The letter after the single '&' ("&&" shows one), in upper case; 0 for none.
+char accessKey(const std::string& text)
+{
+    for (std::size_t at = text.find('&'); at + 1 < text.size(); at = text.find('&', at + 2)) {
+        if (text[at + 1] != '&') {
+            return static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])));
+        }
+    }
+    return 0;
+}
+
+// Each item of a menu has a key that leads to it alone. The context menu's
+// "&Open" and "View in &Octal" keep the keys they always had, and so share O.
+TEST(CommandTable, EachItemOfAMenuHasAnAccessKeyOfItsOwn)
+{
+    const auto texts = [](const std::vector<MenuItem>& items) {
+        std::vector<std::string> shown;
+        for (const MenuItem& item : items) {
+            if (item.command != noCommand) {
+                shown.push_back(item.text);
+            }
+        }
+        return shown;
+    };
+    std::vector<std::string> bar;
+    for (const MenuBarEntry& entry : menuBarEntries()) {
+        bar.push_back(entry.text);
+    }
+    std::vector<std::string> edit = texts(popupItems(MenuBarPlace::editMenu));
+    edit.push_back(copyAsMenuTitle);
+    const std::pair<const char*, std::vector<std::string>> menus[] = {
+        {"menu bar", bar},
+        {"File", texts(popupItems(MenuBarPlace::fileMenu))},
+        {"Edit", edit},
+        {"View", texts(popupItems(MenuBarPlace::viewMenu))},
+        {"Copy As", texts(popupItems(MenuBarPlace::copyAsMenu))},
+        {"context menu", texts(contextMenuItems(false))},
+        {"child's context menu", texts(contextMenuItems(true))},
+    };
+    const std::set<std::string> sharingO = {"&Open", "View in &Octal"};
+    for (const auto& [menu, items] : menus) {
+        SCOPED_TRACE(menu);
+        std::map<char, std::string> taken;
+        for (const std::string& text : items) {
+            const char key = accessKey(text);
+            EXPECT_NE(key, 0) << text;
+            const auto [other, added] = taken.emplace(key, text);
+            EXPECT_TRUE(added || (sharingO.count(text) == 1 && sharingO.count(other->second) == 1))
+                << text << " and " << other->second;
+        }
     }
 }
 
