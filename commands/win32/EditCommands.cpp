@@ -15,6 +15,7 @@
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/MessageBoxes.h"
+#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -36,8 +37,8 @@ std::vector<std::uint8_t> readFillPattern(const std::string& text)
     std::string error;
     const SearchPattern pattern = parseHexPattern(text, false, error);
     if (pattern.empty()) {
-        showMessage(error.empty() ? "Type the hex bytes to fill the selection with." : error, "Invalid pattern",
-                    MB_ICONWARNING);
+        showMessage(wideText(error.empty() ? "Type the hex bytes to fill the selection with." : error, CP_UTF8),
+                    L"Invalid pattern", MB_ICONWARNING);
         return {};
     }
     std::vector<std::uint8_t> bytes;

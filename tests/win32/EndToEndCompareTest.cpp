@@ -71,6 +71,7 @@ TEST_F(Comparing, CompareWithColoursAndStepsThroughTheDifferencesUntilStopped)
     EXPECT_FALSE(editorCore.hasSelection());
     press(hex, VK_F6);
     EXPECT_EQ(selected(), (Run{40, 2}));
+    type(hex, "\x03");
 
     pumpMessages();
     EXPECT_GT(redPixels(2, 8), 0) << "offset 40";

@@ -182,7 +182,7 @@ TEST_F(EndToEndDialogs, UnreadableFileIsReportedAndAnotherCanBeChosen)
     });
     const int result = editorCore.create(hostWindow(), WS_CHILD, 20, 20, hostInstance, "missing.bin");
     ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_EQ(text.rfind("Attempt to open \"" + dir.file("missing.bin") + "\" for binary read failed.\n\n", 0), 0u)
+    EXPECT_EQ(text.rfind("Attempt to open \"missing.bin\" for binary read failed.\n\n" + dir.file("missing.bin") + "\n\n", 0), 0u)
         << text;
     EXPECT_EQ(icon, LoadIconA(nullptr, IDI_ERROR));
     ASSERT_EQ(result, 1);
