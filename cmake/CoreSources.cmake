@@ -18,7 +18,7 @@ set(NIBBLOR_CORE_SOURCES
   view/ByteValueParsing.cpp
   view/CivilTime.cpp
   view/CodePoints.cpp
-  view/QuotedInput.cpp
+  view/InputExcerpt.cpp
   view/OffsetArithmetic.cpp
   view/CellRendering.cpp
   view/RowText.cpp

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <limits>
 
-#include "view/QuotedInput.h"
+#include "view/InputExcerpt.h"
 
 namespace {
 
@@ -55,12 +55,12 @@ std::string noMemoryToInsertText(std::int64_t count)
 
 std::string notACountText(const std::string& typed)
 {
-    return "The number of characters " + quotedInput(typed) + " is not a whole number above zero.";
+    return "The number of characters \"" + inputExcerpt(typed) + "\" is not a whole number above zero.";
 }
 
 std::string countTooLargeText(const std::string& typed)
 {
-    return "The number of characters " + quotedInput(typed) + " is too large.";
+    return "The number of characters \"" + inputExcerpt(typed) + "\" is too large.";
 }
 
 std::string pasteLeftOutText(std::int64_t count)

@@ -19,7 +19,7 @@ TEST(Inspector, WritesATypedValueOnlyWhereItFitsAndParses)
         const char* message;
     } cases[] = {
         {ValueType::UInt16, "0x1234", 10, Outcome::written, ""},
-        {ValueType::Int16, "70000", 10, Outcome::invalid, "\"70000\" is not a valid Int16 value (-32768 to 32767)."},
+        {ValueType::Int16, "70000", 10, Outcome::invalid, "70000 is not a valid Int16 value (-32768 to 32767)."},
         {ValueType::Float64, "1.5", 93, Outcome::notEnoughBytes, "Not enough bytes at this offset for a Float64."},
         {ValueType::UInt8, "7", 100, Outcome::notEnoughBytes, "Not enough bytes at this offset for a UInt8."},
         {ValueType::Float64, "1.5", 92, Outcome::written, ""},

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "commands/OffsetText.h"
-#include "view/QuotedInput.h"
 #include "tests/native/TestEditor.h"
 
 namespace {
@@ -123,41 +122,24 @@ TEST(OffsetText, HexadecimalOrHashDecimal)
     EXPECT_GT(huge.value, std::int64_t{std::numeric_limits<std::int32_t>::max()});
 }
 
-// Go to's answer for a document that ends at 0x63F: the offset, or why not,
-// quoting what was typed rather than the number it was read as.
-TEST(OffsetText, RefusalsQuoteTheTextAsTyped)
+// Go to quotes what was typed, not the number it was read as; a long entry
+// is cut between two characters (never inside one) with an ellipsis.
+TEST(OffsetText, RefusalsQuoteTheTextAsTypedCutShort)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"63f", ""},
+    const std::string forty(40, 'f');
+    const std::string e = "\xC3\xA9", ellipsis = "\xE2\x80\xA6"; // é in two bytes; "…"
+    const std::pair<std::string, std::string> cases[] = {
+        {"#1599", ""},
         {"ffffffffffffffff", "Offset \"ffffffffffffffff\" is past the end of the document, which ends at 63F."},
-        {"#1600", "Offset \"#1600\" is past the end of the document, which ends at 63F."},
-        {"12g", "\"12g\" is not an offset: type it in hexadecimal, or # and a decimal number."},
+        {forty, "Offset \"" + forty + "\" is past the end of the document, which ends at 63F."},
+        {forty + "f", "Offset \"" + forty + ellipsis + "\" is past the end of the document, which ends at 63F."},
+        {std::string(39, 'g') + e + e, "\"" + std::string(39, 'g') + e + ellipsis + "\" is not an offset: type it "
+                                       "in hexadecimal, or # and a decimal number."},
     };
     for (const auto& [typed, refusal] : cases) {
-        EXPECT_EQ(chooseOffset(typed, 0x63F).refusal, refusal);
+        EXPECT_EQ(chooseOffset(typed, 0x63F).refusal, refusal) << typed;
     }
     EXPECT_EQ(chooseOffset("#1599", 0x63F).offset, 1599);
-}
-
-// Typed text in a message: whole up to 40 characters, else cut between two
-// characters (never inside a UTF-8 sequence) and ended by an ellipsis.
-TEST(QuotedInput, CutsLongTextBetweenCharacters)
-{
-    const std::string ellipsis = "\xE2\x80\xA6";
-    const std::string e = "\xC3\xA9"; // é, two bytes
-    const std::string clef = "\xF0\x9D\x84\x9E"; // U+1D11E, four bytes
-    const std::string forty(40, 'a');
-    const std::pair<std::string, std::string> cases[] = {
-        {"", "\"\""},
-        {forty, "\"" + forty + "\""},
-        {forty + "b", "\"" + forty + ellipsis + "\""},
-        {std::string(39, 'a') + e + "bc", "\"" + std::string(39, 'a') + e + ellipsis + "\""},
-        {std::string(39, 'a') + clef + clef, "\"" + std::string(39, 'a') + clef + ellipsis + "\""},
-        {std::string(1000, 'x'), "\"" + std::string(40, 'x') + ellipsis + "\""},
-    };
-    for (const auto& [typed, quoted] : cases) {
-        EXPECT_EQ(quotedInput(typed), quoted) << typed.size();
-    }
 }
 
 TEST(GoToOffset, MovesTheCursorAndTheViewOrNothing)

@@ -1,4 +1,4 @@
-#include "view/QuotedInput.h"
+#include "view/InputExcerpt.h"
 
 namespace {
 
@@ -14,20 +14,16 @@ bool continuesCharacter(char byte)
 
 } // namespace
 
-std::string quotedInput(std::string_view typed)
+std::string inputExcerpt(std::string_view typed)
 {
     std::size_t characters = 0;
     std::size_t cut = typed.size();
     for (std::size_t at = 0; at < typed.size(); ++at) {
-        if (!continuesCharacter(typed[at]) && characters++ == quotedInputCharacters) {
+        if (!continuesCharacter(typed[at]) && characters++ == inputExcerptCharacters) {
             cut = at;
             break;
         }
     }
-    std::string text = "\"";
-    text.append(typed.substr(0, cut));
-    if (cut < typed.size()) {
-        text += ellipsis;
-    }
-    return text + "\"";
+    std::string text(typed.substr(0, cut));
+    return cut < typed.size() ? text + ellipsis : text;
 }
