@@ -61,7 +61,8 @@ OffsetChoice chooseOffset(const std::string& typed, std::int64_t size)
 {
     const OffsetText offset = parseOffset(typed);
     if (!offset.valid) {
-        return {0, "\"" + inputExcerpt(typed) + "\" is not an offset: type it in hexadecimal, or # and a decimal number."};
+        return {0, "\"" + inputExcerpt(typed) +
+                       "\" is not an offset: type it in hexadecimal, or # and a decimal number."};
     }
     if (offset.value > size) {
         return {0, "Offset \"" + inputExcerpt(typed) + "\" is past the end of the document, which ends at " +

@@ -32,13 +32,17 @@ void checkInsertMode()
 }
 
 // The pattern's bytes, or a warning and none while the dialog stays open.
-std::vector<std::uint8_t> readFillPattern(const std::string& text)
+// The hex reader's message repeats a pair of bytes, read in the ANSI code
+// page as the Find dialogs read theirs, so that no UTF-8 character is split.
+std::vector<std::uint8_t> readFillPattern(const std::string& typed)
 {
+    std::string text;
+    narrowText(wideText(typed, CP_UTF8), CP_ACP, text);
     std::string error;
     const SearchPattern pattern = parseHexPattern(text, false, error);
     if (pattern.empty()) {
-        showMessage(wideText(error.empty() ? "Type the hex bytes to fill the selection with." : error, CP_UTF8),
-                    L"Invalid pattern", MB_ICONWARNING);
+        showMessage(error.empty() ? "Type the hex bytes to fill the selection with." : error, "Invalid pattern",
+                    MB_ICONWARNING);
         return {};
     }
     std::vector<std::uint8_t> bytes;

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -67,21 +66,15 @@ TEST(CommandTable, EachItemOfAMenuHasAnAccessKeyOfItsOwn)
         bar.push_back({entry.command, entry.text});
     }
     edit.push_back({noCommand, copyAsMenuTitle});
-    const std::vector<MenuItem> menus[] = {bar, popupItems(MenuBarPlace::fileMenu), edit,
-                                           popupItems(MenuBarPlace::viewMenu), popupItems(MenuBarPlace::copyAsMenu),
-                                           contextMenuItems(false), contextMenuItems(true)};
-    const std::set<std::string> sharingO = {"&Open", "View in &Octal"};
-    for (const std::vector<MenuItem>& items : menus) {
-        std::map<int, std::string> taken;
+    for (const auto& items : {bar, popupItems(MenuBarPlace::fileMenu), edit, popupItems(MenuBarPlace::viewMenu),
+                              popupItems(MenuBarPlace::copyAsMenu), contextMenuItems(false), contextMenuItems(true)}) {
+        std::set<int> taken;
         for (const MenuItem& item : items) {
             const std::size_t mark = item.text.find('&');
-            if (item.text.empty()) {
-                continue; // a separator
+            ASSERT_TRUE(item.text.empty() || mark < item.text.size() - 1) << item.text << " has no key";
+            if (!item.text.empty() && !(item.text == "View in &Octal" && taken.count('O') == 1)) {
+                EXPECT_TRUE(taken.insert(std::toupper(item.text[mark + 1])).second) << item.text;
             }
-            ASSERT_LT(mark, item.text.size() - 1) << item.text << " has no key";
-            const auto [other, added] = taken.emplace(std::toupper(item.text[mark + 1]), item.text);
-            EXPECT_TRUE(added || (sharingO.count(item.text) + sharingO.count(other->second) == 2))
-                << item.text << " and " << other->second;
         }
     }
 }

@@ -20,8 +20,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 class UndoAndSave : public HostedEditor {
 protected:
-    // Ctrl+S over test.exe: the file then holds `expected`, the title loses
-    // its mark and keeps the name as the host gave it.
+    // Ctrl+S over test.exe: the file then holds `expected`, the title loses its mark.
     void saveAndExpect(const Bytes& expected)
     {
         EXPECT_EQ(windowTitle(editorCore.frameWindow), "Nibblor - test.exe *");
