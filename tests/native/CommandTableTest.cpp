@@ -71,7 +71,7 @@ TEST(CommandTable, EachItemOfAMenuHasAnAccessKeyOfItsOwn)
         std::set<int> taken;
         for (const MenuItem& item : items) {
             const std::size_t mark = item.text.find('&');
-            ASSERT_TRUE(item.text.empty() || mark < item.text.size() - 1) << item.text << " has no key";
+            EXPECT_TRUE(item.text.empty() || mark < item.text.size() - 1) << item.text << " has no key";
             if (!item.text.empty() && !(item.text == "View in &Octal" && taken.count('O') == 1)) {
                 EXPECT_TRUE(taken.insert(std::toupper(item.text[mark + 1])).second) << item.text;
             }
