@@ -10,12 +10,15 @@ set(NIBBLOR_CORE_SOURCES
   document/Search.cpp
   document/PatternSearch.cpp
   document/Differences.cpp
+  document/DocumentName.cpp
+  document/Comparison.cpp
   document/StandardFileSteps.cpp
   view/ByteTextCodec.cpp
   view/ByteValueText.cpp
   view/ByteValueParsing.cpp
   view/CivilTime.cpp
   view/CodePoints.cpp
+  view/InputExcerpt.cpp
   view/OffsetArithmetic.cpp
   view/CellRendering.cpp
   view/RowText.cpp

@@ -73,6 +73,9 @@ struct CommandRow {
 // Every command, in the order of the menu bar.
 const std::vector<CommandRow>& commandTable();
 
+// The Edit menu's item that opens the Copy As submenu.
+constexpr const char copyAsMenuTitle[] = "Copy &As";
+
 // An entry of the menu bar: a popup with its title, or a command of its own.
 struct MenuBarEntry {
     MenuBarPlace place = MenuBarPlace::none;

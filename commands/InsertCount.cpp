@@ -3,6 +3,8 @@
 #include <cctype>
 #include <limits>
 
+#include "view/InputExcerpt.h"
+
 namespace {
 
 std::string characters(std::int64_t count)
@@ -53,7 +55,12 @@ std::string noMemoryToInsertText(std::int64_t count)
 
 std::string notACountText(const std::string& typed)
 {
-    return "The number of characters \"" + typed + "\" is not a whole number above zero.";
+    return "The number of characters \"" + inputExcerpt(typed) + "\" is not a whole number above zero.";
+}
+
+std::string countTooLargeText(const std::string& typed)
+{
+    return "The number of characters \"" + inputExcerpt(typed) + "\" is too large.";
 }
 
 std::string pasteLeftOutText(std::int64_t count)

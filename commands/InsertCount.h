@@ -23,7 +23,8 @@ InsertCount parseInsertCount(const std::string& text);
 // or the memory for them cannot be had.
 std::string growthRefusalText(std::int64_t count);
 std::string noMemoryToInsertText(std::int64_t count);
-// Why an Insert Characters entry inserts nothing.
+// Why an Insert Characters entry inserts nothing, or more than any document holds.
 std::string notACountText(const std::string& typed);
+std::string countTooLargeText(const std::string& typed);
 // What an overwriting Paste left out past the document's end.
 std::string pasteLeftOutText(std::int64_t count);

@@ -2,6 +2,9 @@
 
 #include <cctype>
 
+#include "editor/StatusLine.h"
+#include "view/InputExcerpt.h"
+
 namespace {
 
 // Past the largest document: larger numbers are held here, never wrapped.
@@ -52,4 +55,18 @@ OffsetText parseOffset(const std::string& text)
     }
     offset.valid = true;
     return offset;
+}
+
+OffsetChoice chooseOffset(const std::string& typed, std::int64_t size)
+{
+    const OffsetText offset = parseOffset(typed);
+    if (!offset.valid) {
+        return {0, "\"" + inputExcerpt(typed) +
+                       "\" is not an offset: type it in hexadecimal, or # and a decimal number."};
+    }
+    if (offset.value > size) {
+        return {0, "Offset \"" + inputExcerpt(typed) + "\" is past the end of the document, which ends at " +
+                       hexDigits(size) + "."};
+    }
+    return {offset.value, {}};
 }

@@ -223,10 +223,10 @@ int FileBuffer::writeTo(const FilePath& target, FileSteps& files) const
     }
     FilePath aside;
     for (int attempt = 0; attempt < temporaryNames && aside.empty(); ++attempt) {
-        FilePath name = target;
-        name += ".nibtmp" + std::to_string(attempt);
-        if (files.open(name, true)) {
-            aside = name;
+        FilePath candidate = target;
+        candidate += ".nibtmp" + std::to_string(attempt);
+        if (files.open(candidate, true)) {
+            aside = candidate;
         }
     }
     if (aside.empty()) {

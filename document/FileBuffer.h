@@ -1,12 +1,13 @@
 #pragma once
 // The document: the whole file held in one zero-filled block, its size, its
-// row count, its path and the search state.
+// row count, its name and the search state.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "document/Bookmarks.h"
 #include "document/ByteBlock.h"
+#include "document/DocumentName.h"
 #include "document/FileSteps.h"
 #include "document/PatternSearch.h"
 
@@ -32,7 +33,7 @@ struct FileBuffer {
     Bookmarks marks;
     std::int32_t lastMatchOffset = -1;
     std::string lastSearchText; // the Find dialog's, whole
-    FilePath path; // absolute once a dialog or the command line named it
+    DocumentName name; // none while untitled
 
     // Row rule: no rows when empty, else one more row than whole rows, so the
     // end position always has a row.

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/Comparison.h"
 #include "document/EditHistory.h"
 #include "document/FileBuffer.h"
 #include "document/PatternSearch.h"
@@ -130,9 +131,6 @@ struct DocumentFile {
     FileStamp noticed;         // the latest change by another program the user was asked about
 };
 
-// Dialogs change the current folder: document names are kept whole.
-FilePath absolutePath(const FilePath& path);
-
 struct EditorCore {
     static constexpr std::uint32_t styleChild = 0x40000000;     // WS_CHILD
     static constexpr std::uint32_t styleCaption = 0x00C00000;   // WS_CAPTION
@@ -207,9 +205,9 @@ struct EditorCore {
     std::int32_t statusBarHeight = 0;
     // The text colour of bytes that differ from the compared file's (red).
     ColorRef differenceColor = 0x0000FF;
-    // The other file of a comparison, as it was read; no path while none.
-    FileBuffer comparedFile;
-    bool comparing() const { return !comparedFile.path.empty(); }
+    // The other file of a comparison, as it was read, and the run stepped to last.
+    Comparison comparison;
+    bool comparing() const { return comparison.active(); }
 
     // Repaints the three panes through the surface.
     void repaint(Repaint when);
@@ -526,9 +524,10 @@ struct EditorCore {
     DocumentFile file;
     RecentFiles recentFiles;
 
-    // The path, or "Untitled".
+    // The name as given, or "Untitled".
     std::wstring documentName() const;
-    // "Nibblor - PATH", " [read-only]" when it may not be written, " *" while modified.
+    // "Nibblor - NAME" with the name as given, " [read-only]" when it may not
+    // be written, " *" while modified.
     std::wstring title() const;
     // Before the document could be lost: "Save changes to NAME?" while it is
     // modified. False when the user cancels or the save fails.
@@ -562,12 +561,13 @@ struct EditorCore {
     // Tells the user why an edit could not be made, where there is a surface.
     void tell(std::string_view message);
     // The document written to `target`, which becomes its name; told and false on failure.
-    bool writeDocument(const FilePath& target);
-    // The whole file read into `into`; the user told why not, and false, when it cannot be.
-    bool loadOrTell(const FilePath& path, FileBuffer& into);
+    bool writeDocument(const DocumentName& target);
+    // The whole file read into `into`, which takes its name; the user told
+    // why not, and false, when it cannot be.
+    bool loadOrTell(const DocumentName& name, FileBuffer& into);
     // The file read into a block of its own, which becomes the document's;
     // told and false, the document as it was, when it cannot be read.
-    bool readFile(const FilePath& path, bool readOnly);
+    bool readFile(const DocumentName& name, bool readOnly);
     // The scroll range and the row labels for a document of another size.
     void showNewSize();
     // The file read again after another program changed it; the cursor keeps its offset.

@@ -3,7 +3,6 @@
 #include "editor/EditorCore.h"
 
 #include <algorithm>
-#include <system_error>
 
 namespace {
 
@@ -18,62 +17,60 @@ std::wstring quoted(const FilePath& path)
     return L"\"" + path.wstring() + L"\"";
 }
 
-// The first sentence says what failed, the rest the name and the system's reason.
-std::wstring withReason(const std::wstring& sentence, const FilePath& path, const FileFailure& failure)
+// The first sentence says what failed; the whole path, where it says more
+// than the sentence did, and the system's reason follow on lines of their own.
+std::wstring withDetails(std::wstring text, const FilePath& wholePath, const std::wstring& reason)
 {
-    std::wstring text = sentence + L"\n\n" + path.wstring();
-    if (!failure.reason.empty()) {
-        text += L"\n\n" + failure.reason;
+    for (const std::wstring& detail : {wholePath.wstring(), reason}) {
+        if (!detail.empty()) {
+            text += L"\n\n" + detail;
+        }
     }
     return text;
 }
 
-std::wstring loadFailureText(const FilePath& path, int result, const FileFailure& failure)
+// The whole path when the name as shown is not already that.
+FilePath wholePathBeyond(const DocumentName& name)
 {
+    return name.shown == name.absolute ? FilePath() : name.absolute;
+}
+
+std::wstring loadFailureText(const DocumentName& name, int result, const FileFailure& failure)
+{
+    const FilePath whole = wholePathBeyond(name);
     if (result == FileBuffer::tooLarge) {
-        return L"File " + quoted(path) + L" is too large to open.";
+        return withDetails(L"File " + quoted(name.shown) + L" is too large to open.", whole, {});
     }
     if (failure.kind == FileFailure::Kind::inUse) {
-        return L"Cannot open " + path.wstring() + L": it is in use by another program.";
+        return withDetails(L"Cannot open " + name.shown.wstring() + L": it is in use by another program.", whole, {});
     }
-    std::wstring text = L"Attempt to open " + quoted(path) + L" for binary read failed.";
-    if (!failure.reason.empty()) {
-        text += L"\n\n" + failure.reason;
-    }
-    return text;
+    return withDetails(L"Attempt to open " + quoted(name.shown) + L" for binary read failed.", whole, failure.reason);
 }
 
-std::wstring writeFailureText(const FilePath& path, int result, const FileFailure& failure)
+std::wstring writeFailureText(const DocumentName& target, int result, const FileFailure& failure)
 {
     if (result == FileBuffer::cannotCreate) {
-        return withReason(L"Could not open file for output.", path, failure);
+        return withDetails(L"Could not open file for output.", target.absolute, failure.reason);
     }
     // The file is written aside and put in place only when complete.
-    return withReason(L"Error writing file.  The file was not changed.", path, failure);
+    return withDetails(L"Error writing file.  The file was not changed.", target.absolute, failure.reason);
 }
 
 } // namespace
 
-FilePath absolutePath(const FilePath& path)
-{
-    std::error_code error;
-    FilePath whole = std::filesystem::absolute(path, error);
-    return error ? path : whole;
-}
-
 std::wstring EditorCore::documentName() const
 {
-    return buffer.path.empty() ? std::wstring(untitledName) : buffer.path.wstring();
+    return buffer.name.empty() ? std::wstring(untitledName) : buffer.name.shown.wstring();
 }
 
 std::wstring EditorCore::title() const
 {
-    std::wstring text = titlePrefix + buffer.path.wstring();
+    std::wstring text = titlePrefix + buffer.name.shown.wstring();
     if (shownReadOnly()) {
         text += readOnlyMark;
     }
     if (comparing()) {
-        text += comparingMark + comparedFile.path.filename().wstring() + L"]";
+        text += comparingMark + comparison.other().name.shown.filename().wstring() + L"]";
     }
     if (documentModified()) {
         text += modifiedMark;
@@ -111,11 +108,12 @@ bool EditorCore::save()
         }
         return false;
     }
-    if (buffer.path.empty()) {
+    if (buffer.name.empty()) {
         return saveAs(); // untitled: the user names it
     }
+    const FilePath& path = buffer.name.absolute;
     FileSteps& files = fileShell->files();
-    if (files.inspect(buffer.path) == FileSteps::Target::regularFile && !files.replaceable(buffer.path)) {
+    if (files.inspect(path) == FileSteps::Target::regularFile && !files.replaceable(path)) {
         file.writable = false;
         if (surface != nullptr) {
             surface->titleChanged();
@@ -123,40 +121,40 @@ bool EditorCore::save()
         fileShell->tell(documentName() + L" is read-only. Use Save As to save a copy.");
         return false;
     }
-    const FileStamp now = files.stamp(buffer.path);
+    const FileStamp now = files.stamp(path);
     if (now.exists && now != file.onDisk &&
         fileShell->ask(documentName() + L" has been changed by another program since it was opened. Overwrite it?",
                        false) != Answer::yes) {
         return false;
     }
-    return writeDocument(buffer.path);
+    return writeDocument(buffer.name);
 }
 
 bool EditorCore::saveAs()
 {
     FilePath chosen;
-    if (fileShell == nullptr || !fileShell->chooseFileToSave(buffer.path, chosen)) {
+    if (fileShell == nullptr || !fileShell->chooseFileToSave(buffer.name.absolute, chosen)) {
         return false;
     }
-    return writeDocument(absolutePath(chosen));
+    return writeDocument(DocumentName::given(chosen));
 }
 
-bool EditorCore::writeDocument(const FilePath& target)
+bool EditorCore::writeDocument(const DocumentName& target)
 {
     FileSteps& files = fileShell->files();
-    const int result = buffer.writeTo(target, files);
+    const int result = buffer.writeTo(target.absolute, files);
     if (result != FileBuffer::written) {
         fileShell->tell(writeFailureText(target, result, files.lastFailure())); // the name stays as it was
         return false;
     }
     // A copy saved from a read-only document is an ordinary one.
-    buffer.path = target;
+    buffer.name = target;
     file.readOnlyMode = false;
     file.writable = true;
-    file.onDisk = files.stamp(target);
+    file.onDisk = files.stamp(target.absolute);
     file.noticed = file.onDisk;
     documentSaved();
-    rememberRecent(target);
+    rememberRecent(target.absolute);
     if (surface != nullptr) {
         surface->titleChanged();
     }
@@ -201,7 +199,7 @@ OpenOutcome EditorCore::openRecent(std::size_t index)
 
 bool EditorCore::openPath(const FilePath& path, bool readOnly)
 {
-    if (fileShell == nullptr || !readFile(absolutePath(path), readOnly)) {
+    if (fileShell == nullptr || !readFile(DocumentName::given(path), readOnly)) {
         return false;
     }
     stopComparing(); // another document: the comparison was with the one before
@@ -209,36 +207,37 @@ bool EditorCore::openPath(const FilePath& path, bool readOnly)
     setCursorOffset(0);
     scrollCursorToTop();
     showNewSize();
-    rememberRecent(buffer.path);
+    rememberRecent(buffer.name.absolute);
     return true;
 }
 
-bool EditorCore::loadOrTell(const FilePath& path, FileBuffer& into)
+bool EditorCore::loadOrTell(const DocumentName& name, FileBuffer& into)
 {
     FileSteps& files = fileShell->files();
-    const int result = into.load(path, files);
+    const int result = into.load(name.absolute, files);
     if (result != FileBuffer::loaded) {
-        fileShell->tell(loadFailureText(path, result, files.lastFailure()));
+        fileShell->tell(loadFailureText(name, result, files.lastFailure()));
         return false;
     }
+    into.name = name;
     return true;
 }
 
-bool EditorCore::readFile(const FilePath& path, bool readOnly)
+bool EditorCore::readFile(const DocumentName& name, bool readOnly)
 {
     // Read into a block of its own: a failure leaves the document as it was.
     FileBuffer fresh(bytesPerRow);
-    if (!loadOrTell(path, fresh)) {
+    if (!loadOrTell(name, fresh)) {
         return false;
     }
     FileSteps& files = fileShell->files();
     buffer.data = std::move(fresh.data);
     buffer.setSize(fresh.size);
-    buffer.path = path;
+    buffer.name = name;
     documentLoaded();
     file.readOnlyMode = readOnly;
-    file.writable = files.replaceable(path);
-    file.onDisk = files.stamp(path);
+    file.writable = files.replaceable(name.absolute);
+    file.onDisk = files.stamp(name.absolute);
     file.noticed = file.onDisk;
     if (surface != nullptr) {
         surface->titleChanged();
@@ -255,14 +254,11 @@ bool EditorCore::compareFromDialog()
 
 bool EditorCore::compareWith(const FilePath& path)
 {
-    const FilePath whole = absolutePath(path);
     FileBuffer other(bytesPerRow);
-    if (!loadOrTell(whole, other)) {
+    if (!loadOrTell(DocumentName::given(path), other)) {
         return false;
     }
-    comparedFile.data = std::move(other.data);
-    comparedFile.setSize(other.size);
-    comparedFile.path = whole;
+    comparison.begin(std::move(other));
     repaint(Repaint::later);
     if (surface != nullptr) {
         surface->titleChanged();
@@ -275,9 +271,7 @@ void EditorCore::stopComparing()
     if (!comparing()) {
         return;
     }
-    comparedFile.data.release();
-    comparedFile.setSize(0);
-    comparedFile.path.clear();
+    comparison.end();
     repaint(Repaint::later);
     if (surface != nullptr) {
         surface->titleChanged();
@@ -293,17 +287,17 @@ void EditorCore::showNewSize()
 
 bool EditorCore::openStartingFile(const FilePath& path, bool offerToCreate)
 {
-    const FilePath whole = absolutePath(path);
-    if (offerToCreate && fileShell->files().inspect(whole) == FileSteps::Target::missing) {
-        const bool create = fileShell->ask(whole.wstring() + L" does not exist. Create it?", false) == Answer::yes;
-        startNewDocument(create ? whole : FilePath());
+    const DocumentName name = DocumentName::given(path);
+    if (offerToCreate && fileShell->files().inspect(name.absolute) == FileSteps::Target::missing) {
+        const bool create = fileShell->ask(name.shown.wstring() + L" does not exist. Create it?", false) == Answer::yes;
+        startNewDocument(create ? path : FilePath());
         return create;
     }
-    if (openPath(whole, false)) {
+    if (openPath(path, false)) {
         return true;
     }
     // As before the Open dialog that follows: no bytes, and the name as given.
-    startNewDocument(whole);
+    startNewDocument(path);
     return false;
 }
 
@@ -311,7 +305,7 @@ void EditorCore::startNewDocument(const FilePath& path)
 {
     buffer.data.release();
     buffer.setSize(0);
-    buffer.path = absolutePath(path);
+    buffer.name = DocumentName::given(path);
     documentLoaded();
     file = DocumentFile{};
     stopComparing();
@@ -322,10 +316,10 @@ void EditorCore::startNewDocument(const FilePath& path)
 
 void EditorCore::checkForOutsideChanges()
 {
-    if (fileShell == nullptr || buffer.path.empty()) {
+    if (fileShell == nullptr || buffer.name.empty()) {
         return;
     }
-    const FileStamp now = fileShell->files().stamp(buffer.path);
+    const FileStamp now = fileShell->files().stamp(buffer.name.absolute);
     if (now == file.onDisk || now == file.noticed) {
         return;
     }
@@ -352,7 +346,7 @@ void EditorCore::checkForOutsideChanges()
 void EditorCore::reload()
 {
     const std::int32_t offset = cursorOffset;
-    if (!readFile(buffer.path, file.readOnlyMode)) {
+    if (!readFile(buffer.name, file.readOnlyMode)) {
         return;
     }
     clearSelection();

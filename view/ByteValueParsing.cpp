@@ -9,6 +9,7 @@
 #include "view/ByteValues.h"
 #include "view/CivilTime.h"
 #include "view/CodePoints.h"
+#include "view/InputExcerpt.h"
 #include "view/ValueLayouts.h"
 
 namespace {
@@ -37,7 +38,7 @@ std::string_view trimmed(std::string_view text)
 ParsedValue failure(ValueType type, std::string_view text, const std::string& form)
 {
     ParsedValue parsed;
-    parsed.error.append(text).append(" is not a valid ").append(valueTypeName(type)).append(" value");
+    parsed.error.append(inputExcerpt(text)).append(" is not a valid ").append(valueTypeName(type)).append(" value");
     if (!form.empty()) {
         parsed.error.append(" (").append(form).append(")");
     }

@@ -13,8 +13,8 @@ namespace {
 
 bool differs(const EditorCore& core, std::int64_t offset)
 {
-    return differsAt(core.buffer.data.get(), core.buffer.size, core.comparedFile.data.get(), core.comparedFile.size,
-                     offset);
+    const FileBuffer& other = core.comparison.other();
+    return differsAt(core.buffer.data.get(), core.buffer.size, other.data.get(), other.size, offset);
 }
 
 } // namespace
@@ -29,14 +29,15 @@ void EditorCore::paintDifferences(Pane pane)
     if (pane == Pane::Offset || !comparing() || surface == nullptr) {
         return;
     }
+    const FileBuffer& other = comparison.other();
     const RowRange rows = paintedRows();
     const int cellWidth = pane == Pane::Ascii ? 1 : octalMode != 0 ? octalCellWidth : hexCellWidth;
     for (std::int32_t row = rows.first; row < rows.end; ++row) {
         const std::int32_t first = offsetAt(row, 0);
         const std::int32_t count = std::min(bytesPerRow, buffer.size - first);
         // Most rows are equal: one comparison of the row says so.
-        if (count <= 0 || (first + count <= comparedFile.size &&
-                           std::memcmp(buffer.data.get() + first, comparedFile.data.get() + first,
+        if (count <= 0 || (first + count <= other.size &&
+                           std::memcmp(buffer.data.get() + first, other.data.get() + first,
                                        static_cast<std::size_t>(count)) == 0)) {
             continue;
         }
@@ -64,21 +65,22 @@ void EditorCore::paintDifferences(Pane pane)
 std::string EditorCore::comparisonSummary() const
 {
     const std::uint8_t* document = buffer.data.get();
-    const std::uint8_t* other = comparedFile.data.get();
+    const std::uint8_t* other = comparison.other().data.get();
+    const std::int32_t otherSize = comparison.other().size;
     const std::int32_t size = std::max(buffer.size, 0); // -1 after an Open cancelled on nothing
-    const std::int64_t count = countDifferences(document, size, other, comparedFile.size);
+    const std::int64_t count = countDifferences(document, size, other, otherSize);
     std::string text;
     if (count > 0) {
-        const std::int64_t first = nextDifference(document, size, other, comparedFile.size, -1).first;
+        const std::int64_t first = nextDifference(document, size, other, otherSize, -1).first;
         text = "The files differ in " + byteCount(count) + ". The first difference is at offset 0x" +
                hexDigits(first) + ".";
     } else {
-        text = size == comparedFile.size ? "The files are identical."
+        text = size == otherSize ? "The files are identical."
                                          : "The files are the same as far as the document goes.";
     }
-    if (size != comparedFile.size) {
+    if (size != otherSize) {
         text += " The lengths differ: the document has " + byteCount(size) + ", the other file " +
-                byteCount(comparedFile.size) + ".";
+                byteCount(otherSize) + ".";
     }
     return text;
 }
@@ -98,14 +100,11 @@ bool selectRun(EditorCore& core, DifferenceRun run)
 
 bool EditorCore::nextDifferenceRun()
 {
-    // Without a selection a run starting at the cursor has not been visited yet: it is the next one.
-    const std::int64_t from = hasSelection() ? cursorOffset : cursorOffset - 1;
-    return comparing() && selectRun(*this, nextDifference(buffer.data.get(), buffer.size, comparedFile.data.get(),
-                                                          comparedFile.size, from));
+    return comparing() &&
+           selectRun(*this, comparison.next(buffer.data.get(), buffer.size, cursorOffset, hasSelection()));
 }
 
 bool EditorCore::previousDifferenceRun()
 {
-    return comparing() && selectRun(*this, previousDifference(buffer.data.get(), buffer.size,
-                                                              comparedFile.data.get(), comparedFile.size, cursorOffset));
+    return comparing() && selectRun(*this, comparison.previous(buffer.data.get(), buffer.size, cursorOffset));
 }

@@ -15,6 +15,7 @@
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/MessageBoxes.h"
+#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -31,8 +32,12 @@ void checkInsertMode()
 }
 
 // The pattern's bytes, or a warning and none while the dialog stays open.
-std::vector<std::uint8_t> readFillPattern(const std::string& text)
+// The hex reader's message repeats a pair of bytes, read in the ANSI code
+// page as the Find dialogs read theirs, so that no UTF-8 character is split.
+std::vector<std::uint8_t> readFillPattern(const std::string& typed)
 {
+    std::string text;
+    narrowText(wideText(typed, CP_UTF8), CP_ACP, text);
     std::string error;
     const SearchPattern pattern = parseHexPattern(text, false, error);
     if (pattern.empty()) {

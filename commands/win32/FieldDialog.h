@@ -1,6 +1,6 @@
 #pragma once
 // A modal dialog of one edit field, as Go to, Fill Selection and Insert chars
-// use: OK reads the field's whole text and ends the dialog once `accept`
+// use: OK reads the field's whole text (UTF-8) and ends the dialog once `accept`
 // takes it (when it does not, `accept` has warned and the dialog stays open);
 // Cancel gives up. Enter and Escape do what the template's buttons make them.
 #include <windows.h>

@@ -8,13 +8,15 @@
 #include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/MessageBoxes.h"
+#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
+// The core's texts repeat the count as typed, in UTF-8.
 void refuse(const std::string& text)
 {
-    showMessage(text.c_str(), "Error", MB_ICONERROR);
+    showMessage(wideText(text, CP_UTF8), L"Error", MB_ICONERROR);
 }
 
 } // namespace
@@ -43,12 +45,13 @@ void insertCharacters(HWND frame)
             refuse(notACountText(typed)); // empty, not a number, zero or negative
             break;
         case InsertCount::Status::outOfRange:
-            refuse("The number of characters \"" + typed + "\" is too large.");
+            refuse(countTooLargeText(typed));
             break;
         case InsertCount::Status::count:
             if (!core.canGrowBy(count.value)) {
                 refuse(growthRefusalText(count.value));
-            } else if (const BusyCursor busy(core.buffer.size); !core.insertZeros(count.value)) {
+            } else if (const BusyCursor busy(core.buffer.size + std::int64_t{count.value}); // the size it makes
+                       !core.insertZeros(count.value)) {
                 refuse(noMemoryToInsertText(count.value));
             } else {
                 core.repaint(Repaint::later);

@@ -55,6 +55,18 @@ UINT codePageOf(ValueType type)
     return type == ValueType::Character ? CP_ACP : CP_UTF8;
 }
 
+// A typed value as the core reads it: UTF-8 too for a Character entry that
+// is no single ANSI byte, which the core's message then repeats as typed.
+std::string coreText(ValueType type, const std::wstring& text)
+{
+    std::string typed;
+    if (type == ValueType::Character && narrowText(text, codePageOf(type), typed) && typed.size() == 1) {
+        return typed;
+    }
+    narrowText(text, CP_UTF8, typed);
+    return typed;
+}
+
 bool bigEndianChosen()
 {
     return inspector.bigEndianBox != nullptr && SendMessageW(inspector.bigEndianBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -65,15 +77,9 @@ bool bigEndianChosen()
 bool commitValue(int row, const std::wstring& text)
 {
     const auto type = static_cast<ValueType>(row);
-    UINT codePage = codePageOf(type);
-    std::string typed;
-    if (!narrowText(text, codePage, typed)) {
-        codePage = CP_UTF8; // no ANSI character: the core names the text as typed
-        narrowText(text, codePage, typed);
-    }
-    const ValueWrite write = editorCore.writeValue(type, typed, bigEndianChosen());
+    const ValueWrite write = editorCore.writeValue(type, coreText(type, text), bigEndianChosen());
     if (write.outcome == ValueWrite::Outcome::invalid || write.outcome == ValueWrite::Outcome::notEnoughBytes) {
-        showMessage(wideText(write.message, codePage), inspectorCaption, MB_OK | MB_ICONWARNING);
+        showMessage(wideText(write.message, CP_UTF8), inspectorCaption, MB_OK | MB_ICONWARNING);
         return false;
     }
     return true;

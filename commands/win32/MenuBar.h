@@ -11,8 +11,6 @@ struct EditorCore;
 // A new menu bar with its File, Edit and View popups, kept in the core.
 void buildMenuBar(EditorCore& core);
 
-constexpr const char copyAsMenuTitle[] = "Copy &As";
-
 // The Copy As submenu put into the Edit menu, before Fill Selection.
 void insertCopyAsMenu(HMENU menu);
 

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/MessageBoxes.h"
 
@@ -17,12 +18,16 @@ void reportNoMemory(UndoOutcome outcome, const char* text)
 
 } // namespace
 
+// Putting a change back or making it again moves the bytes after it: the
+// hourglass shows while that takes a noticeable time.
 void undoChange()
 {
+    const BusyCursor busy(editorCore.buffer.size);
     reportNoMemory(editorCore.undo(), "Not enough memory to undo the change.");
 }
 
 void redoChange()
 {
+    const BusyCursor busy(editorCore.buffer.size);
     reportNoMemory(editorCore.redo(), "Not enough memory to redo the change.");
 }

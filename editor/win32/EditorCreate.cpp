@@ -34,7 +34,7 @@ void showError(const std::string& text)
 // over it keeps its changes and its history rather than reading the file again.
 bool holdsDocument(const FileBuffer& buffer, const FilePath& path)
 {
-    return buffer.data.held() && buffer.size >= 0 && buffer.path == absolutePath(path);
+    return buffer.data.held() && buffer.size >= 0 && buffer.name.absolute == absolutePath(path);
 }
 
 // The host names its file in the system's ANSI code page.
@@ -123,7 +123,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
 
     bool haveFile = false;
     if (path.empty()) {
-        buffer.path.clear();
+        buffer.name.clear();
     } else if (holdsDocument(buffer, path)) {
         haveFile = true;
     } else {

@@ -27,12 +27,14 @@ bool narrowText(std::wstring_view text, UINT codePage, std::string& narrow)
 std::string dialogFieldText(HWND dialog, int field)
 {
     const HWND box = GetDlgItem(dialog, field);
-    const int length = GetWindowTextLengthA(box);
+    const int length = GetWindowTextLengthW(box);
     if (length <= 0) {
         return std::string();
     }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int read = GetWindowTextA(box, &text[0], length + 1);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int read = GetWindowTextW(box, &text[0], length + 1);
     text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
-    return text;
+    std::string utf8;
+    narrowText(text, CP_UTF8, utf8);
+    return utf8;
 }

@@ -10,5 +10,6 @@ std::wstring wideText(std::string_view text, UINT codePage);
 // system's default character stands in for it).
 bool narrowText(std::wstring_view text, UINT codePage, std::string& narrow);
 
-// A dialog's edit box's whole text, however long: never cut short into another value.
+// A dialog's edit box's whole text in UTF-8, however long: never cut short
+// into another value, and whole for the messages that repeat it.
 std::string dialogFieldText(HWND dialog, int field);

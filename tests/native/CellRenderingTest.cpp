@@ -294,13 +294,15 @@ TEST_F(Renderer, DifferingCellsAreDrawnInRunsInTheDifferenceColour)
 {
     open(40);
     const ColorRef red = core.differenceColor;
-    ASSERT_TRUE(core.comparedFile.reserve(36));
-    std::copy(core.buffer.data.get(), core.buffer.data.get() + 36, core.comparedFile.data.get());
-    core.comparedFile.setSize(36);
-    core.comparedFile.path = "other.bin";
-    core.comparedFile.data[3] ^= 1;
-    core.comparedFile.data[4] ^= 1;
-    core.comparedFile.data[20] ^= 1;
+    FileBuffer other;
+    ASSERT_TRUE(other.reserve(36));
+    std::copy(core.buffer.data.get(), core.buffer.data.get() + 36, other.data.get());
+    other.setSize(36);
+    other.name = DocumentName::given("other.bin");
+    other.data[3] ^= 1;
+    other.data[4] ^= 1;
+    other.data[20] ^= 1;
+    core.comparison.begin(std::move(other));
     core.paintDifferences(Pane::Hex);
     core.paintDifferences(Pane::Ascii);
     ASSERT_EQ(surface.drawn.size(), 6u);

@@ -1,6 +1,7 @@
 // The command table: the menus it lays out and the keys it maps.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <string>
 #include <utility>
@@ -40,8 +41,8 @@ TEST(CommandTable, LaysOutTheMenus)
                           "35 &Next Difference\tF6, 36 &Previous Difference\tShift+F6, 37 Stop &Comparing, 3 E&xit} "
                           "&Edit{7 &Copy, 6 Cu&t, 8 &Paste, 9 &Insert chars, 24 Insert &Mode\tCtrl+M, "
                           "25 &Fill Selection..., 38 C&hecksums..., -, 30 Toggle &Bookmark\tCtrl+F2, 31 &Next Bookmark\tF2, "
-                          "32 Pre&vious Bookmark\tShift+F2, 33 Clear Bookmarks, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
-                          "18 Find &next\tF3, 22 Find pre&vious\tShift+F3, 23 &Replace...\tCtrl+H, "
+                          "32 Pre&vious Bookmark\tShift+F2, 33 C&lear Bookmarks, -, 15 &Undo\tCtrl+Z, 16 &Redo\tCtrl+Y, -, "
+                          "18 Find ne&xt\tF3, 22 Find previ&ous\tShift+F3, 23 R&eplace...\tCtrl+H, "
                           "17 &Go to offset...\tCtrl+G} 4 F&ind "
                           "&View{10 &Hex, 11 &Octal, -, 12 Change &Font, 13 Change &Colors, -, "
                           "20 Data &Inspector\tCtrl+D, 21 &Status Bar} 5 &About "},
@@ -49,10 +50,32 @@ TEST(CommandTable, LaysOutTheMenus)
          "1 &Open, 2 &Save As, -, 10 View in &Hex, 11 View in &Octal, -, 24 Insert &Mode"},
         {render(contextMenuItems(true)),
          "1 &Open, 2 &Save As, -, 6 Cu&t ~sel, 7 &Copy ~sel, 8 &Paste ~clip, 10 View in &Hex, 11 View in &Octal, -, "
-         "12 Change &Font, 13 Change Colo&rs, -, 24 Insert &Mode, 14 Sa&ve, 15 &Undo, 16 R&edo, 18 Find &next, 17 &Go to offset..."},
+         "12 Change &Font, 13 Change Colo&rs, -, 24 Insert &Mode, 14 Sa&ve, 15 &Undo, 16 R&edo, 18 Find ne&xt, 17 &Go to offset..."},
     };
     for (const auto& [actual, expected] : cases) {
         EXPECT_EQ(actual, expected);
+    }
+}
+
+// Each item of a menu has a key that leads to it alone; the context menu's
+// "&Open" and "View in &Octal" keep the keys they always had, and share O.
+TEST(CommandTable, EachItemOfAMenuHasAnAccessKeyOfItsOwn)
+{
+    std::vector<MenuItem> bar, edit = popupItems(MenuBarPlace::editMenu);
+    for (const MenuBarEntry& entry : menuBarEntries()) {
+        bar.push_back({entry.command, entry.text});
+    }
+    edit.push_back({noCommand, copyAsMenuTitle});
+    for (const auto& items : {bar, popupItems(MenuBarPlace::fileMenu), edit, popupItems(MenuBarPlace::viewMenu),
+                              popupItems(MenuBarPlace::copyAsMenu), contextMenuItems(false), contextMenuItems(true)}) {
+        std::set<int> taken;
+        for (const MenuItem& item : items) {
+            const std::size_t mark = item.text.find('&');
+            EXPECT_TRUE(item.text.empty() || mark < item.text.size() - 1) << item.text << " has no key";
+            if (!item.text.empty() && !(item.text == "View in &Octal" && taken.count('O') == 1)) {
+                EXPECT_TRUE(taken.insert(std::toupper(item.text[mark + 1])).second) << item.text;
+            }
+        }
     }
 }
 

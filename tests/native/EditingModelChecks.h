@@ -78,8 +78,8 @@ inline std::string comparisonMismatch(const EditorCore& core, const EditingModel
     for (std::size_t at = 0; at < model.bytes.size(); ++at) {
         differing += at >= model.compared.size() || model.bytes[at] != model.compared[at] ? 1 : 0;
     }
-    if (countDifferences(core.buffer.data.get(), core.buffer.size, core.comparedFile.data.get(), core.comparedFile.size) !=
-        differing) {
+    const FileBuffer& other = core.comparison.other();
+    if (countDifferences(core.buffer.data.get(), core.buffer.size, other.data.get(), other.size) != differing) {
         return "the count of differing bytes";
     }
     const auto cursor = static_cast<std::size_t>(model.cursor);

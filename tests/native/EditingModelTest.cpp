@@ -110,10 +110,12 @@ public:
         for (std::size_t at = 0; at < model_.compared.size(); at += 37) {
             model_.compared[at] ^= 0x5A;
         }
-        core_.comparedFile.reserve(static_cast<std::int64_t>(model_.compared.size()));
-        std::copy(model_.compared.begin(), model_.compared.end(), core_.comparedFile.data.get());
-        core_.comparedFile.setSize(static_cast<std::int32_t>(model_.compared.size()));
-        core_.comparedFile.path = "other.bin";
+        FileBuffer other;
+        other.reserve(static_cast<std::int64_t>(model_.compared.size()));
+        std::copy(model_.compared.begin(), model_.compared.end(), other.data.get());
+        other.setSize(static_cast<std::int32_t>(model_.compared.size()));
+        other.name = DocumentName::given("other.bin");
+        core_.comparison.begin(std::move(other));
         model_.scrollToRow(0);
     }
 

@@ -25,7 +25,7 @@ TEST(EditorCoreConstruction, StartsWithTheDocumentedDefaults)
     EXPECT_EQ(core.buffer.rowCount, 0);
     EXPECT_EQ(core.buffer.lastMatchOffset, -1);
     EXPECT_EQ(core.buffer.lastSearchText, "");
-    EXPECT_TRUE(core.buffer.path.empty());
+    EXPECT_TRUE(core.buffer.name.empty());
     EXPECT_FALSE(core.buffer.data.held());
     EXPECT_EQ(core.buffer.bytesPerRow(), core.bytesPerRow);
 }

@@ -149,6 +149,8 @@ TEST_F(FileFlow, CompareWithSaysWhatDiffersUntilAnotherDocumentOpens)
     ASSERT_TRUE(core.nextDifferenceRun());
     EXPECT_EQ(core.selectedBytes().count, 4);
     EXPECT_FALSE(core.nextDifferenceRun());
+    core.clearSelection(); // as Copy does: the run stepped to is still passed over
+    EXPECT_FALSE(core.nextDifferenceRun());
     // An unreadable file leaves the comparison as it was; another document ends it.
     EXPECT_FALSE(core.compareWith(dir.file("missing.bin")));
     EXPECT_EQ(shell.messages.size(), 1u);
@@ -156,6 +158,22 @@ TEST_F(FileFlow, CompareWithSaysWhatDiffersUntilAnotherDocumentOpens)
     ASSERT_TRUE(core.openPath(path, false));
     EXPECT_FALSE(core.comparing());
     EXPECT_EQ(core.title(), L"Nibblor - " + name());
+}
+
+// A relative name shows as given; the whole path follows a failure's first sentence.
+TEST_F(FileFlow, ANameShowsAsGiven)
+{
+    const FilePath before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.file(""));
+    shell.answers = {Answer::no};
+    EXPECT_FALSE(core.openStartingFile("new.bin", true));
+    EXPECT_FALSE(core.openPath("missing.bin", false));
+    ASSERT_TRUE(core.openPath("doc.bin", false));
+    std::filesystem::current_path(before);
+    EXPECT_EQ(core.title(), L"Nibblor - doc.bin");
+    EXPECT_EQ(shell.questions.at(0), L"new.bin does not exist. Create it?");
+    EXPECT_EQ(shell.messages.at(0).rfind(L"Attempt to open \"missing.bin\" for binary read failed.\n\n" +
+                                             FilePath(dir.file("missing.bin")).wstring() + L"\n\n", 0), 0u);
 }
 
 TEST_F(FileFlow, SaveDecidesByTheFileAndItsChanges)

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "commands/OffsetText.h"
@@ -118,6 +120,23 @@ TEST(OffsetText, HexadecimalOrHashDecimal)
     const OffsetText huge = parseOffset("fffffffffffffffffff");
     EXPECT_TRUE(huge.valid);
     EXPECT_GT(huge.value, std::int64_t{std::numeric_limits<std::int32_t>::max()});
+}
+
+// Go to quotes what was typed, not the number it was read as; a long entry
+// is cut between two characters (never inside one) with an ellipsis.
+TEST(OffsetText, RefusalsQuoteTheTextAsTypedCutShort)
+{
+    const std::string forty(40, 'f'), e = "\xC3\xA9", ellipsis = "\xE2\x80\xA6"; // é in two bytes; "…"
+    const std::string pastEnd = "\" is past the end of the document, which ends at 63F.";
+    const std::pair<std::string, std::string> cases[] = {
+        {"ffffffffffffffff", "Offset \"ffffffffffffffff" + pastEnd}, {forty, "Offset \"" + forty + pastEnd},
+        {forty + "f", "Offset \"" + forty + ellipsis + pastEnd},
+        {std::string(39, 'g') + e + e, "\"" + std::string(39, 'g') + e + ellipsis +
+                                           "\" is not an offset: type it in hexadecimal, or # and a decimal number."},
+    };
+    for (const auto& [typed, refusal] : cases) {
+        EXPECT_EQ(chooseOffset(typed, 0x63F).refusal, refusal) << typed;
+    }
 }
 
 TEST(GoToOffset, MovesTheCursorAndTheViewOrNothing)

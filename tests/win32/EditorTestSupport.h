@@ -41,7 +41,7 @@ public:
         e.history = EditHistory();
         file_ = e.file;
         e.file = DocumentFile{};
-        e.comparedFile = FileBuffer(e.bytesPerRow);
+        e.comparison.end();
         recent_ = e.recentFiles;
     }
 
@@ -64,7 +64,7 @@ public:
         e.buffer = std::move(buffer_);
         e.history = std::move(history_);
         e.file = file_;
-        e.comparedFile = FileBuffer(e.bytesPerRow); // a test's comparison ends with it
+        e.comparison.end(); // a test's comparison ends with it
         e.recentFiles = recent_;
         numbers_.clear();
         words_.clear();

@@ -67,6 +67,10 @@ TEST_F(Comparing, CompareWithColoursAndStepsThroughTheDifferencesUntilStopped)
     holdKey(VK_SHIFT, true);
     stepThrough({{40, 2}, {5, 1}});
     holdKey(VK_SHIFT, false);
+    type(hex, "\x03"); // Copy drops the selection; F6 still moves on from the run it stepped to
+    press(hex, VK_F6);
+    EXPECT_EQ(selected(), (Run{40, 2}));
+    type(hex, "\x03");
 
     pumpMessages();
     EXPECT_GT(redPixels(2, 8), 0) << "offset 40";

@@ -104,13 +104,13 @@ TEST_F(Files, AReadOnlyFileRefusesSaveAndOpenReadOnlyRefusesTyping)
     const std::string file = dir.file("test.exe");
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
     hostCommand(createTopLevel);
-    EXPECT_EQ(windowTitle(editorCore.frameWindow), "Nibblor - " + file + " [read-only]");
+    EXPECT_EQ(windowTitle(editorCore.frameWindow), "Nibblor - test.exe [read-only]");
     type(hexPane.window, "7");
     std::string text;
     DialogWatcher refusal = answerBox("Error", IDOK, text);
     frameCommand(saveCommand);
     ASSERT_TRUE(refusal.finish()) << refusal.log();
-    EXPECT_EQ(text, file + " is read-only. Use Save As to save a copy.");
+    EXPECT_EQ(text, "test.exe is read-only. Use Save As to save a copy.");
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(TempDir::read(file), original);
 
@@ -125,7 +125,6 @@ TEST_F(Files, AReadOnlyFileRefusesSaveAndOpenReadOnlyRefusesTyping)
 
 TEST_F(Files, AChangeByAnotherProgramIsPutToTheUserOnActivation)
 {
-    const std::string file = dir.file("test.exe");
     hostCommand(createTopLevel);
     for (const bool reload : {false, true}) {
         SCOPED_TRACE(reload ? "Yes" : "No");
@@ -135,7 +134,7 @@ TEST_F(Files, AChangeByAnotherProgramIsPutToTheUserOnActivation)
         DialogWatcher question = answerBox("Nibblor", reload ? IDYES : IDNO, text);
         SendMessageA(editorCore.frameWindow, WM_ACTIVATE, WA_ACTIVE, 0);
         ASSERT_TRUE(question.finish()) << question.log();
-        EXPECT_EQ(text, file + " has been changed by another program. Reload it?");
+        EXPECT_EQ(text, "test.exe has been changed by another program. Reload it?");
         EXPECT_EQ(documentBytes(), reload ? theirs : original);
     }
 }
@@ -154,14 +153,14 @@ TEST_F(Files, ARecentFileReopensAndADroppedFileOpens)
     name.copy(reinterpret_cast<wchar_t*>(files + 1), name.size());
     GlobalUnlock(drop);
     SendMessageA(editorCore.frameWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-    EXPECT_EQ(editorCore.buffer.path, other);
+    EXPECT_EQ(editorCore.buffer.name.absolute, other);
     EXPECT_EQ(documentBytes(), (Bytes{1, 2, 3}));
 
     wchar_t item[1024] = {};
     GetMenuStringW(editorCore.fileMenu, firstRecentFileCommand + 1, item, 1024, MF_BYCOMMAND);
     EXPECT_EQ(std::wstring(item), L"&2 " + wide(file));
     frameCommand(firstRecentFileCommand + 1);
-    EXPECT_EQ(editorCore.buffer.path, file);
+    EXPECT_EQ(editorCore.buffer.name.absolute, file);
     EXPECT_EQ(documentBytes(), original);
 }
 

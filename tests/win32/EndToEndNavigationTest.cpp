@@ -197,7 +197,7 @@ TEST_F(Navigation, CtrlGGoesToAFarOffsetAndTypingLandsThere)
         }
     };
 
-    goTo("0x123456", "Offset 123456 is past the end of the document, which ends at 63F.");
+    goTo("0x123456", "Offset \"0x123456\" is past the end of the document, which ends at 63F.");
     EXPECT_EQ(editorCore.cursorOffset, 0);
     goTo("4a3", nullptr);
     EXPECT_EQ(editorCore.cursorOffset, 0x4A3);

@@ -80,7 +80,7 @@ TEST_F(FileDialogs, CancelledOpenKeepsTheDocumentAndItsName)
     });
     EXPECT_EQ(core.openFromDialog(false), OpenOutcome::cancelled);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_EQ(buffer.path, dir.file("document.bin"));
+    EXPECT_EQ(buffer.name.absolute, dir.file("document.bin"));
     EXPECT_EQ(documentBytes(), bytes);
 }
 
@@ -102,7 +102,7 @@ TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
     });
     EXPECT_EQ(core.openFromDialog(false), OpenOutcome::opened);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_EQ(buffer.path, chosen);
+    EXPECT_EQ(buffer.name.absolute, chosen);
     EXPECT_EQ(buffer.rowCount, 19);
     EXPECT_EQ(documentBytes(), bytes);
 }
@@ -134,7 +134,7 @@ TEST_F(FileDialogs, FailedOpenIsReportedAndKeepsTheDocumentAndItsName)
     EXPECT_EQ(core.openFromDialog(false), OpenOutcome::failed);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(message, "File \"" + huge + "\" is too large to open.");
-    EXPECT_EQ(buffer.path, dir.file("document.bin"));
+    EXPECT_EQ(buffer.name.absolute, dir.file("document.bin"));
     EXPECT_EQ(documentBytes(), bytes);
 }
 
@@ -142,7 +142,7 @@ TEST_F(FileDialogs, CancelledSaveKeepsThePathAndWritesNothing)
 {
     loadDocument(patternBytes(100));
     const std::string named = dir.file("named.bin");
-    buffer.path = named;
+    buffer.name = DocumentName::given(named);
     DialogWatcher watcher([this](DialogWatcher& w) {
         HWND dialog = w.waitForDialog("Save", owner);
         if (dialog == nullptr) {
@@ -159,7 +159,7 @@ TEST_F(FileDialogs, CancelledSaveKeepsThePathAndWritesNothing)
     });
     EXPECT_FALSE(core.saveAs());
     ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_EQ(buffer.path, named);
+    EXPECT_EQ(buffer.name.absolute, named);
     EXPECT_FALSE(fileExists(named));
 }
 
@@ -178,7 +178,7 @@ TEST_F(FileDialogs, SaveUnderANewNameWritesExactlyTheDocument)
     });
     EXPECT_TRUE(core.saveAs());
     ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_EQ(buffer.path, target);
+    EXPECT_EQ(buffer.name.absolute, target);
     EXPECT_EQ(TempDir::read(target), bytes); // the spare room never reaches the file
 }
 
@@ -191,7 +191,7 @@ TEST_F(FileDialogs, SaveOverAnExistingFileAsksBeforeReplacingIt)
     const std::string target = dir.write("existing.bin", patternBytes(5000));
     for (const bool replace : {false, true}) {
         SCOPED_TRACE(replace ? "Yes" : "No");
-        buffer.path = dir.file("document.bin");
+        buffer.name = DocumentName::given(dir.file("document.bin"));
         DialogWatcher watcher([this, &target, replace](DialogWatcher& w) {
             HWND dialog = w.waitForDialog("Save", owner);
             if (dialog == nullptr || !w.typeFileName(dialog, target)) {
@@ -219,10 +219,10 @@ TEST_F(FileDialogs, SaveOverAnExistingFileAsksBeforeReplacingIt)
         EXPECT_EQ(core.saveAs(), replace);
         ASSERT_TRUE(watcher.finish()) << watcher.log();
         if (replace) {
-            EXPECT_EQ(buffer.path, target);
+            EXPECT_EQ(buffer.name.absolute, target);
             EXPECT_EQ(TempDir::read(target), bytes);
         } else {
-            EXPECT_EQ(buffer.path, dir.file("document.bin"));
+            EXPECT_EQ(buffer.name.absolute, dir.file("document.bin"));
             EXPECT_EQ(TempDir::read(target), patternBytes(5000));
         }
     }

@@ -274,7 +274,7 @@ TEST_F(PaneMouseTest, ChildEditorMenuGraysEditingItemsByState)
     const UINT ids[] = {1, 2, 0, 6, 7, 8, 10, 11, 0, 12, 13, 0, 24, 14, 15, 16, 18, 17};
     const char* texts[] = {"&Open",          "&Save As", "",  "Cu&t",          "&Copy",         "&Paste",
                            "View in &Hex", "View in &Octal", "", "Change &Font", "Change Colo&rs",
-                           "", "Insert &Mode", "Sa&ve", "&Undo", "R&edo", "Find &next", "&Go to offset..."};
+                           "", "Insert &Mode", "Sa&ve", "&Undo", "R&edo", "Find ne&xt", "&Go to offset..."};
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].separator, ids[i] == 0) << i;
         if (ids[i] != 0) {
