@@ -2,6 +2,13 @@
 
 #include <cstring>
 
+namespace {
+
+// Growths this large take a fresh zeroed block rather than zeroing the new part by hand.
+constexpr std::size_t freshPagesFrom = std::size_t{16} << 20;
+
+} // namespace
+
 bool ByteBlock::take(void* block, std::size_t capacity)
 {
     if (block == nullptr) {
@@ -38,6 +45,16 @@ bool ByteBlock::growZeroed(std::size_t capacity)
     }
     if (!bytes_) {
         return allocateZeroed(capacity);
+    }
+    if (capacity - capacity_ >= freshPagesFrom) {
+        // A large growth comes as untouched zero pages: only the old bytes are copied, so a
+        // run of zeros inserted costs no memory until it is written.
+        void* fresh = std::calloc(capacity, 1);
+        if (fresh == nullptr) {
+            return false;
+        }
+        std::memcpy(fresh, bytes_.get(), capacity_);
+        return take(fresh, capacity);
     }
     void* p = std::realloc(bytes_.get(), capacity);
     if (p == nullptr) {

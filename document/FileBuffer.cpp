@@ -94,7 +94,8 @@ bool FileBuffer::insert(std::int32_t offset, const std::uint8_t* bytes, std::int
     if (bytes != nullptr) {
         std::memcpy(block + offset, bytes, length);
     } else {
-        std::memset(block + offset, 0, length);
+        // Past the old end the block is zero already: only where the moved bytes were needs clearing.
+        std::memset(block + offset, 0, std::min(length, static_cast<std::size_t>(size - offset)));
     }
     setSize(static_cast<std::int32_t>(newSize));
     marks.inserted(offset, count);

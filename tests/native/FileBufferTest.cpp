@@ -207,3 +207,30 @@ TEST(FileBufferWrite, AFailedStepLeavesTheOriginalAndNoStrayFile)
 }
 
 } // namespace
+
+namespace {
+
+// Zeros inserted in the middle, as a small growth and as one large enough for a fresh block:
+// the moved tail arrives whole and every inserted byte reads zero.
+TEST(FileBufferInsert, ZerosInTheMiddleMoveTheTailAndReadZero)
+{
+    for (const std::int32_t count : {5, std::int32_t{20} << 20}) {
+        FileBuffer buffer;
+        ASSERT_TRUE(buffer.reserve(FileBuffer::capacityFor(40, 16)));
+        for (std::size_t i = 0; i < 40; ++i) {
+            buffer.data[i] = static_cast<std::uint8_t>(i + 1);
+        }
+        buffer.setSize(40);
+        ASSERT_TRUE(buffer.insert(10, nullptr, count));
+        ASSERT_EQ(buffer.size, 40 + count);
+        for (std::int64_t i = 0; i < buffer.capacity(); ++i) {
+            const std::uint8_t expected = i < 10 ? static_cast<std::uint8_t>(i + 1)
+                                          : i < 10 + count ? 0
+                                          : i < 40 + count ? static_cast<std::uint8_t>(i - count + 1)
+                                                           : 0;
+            ASSERT_EQ(buffer.byteAt(i), expected) << count << " at " << i;
+        }
+    }
+}
+
+} // namespace
