@@ -6,6 +6,8 @@ set(NIBBLOR_CORE_SOURCES
   document/Bookmarks.cpp
   document/FileBuffer.cpp
   document/ReplaceRuns.cpp
+  document/RunGaps.cpp
+  document/ReplacementRecord.cpp
   document/EditHistory.cpp
   document/Search.cpp
   document/PatternSearch.cpp
