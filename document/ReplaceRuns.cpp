@@ -147,6 +147,16 @@ std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std
     std::vector<std::uint8_t>& matched = record.matched;
     const std::size_t stride = record.matchedStride();
     std::uint8_t* block = data.get();
+    // What every match's rewrite reads, copied into each batch's locals: a
+    // byte stored through a pointer could be anything reached through a reference.
+    struct Rewrite {
+        std::uint8_t* block;
+        const std::uint8_t* replacement;
+        std::size_t replacementLength;
+        std::int64_t matchLength;
+        std::size_t stride;
+    };
+    const Rewrite shared{block, record.replacement.data(), record.replacement.size(), matchLength, stride};
     const auto mostRuns = static_cast<double>((end - first) / matchLength);
     std::int64_t read = first;  // the next original byte
     std::int64_t write = first; // where it goes
@@ -164,18 +174,29 @@ std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std
                 matched.reserve(projected(done + count, scanned, end - first, mostRuns) * stride);
             }
             matched.resize(std::max(matched.size(), (done + count) * stride));
-            for (std::size_t i = 0; i < count; ++i, ++done) {
+            const Rewrite rewrite = shared;
+            RunGaps::Batch gaps(runs, count);
+            std::uint8_t* kept = matched.data() + done * stride;
+            std::int64_t from = read;
+            std::int64_t to = write;
+            std::int64_t gapStart = done == 0 ? 0 : read; // the gaps run from the previous match's end
+            for (std::size_t i = 0; i < count; ++i) {
                 const std::int64_t match = matches[i];
-                runs.append(done == 0 ? match : match - read);
-                copyShort(matched.data() + done * stride, block + match, stride);
-                if (write != read) {
-                    std::memmove(block + write, block + read, static_cast<std::size_t>(match - read));
+                gaps.append(match - gapStart);
+                copyShort(kept, rewrite.block + match, rewrite.stride);
+                kept += rewrite.stride;
+                if (to != from) {
+                    std::memmove(rewrite.block + to, rewrite.block + from, static_cast<std::size_t>(match - from));
                 }
-                write += match - read;
-                copyShort(block + write, replacement.data(), replacement.size());
-                write += replacementLength;
-                read = match + matchLength;
+                to += match - from;
+                copyShort(rewrite.block + to, rewrite.replacement, rewrite.replacementLength);
+                to += static_cast<std::int64_t>(rewrite.replacementLength);
+                from = match + rewrite.matchLength;
+                gapStart = from;
             }
+            read = from;
+            write = to;
+            done += count;
         });
         record.lostMarks = marks.lostBy(runs, matchLength, replacementLength);
     } catch (const std::bad_alloc&) {

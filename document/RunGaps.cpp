@@ -1,27 +1,32 @@
 #include "document/RunGaps.h"
 
-void RunGaps::append(std::int64_t gap)
+#include <cstdint>
+
+std::size_t RunGaps::encodedLength(std::int64_t gap)
 {
-    auto rest = static_cast<std::uint64_t>(gap);
-    while (rest > valueMask) {
-        encoded_.push_back(static_cast<std::uint8_t>((rest & valueMask) | moreBit));
-        rest >>= valueBits;
+    std::size_t bytes = 1;
+    for (auto rest = static_cast<std::uint64_t>(gap) >> valueBits; rest != 0; rest >>= valueBits) {
+        ++bytes;
     }
-    encoded_.push_back(static_cast<std::uint8_t>(rest));
-    firstGap_ = count_ == 0 ? gap : firstGap_;
-    gapTotal_ += gap;
-    ++count_;
+    return bytes;
 }
 
 bool RunGaps::assign(const std::vector<std::int64_t>& offsets, std::int32_t length)
 {
     clear();
+    std::size_t bytes = 0;
     std::int64_t previousEnd = 0;
     for (const std::int64_t offset : offsets) {
-        if (offset < previousEnd) {
-            clear();
+        const std::int64_t gap = offset - previousEnd;
+        if (gap < 0 || gap > INT32_MAX) {
             return false;
         }
+        bytes += encodedLength(gap);
+        previousEnd = offset + length;
+    }
+    encoded_.reserve(bytes + mostBytesPerGap); // just the room they take, and the last one's slack
+    previousEnd = 0;
+    for (const std::int64_t offset : offsets) {
         append(offset - previousEnd);
         previousEnd = offset + length;
     }

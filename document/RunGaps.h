@@ -19,10 +19,11 @@ public:
     void reserve(std::size_t bytes) { encoded_.reserve(bytes); }
     std::size_t capacity() const { return encoded_.capacity(); }
     // A run `gap` bytes after the end of the last (after the start for the
-    // first); the gap is not negative. Throws std::bad_alloc.
-    void append(std::int64_t gap);
+    // first); the gap is within 0 and INT32_MAX. Throws std::bad_alloc.
+    void append(std::int64_t gap) { Batch(*this, 1).append(gap); }
     // The runs at the offsets, each `length` bytes long; false, with none
-    // kept, when they are not ascending and apart. Throws std::bad_alloc.
+    // kept, when they are not ascending and apart within 32-bit offsets.
+    // Throws std::bad_alloc.
     bool assign(const std::vector<std::int64_t>& offsets, std::int32_t length);
     void clear();
 
@@ -33,6 +34,48 @@ public:
     // Where the first run starts, and where the last ends when each is `length` bytes long.
     std::int64_t first() const { return firstGap_; }
     std::int64_t end(std::int32_t length) const { return gapTotal_ + static_cast<std::int64_t>(count_) * length; }
+
+    // Runs appended a batch at a time, without a check each: room for
+    // `count` gaps is made first (throws std::bad_alloc, appending nothing),
+    // and what was not used goes when the batch ends. Its state stays in
+    // registers, where a byte stored in the list cannot be taken to change it.
+    class Batch {
+    public:
+        Batch(RunGaps& gaps, std::size_t count)
+            : gaps_(gaps), count_(gaps.count_), firstGap_(gaps.firstGap_), gapTotal_(gaps.gapTotal_)
+        {
+            const std::size_t used = gaps.encoded_.size();
+            gaps.encoded_.resize(used + count * mostBytesPerGap);
+            next_ = gaps.encoded_.data() + used;
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        ~Batch()
+        {
+            gaps_.encoded_.resize(static_cast<std::size_t>(next_ - gaps_.encoded_.data()));
+            gaps_.count_ = count_;
+            gaps_.firstGap_ = firstGap_;
+            gaps_.gapTotal_ = gapTotal_;
+        }
+        void append(std::int64_t gap)
+        {
+            auto rest = static_cast<std::uint64_t>(gap);
+            for (; rest > valueMask; rest >>= valueBits) {
+                *next_++ = static_cast<std::uint8_t>((rest & valueMask) | moreBit);
+            }
+            *next_++ = static_cast<std::uint8_t>(rest);
+            firstGap_ = count_ == 0 ? gap : firstGap_;
+            gapTotal_ += gap;
+            ++count_;
+        }
+
+    private:
+        RunGaps& gaps_;
+        std::uint8_t* next_ = nullptr; // where the next gap goes
+        std::size_t count_;
+        std::int64_t firstGap_;
+        std::int64_t gapTotal_;
+    };
 
     // The runs from the first to the last, each `length` bytes long.
     class Reader {
@@ -113,6 +156,8 @@ private:
     static constexpr unsigned valueBits = 7;
     static constexpr std::uint8_t valueMask = 0x7F;
     static constexpr std::uint8_t moreBit = 0x80;
+
+    static std::size_t encodedLength(std::int64_t gap);
 
     std::vector<std::uint8_t> encoded_;
     std::size_t count_ = 0;
