@@ -47,6 +47,7 @@ set(NIBBLOR_CORE_SOURCES
   commands/Fill.cpp
   commands/Find.cpp
   commands/FindReplace.cpp
+  commands/SearchSession.cpp
   commands/SearchText.cpp
   commands/SearchPatterns.cpp
   commands/InsertCount.cpp
