@@ -96,9 +96,9 @@ public:
         {
             std::int64_t gap = 0;
             for (unsigned shift = 0;; shift += valueBits) {
-                const std::uint8_t byte = gaps_.encoded_[at_++];
-                gap |= static_cast<std::int64_t>(byte & valueMask) << shift;
-                if ((byte & moreBit) == 0) {
+                const std::uint8_t part = gaps_.encoded_[at_++];
+                gap |= static_cast<std::int64_t>(part & valueMask) << shift;
+                if ((part & moreBit) == 0) {
                     return gap;
                 }
             }
