@@ -111,7 +111,8 @@ ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std:
         const MatchList matches = findAll(buffer.data.get(), range.first, rangeEnd(range), pattern,
                                           std::numeric_limits<std::size_t>::max());
         count = matches.total;
-        outcome = count == 0 ? outcome : replaceRuns(matches.offsets, static_cast<std::int32_t>(pattern.size()), replacement);
+        const auto matchLength = static_cast<std::int32_t>(pattern.size());
+        outcome = count == 0 ? outcome : replaceRuns(matches.offsets, matchLength, replacement);
     }
     if (count > 0 && outcome == ReplaceOutcome::replaced) {
         showChangedPlace(range.first);

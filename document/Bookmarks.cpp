@@ -74,7 +74,7 @@ namespace {
 // Calls `keep(mark, newOffset)` for each mark that stays and `lose(mark)` for
 // each on a byte a shortened run lost, from the first mark.
 template <class Keep, class Lose>
-void sortMarks(const std::vector<std::int32_t>& marks, const RunGaps& runs, std::int32_t fromLength,
+void partitionMarks(const std::vector<std::int32_t>& marks, const RunGaps& runs, std::int32_t fromLength,
                std::int32_t toLength, const Keep& keep, const Lose& lose)
 {
     RunGaps::Reader run(runs, fromLength);
@@ -99,8 +99,8 @@ void Bookmarks::runsReplaced(const RunGaps& runs, std::int32_t fromLength, std::
     if (fromLength == toLength || runs.empty() || offsets_.empty()) {
         return;
     }
-    std::size_t kept = 0; // in place: a kept mark never moves past a later one
-    sortMarks(
+    std::size_t kept = 0; // in place: no more marks are written than have been read
+    partitionMarks(
         offsets_, runs, fromLength, toLength,
         [&](std::int32_t, std::int64_t moved) { offsets_[kept++] = static_cast<std::int32_t>(moved); },
         [](std::int32_t) {});
@@ -111,7 +111,7 @@ std::vector<std::int32_t> Bookmarks::lostBy(const RunGaps& runs, std::int32_t fr
 {
     std::vector<std::int32_t> lost;
     if (toLength < fromLength && !runs.empty()) {
-        sortMarks(
+        partitionMarks(
             offsets_, runs, fromLength, toLength, [](std::int32_t, std::int64_t) {},
             [&](std::int32_t mark) { lost.push_back(mark); });
     }

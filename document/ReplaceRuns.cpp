@@ -102,8 +102,9 @@ std::size_t projected(std::size_t found, std::int64_t scanned, std::int64_t tota
 // Whether every match has the same bytes: no position takes any byte, or either of two.
 bool matchesOneForm(const SearchPattern& pattern)
 {
-    return std::all_of(pattern.begin(), pattern.end(),
-                       [](const PatternByte& position) { return !position.any && position.value == position.alternative; });
+    return std::all_of(pattern.begin(), pattern.end(), [](const PatternByte& position) {
+        return !position.any && position.value == position.alternative;
+    });
 }
 
 // Puts back runs that a shrinking replacement compacted toward the first:
