@@ -6,6 +6,8 @@ set(NIBBLOR_CORE_SOURCES
   document/Bookmarks.cpp
   document/FileBuffer.cpp
   document/ReplaceRuns.cpp
+  document/RunGaps.cpp
+  document/ReplacementRecord.cpp
   document/EditHistory.cpp
   document/Search.cpp
   document/PatternSearch.cpp
@@ -48,6 +50,7 @@ set(NIBBLOR_CORE_SOURCES
   commands/Fill.cpp
   commands/Find.cpp
   commands/FindReplace.cpp
+  commands/SearchSession.cpp
   commands/SearchText.cpp
   commands/SearchPatterns.cpp
   commands/InsertCount.cpp

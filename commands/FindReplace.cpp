@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -79,7 +80,7 @@ ReplaceOutcome EditorCore::replaceSelectedMatch(const SearchPattern& pattern,
                                                 const std::vector<std::uint8_t>& replacement)
 {
     if (refuseEdit()) {
-        return ReplaceOutcome::declined;
+        return ReplaceOutcome::readOnly;
     }
     const ByteRange selected = selectedBytes();
     const ReplaceOutcome outcome =
@@ -93,34 +94,28 @@ ReplaceOutcome EditorCore::replaceSelectedMatch(const SearchPattern& pattern,
 ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
                                         ByteRange range)
 {
-    if (refuseEdit() || pattern.empty() || !buffer.data.held()) {
+    if (refuseEdit()) {
+        return {ReplaceOutcome::readOnly, 0};
+    }
+    if (pattern.empty() || !buffer.data.held()) {
         return {ReplaceOutcome::declined, 0};
     }
+    ReplaceOutcome outcome = ReplaceOutcome::replaced;
+    std::int64_t count = 0;
     if (replacement.size() <= pattern.size()) {
         // In place and in one pass: no second block, no second scan.
-        std::vector<std::int32_t> offsets;
-        std::vector<std::uint8_t> matched;
-        const std::int64_t count =
-            buffer.replaceMatchesInPlace(pattern, range.first, rangeEnd(range), replacement, offsets, matched);
-        if (count == 0) {
-            return {ReplaceOutcome::replaced, 0};
-        }
-        const ReplaceOutcome outcome = keepReplacement(std::move(offsets), std::move(matched),
-                                                       static_cast<std::int32_t>(pattern.size()), replacement);
-        if (outcome == ReplaceOutcome::replaced) {
-            showChangedPlace(range.first);
-        }
-        return {outcome, outcome == ReplaceOutcome::replaced ? count : 0};
+        ReplacementRecord record;
+        count = buffer.replaceMatchesInPlace(pattern, range.first, rangeEnd(range), replacement, record);
+        outcome = count == 0 ? outcome : keepReplacement(std::move(record));
+    } else {
+        const MatchList matches = findAll(buffer.data.get(), range.first, rangeEnd(range), pattern,
+                                          std::numeric_limits<std::size_t>::max());
+        count = matches.total;
+        const auto matchLength = static_cast<std::int32_t>(pattern.size());
+        outcome = count == 0 ? outcome : replaceRuns(matches.offsets, matchLength, replacement);
     }
-    const MatchList matches = findAll(buffer.data.get(), range.first, rangeEnd(range), pattern,
-                                      std::numeric_limits<std::size_t>::max());
-    if (matches.total == 0) {
-        return {ReplaceOutcome::replaced, 0};
-    }
-    const std::vector<std::int32_t> offsets(matches.offsets.begin(), matches.offsets.end());
-    const ReplaceOutcome outcome = replaceRuns(offsets, static_cast<std::int32_t>(pattern.size()), replacement);
-    if (outcome == ReplaceOutcome::replaced) {
+    if (count > 0 && outcome == ReplaceOutcome::replaced) {
         showChangedPlace(range.first);
     }
-    return {outcome, outcome == ReplaceOutcome::replaced ? matches.total : 0};
+    return {outcome, outcome == ReplaceOutcome::replaced ? count : 0};
 }

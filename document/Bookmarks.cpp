@@ -69,23 +69,51 @@ void Bookmarks::restore(const std::vector<std::int32_t>& marks)
     }
 }
 
-void Bookmarks::runsReplaced(const std::vector<std::int32_t>& runs, std::int32_t fromLength, std::int32_t toLength)
+namespace {
+
+// Calls `keep(mark, newOffset)` for each mark that stays and `lose(mark)` for
+// each on a byte a shortened run lost, from the first mark.
+template <class Keep, class Lose>
+void partitionMarks(const std::vector<std::int32_t>& marks, const RunGaps& runs, std::int32_t fromLength,
+               std::int32_t toLength, const Keep& keep, const Lose& lose)
 {
-    if (fromLength == toLength || runs.empty()) {
+    RunGaps::Reader run(runs, fromLength);
+    for (const std::int32_t mark : marks) {
+        while (!run.done() && run.offset() + fromLength <= mark) {
+            run.next();
+        }
+        const std::size_t before = run.done() ? runs.count() : run.run(); // runs that end at or before the mark
+        const bool inRun = !run.done() && run.offset() <= mark;
+        if (inRun && mark - run.offset() >= toLength) {
+            lose(mark);
+        } else {
+            keep(mark, mark + static_cast<std::int64_t>(before) * (toLength - fromLength));
+        }
+    }
+}
+
+} // namespace
+
+void Bookmarks::runsReplaced(const RunGaps& runs, std::int32_t fromLength, std::int32_t toLength)
+{
+    if (fromLength == toLength || runs.empty() || offsets_.empty()) {
         return;
     }
-    std::vector<std::int32_t> kept;
-    std::size_t before = 0; // runs that end at or before the mark
-    for (const std::int32_t mark : offsets_) {
-        while (before < runs.size() && runs[before] + fromLength <= mark) {
-            ++before;
-        }
-        const std::int64_t shift = static_cast<std::int64_t>(before) * (toLength - fromLength);
-        const bool inRun = before < runs.size() && runs[before] <= mark;
-        if (inRun && mark - runs[before] >= toLength) {
-            continue; // its byte went with the run's lost length
-        }
-        kept.push_back(static_cast<std::int32_t>(mark + shift));
+    std::size_t kept = 0; // in place: no more marks are written than have been read
+    partitionMarks(
+        offsets_, runs, fromLength, toLength,
+        [&](std::int32_t, std::int64_t moved) { offsets_[kept++] = static_cast<std::int32_t>(moved); },
+        [](std::int32_t) {});
+    offsets_.resize(kept);
+}
+
+std::vector<std::int32_t> Bookmarks::lostBy(const RunGaps& runs, std::int32_t fromLength, std::int32_t toLength) const
+{
+    std::vector<std::int32_t> lost;
+    if (toLength < fromLength && !runs.empty()) {
+        partitionMarks(
+            offsets_, runs, fromLength, toLength, [](std::int32_t, std::int64_t) {},
+            [&](std::int32_t mark) { lost.push_back(mark); });
     }
-    offsets_.swap(kept);
+    return lost;
 }

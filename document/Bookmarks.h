@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "document/RunGaps.h"
+
 class Bookmarks {
 public:
     // Marks the byte, or unmarks it when marked; true when it is marked now.
@@ -26,10 +28,12 @@ public:
     void removed(std::int32_t offset, std::int32_t count);
     // Marks given back to bytes put back where they were.
     void restore(const std::vector<std::int32_t>& marks);
-    // Runs of `fromLength` bytes at the ascending offsets made `toLength`
-    // long: later marks move by the change before them; a mark past a run's
-    // new length goes with the bytes it was on.
-    void runsReplaced(const std::vector<std::int32_t>& runs, std::int32_t fromLength, std::int32_t toLength);
+    // Runs of `fromLength` bytes made `toLength` long: later marks move by
+    // the change before them; a mark past a run's new length goes with the
+    // bytes it was on.
+    void runsReplaced(const RunGaps& runs, std::int32_t fromLength, std::int32_t toLength);
+    // The marks runsReplaced would take away, where they are now.
+    std::vector<std::int32_t> lostBy(const RunGaps& runs, std::int32_t fromLength, std::int32_t toLength) const;
 
 private:
     std::vector<std::int32_t> offsets_; // ascending, no repeats

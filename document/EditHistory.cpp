@@ -1,8 +1,7 @@
 #include "document/EditHistory.h"
 
-#include <cstring>
-
 #include <new>
+#include <utility>
 
 EditStep EditStep::overwrite(std::int32_t offset, const std::uint8_t* oldBytes, const std::uint8_t* newBytes,
                              std::int32_t count)
@@ -41,33 +40,13 @@ EditStep EditStep::insertionOf(std::int32_t offset, const std::uint8_t* inserted
     return step;
 }
 
-EditStep EditStep::replacement(std::vector<std::int32_t> offsets, std::int32_t matchLength,
-                               const std::uint8_t* document, const std::uint8_t* replacement,
-                               std::int32_t replacementLength)
-{
-    const auto length = static_cast<std::size_t>(matchLength);
-    std::vector<std::uint8_t> bytes(offsets.size() * length + static_cast<std::size_t>(replacementLength));
-    std::uint8_t* kept = bytes.data();
-    for (const std::int32_t match : offsets) {
-        std::memcpy(kept, document + match, length);
-        kept += length;
-    }
-    if (replacementLength > 0) {
-        std::memcpy(kept, replacement, static_cast<std::size_t>(replacementLength));
-    }
-    return replacementOf(std::move(offsets), std::move(bytes), matchLength, replacementLength);
-}
-
-EditStep EditStep::replacementOf(std::vector<std::int32_t> offsets, std::vector<std::uint8_t> bytes,
-                                 std::int32_t matchLength, std::int32_t replacementLength)
+EditStep EditStep::replacement(ReplacementRecord record)
 {
     EditStep step;
     step.kind = Kind::replacement;
-    step.offset = offsets.empty() ? 0 : offsets.front();
-    step.count = matchLength;
-    step.replacementLength = replacementLength;
-    step.bytes = std::move(bytes);
-    step.matchOffsets = std::move(offsets);
+    step.offset = static_cast<std::int32_t>(record.runs.first());
+    step.count = record.matchLength;
+    step.replaced = std::move(record);
     return step;
 }
 
@@ -85,21 +64,13 @@ std::int64_t EditHistory::costOf(EditStep::Kind kind, std::int64_t count)
     return stepCharge;
 }
 
-std::int64_t EditHistory::replacementCost(std::int64_t matches, std::int64_t matchLength,
-                                          std::int64_t replacementLength)
-{
-    constexpr std::int64_t offsetSize = sizeof(std::int32_t);
-    return matches * (matchLength + offsetSize) + replacementLength + stepCharge;
-}
-
 std::int64_t EditHistory::costOf(const EditStep& step)
 {
     if (step.kind == EditStep::Kind::insertion) {
         return static_cast<std::int64_t>(step.bytes.size()) + stepCharge;
     }
     if (step.kind == EditStep::Kind::replacement) {
-        return replacementCost(static_cast<std::int64_t>(step.matchOffsets.size()), step.count,
-                               step.replacementLength);
+        return replacementCost(step.replaced);
     }
     return costOf(step.kind, step.count);
 }
@@ -121,6 +92,7 @@ void EditHistory::record(EditStep step, bool open)
         return;
     }
     ++done_;
+    ++changes_;
     cost_ += added;
     open_ = open;
     while (cost_ > limit_ && steps_.size() > 1) {
@@ -152,17 +124,20 @@ void EditHistory::amendTyping(std::uint8_t value, bool open)
     EditStep& last = steps_[done_ - 1];
     last.bytes.back() = value; // an overwrite's new byte follows its old one
     open_ = open;
+    ++changes_;
 }
 
 void EditHistory::undone()
 {
     --done_;
+    ++changes_;
     open_ = false;
 }
 
 void EditHistory::redone()
 {
     ++done_;
+    ++changes_;
     open_ = false;
 }
 
@@ -179,6 +154,7 @@ void EditHistory::reset()
     saved_ = 0;
     cost_ = 0;
     open_ = false;
+    ++changes_;
 }
 
 void EditHistory::discard()

@@ -6,11 +6,12 @@
 #include <deque>
 #include <vector>
 
+#include "document/ReplacementRecord.h"
+
 // One change. An overwrite keeps its old and new bytes, a removal the bytes
 // it removed, an insertion of zeros only where and how many, an insertion of
 // other bytes (typed or pasted in insert mode) the bytes. A replacement
-// of many matches keeps where each began, the bytes each had, and the one
-// replacement: compact whether or not the lengths agree.
+// of many matches keeps its record: compact whether or not the lengths agree.
 struct EditStep {
     enum class Kind : std::uint8_t { overwrite, removal, insertion, replacement };
 
@@ -19,10 +20,8 @@ struct EditStep {
     std::int32_t count = 0;
     std::vector<std::uint8_t> bytes; // overwrite: the old bytes, then the new; removal: the removed;
                                      // insertion: the inserted, or none for zeros
-    // A replacement: `count` is a match's length, `offset` the first match's;
-    // `bytes` holds every match's bytes, then the replacement's.
-    std::vector<std::int32_t> matchOffsets; // in the document before the change, ascending
-    std::int32_t replacementLength = 0;
+    // A replacement: `count` is a match's length, `offset` the first match's.
+    ReplacementRecord replaced;
     std::vector<std::int32_t> marks; // a removal: the bookmarks of the removed bytes, for undo
 
     static EditStep overwrite(std::int32_t offset, const std::uint8_t* oldBytes, const std::uint8_t* newBytes,
@@ -30,20 +29,10 @@ struct EditStep {
     static EditStep removal(std::int32_t offset, const std::uint8_t* removed, std::int32_t count);
     static EditStep insertion(std::int32_t offset, std::int32_t count);
     static EditStep insertionOf(std::int32_t offset, const std::uint8_t* inserted, std::int32_t count);
-    // From the matches' offsets and their bytes, followed by the replacement's.
-    static EditStep replacementOf(std::vector<std::int32_t> offsets, std::vector<std::uint8_t> bytes,
-                                  std::int32_t matchLength, std::int32_t replacementLength);
-    // Throws std::bad_alloc when the bytes cannot be kept.
-    static EditStep replacement(std::vector<std::int32_t> offsets, std::int32_t matchLength,
-                                const std::uint8_t* document, const std::uint8_t* replacement,
-                                std::int32_t replacementLength);
+    static EditStep replacement(ReplacementRecord record);
 
     const std::uint8_t* oldBytes() const { return bytes.data(); }
     const std::uint8_t* newBytes() const { return bytes.data() + (kind == Kind::overwrite ? count : 0); }
-    const std::uint8_t* replacementBytes() const
-    {
-        return bytes.data() + matchOffsets.size() * static_cast<std::size_t>(count);
-    }
 };
 
 class EditHistory {
@@ -57,8 +46,7 @@ public:
 
     // The memory a step of this kind and count takes from the limit.
     static std::int64_t costOf(EditStep::Kind kind, std::int64_t count);
-    static std::int64_t replacementCost(std::int64_t matches, std::int64_t matchLength,
-                                        std::int64_t replacementLength);
+    static std::int64_t replacementCost(const ReplacementRecord& record) { return record.size() + stepCharge; }
     bool canHold(std::int64_t cost) const { return cost <= limit_; }
 
     // A change made: the steps undone before it can no longer be redone, and
@@ -91,6 +79,10 @@ public:
     void discard();
 
     bool modified() const { return saved_ != static_cast<std::int64_t>(done_); }
+    // Moves on with every change to the document the history sees (a step
+    // made, amended, undone or redone; a reset; a discard), so that what was
+    // made from the document can tell when it is out of date.
+    std::uint64_t changes() const { return changes_; }
     std::int64_t cost() const { return cost_; }
     std::size_t steps() const { return steps_.size(); }
     std::int64_t limit() const { return limit_; }
@@ -107,4 +99,5 @@ private:
     std::int64_t cost_ = 0;
     std::int64_t limit_;
     bool open_ = false;         // the latest step is a byte still being typed
+    std::uint64_t changes_ = 0;
 };

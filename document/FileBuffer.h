@@ -10,6 +10,7 @@
 #include "document/DocumentName.h"
 #include "document/FileSteps.h"
 #include "document/PatternSearch.h"
+#include "document/ReplacementRecord.h"
 
 struct FileBuffer {
     static constexpr int spareRoom = 1024;       // zero bytes held past the last row
@@ -79,24 +80,22 @@ struct FileBuffer {
     // when the size would pass maxSize, or when the memory cannot be had.
     bool insert(std::int32_t offset, const std::uint8_t* bytes, std::int32_t count);
 
-    // Replaces runs of `fromLength` bytes at the offsets (ascending, apart) by
-    // `toLength` bytes each, run i's from `bytes + i * stride`: in place when
-    // they do not grow, else in one pass into a new block (a single run
-    // moves the bytes after it instead). False, changing nothing, when the
-    // size would pass maxSize or the memory cannot be had.
-    bool replaceRuns(const std::vector<std::int32_t>& offsets, std::int32_t fromLength, const std::uint8_t* bytes,
-                     std::int32_t toLength, std::size_t stride);
+    // Replaces the runs, each `fromLength` bytes long now, by `toLength`
+    // bytes each, run i's from `bytes + i * stride`: in place when they do
+    // not grow, else in one pass into a new block (a single run moves the
+    // bytes after it instead). False, changing nothing, when the size would
+    // pass maxSize or the memory cannot be had.
+    bool replaceRuns(const RunGaps& runs, std::int32_t fromLength, const std::uint8_t* bytes, std::int32_t toLength,
+                     std::size_t stride);
 
     // Every match of the pattern in [first, end) replaced by a replacement no
-    // longer than it, in place and in one pass; the matches' offsets and
-    // bytes are appended for the history. Returns how many were replaced.
-    // Throws std::bad_alloc, with the document as it was, when they cannot be kept.
+    // longer than it, in place and in one pass; `record` gets what undo needs
+    // of it. Returns how many were replaced. Throws std::bad_alloc, with the
+    // document as it was, when the record cannot be kept.
     std::int64_t replaceMatchesInPlace(const SearchPattern& pattern, std::int64_t first, std::int64_t end,
-                                       const std::vector<std::uint8_t>& replacement,
-                                       std::vector<std::int32_t>& offsets, std::vector<std::uint8_t>& matched);
-    // Undoes replaceMatchesInPlace with what it kept: the document as it was.
-    void restoreMatchesInPlace(const std::vector<std::int32_t>& offsets, const std::uint8_t* matched,
-                               std::int32_t matchLength, std::int32_t replacementLength);
+                                       const std::vector<std::uint8_t>& replacement, ReplacementRecord& record);
+    // Undoes replaceMatchesInPlace with its record: the document and its marks as they were.
+    void restoreMatchesInPlace(const ReplacementRecord& record);
 
     // Removes `count` bytes from `offset` on, as far as the data reaches; the
     // room they leave past the end is zero again. Returns how many went.

@@ -97,6 +97,7 @@ enum class ReplaceOutcome {
     declined, // too large to undo, and the user chose not to: nothing changed
     tooLarge, // the document would pass its 32-bit size: nothing changed
     noMemory, // no memory for the rebuilt document: nothing changed
+    readOnly, // the document was opened read-only: nothing changed
 };
 
 // What Replace All did: the outcome, and how many matches it replaced.
@@ -392,13 +393,11 @@ struct EditorCore {
     bool recordInsertionOf(std::int32_t offset, const std::uint8_t* inserted, std::int32_t count, bool open);
     // Runs of `matchLength` bytes at the offsets replaced by the replacement,
     // recorded as one change (or put to the user when too large to record).
-    ReplaceOutcome replaceRuns(const std::vector<std::int32_t>& offsets, std::int32_t matchLength,
+    ReplaceOutcome replaceRuns(const std::vector<std::int64_t>& offsets, std::int32_t matchLength,
                                const std::vector<std::uint8_t>& replacement);
-    // A Replace All made in place kept as one change, from the matches'
-    // offsets and old bytes; put back as it was when it is too large to keep
-    // and the user chooses not to go on.
-    ReplaceOutcome keepReplacement(std::vector<std::int32_t> offsets, std::vector<std::uint8_t> matched,
-                                   std::int32_t matchLength, const std::vector<std::uint8_t>& replacement);
+    // A Replace All made in place kept as one change; put back as it was
+    // when it is too large to keep and the user chooses not to go on.
+    ReplaceOutcome keepReplacement(ReplacementRecord record);
     // The cursor on a changed place without a selection, the view fitted to
     // the rows and showing it, repainted later.
     void showChangedPlace(std::int32_t offset);

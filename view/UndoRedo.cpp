@@ -32,30 +32,14 @@ private:
     bool before_;
 };
 
-// Where a replacement's runs lie in the document it made: each moved by the
-// growth or shrinkage of the runs before it.
-std::vector<std::int32_t> replacedOffsets(const EditStep& step)
-{
-    std::vector<std::int32_t> offsets = step.matchOffsets;
-    const std::int64_t change = static_cast<std::int64_t>(step.replacementLength) - step.count;
-    for (std::size_t run = 0; run < offsets.size(); ++run) {
-        offsets[run] = static_cast<std::int32_t>(offsets[run] + static_cast<std::int64_t>(run) * change);
-    }
-    return offsets;
-}
-
 // Whether the step applies to the document as it is: the bytes it overwrites
 // or takes away are there, and it puts bytes within the data or at its end.
 bool fitsDocument(const FileBuffer& buffer, const EditStep& step, Direction direction)
 {
     if (step.kind == EditStep::Kind::replacement) {
+        const ReplacementRecord& record = step.replaced;
         const bool forward = direction == Direction::forward;
-        const std::int64_t runs = static_cast<std::int64_t>(step.matchOffsets.size());
-        const std::int64_t lastRun = step.matchOffsets.empty() ? 0 : step.matchOffsets.back();
-        const std::int64_t lastEnd = forward ? lastRun + step.count
-                                             : lastRun + (runs - 1) * (step.replacementLength - step.count) +
-                                                   step.replacementLength;
-        return lastEnd <= buffer.size;
+        return record.runs.end(forward ? record.matchLength : record.replacementLength()) <= buffer.size;
     }
     const bool takesBytes = step.kind == EditStep::Kind::overwrite ||
                             (step.kind == EditStep::Kind::removal) == (direction == Direction::forward);
@@ -88,17 +72,23 @@ bool apply(FileBuffer& buffer, const EditStep& step, Direction direction)
         }
         buffer.remove(step.offset, step.count);
         return true;
-    case EditStep::Kind::replacement:
+    case EditStep::Kind::replacement: {
+        const ReplacementRecord& record = step.replaced;
         try {
             if (forward) {
-                return buffer.replaceRuns(step.matchOffsets, step.count, step.replacementBytes(),
-                                          step.replacementLength, 0);
+                return buffer.replaceRuns(record.runs, record.matchLength, record.replacement.data(),
+                                          record.replacementLength(), 0);
             }
-            return buffer.replaceRuns(replacedOffsets(step), step.replacementLength, step.oldBytes(), step.count,
-                                      static_cast<std::size_t>(step.count));
+            if (!buffer.replaceRuns(record.runs, record.replacementLength(), record.matched.data(),
+                                    record.matchLength, record.matchedStride())) {
+                return false;
+            }
         } catch (const std::bad_alloc&) {
             return false;
         }
+        buffer.marks.restore(record.lostMarks);
+        return true;
+    }
     }
     return false;
 }
@@ -232,7 +222,7 @@ void EditorCore::showChangedPlace(std::int32_t offset)
     repaint(Repaint::later);
 }
 
-ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int32_t>& offsets, std::int32_t matchLength,
+ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int64_t>& offsets, std::int32_t matchLength,
                                        const std::vector<std::uint8_t>& replacement)
 {
     const auto runs = static_cast<std::int64_t>(offsets.size());
@@ -241,22 +231,29 @@ ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int32_t>& offsets,
         return ReplaceOutcome::tooLarge;
     }
     ModifiedWatch watch(*this);
-    EditStep step;
-    bool recording = history.canHold(EditHistory::replacementCost(runs, matchLength, replacementLength));
-    if (recording) {
-        try {
-            step = EditStep::replacement(offsets, matchLength, buffer.data.get(), replacement.data(),
-                                         replacementLength);
-        } catch (const std::bad_alloc&) {
-            recording = false; // no memory to keep the bytes: as good as too large
+    ReplacementRecord record;
+    record.matchLength = matchLength;
+    try {
+        if (!record.runs.assign(offsets, matchLength) || record.runs.end(matchLength) > buffer.size) {
+            return ReplaceOutcome::noMemory; // no such runs: nothing the document can take
         }
+    } catch (const std::bad_alloc&) {
+        return ReplaceOutcome::noMemory;
+    }
+    bool recording = true;
+    try {
+        record.keepBytes(buffer.data.get(), replacement);
+        record.lostMarks = buffer.marks.lostBy(record.runs, matchLength, replacementLength);
+        recording = history.canHold(EditHistory::replacementCost(record));
+    } catch (const std::bad_alloc&) {
+        recording = false; // no memory to keep the bytes: as good as too large
     }
     if (!recording && (surface == nullptr || !surface->askYesNo(unrecordableQuestion))) {
         return ReplaceOutcome::declined;
     }
     bool replaced = false;
     try {
-        replaced = buffer.replaceRuns(offsets, matchLength, replacement.data(), replacementLength, 0);
+        replaced = buffer.replaceRuns(record.runs, matchLength, replacement.data(), replacementLength, 0);
     } catch (const std::bad_alloc&) {
         replaced = false;
     }
@@ -264,33 +261,24 @@ ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int32_t>& offsets,
         return ReplaceOutcome::noMemory;
     }
     if (recording) {
-        history.record(std::move(step));
+        history.record(EditStep::replacement(std::move(record)));
     } else {
         history.discard(); // the steps before it could no longer be undone correctly
     }
     return ReplaceOutcome::replaced;
 }
 
-ReplaceOutcome EditorCore::keepReplacement(std::vector<std::int32_t> offsets, std::vector<std::uint8_t> matched,
-                                           std::int32_t matchLength, const std::vector<std::uint8_t>& replacement)
+ReplaceOutcome EditorCore::keepReplacement(ReplacementRecord record)
 {
     ModifiedWatch watch(*this);
-    const auto replacementLength = static_cast<std::int32_t>(replacement.size());
-    const auto runs = static_cast<std::int64_t>(offsets.size());
-    if (history.canHold(EditHistory::replacementCost(runs, matchLength, replacementLength))) {
-        try {
-            matched.insert(matched.end(), replacement.begin(), replacement.end());
-            history.record(
-                EditStep::replacementOf(std::move(offsets), std::move(matched), matchLength, replacementLength));
-            return ReplaceOutcome::replaced;
-        } catch (const std::bad_alloc&) {
-            // No memory to keep it: as good as too large; the insertion left `matched` as it was.
-        }
+    if (history.canHold(EditHistory::replacementCost(record))) {
+        history.record(EditStep::replacement(std::move(record)));
+        return ReplaceOutcome::replaced;
     }
     if (surface != nullptr && surface->askYesNo(unrecordableQuestion)) {
         history.discard();
         return ReplaceOutcome::replaced;
     }
-    buffer.restoreMatchesInPlace(offsets, matched.data(), matchLength, replacementLength);
+    buffer.restoreMatchesInPlace(record);
     return ReplaceOutcome::declined;
 }

@@ -5,15 +5,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <new>
 #include <string>
 #include <vector>
 
 #include "commands/SearchPatterns.h"
+#include "commands/SearchSession.h"
 #include "commands/win32/ListColumns.h"
 #include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
-#include "editor/StatusLine.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/ModelessWindows.h"
 #include "editor/win32/TextConversion.h"
@@ -21,16 +20,12 @@
 
 namespace {
 
-constexpr std::size_t listedMatchLimit = 100000;
 constexpr int offsetColumnWidth = 90;
 constexpr int bytesColumnWidth = 330;
 
 struct DialogState {
     HWND window = nullptr;
-    std::vector<std::int64_t> matches; // Find All's, as listed
-    std::size_t matchLength = 0;
-    ByteRange range;             // what In selection searches
-    ByteRange selectedMatch{-1}; // the match this dialog selected last
+    SearchSession session{editorCore};
 };
 DialogState dialog;
 
@@ -146,42 +141,16 @@ bool replacementBytes(std::vector<std::uint8_t>& bytes)
     return true;
 }
 
-// In selection: the selection as it was when the box was checked, or when
-// the user selected again since this dialog's last match.
-ByteRange searchRange()
+SearchOptions options()
 {
-    EditorCore& core = editorCore;
-    if (!checked(replaceInSelectionBox)) {
-        return core.searchRange(false);
-    }
-    const ByteRange selected = core.selectedBytes();
-    if (selected.count > 0 && (selected.first != dialog.selectedMatch.first ||
-                               selected.count != dialog.selectedMatch.count)) {
-        dialog.range = selected;
-    }
-    return dialog.range;
+    return {checked(replaceBackwardBox), checked(replaceInSelectionBox)};
 }
 
-bool findNext(const SearchPattern& pattern)
+void show(const SearchReport& report)
 {
-    EditorCore& core = editorCore;
-    core.lastSearch = {pattern, true};
-    const bool found = core.findAndSelect(pattern, checked(replaceBackwardBox), searchRange());
-    if (found) {
-        dialog.selectedMatch = core.selectedBytes();
-    }
-    setStatus(found ? "" : "Not found.");
-    return found;
-}
-
-void tellReplaceFailure(ReplaceOutcome outcome)
-{
-    if (outcome == ReplaceOutcome::tooLarge) {
-        showMessage("The replacements would make the document larger than 2,147,483,647 bytes. Nothing was replaced.",
-                    "Find and Replace", MB_OK | MB_ICONWARNING);
-    } else if (outcome == ReplaceOutcome::noMemory) {
-        showMessage("Not enough memory to replace. Nothing was replaced.", "Find and Replace",
-                    MB_OK | MB_ICONWARNING);
+    setStatus(report.status);
+    if (report.warning) {
+        showMessage(report.status, "Find and Replace", MB_OK | MB_ICONWARNING);
     }
 }
 
@@ -189,101 +158,59 @@ void onFindNext()
 {
     const SearchPattern pattern = findPattern();
     if (!pattern.empty()) {
-        findNext(pattern);
+        show(dialog.session.findNext(pattern, options()));
     }
 }
 
 void onReplace()
 {
-    EditorCore& core = editorCore;
     const SearchPattern pattern = findPattern();
     std::vector<std::uint8_t> replacement;
-    if (pattern.empty() || !replacementBytes(replacement)) {
-        return;
+    if (!pattern.empty() && replacementBytes(replacement)) {
+        show(dialog.session.replace(pattern, replacement, options()));
     }
-    if (core.selectionIsMatch(pattern)) {
-        const ReplaceOutcome outcome = core.replaceSelectedMatch(pattern, replacement);
-        if (outcome != ReplaceOutcome::replaced) {
-            tellReplaceFailure(outcome);
-            return;
-        }
-        // Forward, the next search starts after what was put there.
-        if (!checked(replaceBackwardBox)) {
-            core.setCursorOffset(core.cursorOffset + static_cast<std::int32_t>(replacement.size()));
-        }
-    }
-    findNext(pattern);
 }
 
 void onReplaceAll()
 {
-    EditorCore& core = editorCore;
     const SearchPattern pattern = findPattern();
     std::vector<std::uint8_t> replacement;
     if (pattern.empty() || !replacementBytes(replacement)) {
         return;
     }
-    ReplaceAllResult result;
-    const ByteRange range = searchRange();
-    try {
-        const BusyCursor busy(core.buffer.size);
-        result = core.replaceAll(pattern, replacement, range);
-    } catch (const std::bad_alloc&) {
-        result.outcome = ReplaceOutcome::noMemory;
+    SearchReport report;
+    {
+        const BusyCursor busy(editorCore.buffer.size);
+        report = dialog.session.replaceAll(pattern, replacement, options());
     }
-    if (result.outcome == ReplaceOutcome::replaced) {
-        setStatus(result.count == 0 ? "Not found." : replacedText(result.count));
-        // In selection goes on over what the selected bytes became.
-        const std::int64_t growth =
-            result.count * (static_cast<std::int64_t>(replacement.size()) - static_cast<std::int64_t>(pattern.size()));
-        dialog.range = {range.first, static_cast<std::int32_t>(range.count + growth)};
-    } else {
-        tellReplaceFailure(result.outcome);
-    }
+    show(report);
 }
 
 void showMatches()
 {
     const HWND list = GetDlgItem(dialog.window, replaceMatchList);
-    SendMessageW(list, LVM_SETITEMCOUNT, dialog.matches.size(), 0);
+    SendMessageW(list, LVM_SETITEMCOUNT, dialog.session.listed().size(), 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
 void onFindAll()
 {
-    EditorCore& core = editorCore;
     const SearchPattern pattern = findPattern();
     if (pattern.empty()) {
         return;
     }
-    core.lastSearch = {pattern, true};
-    const ByteRange range = searchRange();
-    try {
-        const BusyCursor busy(core.buffer.size);
-        MatchList found = findAll(core.buffer.data.get(), range.first,
-                                  static_cast<std::int64_t>(range.first) + range.count, pattern, listedMatchLimit);
-        dialog.matches = std::move(found.offsets);
-        dialog.matchLength = pattern.size();
-        setStatus(found.total == 0 ? "Not found." : matchesText(found.total, dialog.matches.size()));
-    } catch (const std::bad_alloc&) {
-        dialog.matches.clear();
-        setStatus("Not enough memory to list the matches.");
+    {
+        const BusyCursor busy(editorCore.buffer.size);
+        show(dialog.session.findAll(pattern, options()));
     }
     showMatches();
 }
 
 void jumpToMatch(int item)
 {
-    if (item < 0 || static_cast<std::size_t>(item) >= dialog.matches.size()) {
-        return;
+    if (item >= 0) {
+        show(dialog.session.selectListed(static_cast<std::size_t>(item)));
     }
-    EditorCore& core = editorCore;
-    const std::int64_t offset = dialog.matches[static_cast<std::size_t>(item)];
-    if (offset + static_cast<std::int64_t>(dialog.matchLength) > core.buffer.size) {
-        return; // the document has shrunk since
-    }
-    core.selectRange(offset, static_cast<std::int64_t>(dialog.matchLength));
-    dialog.selectedMatch = core.selectedBytes();
 }
 
 int selectedListItem()
@@ -297,18 +224,19 @@ void describeMatch(NMLVDISPINFOW& info)
 {
     static std::wstring text;
     const auto item = static_cast<std::size_t>(info.item.iItem);
-    if ((info.item.mask & LVIF_TEXT) == 0 || item >= dialog.matches.size()) {
+    const std::vector<std::int64_t>& matches = dialog.session.listed();
+    if ((info.item.mask & LVIF_TEXT) == 0 || item >= matches.size()) {
         return;
     }
-    const std::int64_t offset = dialog.matches[item];
+    const std::int64_t offset = matches[item];
     const FileBuffer& buffer = editorCore.buffer;
     std::string narrow;
     if (info.item.iSubItem == 0) {
         narrow = matchOffsetText(offset);
     } else if (offset < buffer.size) {
+        const auto length = static_cast<std::int64_t>(dialog.session.listedLength());
         narrow = matchBytesText(buffer.data.get() + offset,
-                                static_cast<std::size_t>(std::min<std::int64_t>(buffer.size - offset,
-                                                                                 static_cast<std::int64_t>(dialog.matchLength))));
+                                static_cast<std::size_t>(std::min<std::int64_t>(buffer.size - offset, length)));
     }
     text.assign(narrow.begin(), narrow.end());
     lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
@@ -347,7 +275,7 @@ INT_PTR onCommand(WORD id)
         onFindAll();
         return TRUE;
     case replaceInSelectionBox:
-        dialog.range = editorCore.searchRange(true);
+        dialog.session.scopeToSelection();
         return TRUE;
     case IDCANCEL:
         DestroyWindow(dialog.window);

@@ -1,7 +1,7 @@
 // Replace All over a 256 MiB document with about a million matches: a byte
 // by a byte (written in place) beside a memmove of the whole document, and
 // two bytes by one (every byte after the first match moved) beside a memcpy
-// of it, with the memory Replace All held at its peak.
+// of it, with the memory Replace All held at its peak and its undo record's size.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -111,6 +111,7 @@ void replaceAll(benchmark::State& state, const SearchPattern& pattern, const std
     const ByteRange whole{0, documentBytes};
     std::int64_t peakExtra = 0;
     std::int64_t faults = 0; // first touches of the undo record's pages
+    std::int64_t recordBytes = 0;
     bool peakMeasured = measurePeak;
     for (auto _ : state) {
         state.PauseTiming();
@@ -124,6 +125,7 @@ void replaceAll(benchmark::State& state, const SearchPattern& pattern, const std
 
         state.PauseTiming();
         faults += minorFaults() - faultsBefore;
+        recordBytes = core->history.cost();
         if (peakMeasured) {
             peakExtra = std::max(peakExtra, statusKibibytes("VmHWM") - residentBefore);
         }
@@ -140,6 +142,7 @@ void replaceAll(benchmark::State& state, const SearchPattern& pattern, const std
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * documentBytes);
     state.counters["pageFaults"] = benchmark::Counter(static_cast<double>(faults), benchmark::Counter::kAvgIterations);
+    state.counters["recordBytes"] = static_cast<double>(recordBytes);
     if (peakMeasured) {
         state.counters["documentBytes"] = static_cast<double>(documentBytes);
         state.counters["peakExtraBytes"] = static_cast<double>(peakExtra);

@@ -1,7 +1,7 @@
 // findForward, findBackward and findAll against plain scans of the same rules,
 // for exact, caseless and wildcard patterns over any range of the data; and
 // Replace All over the range against those matches rewritten by hand, undone
-// back to the exact bytes and redone.
+// back to the exact bytes and bookmarks, and redone.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -92,7 +92,12 @@ void checkReplaceAll(const std::vector<std::uint8_t>& data, const SearchPattern&
     check(core.buffer.reserve(FileBuffer::capacityFor(size, core.bytesPerRow)), "room for the document");
     std::copy(data.begin(), data.end(), core.buffer.data.get());
     core.buffer.setSize(size);
+    for (std::int32_t at = 0; at < size; at += 3) {
+        core.buffer.marks.toggle(at);
+    }
+    const std::vector<std::int32_t> marks = core.buffer.marks.offsets();
     const ReplaceAllResult result = core.replaceAll(pattern, replacement, range);
+    const std::vector<std::int32_t> marksReplaced = core.buffer.marks.offsets();
     const std::vector<std::uint8_t> expected = rewritten(data, matches, pattern.size(), replacement);
     check(result.outcome == ReplaceOutcome::replaced, "a small Replace All is made");
     check(result.count == static_cast<std::int64_t>(matches.size()), "Replace All counts every match in the range");
@@ -100,7 +105,9 @@ void checkReplaceAll(const std::vector<std::uint8_t>& data, const SearchPattern&
     const UndoOutcome expectedStep = matches.empty() ? UndoOutcome::nothing : UndoOutcome::done;
     check(core.undo() == expectedStep, "Replace All is one step, none when nothing matched");
     check(holds(core.buffer, data) && !core.documentModified(), "undo gives back the exact bytes");
+    check(core.buffer.marks.offsets() == marks, "undo gives back the bookmarks");
     check(core.redo() == expectedStep && holds(core.buffer, expected), "redo replaces them again");
+    check(core.buffer.marks.offsets() == marksReplaced, "redo moves and drops the bookmarks again");
 }
 
 } // namespace

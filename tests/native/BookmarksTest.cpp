@@ -12,6 +12,13 @@ namespace {
 using namespace testeditor;
 using Marks = std::vector<std::int32_t>;
 
+RunGaps runsAt(const std::vector<std::int64_t>& offsets, std::int32_t length)
+{
+    RunGaps runs;
+    EXPECT_TRUE(runs.assign(offsets, length));
+    return runs;
+}
+
 TEST(Bookmarks, FollowTheirBytesThroughChangesOfLength)
 {
     // Marks on bytes 10 and 20 of a 100-byte document.
@@ -27,8 +34,8 @@ TEST(Bookmarks, FollowTheirBytesThroughChangesOfLength)
         {"removed before both", [](Bookmarks& b) { b.removed(2, 3); }, {7, 17}},
         {"removed over a mark", [](Bookmarks& b) { b.removed(9, 3); }, {17}},
         {"removed just after a mark", [](Bookmarks& b) { b.removed(11, 3); }, {10, 17}},
-        {"runs shrunk before and over marks", [](Bookmarks& b) { b.runsReplaced({4, 19}, 3, 1); }, {8}},
-        {"runs grown before marks", [](Bookmarks& b) { b.runsReplaced({4, 14}, 2, 5); }, {13, 26}},
+        {"runs shrunk before and over marks", [](Bookmarks& b) { b.runsReplaced(runsAt({4, 19}, 3), 3, 1); }, {8}},
+        {"runs grown before marks", [](Bookmarks& b) { b.runsReplaced(runsAt({4, 14}, 2), 2, 5); }, {13, 26}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,8 +1,10 @@
-// The undo history alone: its memory limit and the saved state.
+// The undo history alone: its memory limit, the saved state, and the gaps a
+// replacement's record keeps of its runs.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "document/EditHistory.h"
 
@@ -50,6 +52,36 @@ TEST(EditHistory, ModifiedWhereverTheDocumentIsNotAtItsSavedState)
         s.action(history);
         EXPECT_EQ(history.modified(), s.modified) << "after step " << step++;
     }
+}
+
+TEST(EditHistory, ReplacedRunsReadBackBothWaysAtTheirOldAndNewLength)
+{
+    // Gaps that take from one byte to five, and the 32-bit offsets' end.
+    const std::vector<std::int64_t> offsets = {0, 2, 200, 20000, 3000000, 400000000, INT32_MAX - 3};
+    RunGaps runs;
+    ASSERT_TRUE(runs.assign(offsets, 2));
+    EXPECT_EQ(runs.encodedBytes(), 1u + 1 + 2 + 3 + 4 + 5 + 5);
+    for (const std::int32_t length : {2, 0, 7}) {
+        SCOPED_TRACE(length);
+        std::vector<std::int64_t> expected;
+        for (std::size_t run = 0; run < offsets.size(); ++run) {
+            expected.push_back(offsets[run] + static_cast<std::int64_t>(run) * (length - 2));
+        }
+        std::vector<std::int64_t> forward;
+        for (RunGaps::Reader run(runs, length); !run.done(); run.next()) {
+            forward.push_back(run.offset());
+        }
+        std::vector<std::int64_t> backward;
+        for (RunGaps::BackwardReader run(runs, length); !run.done(); run.next()) {
+            backward.insert(backward.begin(), run.offset());
+        }
+        EXPECT_EQ(forward, expected);
+        EXPECT_EQ(backward, expected);
+        EXPECT_EQ(runs.end(length), expected.back() + length);
+    }
+    EXPECT_FALSE(runs.assign({4, 5}, 2)) << "overlapping";
+    EXPECT_FALSE(runs.assign({-1}, 2));
+    EXPECT_TRUE(runs.empty());
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 // Find and Replace through the core: matches selected in both directions with
-// one wrap, and Replace All of every length, in a range, undone and redone.
+// one wrap, Replace All of every length, in a range, undone and redone with
+// the bookmarks on its bytes, and what the dialog's buttons say.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "commands/SearchPatterns.h"
+#include "commands/SearchSession.h"
 #include "tests/native/TestEditor.h"
 
 namespace {
@@ -27,6 +30,20 @@ SearchPattern exact(const std::string& text)
 {
     return exactPattern(std::vector<std::uint8_t>(text.begin(), text.end()));
 }
+
+SearchPattern caseless(const std::string& text)
+{
+    return caselessPattern(std::vector<std::uint8_t>(text.begin(), text.end()), asciiCaseFolding());
+}
+
+void markEveryByte(TestEditor& e)
+{
+    for (std::int32_t at = 0; at < e.core.buffer.size; ++at) {
+        e.core.buffer.marks.toggle(at);
+    }
+}
+
+using Marks = std::vector<std::int32_t>;
 
 TEST(FindReplace, ReplacesEveryLengthWithinTheRangeAsOneUndoableChange)
 {
@@ -70,13 +87,123 @@ TEST(FindReplace, ShorterMatchesOfTwoBytesReplacedAndRefusedPastTheLimit)
     EXPECT_EQ(documentText(e.core), "zzab") << "matches do not overlap";
     ASSERT_EQ(e.core.undo(), UndoOutcome::done);
 
-    // Too large to undo, and the user says no: the bytes are put back exactly.
+    // Too large to undo, and the user says no: the bytes and their marks are put back exactly.
     e.core.history = EditHistory(EditHistory::stepCharge);
     e.surface.answer = false;
-    EXPECT_EQ(e.core.replaceAll(exact("a"), {}, e.core.searchRange(false)).outcome, ReplaceOutcome::declined);
-    EXPECT_EQ(documentText(e.core), "aaaaab");
+    loadText(e, "aAaAab");
+    markEveryByte(e);
+    for (const SearchPattern& pattern : {exact("a"), caseless("a")}) {
+        EXPECT_EQ(e.core.replaceAll(pattern, {}, e.core.searchRange(false)).outcome, ReplaceOutcome::declined);
+        EXPECT_EQ(documentText(e.core), "aAaAab");
+        EXPECT_EQ(e.core.buffer.marks.offsets(), (Marks{0, 1, 2, 3, 4, 5}));
+    }
     e.core.buffer.setSize(FileBuffer::maxSize - 1); // the size alone decides
     EXPECT_EQ(e.core.replaceRuns({0, 1}, 1, {'1', '2'}), ReplaceOutcome::tooLarge);
+}
+
+// Exact matches keep their bytes once, caseless ones each; a mark on a byte a
+// match lost goes, and undo brings it back.
+TEST(FindReplace, UndoPutsBackEachMatchsBytesAndTheMarksOnThem)
+{
+    const std::string text = "xAbyaBzab";
+    const struct {
+        SearchPattern pattern;
+        const char* replacement;
+        const char* expected;
+        Marks marks;
+        bool keptOnce;
+        std::int64_t recordBytes; // gaps, old bytes, replacement, lost marks
+    } cases[] = {
+        {exact("ab"), "Q", "xAbyaBzQ", {0, 1, 2, 3, 4, 5, 6, 7}, true, 1 + 2 + 1 + 4},
+        {caseless("ab"), "Q", "xQyQzQ", {0, 1, 2, 3, 4, 5}, false, 3 + 6 + 1 + 12},
+        {caseless("ab"), "", "xyz", {0, 1, 2}, false, 3 + 6 + 0 + 24},
+        {caseless("ab"), "PQ", "xPQyPQzPQ", {0, 1, 2, 3, 4, 5, 6, 7, 8}, false, 3 + 6 + 2},
+        {caseless("ab"), "QRS", "xQRSyQRSzQRS", {0, 1, 2, 4, 5, 6, 8, 9, 10}, false, 3 + 6 + 3},
+        {exact("a"), "QR", "xAbyQRBzQRb", {0, 1, 2, 3, 4, 6, 7, 8, 10}, true, 2 + 1 + 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        TestEditor e(16);
+        loadText(e, text);
+        markEveryByte(e);
+        const std::string replacement = c.replacement;
+        e.core.replaceAll(c.pattern, std::vector<std::uint8_t>(replacement.begin(), replacement.end()),
+                          e.core.searchRange(false));
+        EXPECT_EQ(documentText(e.core), c.expected);
+        EXPECT_EQ(e.core.buffer.marks.offsets(), c.marks);
+        EXPECT_EQ(e.core.history.toUndo().replaced.matchesAlike, c.keptOnce);
+        EXPECT_EQ(e.core.history.cost(), EditHistory::stepCharge + c.recordBytes);
+        ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+        EXPECT_EQ(documentText(e.core), text);
+        EXPECT_EQ(e.core.buffer.marks.offsets(), (Marks{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+        ASSERT_EQ(e.core.redo(), UndoOutcome::done);
+        EXPECT_EQ(documentText(e.core), c.expected);
+        EXPECT_EQ(e.core.buffer.marks.offsets(), c.marks);
+    }
+}
+
+TEST(FindReplace, TheDialogSaysWhyNothingChanged)
+{
+    const SearchPattern pattern = exact("ab");
+    const std::vector<std::uint8_t> shorter{'Q'};
+    using Button = std::function<SearchReport(SearchSession&, SearchOptions)>;
+    const Button findNext = [&](SearchSession& s, SearchOptions o) { return s.findNext(pattern, o); };
+    const Button replace = [&](SearchSession& s, SearchOptions o) { return s.replace(pattern, shorter, o); };
+    const Button replaceAll = [&](SearchSession& s, SearchOptions o) { return s.replaceAll(pattern, shorter, o); };
+    const Button findAll = [&](SearchSession& s, SearchOptions o) { return s.findAll(pattern, o); };
+    const struct {
+        const char* name;
+        bool readOnly;
+        bool tooLargeToUndo; // and the user declines
+        bool inSelection;    // checked with nothing selected
+        Button button;
+        const char* status;
+    } cases[] = {
+        {"Replace All, read-only", true, false, false, replaceAll, "The document is read-only."},
+        {"Replace, read-only", true, false, false, replace, "The document is read-only."},
+        {"Replace All, declined", false, true, false, replaceAll, "Nothing was replaced."},
+        {"Replace, declined", false, true, false, replace, "Nothing was replaced."},
+        {"Find Next, nothing selected", false, false, true, findNext, "Nothing is selected."},
+        {"Replace, nothing selected", false, false, true, replace, "Nothing is selected."},
+        {"Replace All, nothing selected", false, false, true, replaceAll, "Nothing is selected."},
+        {"Find All, nothing selected", false, false, true, findAll, "Nothing is selected."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestEditor e(16);
+        loadText(e, "ab..ab");
+        SearchSession session(e.core);
+        if (!c.inSelection) {
+            session.findNext(pattern, {}); // Replace replaces a selected match
+        }
+        session.scopeToSelection();
+        e.core.file.readOnlyMode = c.readOnly;
+        e.core.history = EditHistory(c.tooLargeToUndo ? EditHistory::stepCharge : EditHistory::defaultLimit);
+        EXPECT_EQ(c.button(session, {false, c.inSelection}).status, c.status);
+        EXPECT_EQ(documentText(e.core), "ab..ab");
+        EXPECT_TRUE(session.listed().empty());
+    }
+}
+
+TEST(FindReplace, ReplaceSelectsAMatchFirstAndFindAllsListGoesOutOfDateWithAChange)
+{
+    TestEditor e(16);
+    loadText(e, "ab..ab..ab");
+    SearchSession session(e.core);
+    const SearchPattern pattern = exact("ab");
+    EXPECT_EQ(session.replace(pattern, {'Q'}, {}).status, "");
+    EXPECT_EQ(documentText(e.core), "ab..ab..ab") << "only selected";
+    EXPECT_TRUE(e.core.selectionIsMatch(pattern));
+    session.replace(pattern, {'Q'}, {});
+    EXPECT_EQ(documentText(e.core), "Q..ab..ab");
+    EXPECT_EQ(e.core.selectedBytes().first, 3) << "the next one selected";
+
+    EXPECT_EQ(session.findAll(pattern, {}).status, "2 matches.");
+    session.selectListed(1);
+    EXPECT_EQ(e.core.selectedBytes().first, 7);
+    ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+    EXPECT_EQ(session.selectListed(0).status, "The document has changed since the list was made: Find All again.");
+    EXPECT_FALSE(e.core.hasSelection());
 }
 
 TEST(FindReplace, FindsForwardAndBackwardWrappingOnce)

@@ -1,6 +1,7 @@
 // Find and Replace from Ctrl+H on a file with "Nib!" at three places: Find
-// Next with a wildcard, Replace All and its undo, Find All and a jump from
-// its list, and F3 and Shift+F3 repeating the dialog's search.
+// Next with a wildcard, Replace All and its undo, In selection with nothing
+// selected, Find All and a jump from its list until the document changes,
+// and F3 and Shift+F3 repeating the dialog's search.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -68,6 +69,12 @@ TEST_F(FindAndReplace, ReplaceAllCountsAndUndoesAsOneChange)
     CheckRadioButton(dialog, replaceHexButton, replaceUtf16Button, replaceTextButton);
     SetDlgItemTextW(dialog, replaceFindField, L"nib!");
     SetDlgItemTextW(dialog, replaceWithField, L"Nibblor");
+    CheckDlgButton(dialog, replaceInSelectionBox, BST_CHECKED);
+    click(replaceInSelectionBox);
+    click(replaceAllButton);
+    EXPECT_EQ(status(), "Nothing is selected.");
+    EXPECT_EQ(documentBytes(), original);
+    CheckDlgButton(dialog, replaceInSelectionBox, BST_UNCHECKED);
     click(replaceAllButton);
     EXPECT_EQ(status(), "Replaced 3 occurrences.");
     const std::vector<std::uint8_t> replaced = documentBytes();
@@ -91,6 +98,11 @@ TEST_F(FindAndReplace, FindAllListsTheMatchesAndJumpsToOne)
     SendMessageW(dialog, WM_NOTIFY, replaceMatchList, reinterpret_cast<LPARAM>(&activate));
     EXPECT_EQ(editorCore.cursorOffset, matchAt(2));
     EXPECT_EQ(editorCore.selectedBytes().count, 2);
+
+    click(replaceAllButton); // deletes them: the list is out of date
+    SendMessageW(dialog, WM_NOTIFY, replaceMatchList, reinterpret_cast<LPARAM>(&activate));
+    EXPECT_EQ(status(), "The document has changed since the list was made: Find All again.");
+    EXPECT_FALSE(editorCore.hasSelection());
 }
 
 TEST_F(FindAndReplace, F3AndShiftF3RepeatTheDialogsSearch)
