@@ -1,5 +1,6 @@
 // The clipboard's text forms of the selection and of pasted text, and the
 // room the document has for inserted bytes. The clipboard itself is the shell's.
+#include "commands/ClipboardCopy.h"
 #include "editor/EditorCore.h"
 #include "view/ByteTextCodec.h"
 
@@ -26,20 +27,7 @@ ByteRange EditorCore::selectedBytes() const
 
 std::string EditorCore::copyText() const
 {
-    const ByteRange range = selectedBytes();
-    if (range.count == 0) {
-        return std::string();
-    }
-    const std::uint8_t* bytes = buffer.data.get() + range.first;
-    const auto count = static_cast<std::size_t>(range.count);
-    if (activePane == asciiPaneActive) {
-        // The clipboard's text ends at the first zero byte.
-        const void* zero = std::memchr(bytes, 0, count);
-        const std::size_t length = zero == nullptr ? count : static_cast<std::size_t>(
-                                                                 static_cast<const std::uint8_t*>(zero) - bytes);
-        return std::string(reinterpret_cast<const char*>(bytes), length);
-    }
-    return numberText(bytes, count, octalMode != 0);
+    return wholeText(copyTextPieces(*this));
 }
 
 PasteOutcome EditorCore::pasteText(std::string_view text)

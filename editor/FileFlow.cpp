@@ -213,10 +213,13 @@ bool EditorCore::openPath(const FilePath& path, bool readOnly)
     return true;
 }
 
-bool EditorCore::loadOrTell(const FilePath& path, FileBuffer& into)
+bool EditorCore::loadOrTell(const FilePath& path, FileBuffer& into, Progress& progress)
 {
     FileSteps& files = fileShell->files();
-    const int result = into.load(path, files);
+    const int result = into.load(path, files, progress);
+    if (result == FileBuffer::cancelled) {
+        return false; // the user's own choice: nothing to tell
+    }
     if (result != FileBuffer::loaded) {
         fileShell->tell(loadFailureText(path, result, files.lastFailure()));
         return false;
@@ -246,18 +249,18 @@ bool EditorCore::readFile(const FilePath& path, bool readOnly)
     return true;
 }
 
-bool EditorCore::compareFromDialog()
+bool EditorCore::compareFromDialog(Progress& progress)
 {
     FilePath chosen;
     bool readOnly = true; // the other file is only read
-    return fileShell != nullptr && fileShell->chooseFileToOpen(chosen, readOnly) && compareWith(chosen);
+    return fileShell != nullptr && fileShell->chooseFileToOpen(chosen, readOnly) && compareWith(chosen, progress);
 }
 
-bool EditorCore::compareWith(const FilePath& path)
+bool EditorCore::compareWith(const FilePath& path, Progress& progress)
 {
     const FilePath whole = absolutePath(path);
     FileBuffer other(bytesPerRow);
-    if (!loadOrTell(whole, other)) {
+    if (!loadOrTell(whole, other, progress)) {
         return false;
     }
     comparedFile.data = std::move(other.data);
@@ -322,7 +325,8 @@ void EditorCore::startNewDocument(const FilePath& path)
 
 void EditorCore::checkForOutsideChanges()
 {
-    if (fileShell == nullptr || buffer.path.empty()) {
+    // Long work serving messages (a Compare With reading, say) is not to be interrupted by a reload.
+    if (fileShell == nullptr || buffer.path.empty() || LongWork::running()) {
         return;
     }
     const FileStamp now = fileShell->files().stamp(buffer.path);
