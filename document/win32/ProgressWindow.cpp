@@ -79,6 +79,7 @@ void ProgressWindow::show()
         EnableWindow(window, FALSE);
     }
     ShowWindow(dialog_, SW_SHOW);
+    SetFocus(GetDlgItem(dialog_, IDCANCEL));
     UpdateWindow(dialog_);
 }
 
@@ -122,7 +123,7 @@ INT_PTR CALLBACK ProgressWindow::dialogProc(HWND dialog, UINT message, WPARAM wP
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         SetDlgItemTextA(dialog, progressTextLine, reinterpret_cast<ProgressWindow*>(lParam)->doing_.c_str());
         SendDlgItemMessageA(dialog, progressBar, PBM_SETRANGE32, 0, barRange);
-        return TRUE;
+        return FALSE; // no focus yet: that would activate the window before the others are disabled
     case WM_COMMAND:
         // Cancel, Escape and the close box.
         if (LOWORD(wParam) == IDCANCEL) {
