@@ -1,11 +1,10 @@
-// The clipboard's text forms of the selection and of pasted text, and the
-// room the document has for inserted bytes. The clipboard itself is the shell's.
-#include "commands/ClipboardCopy.h"
+// The selected bytes, pasted text written over the document, and the room
+// the document has for inserted bytes. The clipboard itself is the shell's;
+// Copy's text is commands/ClipboardCopy.cpp's.
 #include "editor/EditorCore.h"
 #include "view/ByteTextCodec.h"
 
 #include <algorithm>
-#include <cstring>
 #include <new>
 #include <string>
 
@@ -23,11 +22,6 @@ ByteRange EditorCore::selectedBytes() const
         return {static_cast<std::int32_t>(std::min<std::int64_t>(first, std::max(buffer.size, 0))), 0};
     }
     return {static_cast<std::int32_t>(first), static_cast<std::int32_t>(last - first + 1)};
-}
-
-std::string EditorCore::copyText() const
-{
-    return wholeText(copyTextPieces(*this));
 }
 
 PasteOutcome EditorCore::pasteText(std::string_view text)

@@ -419,11 +419,6 @@ struct EditorCore {
     // The selected bytes that exist: between the two ends of the selection,
     // both included, stopping at the last byte. None without a selection.
     ByteRange selectedBytes() const;
-    // What Copy puts on the clipboard: in the hex pane the hexadecimal or
-    // octal text of the selected bytes; in the ASCII pane the bytes
-    // themselves, up to the first zero byte. Throws std::bad_alloc or
-    // std::length_error when there is no memory for the text.
-    std::string copyText() const;
     // Paste: the text parsed as the pane and view read it and written over
     // the document from the cursor on, never growing it; the cursor ends just
     // after the last byte written, and the view follows it when it went below.
