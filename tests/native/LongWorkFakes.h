@@ -2,9 +2,11 @@
 // Stand-ins for what long work talks to: a progress that records each call
 // and cancels where the test says, a clipboard that takes blocks only when
 // they are handed over, and digests that say what they were fed.
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -67,10 +69,7 @@ public:
 
     static std::string sumOf(ChecksumKind kind, const std::uint8_t* bytes, std::size_t count)
     {
-        std::uint64_t total = 0;
-        for (std::size_t i = 0; i < count; ++i) {
-            total += bytes[i];
-        }
+        const std::uint64_t total = std::accumulate(bytes, bytes + count, std::uint64_t{0});
         return std::to_string(static_cast<int>(kind)) + ":" + std::to_string(count) + ":" + std::to_string(total);
     }
 
@@ -86,7 +85,7 @@ private:
         void add(const std::uint8_t* bytes, std::size_t n) override { fed.insert(fed.end(), bytes, bytes + n); }
         std::string finish() override
         {
-            const bool zeros = !fed.empty() && fed == std::vector<std::uint8_t>(fed.size(), 0);
+            const bool zeros = !fed.empty() && std::all_of(fed.begin(), fed.end(), [](std::uint8_t b) { return b == 0; });
             return kind == ChecksumKind::sha1 && zeros ? maker.sha1OfZeros : sumOf(kind, fed.data(), fed.size());
         }
         ChecksumKind kind;

@@ -143,18 +143,15 @@ TEST_F(InsertMode, FillSelectionRepeatsTheTypedPattern)
 }
 
 // What the progress window showed as it came up, when Cancel was clicked on it.
-struct ProgressSeen {
-    std::string text;
-    bool editorDisabled = false;
-};
-ProgressSeen progressSeen;
+std::string progressText;
+bool editorDisabledWhileShown = false;
 
 LRESULT CALLBACK cancelProgressAtOnce(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && GetDlgItem(window, NIBBLOR_PROGRESS_BAR) != nullptr) {
-        progressSeen = {dialog_driver::textOf(GetDlgItem(window, NIBBLOR_PROGRESS_TEXT)),
-                        IsWindowEnabled(hostWindow()) == FALSE};
+        progressText = dialog_driver::textOf(GetDlgItem(window, NIBBLOR_PROGRESS_TEXT));
+        editorDisabledWhileShown = IsWindowEnabled(hostWindow()) == FALSE;
         dialog_driver::clickButton(window, IDCANCEL);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -183,8 +180,8 @@ TEST_F(InsertMode, FillShowsItsProgressAndItsCancelChangesNothing)
     ProgressWindow::showDelay = delay;
     UnhookWindowsHookEx(hook);
     ASSERT_TRUE(watched) << watcher.log();
-    EXPECT_EQ(progressSeen.text, "Filling the selection...");
-    EXPECT_TRUE(progressSeen.editorDisabled);
+    EXPECT_EQ(progressText, "Filling the selection...");
+    EXPECT_TRUE(editorDisabledWhileShown);
     EXPECT_NE(IsWindowEnabled(hostWindow()), FALSE) << "enabled again once the work is over";
     EXPECT_EQ(documentBytes(), original);
     EXPECT_FALSE(editorCore.documentModified());
