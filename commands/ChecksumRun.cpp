@@ -7,7 +7,7 @@
 namespace {
 
 constexpr char notAvailable[] = "(not available)";
-constexpr char sha1NotForThisLength[] = "SHA-1 is not available for a document this large on this system";
+constexpr char sha1NotForThisLength[] = "Not available for a document this large on this system";
 // The zeros the SHA-1 check feeds again and again: no block as long as its message.
 constexpr std::size_t zeroBlockBytes = std::size_t{64} << 10;
 

@@ -44,20 +44,22 @@ ProgressWindow::~ProgressWindow()
 
 bool ProgressWindow::advance(std::int64_t done, std::int64_t total)
 {
-    if (done >= total) {
-        close();
-        return !cancelled_;
-    }
     if (!work_) {
         work_.emplace();
         started_ = GetTickCount();
     }
-    if (dialog_ == nullptr && GetTickCount() - started_ >= showDelay) {
+    const bool finished = done >= total;
+    if (dialog_ == nullptr && !finished && GetTickCount() - started_ >= showDelay) {
         show();
     }
     if (dialog_ != nullptr) {
-        SendDlgItemMessageA(dialog_, progressBar, PBM_SETPOS, static_cast<WPARAM>(done * barRange / total), 0);
+        const std::int64_t position = finished ? barRange : done * barRange / total;
+        SendDlgItemMessageA(dialog_, progressBar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
         serveMessages();
+        // What follows the last step (handing the clipboard its text, say) cannot be taken back.
+        if (finished && !cancelled_) {
+            EnableWindow(GetDlgItem(dialog_, IDCANCEL), FALSE);
+        }
     }
     return !cancelled_;
 }

@@ -29,13 +29,13 @@ private:
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     void show();
     void serveMessages();
-    // The work is over: the other windows enabled again, this one gone.
+    // The other windows enabled again, this one gone.
     void close();
 
     HINSTANCE instance_;
     HWND owner_;
     std::string doing_;
-    std::optional<LongWork> work_; // from the first step to the last
+    std::optional<LongWork> work_; // from the first step on
     DWORD started_ = 0;
     HWND dialog_ = nullptr;
     std::vector<HWND> disabled_;

@@ -174,7 +174,7 @@ TEST(LongWork, Sha1IsCheckedOnceWhereASumIsThatLongAndHeldBackWhereTheSystemFail
             const std::optional<ChecksumResult> result = runChecksums(document.data(), c.count, digests, check, progress);
             ASSERT_TRUE(result.has_value());
             EXPECT_EQ(result->shown(ChecksumKind::sha1),
-                      c.heldBack ? "SHA-1 is not available for a document this large on this system"
+                      c.heldBack ? "Not available for a document this large on this system"
                                  : FakeDigests::sumOf(ChecksumKind::sha1, document.data(), c.count));
             EXPECT_EQ(result->sums[0], FakeDigests::sumOf(ChecksumKind::crc32, document.data(), c.count));
             const std::int64_t checked = run == 0 && c.count >= document.size() ? vector.zeroBytes : 0;
