@@ -40,13 +40,19 @@ const char* formName(CopyAsForm form)
     return "The text";
 }
 
+// More text, with its terminator, than this system can address.
+bool beyondMemory(const PiecewiseText& text)
+{
+    return text.length >= std::numeric_limits<std::size_t>::max();
+}
+
 // The text, and the bytes themselves unless null, written into the
 // clipboard's blocks a step of the `count` bytes at a time, then handed over.
 CopyOutcome writeInSteps(const PiecewiseText& text, const std::uint8_t* bytes, std::size_t count,
                          ClipboardBlocks& clipboard, Progress& progress)
 {
-    if (text.length >= std::numeric_limits<std::size_t>::max()) {
-        return CopyOutcome::failed; // more text than this system can address
+    if (beyondMemory(text)) {
+        return CopyOutcome::failed;
     }
     char* textBlock = clipboard.textBlock(static_cast<std::size_t>(text.length));
     std::uint8_t* bytesBlock = bytes != nullptr ? clipboard.bytesBlock(count) : nullptr;
@@ -140,6 +146,9 @@ CopyOutcome copyAsToClipboard(EditorCore& core, CopyAsForm form, ClipboardBlocks
     }
     const auto count = static_cast<std::size_t>(range.count);
     const PiecewiseText text = copyAsPieces(form, core.buffer.data.get() + range.first, count, range.first);
+    if (beyondMemory(text)) {
+        return CopyOutcome::failed; // no use asking
+    }
     if (text.length > copyAsQuestionLength &&
         (core.surface == nullptr || !core.surface->askYesNo(copyAsQuestion(form, text.length)))) {
         return CopyOutcome::declined;
