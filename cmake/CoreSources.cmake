@@ -45,8 +45,10 @@ set(NIBBLOR_CORE_SOURCES
   editor/RecentFiles.cpp
   editor/StatusLine.cpp
   commands/Clipboard.cpp
+  commands/ClipboardCopy.cpp
   commands/CopyAs.cpp
   commands/Checksums.cpp
+  commands/ChecksumRun.cpp
   commands/Fill.cpp
   commands/Find.cpp
   commands/FindReplace.cpp

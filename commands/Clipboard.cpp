@@ -1,10 +1,10 @@
-// The clipboard's text forms of the selection and of pasted text, and the
-// room the document has for inserted bytes. The clipboard itself is the shell's.
+// The selected bytes, pasted text written over the document, and the room
+// the document has for inserted bytes. The clipboard itself is the shell's;
+// Copy's text is commands/ClipboardCopy.cpp's.
 #include "editor/EditorCore.h"
 #include "view/ByteTextCodec.h"
 
 #include <algorithm>
-#include <cstring>
 #include <new>
 #include <string>
 
@@ -22,24 +22,6 @@ ByteRange EditorCore::selectedBytes() const
         return {static_cast<std::int32_t>(std::min<std::int64_t>(first, std::max(buffer.size, 0))), 0};
     }
     return {static_cast<std::int32_t>(first), static_cast<std::int32_t>(last - first + 1)};
-}
-
-std::string EditorCore::copyText() const
-{
-    const ByteRange range = selectedBytes();
-    if (range.count == 0) {
-        return std::string();
-    }
-    const std::uint8_t* bytes = buffer.data.get() + range.first;
-    const auto count = static_cast<std::size_t>(range.count);
-    if (activePane == asciiPaneActive) {
-        // The clipboard's text ends at the first zero byte.
-        const void* zero = std::memchr(bytes, 0, count);
-        const std::size_t length = zero == nullptr ? count : static_cast<std::size_t>(
-                                                                 static_cast<const std::uint8_t*>(zero) - bytes);
-        return std::string(reinterpret_cast<const char*>(bytes), length);
-    }
-    return numberText(bytes, count, octalMode != 0);
 }
 
 PasteOutcome EditorCore::pasteText(std::string_view text)

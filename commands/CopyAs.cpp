@@ -1,5 +1,5 @@
-// The text forms of Copy As. Each is measured before it is written, so that a
-// large selection costs a single allocation.
+// The text forms of Copy As. Every byte's text has a place that follows from
+// its index alone, so any run of bytes can be written on its own.
 #include "commands/CopyAs.h"
 
 #include "editor/EditorCore.h"
@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <stdexcept>
 #include <string_view>
 
 namespace {
@@ -24,15 +23,21 @@ constexpr std::string_view lineEnd = "\r\n";
 
 constexpr std::string_view cArrayOpening = "unsigned char data[";
 constexpr std::string_view cArrayOpeningEnd = "] = {";
-constexpr std::string_view cArrayClosing = "};";
+constexpr std::string_view cArrayClosing = "};\r\n";
 constexpr std::string_view cArrayIndent = "    ";
 constexpr std::string_view cArraySeparator = ", ";
 constexpr std::string_view cNumberPrefix = "0x";
 constexpr char cArrayLineComma = ',';
+// A number and the separator after it.
+constexpr std::size_t cArrayCellWidth = cNumberPrefix.size() + byteDigits + cArraySeparator.size();
+// A whole line: its numbers without the last separator, its comma and its end.
+constexpr std::size_t cArrayLineLength =
+    cArrayIndent.size() + cArrayBytesPerLine * cArrayCellWidth - cArraySeparator.size() + 1 + lineEnd.size();
 
 constexpr std::string_view pythonOpening = "b'";
 constexpr std::string_view pythonClosing = "'";
 constexpr std::string_view pythonEscape = "\\x";
+constexpr std::size_t pythonCellWidth = pythonEscape.size() + byteDigits;
 
 // Base64 writes each group of three bytes as four characters of six bits.
 constexpr std::size_t base64GroupBytes = 3;
@@ -45,34 +50,23 @@ constexpr std::size_t offsetDigits = 8;
 constexpr std::size_t offsetGap = 2;     // blanks between the offset and the numbers
 constexpr std::size_t charactersGap = 1; // a blank after the last number's own
 
-// More characters a byte than any form but the hex dump takes, beyond its fixed
-// parts: refusing counts beyond it keeps the lengths from wrapping around.
-constexpr std::size_t mostCharactersPerByte = 8;
-
-void checkCount(std::size_t count)
+char* put(char* at, std::string_view part)
 {
-    if (count > std::string().max_size() / mostCharactersPerByte) {
-        throw std::length_error("copyAsText: too many bytes");
-    }
+    return std::copy(part.begin(), part.end(), at);
 }
 
-void appendDigits(std::string& text, std::uint8_t byte)
+char* putDigits(char* at, std::uint8_t byte)
 {
-    text += lowerDigits[byte >> nibbleBits];
-    text += lowerDigits[byte & nibbleMask];
-}
-
-void writeDigits(char* dest, std::uint8_t byte)
-{
-    dest[0] = lowerDigits[byte >> nibbleBits];
-    dest[1] = lowerDigits[byte & nibbleMask];
+    at[0] = lowerDigits[byte >> nibbleBits];
+    at[1] = lowerDigits[byte & nibbleMask];
+    return at + byteDigits;
 }
 
 // The offset's low eight digits: a document's offsets have no more.
-void writeOffset(char* dest, std::uint64_t offset)
+void putOffset(char* at, std::uint64_t offset)
 {
     for (std::size_t i = 0; i < offsetDigits; ++i) {
-        dest[offsetDigits - 1 - i] = upperDigits[(offset >> (nibbleBits * i)) & nibbleMask];
+        at[offsetDigits - 1 - i] = upperDigits[(offset >> (nibbleBits * i)) & nibbleMask];
     }
 }
 
@@ -86,88 +80,77 @@ std::uint32_t base64Group(const std::uint8_t* bytes, std::size_t count)
     return group;
 }
 
-} // namespace
-
-std::string cArrayText(const std::uint8_t* bytes, std::size_t count)
+PiecewiseText cArrayPieces(const std::uint8_t* bytes, std::size_t count)
 {
-    if (count == 0) {
-        return std::string();
-    }
-    checkCount(count);
-    const std::string declaredCount = std::to_string(count);
-    const std::size_t lines = (count + cArrayBytesPerLine - 1) / cArrayBytesPerLine;
-    const std::size_t numberWidth = cNumberPrefix.size() + byteDigits;
-    // The numbers of a line are parted by separators; every line of them but the last ends with a comma.
-    const std::size_t length = cArrayOpening.size() + declaredCount.size() + cArrayOpeningEnd.size() + lineEnd.size() +
-                               lines * (cArrayIndent.size() + lineEnd.size()) + count * numberWidth +
-                               (count - lines) * cArraySeparator.size() + (lines - 1) + cArrayClosing.size() +
-                               lineEnd.size();
-    std::string text;
-    text.reserve(length);
-    text.append(cArrayOpening).append(declaredCount).append(cArrayOpeningEnd).append(lineEnd);
-    for (std::size_t first = 0; first < count; first += cArrayBytesPerLine) {
-        const std::size_t end = std::min(count, first + cArrayBytesPerLine);
-        text.append(cArrayIndent);
-        for (std::size_t i = first; i < end; ++i) {
-            if (i != first) {
-                text.append(cArraySeparator);
+    const std::string opening =
+        std::string(cArrayOpening) + std::to_string(count) + std::string(cArrayOpeningEnd) + std::string(lineEnd);
+    const std::uint64_t n = count;
+    const std::uint64_t lines = (n + cArrayBytesPerLine - 1) / cArrayBytesPerLine;
+    // The last line is short of a whole one by its missing numbers and its comma.
+    const std::uint64_t length = opening.size() + lines * cArrayLineLength -
+                                 (lines * cArrayBytesPerLine - n) * cArrayCellWidth - 1 + cArrayClosing.size();
+    auto write = [=](char* text, std::size_t from, std::size_t to) {
+        if (from == 0) {
+            put(text, opening);
+        }
+        for (std::size_t i = from; i < to; ++i) {
+            const std::size_t column = i % cArrayBytesPerLine;
+            char* at = text + opening.size() + i / cArrayBytesPerLine * cArrayLineLength;
+            at = column == 0 ? put(at, cArrayIndent) : at + cArrayIndent.size() + column * cArrayCellWidth;
+            at = putDigits(put(at, cNumberPrefix), bytes[i]);
+            if (i + 1 == count) {
+                put(put(at, lineEnd), cArrayClosing);
+            } else if (column + 1 == cArrayBytesPerLine) {
+                *at++ = cArrayLineComma;
+                put(at, lineEnd);
+            } else {
+                put(at, cArraySeparator);
             }
-            text.append(cNumberPrefix);
-            appendDigits(text, bytes[i]);
         }
-        if (end != count) {
-            text += cArrayLineComma;
-        }
-        text.append(lineEnd);
-    }
-    text.append(cArrayClosing).append(lineEnd);
-    return text;
+    };
+    return {length, count, write};
 }
 
-std::string pythonBytesText(const std::uint8_t* bytes, std::size_t count)
+PiecewiseText pythonBytesPieces(const std::uint8_t* bytes, std::size_t count)
 {
-    if (count == 0) {
-        return std::string();
-    }
-    checkCount(count);
-    std::string text;
-    text.reserve(pythonOpening.size() + count * (pythonEscape.size() + byteDigits) + pythonClosing.size());
-    text.append(pythonOpening);
-    for (std::size_t i = 0; i < count; ++i) {
-        text.append(pythonEscape);
-        appendDigits(text, bytes[i]);
-    }
-    text.append(pythonClosing);
-    return text;
-}
-
-std::string base64Text(const std::uint8_t* bytes, std::size_t count)
-{
-    if (count == 0) {
-        return std::string();
-    }
-    checkCount(count);
-    std::string text;
-    text.reserve((count + base64GroupBytes - 1) / base64GroupBytes * base64GroupCharacters);
-    for (std::size_t first = 0; first < count; first += base64GroupBytes) {
-        const std::size_t taken = std::min(base64GroupBytes, count - first);
-        const std::uint32_t group = base64Group(bytes + first, taken);
-        // A short last group writes the characters its bits reach, then padding.
-        for (std::size_t i = 0; i < base64GroupCharacters; ++i) {
-            const unsigned shift = base64SextetBits * static_cast<unsigned>(base64GroupCharacters - 1 - i);
-            text += i <= taken ? base64Alphabet[(group >> shift) & base64SextetMask] : base64Padding;
+    const std::uint64_t length = pythonOpening.size() + std::uint64_t{count} * pythonCellWidth + pythonClosing.size();
+    auto write = [=](char* text, std::size_t from, std::size_t to) {
+        if (from == 0) {
+            put(text, pythonOpening);
         }
-    }
-    return text;
+        for (std::size_t i = from; i < to; ++i) {
+            putDigits(put(text + pythonOpening.size() + i * pythonCellWidth, pythonEscape), bytes[i]);
+        }
+        if (to == count) {
+            put(text + pythonOpening.size() + count * pythonCellWidth, pythonClosing);
+        }
+    };
+    return {length, count, write};
 }
 
-std::string hexDumpText(const std::uint8_t* bytes, std::size_t count, std::int64_t firstOffset,
-                        std::int32_t bytesPerRow)
+PiecewiseText base64Pieces(const std::uint8_t* bytes, std::size_t count)
 {
-    if (count == 0) {
-        return std::string();
-    }
-    checkCount(count);
+    const std::uint64_t groups = (std::uint64_t{count} + base64GroupBytes - 1) / base64GroupBytes;
+    // A piece writes the groups that start within it.
+    auto write = [=](char* text, std::size_t from, std::size_t to) {
+        for (std::size_t first = (from + base64GroupBytes - 1) / base64GroupBytes * base64GroupBytes; first < to;
+             first += base64GroupBytes) {
+            const std::size_t taken = std::min(base64GroupBytes, count - first);
+            const std::uint32_t group = base64Group(bytes + first, taken);
+            char* at = text + first / base64GroupBytes * base64GroupCharacters;
+            // A short last group writes the characters its bits reach, then padding.
+            for (std::size_t i = 0; i < base64GroupCharacters; ++i) {
+                const unsigned shift = base64SextetBits * static_cast<unsigned>(base64GroupCharacters - 1 - i);
+                at[i] = i <= taken ? base64Alphabet[(group >> shift) & base64SextetMask] : base64Padding;
+            }
+        }
+    };
+    return {groups * base64GroupCharacters, count, write};
+}
+
+PiecewiseText hexDumpPieces(const std::uint8_t* bytes, std::size_t count, std::int64_t firstOffset,
+                            std::int32_t bytesPerRow)
+{
     const auto perRow = static_cast<std::size_t>(bytesPerRow);
     const auto start = static_cast<std::uint64_t>(firstOffset);
     const std::uint64_t firstRow = start / perRow;
@@ -175,40 +158,46 @@ std::string hexDumpText(const std::uint8_t* bytes, std::size_t count, std::int64
     const std::size_t numbersAt = offsetDigits + offsetGap;
     const std::size_t charactersAt = numbersAt + perRow * static_cast<std::size_t>(hexCellWidth) + charactersGap;
     const std::size_t rowLength = charactersAt + perRow + lineEnd.size();
-    if (rows > std::string().max_size() / rowLength) {
-        throw std::length_error("hexDumpText: too many rows");
-    }
-    // Written in place over blanks: the cells of no selected byte stay blank.
-    std::string text(static_cast<std::size_t>(rows) * rowLength, ' ');
-    for (std::size_t row = 0; row < rows; ++row) {
-        char* line = &text[row * rowLength];
-        writeOffset(line, (firstRow + row) * perRow);
-        lineEnd.copy(line + rowLength - lineEnd.size(), lineEnd.size());
-    }
-    char* line = &text[0];
-    auto column = static_cast<std::size_t>(start % perRow);
-    for (std::size_t i = 0; i < count; ++i) {
-        writeDigits(line + numbersAt + column * static_cast<std::size_t>(hexCellWidth), bytes[i]);
-        line[charactersAt + column] = EditorCore::characterForm(bytes[i]);
-        if (++column == perRow) {
-            column = 0;
-            line += rowLength;
+    auto write = [=](char* text, std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            const std::uint64_t offset = start + i;
+            const auto column = static_cast<std::size_t>(offset % perRow);
+            const std::uint64_t row = offset / perRow;
+            char* line = text + static_cast<std::size_t>(row - firstRow) * rowLength;
+            // A row's first byte lays it out blank: the cells of no selected byte stay so.
+            if (i == 0 || column == 0) {
+                std::fill_n(line, rowLength, ' ');
+                putOffset(line, row * perRow);
+                put(line + rowLength - lineEnd.size(), lineEnd);
+            }
+            putDigits(line + numbersAt + column * static_cast<std::size_t>(hexCellWidth), bytes[i]);
+            line[charactersAt + column] = EditorCore::characterForm(bytes[i]);
         }
+    };
+    return {rows * rowLength, count, write};
+}
+
+} // namespace
+
+PiecewiseText copyAsPieces(CopyAsForm form, const std::uint8_t* bytes, std::size_t count, std::int64_t firstOffset)
+{
+    if (count == 0) {
+        return {0, 0, [](char*, std::size_t, std::size_t) {}};
     }
-    return text;
+    switch (form) {
+    case CopyAsForm::cArray:
+        return cArrayPieces(bytes, count);
+    case CopyAsForm::pythonBytes:
+        return pythonBytesPieces(bytes, count);
+    case CopyAsForm::base64:
+        return base64Pieces(bytes, count);
+    case CopyAsForm::hexDump:
+        return hexDumpPieces(bytes, count, firstOffset, hexDumpBytesPerRow);
+    }
+    return {0, 0, [](char*, std::size_t, std::size_t) {}};
 }
 
 std::string copyAsText(CopyAsForm form, const std::uint8_t* bytes, std::size_t count, std::int64_t firstOffset)
 {
-    switch (form) {
-    case CopyAsForm::cArray:
-        return cArrayText(bytes, count);
-    case CopyAsForm::pythonBytes:
-        return pythonBytesText(bytes, count);
-    case CopyAsForm::base64:
-        return base64Text(bytes, count);
-    case CopyAsForm::hexDump:
-        return hexDumpText(bytes, count, firstOffset, hexDumpBytesPerRow);
-    }
-    return std::string();
+    return wholeText(copyAsPieces(form, bytes, count, firstOffset));
 }

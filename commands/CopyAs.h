@@ -5,12 +5,13 @@
 // line, the last one too, with CR LF; one-line text has no line end. No bytes
 // give empty text in every form.
 //
-// Each function throws std::length_error when the text could not be held at
-// all and std::bad_alloc when there is no memory for it; the text is sized
-// beforehand, so it is allocated once.
+// Each text is measured before it is written, and written piece by piece in
+// place, so that a large selection's text is held once.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+#include "commands/PiecewiseText.h"
 
 enum class CopyAsForm {
     cArray,      // unsigned char data[N] = { ... };
@@ -24,29 +25,23 @@ constexpr std::size_t cArrayBytesPerLine = 16;
 // Bytes a row of the hex dump shows.
 constexpr std::int32_t hexDumpBytesPerRow = 16;
 
-// A C array of the bytes, always laid out on lines of their own:
-//   unsigned char data[17] = {
-//       0x4d, 0x5a, ... sixteen a line ..., 0x00,
-//       0x01
-//   };
-// Every line but the last of the numbers ends with a comma.
-std::string cArrayText(const std::uint8_t* bytes, std::size_t count);
+// The text of one form, `firstOffset` being the first byte's offset in the
+// document:
+// - a C array, always laid out on lines of their own, every line but the
+//   last of the numbers ending with a comma:
+//     unsigned char data[17] = {
+//         0x4d, 0x5a, ... sixteen a line ..., 0x00,
+//         0x01
+//     };
+// - a Python bytes literal, every byte as \xNN: b'\x4d\x5a';
+// - Base64 with the standard alphabet and '=' padding, on one line;
+// - the rows the bytes lie on as the editor shows them, hexDumpBytesPerRow wide:
+//     00000000  4d 5a 90 00 03 00 00 00 04 00 00 00 ff ff 00 00  MZ..............
+//   each row the offset of its first byte (eight digits), two blanks, every
+//   byte's two digits and a blank, a blank, every byte's character
+//   (printable ASCII as itself, otherwise '.'). The row's bytes before the
+//   first and past the last are blank, so every row is as wide as a whole one.
+PiecewiseText copyAsPieces(CopyAsForm form, const std::uint8_t* bytes, std::size_t count, std::int64_t firstOffset);
 
-// A Python bytes literal, every byte as \xNN: b'\x4d\x5a'.
-std::string pythonBytesText(const std::uint8_t* bytes, std::size_t count);
-
-// Base64 with the standard alphabet and '=' padding, on one line.
-std::string base64Text(const std::uint8_t* bytes, std::size_t count);
-
-// The rows the bytes lie on, as the editor shows them, `firstOffset` being the
-// first byte's offset in the document:
-//   00000000  4d 5a 90 00 03 00 00 00 04 00 00 00 ff ff 00 00  MZ..............
-// Each row: the offset of its first byte (eight digits), two blanks, every
-// byte's two digits and a blank, a blank, every byte's character (printable
-// ASCII as itself, otherwise '.'). The row's bytes before the first and past
-// the last are blank, so every row is as wide as a whole one.
-std::string hexDumpText(const std::uint8_t* bytes, std::size_t count, std::int64_t firstOffset,
-                        std::int32_t bytesPerRow);
-
-// The text of one form; the hex dump's rows are hexDumpBytesPerRow wide.
+// The same text in one string; throws as wholeText does.
 std::string copyAsText(CopyAsForm form, const std::uint8_t* bytes, std::size_t count, std::int64_t firstOffset);

@@ -116,7 +116,7 @@ std::int32_t FileBuffer::remove(std::int32_t offset, std::int32_t count)
     return removed;
 }
 
-int FileBuffer::load(const FilePath& filePath, FileSteps& files)
+int FileBuffer::load(const FilePath& filePath, FileSteps& files, Progress& progress)
 {
     data.release();
     setSize(0);
@@ -125,7 +125,7 @@ int FileBuffer::load(const FilePath& filePath, FileSteps& files)
     if (!files.openForReading(filePath)) {
         return cannotOpen;
     }
-    const int result = readOpenFile(files);
+    const int result = readOpenFile(files, progress);
     files.close();
     if (result != loaded) {
         data.release();
@@ -134,7 +134,7 @@ int FileBuffer::load(const FilePath& filePath, FileSteps& files)
     return result;
 }
 
-int FileBuffer::readOpenFile(FileSteps& files)
+int FileBuffer::readOpenFile(FileSteps& files, Progress& progress)
 {
     const std::int64_t expected = files.length();
     if (expected > maxSize) {
@@ -148,9 +148,9 @@ int FileBuffer::readOpenFile(FileSteps& files)
         return tooLarge;
     }
 
-    // Read in large pieces; keep reading past the expected length in case the
-    // file grew or its length could not be told.
-    constexpr std::int64_t largestRead = 64 << 20;
+    // Read in steps; keep reading past the expected length in case the file
+    // grew or its length could not be told.
+    constexpr auto largestRead = static_cast<std::int64_t>(progressStep);
     std::int64_t got = 0;
     for (;;) {
         std::int64_t room = capacity - spareRoom - got;
@@ -171,6 +171,9 @@ int FileBuffer::readOpenFile(FileSteps& files)
             data[static_cast<std::size_t>(got++)] = next;
             room = capacity - spareRoom - got;
         }
+        if (!progress.advance(got, std::max(expected, got))) {
+            return cancelled;
+        }
         const auto want = static_cast<std::size_t>(std::min(room, largestRead));
         std::size_t n = 0;
         if (!files.read(data.get() + got, want, n)) {
@@ -183,6 +186,9 @@ int FileBuffer::readOpenFile(FileSteps& files)
     }
     if (got > maxSize) {
         return tooLarge;
+    }
+    if (!progress.advance(got, got)) {
+        return cancelled;
     }
     data.zeroFrom(static_cast<std::size_t>(got));
     setSize(static_cast<std::int32_t>(got));

@@ -10,6 +10,7 @@
 #include "document/DocumentName.h"
 #include "document/FileSteps.h"
 #include "document/PatternSearch.h"
+#include "document/Progress.h"
 #include "document/ReplacementRecord.h"
 
 struct FileBuffer {
@@ -20,6 +21,7 @@ struct FileBuffer {
     static constexpr int loaded = 0;
     static constexpr int cannotOpen = -1;
     static constexpr int tooLarge = -2;          // over the 32-bit size, or no memory for it
+    static constexpr int cancelled = -3;         // the user stopped it midway
     // Results of writeTo.
     static constexpr int written = 0;
     static constexpr int cannotCreate = -1;
@@ -43,9 +45,9 @@ struct FileBuffer {
     // The block size a load allocates for a document of `size` bytes.
     static std::int64_t capacityFor(std::int32_t size, int bytesPerRow);
 
-    // Reads the whole file, which is not held open afterwards. On failure the
-    // buffer is left empty, and the steps tell why.
-    int load(const FilePath& filePath, FileSteps& files = standardFileSteps());
+    // Reads the whole file in steps, which is not held open afterwards. On
+    // failure or when cancelled the buffer is left empty, and the steps tell why.
+    int load(const FilePath& filePath, FileSteps& files = standardFileSteps(), Progress& progress = noProgress());
 
     // Writes exactly the document's bytes to the file. A file that exists is
     // replaced only once the new one is completely written and on the disk:
@@ -114,7 +116,7 @@ struct FileBuffer {
 
 private:
     // The rest of load, once the file is open.
-    int readOpenFile(FileSteps& files);
+    int readOpenFile(FileSteps& files, Progress& progress);
 
     // Where a search from the first byte of startRow begins scanning.
     std::int64_t scanStart(std::int32_t startRow) const;

@@ -12,6 +12,7 @@
 #include "document/EditHistory.h"
 #include "document/FileBuffer.h"
 #include "document/PatternSearch.h"
+#include "document/Progress.h"
 #include "editor/DisplayScale.h"
 #include "editor/FileShell.h"
 #include "editor/RecentFiles.h"
@@ -383,6 +384,15 @@ struct EditorCore {
     // nothing may change; going on forgets every step.
     bool recordChange(EditStep::Kind kind, std::int32_t offset, std::int32_t count,
                       const std::uint8_t* newBytes = nullptr);
+    // A change made in steps, which the user may yet cancel: true when one of
+    // this kind and count can be recorded, else when the user agrees to go
+    // on without the history, asked before any byte changes.
+    bool mayChange(EditStep::Kind kind, std::int32_t count);
+    // Records an overwrite made in steps from the bytes it replaced; the
+    // history forgotten when it is too large to keep. False when there was no
+    // memory to keep it and the user chose not to go on: the caller puts the
+    // old bytes back.
+    bool recordOverwriteMade(std::int32_t offset, std::int32_t count, const std::uint8_t* oldBytes);
     // A byte typed at `offset`: its digits after the first join the step of
     // the first while the byte is `open`. False as for recordChange.
     bool recordTypedByte(std::int32_t offset, std::uint8_t value, bool continuesByte, bool open);
@@ -406,11 +416,6 @@ struct EditorCore {
     // The selected bytes that exist: between the two ends of the selection,
     // both included, stopping at the last byte. None without a selection.
     ByteRange selectedBytes() const;
-    // What Copy puts on the clipboard: in the hex pane the hexadecimal or
-    // octal text of the selected bytes; in the ASCII pane the bytes
-    // themselves, up to the first zero byte. Throws std::bad_alloc or
-    // std::length_error when there is no memory for the text.
-    std::string copyText() const;
     // Paste: the text parsed as the pane and view read it and written over
     // the document from the cursor on, never growing it; the cursor ends just
     // after the last byte written, and the view follows it when it went below.
@@ -428,11 +433,11 @@ struct EditorCore {
     PasteOutcome insertPasted(const std::uint8_t* pasted, std::size_t count);
     // The cursor just after pasted bytes, the view following it below.
     void showPasteEnd(std::int32_t after);
-    // Fill (commands/Fill.cpp): the selected bytes overwritten with `pattern` repeated from the selection's first
-    // byte, as one change; the selection stays. False, changing nothing, without a selection or pattern, on a
-    // read-only document, or when the user declines a change too large to undo. Throws std::bad_alloc, changing
-    // nothing, when there is no memory for the filled bytes.
-    bool fillSelection(const std::vector<std::uint8_t>& pattern);
+    // Fill (commands/Fill.cpp): the selected bytes overwritten in steps with `pattern` repeated from the
+    // selection's first byte, as one change; the selection stays. False, changing nothing, without a selection
+    // or pattern, on a read-only document, when the user declines a change too large to undo, or cancels.
+    // Throws std::bad_alloc, changing nothing, when there is no memory to keep the bytes it replaces.
+    bool fillSelection(const std::vector<std::uint8_t>& pattern, Progress& progress = noProgress());
     // Whether the document can take `count` bytes more within the 32-bit size.
     bool canGrowBy(std::int64_t count) const;
     // Find: the next occurrence from the cursor's row on (wrapping once); the
@@ -467,10 +472,11 @@ struct EditorCore {
     bool nextDifferenceRun();
     bool previousDifferenceRun();
     // The Open dialog, then compareWith; false when cancelled or unreadable.
-    bool compareFromDialog();
-    // The file read as it is now, to compare the document with; told and
-    // false, any comparison going on unchanged, when it cannot be read.
-    bool compareWith(const FilePath& path);
+    bool compareFromDialog(Progress& progress = noProgress());
+    // The file read as it is now, in steps, to compare the document with;
+    // told and false, any comparison going on unchanged, when it cannot be
+    // read; false, telling nothing, when the user cancels the reading.
+    bool compareWith(const FilePath& path, Progress& progress = noProgress());
     void stopComparing();
 
     // --- The data inspector (view/ValueEditing.cpp) ---
@@ -549,7 +555,7 @@ struct EditorCore {
     // user was told why), and the Open dialog follows.
     bool openStartingFile(const FilePath& path, bool offerToCreate);
     // The frame came to the front: the file's changes by other programs are
-    // put to the user, once each.
+    // put to the user, once each; not while long work runs.
     void checkForOutsideChanges();
     // Save has something to do (not in a read-only document).
     bool saveAvailable() const { return !file.readOnlyMode; }
@@ -562,8 +568,8 @@ struct EditorCore {
     // The document written to `target`, which becomes its name; told and false on failure.
     bool writeDocument(const DocumentName& target);
     // The whole file read into `into`, which takes its name; the user told
-    // why not, and false, when it cannot be.
-    bool loadOrTell(const DocumentName& name, FileBuffer& into);
+    // why not, and false, when it cannot be; false alone when the user cancels.
+    bool loadOrTell(const DocumentName& name, FileBuffer& into, Progress& progress = noProgress());
     // The file read into a block of its own, which becomes the document's;
     // told and false, the document as it was, when it cannot be read.
     bool readFile(const DocumentName& name, bool readOnly);

@@ -211,10 +211,13 @@ bool EditorCore::openPath(const FilePath& path, bool readOnly)
     return true;
 }
 
-bool EditorCore::loadOrTell(const DocumentName& name, FileBuffer& into)
+bool EditorCore::loadOrTell(const DocumentName& name, FileBuffer& into, Progress& progress)
 {
     FileSteps& files = fileShell->files();
-    const int result = into.load(name.absolute, files);
+    const int result = into.load(name.absolute, files, progress);
+    if (result == FileBuffer::cancelled) {
+        return false; // the user's own choice: nothing to tell
+    }
     if (result != FileBuffer::loaded) {
         fileShell->tell(loadFailureText(name, result, files.lastFailure()));
         return false;
@@ -245,17 +248,17 @@ bool EditorCore::readFile(const DocumentName& name, bool readOnly)
     return true;
 }
 
-bool EditorCore::compareFromDialog()
+bool EditorCore::compareFromDialog(Progress& progress)
 {
     FilePath chosen;
     bool readOnly = true; // the other file is only read
-    return fileShell != nullptr && fileShell->chooseFileToOpen(chosen, readOnly) && compareWith(chosen);
+    return fileShell != nullptr && fileShell->chooseFileToOpen(chosen, readOnly) && compareWith(chosen, progress);
 }
 
-bool EditorCore::compareWith(const FilePath& path)
+bool EditorCore::compareWith(const FilePath& path, Progress& progress)
 {
     FileBuffer other(bytesPerRow);
-    if (!loadOrTell(DocumentName::given(path), other)) {
+    if (!loadOrTell(DocumentName::given(path), other, progress)) {
         return false;
     }
     comparison.begin(std::move(other));
@@ -316,7 +319,8 @@ void EditorCore::startNewDocument(const FilePath& path)
 
 void EditorCore::checkForOutsideChanges()
 {
-    if (fileShell == nullptr || buffer.name.empty()) {
+    // Long work serving messages (a Compare With reading, say) is not to be interrupted by a reload.
+    if (fileShell == nullptr || buffer.name.empty() || LongWork::running()) {
         return;
     }
     const FileStamp now = fileShell->files().stamp(buffer.name.absolute);

@@ -45,6 +45,10 @@
 #define NIBBLOR_CHECKSUM_COPY_SHA256 974
 #define NIBBLOR_CHECKSUM_COPY_SHA512 975
 
+// The progress of long work: what is being done, and its bar.
+#define NIBBLOR_PROGRESS_TEXT 980
+#define NIBBLOR_PROGRESS_BAR 981
+
 #define NIBBLOR_INSERT_COUNT 700
 #define NIBBLOR_INSERT_OK 701
 #define NIBBLOR_INSERT_CANCEL 702
@@ -92,6 +96,10 @@ constexpr const char* checksumsDialogTemplate = "NibChecksumsDlg";
 constexpr int checksumScopeLine = NIBBLOR_CHECKSUM_SCOPE;
 constexpr int firstChecksumField = NIBBLOR_CHECKSUM_CRC32;
 constexpr int firstChecksumCopyButton = NIBBLOR_CHECKSUM_COPY_CRC32;
+
+constexpr const char* progressDialogTemplate = "NibProgressDlg";
+constexpr int progressTextLine = NIBBLOR_PROGRESS_TEXT;
+constexpr int progressBar = NIBBLOR_PROGRESS_BAR;
 
 constexpr const char* insertDialogTemplate = "NibInsertDlg";
 constexpr int insertCountField = NIBBLOR_INSERT_COUNT;

@@ -119,6 +119,35 @@ UndoOutcome stepThroughHistory(EditorCore& core, Direction direction)
     return UndoOutcome::done;
 }
 
+bool askToGoOnUnrecorded(EditorCore& core)
+{
+    return core.surface != nullptr && core.surface->askYesNo(unrecordableQuestion);
+}
+
+// Keeps the step `makeStep` builds when the history can hold it. Otherwise,
+// or when there is no memory for it, the history is forgotten instead, with
+// the user's leave: asked now unless `leaveGiven` before the change. False
+// when the user declines.
+template <class MakeStep>
+bool keepStep(EditorCore& core, std::int64_t cost, const MakeStep& makeStep, bool open, bool leaveGiven)
+{
+    ModifiedWatch watch(core);
+    if (core.history.canHold(cost)) {
+        try {
+            core.history.record(makeStep(), open);
+            return true;
+        } catch (const std::bad_alloc&) {
+            leaveGiven = false; // no memory to keep the bytes: as good as too large, but not asked about
+        }
+    }
+    if (!leaveGiven && !askToGoOnUnrecorded(core)) {
+        return false;
+    }
+    // The steps before it could no longer be undone correctly.
+    core.history.discard();
+    return true;
+}
+
 bool recordStep(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std::int32_t count,
                 const std::uint8_t* newBytes, bool open)
 {
@@ -129,26 +158,15 @@ bool recordStep(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std:
     if (kind == EditStep::Kind::overwrite && std::memcmp(current, newBytes, static_cast<std::size_t>(count)) == 0) {
         return true; // the same bytes again change nothing
     }
-    ModifiedWatch watch(core);
-    if (core.history.canHold(EditHistory::costOf(kind, count))) {
-        try {
-            EditStep step = kind == EditStep::Kind::overwrite ? EditStep::overwrite(offset, current, newBytes, count)
-                                                              : EditStep::removal(offset, current, count);
-            if (kind == EditStep::Kind::removal) {
-                step.marks = core.buffer.marks.within(offset, offset + count);
-            }
-            core.history.record(std::move(step), open);
-            return true;
-        } catch (const std::bad_alloc&) {
-            // No memory to keep the bytes: as good as too large.
+    const auto makeStep = [&] {
+        EditStep step = kind == EditStep::Kind::overwrite ? EditStep::overwrite(offset, current, newBytes, count)
+                                                          : EditStep::removal(offset, current, count);
+        if (kind == EditStep::Kind::removal) {
+            step.marks = core.buffer.marks.within(offset, offset + count);
         }
-    }
-    if (core.surface == nullptr || !core.surface->askYesNo(unrecordableQuestion)) {
-        return false;
-    }
-    // The steps before it could no longer be undone correctly.
-    core.history.discard();
-    return true;
+        return step;
+    };
+    return keepStep(core, EditHistory::costOf(kind, count), makeStep, open, false);
 }
 
 } // namespace
@@ -175,6 +193,26 @@ bool EditorCore::recordChange(EditStep::Kind kind, std::int32_t offset, std::int
     return recordStep(*this, kind, offset, count, newBytes, false);
 }
 
+bool EditorCore::mayChange(EditStep::Kind kind, std::int32_t count)
+{
+    return history.canHold(EditHistory::costOf(kind, count)) || askToGoOnUnrecorded(*this);
+}
+
+bool EditorCore::recordOverwriteMade(std::int32_t offset, std::int32_t count, const std::uint8_t* oldBytes)
+{
+    if (count <= 0) {
+        return true;
+    }
+    const std::uint8_t* now = buffer.data.get() + offset;
+    if (std::memcmp(oldBytes, now, static_cast<std::size_t>(count)) == 0) {
+        return true; // the same bytes again change nothing
+    }
+    // Too large to hold, it was put to the user by mayChange before it was made.
+    return keepStep(
+        *this, EditHistory::costOf(EditStep::Kind::overwrite, count),
+        [&] { return EditStep::overwrite(offset, oldBytes, now, count); }, false, true);
+}
+
 bool EditorCore::recordTypedByte(std::int32_t offset, std::uint8_t value, bool continuesByte, bool open)
 {
     if (continuesByte && history.continuesTyping(offset)) {
@@ -193,20 +231,9 @@ void EditorCore::recordInsertion(std::int32_t offset, std::int32_t count)
 
 bool EditorCore::recordInsertionOf(std::int32_t offset, const std::uint8_t* inserted, std::int32_t count, bool open)
 {
-    ModifiedWatch watch(*this);
-    if (history.canHold(static_cast<std::int64_t>(count) + EditHistory::stepCharge)) {
-        try {
-            history.record(EditStep::insertionOf(offset, inserted, count), open);
-            return true;
-        } catch (const std::bad_alloc&) {
-            // No memory to keep the bytes: as good as too large.
-        }
-    }
-    if (surface != nullptr && surface->askYesNo(unrecordableQuestion)) {
-        history.discard();
-        return true;
-    }
-    return false;
+    return keepStep(
+        *this, static_cast<std::int64_t>(count) + EditHistory::stepCharge,
+        [&] { return EditStep::insertionOf(offset, inserted, count); }, open, false);
 }
 
 void EditorCore::showChangedPlace(std::int32_t offset)

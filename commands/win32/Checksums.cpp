@@ -6,80 +6,117 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <climits>
 #include <vector>
 
 #include "commands/Checksums.h"
 
 namespace {
 
-// Both libraries take lengths of 32 bits at most.
-constexpr std::size_t chunkBytes = std::size_t{1} << 30;
+// Both libraries take lengths of 32 bits at most, and some systems' SHA-1
+// counts one call's bits in 32 bits, going wrong from 512 MiB a call.
+constexpr std::size_t largestPiece = std::size_t{64} << 20;
 
-std::string crc32Text(const std::uint8_t* bytes, std::size_t count)
+// Feeds `count` bytes to `take` in pieces it can be given.
+template <class Take>
+void inPieces(const std::uint8_t* bytes, std::size_t count, const Take& take)
 {
-    uLong crc = crc32(0L, Z_NULL, 0);
     for (std::size_t done = 0; done < count;) {
-        const std::size_t chunk = std::min(count - done, chunkBytes);
-        crc = crc32(crc, bytes + done, static_cast<uInt>(chunk));
-        done += chunk;
+        const std::size_t piece = std::min(count - done, largestPiece);
+        take(bytes + done, piece);
+        done += piece;
     }
-    const std::uint8_t bigEndian[] = {static_cast<std::uint8_t>(crc >> 24), static_cast<std::uint8_t>(crc >> 16),
-                                       static_cast<std::uint8_t>(crc >> 8), static_cast<std::uint8_t>(crc)};
-    return lowercaseHex(bigEndian, sizeof bigEndian);
 }
 
-// The digest with a CNG hash algorithm; handles are closed on every path.
-std::string digestText(LPCWSTR algorithmName, const std::uint8_t* bytes, std::size_t count)
-{
-    BCRYPT_ALG_HANDLE algorithm = nullptr;
-    if (!BCRYPT_SUCCESS(BCryptOpenAlgorithmProvider(&algorithm, algorithmName, nullptr, 0))) {
-        return {};
+class Crc32 final : public Digest {
+public:
+    void add(const std::uint8_t* bytes, std::size_t count) override
+    {
+        inPieces(bytes, count, [this](const std::uint8_t* piece, std::size_t length) {
+            crc_ = crc32(crc_, piece, static_cast<uInt>(length));
+        });
     }
-    std::vector<UCHAR> digest;
-    DWORD digestLength = 0;
-    ULONG got = 0;
-    BCRYPT_HASH_HANDLE hash = nullptr;
-    if (BCRYPT_SUCCESS(BCryptGetProperty(algorithm, BCRYPT_HASH_LENGTH, reinterpret_cast<PUCHAR>(&digestLength),
-                                         sizeof digestLength, &got, 0)) &&
-        BCRYPT_SUCCESS(BCryptCreateHash(algorithm, &hash, nullptr, 0, nullptr, 0, 0))) {
-        bool hashed = true;
-        for (std::size_t done = 0; hashed && done < count;) {
-            const std::size_t chunk = std::min(count - done, chunkBytes);
-            hashed = BCRYPT_SUCCESS(
-                BCryptHashData(hash, const_cast<PUCHAR>(bytes + done), static_cast<ULONG>(chunk), 0));
-            done += chunk;
-        }
-        digest.resize(digestLength);
-        if (!hashed || !BCRYPT_SUCCESS(BCryptFinishHash(hash, digest.data(), digestLength, 0))) {
-            digest.clear();
-        }
-        BCryptDestroyHash(hash);
+
+    std::string finish() override
+    {
+        const std::uint8_t bigEndian[] = {static_cast<std::uint8_t>(crc_ >> 24), static_cast<std::uint8_t>(crc_ >> 16),
+                                           static_cast<std::uint8_t>(crc_ >> 8), static_cast<std::uint8_t>(crc_)};
+        return lowercaseHex(bigEndian, sizeof bigEndian);
     }
-    BCryptCloseAlgorithmProvider(algorithm, 0);
-    return lowercaseHex(digest.data(), digest.size());
-}
+
+private:
+    uLong crc_ = crc32(0L, Z_NULL, 0);
+};
+
+// A CNG hash; its handles are closed on every path.
+class CngDigest final : public Digest {
+public:
+    explicit CngDigest(LPCWSTR algorithmName)
+    {
+        ULONG got = 0;
+        ok_ = BCRYPT_SUCCESS(BCryptOpenAlgorithmProvider(&algorithm_, algorithmName, nullptr, 0)) &&
+              BCRYPT_SUCCESS(BCryptGetProperty(algorithm_, BCRYPT_HASH_LENGTH, reinterpret_cast<PUCHAR>(&length_),
+                                               sizeof length_, &got, 0)) &&
+              BCRYPT_SUCCESS(BCryptCreateHash(algorithm_, &hash_, nullptr, 0, nullptr, 0, 0));
+    }
+    CngDigest(const CngDigest&) = delete;
+    CngDigest& operator=(const CngDigest&) = delete;
+    ~CngDigest() override
+    {
+        if (hash_ != nullptr) {
+            BCryptDestroyHash(hash_);
+        }
+        if (algorithm_ != nullptr) {
+            BCryptCloseAlgorithmProvider(algorithm_, 0);
+        }
+    }
+
+    void add(const std::uint8_t* bytes, std::size_t count) override
+    {
+        inPieces(bytes, count, [this](const std::uint8_t* piece, std::size_t length) {
+            ok_ = ok_ && BCRYPT_SUCCESS(BCryptHashData(hash_, const_cast<PUCHAR>(piece), static_cast<ULONG>(length), 0));
+        });
+    }
+
+    std::string finish() override
+    {
+        std::vector<UCHAR> digest(length_);
+        if (!ok_ || !BCRYPT_SUCCESS(BCryptFinishHash(hash_, digest.data(), length_, 0))) {
+            return {};
+        }
+        return lowercaseHex(digest.data(), digest.size());
+    }
+
+private:
+    BCRYPT_ALG_HANDLE algorithm_ = nullptr;
+    BCRYPT_HASH_HANDLE hash_ = nullptr;
+    DWORD length_ = 0;
+    bool ok_ = false;
+};
+
+class SystemDigests final : public DigestMaker {
+public:
+    std::unique_ptr<Digest> start(ChecksumKind kind) override
+    {
+        switch (kind) {
+        case ChecksumKind::crc32:
+            return std::make_unique<Crc32>();
+        case ChecksumKind::md5:
+            return std::make_unique<CngDigest>(BCRYPT_MD5_ALGORITHM);
+        case ChecksumKind::sha1:
+            return std::make_unique<CngDigest>(BCRYPT_SHA1_ALGORITHM);
+        case ChecksumKind::sha256:
+            return std::make_unique<CngDigest>(BCRYPT_SHA256_ALGORITHM);
+        case ChecksumKind::sha512:
+            return std::make_unique<CngDigest>(BCRYPT_SHA512_ALGORITHM);
+        }
+        return nullptr;
+    }
+};
 
 } // namespace
 
-std::string checksumOf(ChecksumKind kind, const std::uint8_t* bytes, std::size_t count)
+DigestMaker& systemDigests()
 {
-    static const std::uint8_t nothing = 0; // an empty document may hold no block
-    if (bytes == nullptr) {
-        bytes = &nothing;
-        count = 0;
-    }
-    switch (kind) {
-    case ChecksumKind::crc32:
-        return crc32Text(bytes, count);
-    case ChecksumKind::md5:
-        return digestText(BCRYPT_MD5_ALGORITHM, bytes, count);
-    case ChecksumKind::sha1:
-        return digestText(BCRYPT_SHA1_ALGORITHM, bytes, count);
-    case ChecksumKind::sha256:
-        return digestText(BCRYPT_SHA256_ALGORITHM, bytes, count);
-    case ChecksumKind::sha512:
-        return digestText(BCRYPT_SHA512_ALGORITHM, bytes, count);
-    }
-    return {};
+    static SystemDigests digests;
+    return digests;
 }

@@ -1,30 +1,32 @@
 #include "commands/win32/ChecksumsDialog.h"
 
-#include <array>
+#include <optional>
 #include <string>
 
 #include "commands/Checksums.h"
 #include "commands/win32/Checksums.h"
 #include "commands/win32/ClipboardCommands.h"
-#include "document/win32/BusyCursor.h"
+#include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
-constexpr char unavailable[] = "(not available)";
-
-using ChecksumTexts = std::array<std::string, checksumKindCount>;
-
-void fillFields(HWND dialog, const ChecksumTexts& sums)
+void fillFields(HWND dialog, const ChecksumResult& result)
 {
     const EditorCore& core = editorCore;
     const ChecksumScope scope = checksumScope(core);
     SetDlgItemTextA(dialog, checksumScopeLine, scope.text.c_str());
     for (int k = 0; k < checksumKindCount; ++k) {
-        const std::string& sum = sums[static_cast<std::size_t>(k)];
-        SetDlgItemTextA(dialog, firstChecksumField + k, sum.empty() ? unavailable : sum.c_str());
+        SetDlgItemTextA(dialog, firstChecksumField + k, result.shown(static_cast<ChecksumKind>(k)).c_str());
     }
+}
+
+// The system's SHA-1 is checked once a run, the first time it is needed.
+Sha1Check& systemSha1Check()
+{
+    static Sha1Check check;
+    return check;
 }
 
 INT_PTR CALLBACK checksumsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -32,14 +34,14 @@ INT_PTR CALLBACK checksumsDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     switch (message) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        fillFields(dialog, *reinterpret_cast<const ChecksumTexts*>(lParam));
+        fillFields(dialog, *reinterpret_cast<const ChecksumResult*>(lParam));
         return TRUE;
     case WM_COMMAND: {
         const int control = LOWORD(wParam);
         const int kind = control - firstChecksumCopyButton;
         if (kind >= 0 && kind < checksumKindCount) {
-            const auto* sums = reinterpret_cast<const ChecksumTexts*>(GetWindowLongPtrA(dialog, DWLP_USER));
-            const std::string& sum = (*sums)[static_cast<std::size_t>(kind)];
+            const auto* result = reinterpret_cast<const ChecksumResult*>(GetWindowLongPtrA(dialog, DWLP_USER));
+            const std::string& sum = result->sums[static_cast<std::size_t>(kind)];
             if (sum.empty() || !putOnClipboard(dialog, CF_TEXT, sum.c_str(), sum.size() + 1)) {
                 MessageBeep(MB_OK);
             }
@@ -63,15 +65,15 @@ void showChecksums(HWND frame)
     EditorCore& core = editorCore;
     const ByteRange range = checksumScope(core).range;
     const std::uint8_t* bytes = core.buffer.data.held() ? core.buffer.data.get() + range.first : nullptr;
-    ChecksumTexts sums;
+    std::optional<ChecksumResult> result;
     {
-        const BusyCursor busy(range.count);
-        for (int k = 0; k < checksumKindCount; ++k) {
-            sums[static_cast<std::size_t>(k)] =
-                checksumOf(static_cast<ChecksumKind>(k), bytes, static_cast<std::size_t>(range.count));
-        }
+        ProgressWindow progress(core.instance, frame, "Computing the checksums...");
+        result = runChecksums(bytes, static_cast<std::size_t>(range.count), systemDigests(), systemSha1Check(),
+                              progress);
     }
-    DialogBoxParamA(core.instance, checksumsDialogTemplate, frame, checksumsDialogProc,
-                    reinterpret_cast<LPARAM>(&sums));
+    if (result) { // cancelled: no sums to show
+        DialogBoxParamA(core.instance, checksumsDialogTemplate, frame, checksumsDialogProc,
+                        reinterpret_cast<LPARAM>(&*result));
+    }
     core.focusActivePane();
 }

@@ -3,9 +3,9 @@
 // program, and as the exact bytes in Nibblor's own format, which Paste prefers.
 #include <windows.h>
 
-#include <cstddef>
+#include "commands/win32/GlobalClipboard.h"
 
-// Copy (command 7): the selection's text onto the clipboard, then no
+// Copy (command 7): the selection's text onto the clipboard in steps, then no
 // selection. A selection that cannot be put there stays, and the user is told.
 void copySelection(HWND frame);
 
@@ -18,11 +18,3 @@ void cutSelection(HWND frame);
 // insert mode, inserted there).
 void pasteClipboard(HWND frame);
 
-// The format Copy and Cut put the exact bytes in: their count as 8 bytes,
-// then the bytes.
-UINT bytesClipboardFormat();
-
-// Hands `size` bytes to the clipboard in the format, in place of what it held;
-// false, the clipboard untouched or emptied, when no memory or no clipboard
-// can be had.
-bool putOnClipboard(HWND owner, UINT format, const void* data, std::size_t size);

@@ -5,6 +5,7 @@
 #include "commands/CommandIds.h"
 #include "commands/win32/FileCommands.h"
 #include "document/win32/BusyCursor.h"
+#include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/MessageBoxes.h"
 
@@ -14,9 +15,14 @@ constexpr char messageCaption[] = "Nibblor";
 
 } // namespace
 
-void compareWithFile(HWND /*frame*/)
+void compareWithFile(HWND frame)
 {
-    if (editorCore.compareFromDialog()) {
+    bool compared = false;
+    {
+        ProgressWindow progress(editorCore.instance, frame, "Reading the file to compare with...");
+        compared = editorCore.compareFromDialog(progress);
+    }
+    if (compared) {
         std::string summary;
         {
             const BusyCursor busy(editorCore.buffer.size);

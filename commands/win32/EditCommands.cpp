@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "commands/ClipboardCopy.h"
 #include "commands/CommandIds.h"
 #include "commands/CopyAs.h"
 #include "commands/win32/ClipboardCommands.h"
 #include "commands/win32/FieldDialog.h"
 #include "commands/win32/InfoPanels.h"
 #include "document/PatternSearch.h"
+#include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/MessageBoxes.h"
@@ -74,22 +76,10 @@ void copySelectionAs(HWND frame, Command copyAsCommand)
                             : copyAsCommand == copyAsPythonCommand ? CopyAsForm::pythonBytes
                             : copyAsCommand == copyAsBase64Command ? CopyAsForm::base64
                                                                    : CopyAsForm::hexDump;
-    const ByteRange range = editorCore.selectedBytes();
-    if (range.count == 0) {
-        return;
-    }
-    bool copied = false;
-    try {
-        const std::string text = copyAsText(form, editorCore.buffer.data.get() + range.first,
-                                            static_cast<std::size_t>(range.count), range.first);
-        copied = putOnClipboard(frame, CF_TEXT, text.c_str(), text.size() + 1);
-    } catch (const std::exception&) {
-        // No memory for the text of a very large selection.
-    }
-    if (!copied) {
-        showMessage("The selection could not be copied to the clipboard.", "Error", MB_ICONERROR);
-    }
-    editorCore.focusActivePane();
+    copyWithProgress(frame, "The selection could not be copied to the clipboard.",
+                     [form](ClipboardBlocks& clipboard, Progress& progress) {
+                         return copyAsToClipboard(editorCore, form, clipboard, progress);
+                     });
 }
 
 void fillSelectionFromDialog(HWND frame)
@@ -107,7 +97,8 @@ void fillSelectionFromDialog(HWND frame)
     };
     if (runFieldDialog(frame, dialog)) {
         try {
-            editorCore.fillSelection(pattern);
+            ProgressWindow progress(editorCore.instance, frame, "Filling the selection...");
+            editorCore.fillSelection(pattern, progress);
         } catch (const std::exception&) {
             showMessage("Not enough memory to fill the selection.", "Error", MB_ICONERROR);
         }

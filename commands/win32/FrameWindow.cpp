@@ -3,6 +3,8 @@
 // command. Each command's work lives in its own file; this one only dispatches.
 #include "commands/win32/FrameWindow.h"
 
+#include <shellapi.h>
+
 #include "commands/CommandIds.h"
 #include "commands/win32/AboutDialog.h"
 #include "commands/win32/ClipboardCommands.h"
@@ -218,10 +220,23 @@ void onDestroy(HWND frame)
     }
 }
 
+// What long work's serving of messages must not let through: each would
+// start other work on the document.
+bool startsWork(UINT message)
+{
+    return message == WM_COMMAND || message == WM_CLOSE || message == WM_DROPFILES;
+}
+
 } // namespace
 
 LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LongWork::running() && startsWork(message)) {
+        if (message == WM_DROPFILES) {
+            DragFinish(reinterpret_cast<HDROP>(wParam));
+        }
+        return 0;
+    }
     switch (message) {
     case WM_CREATE:
         onCreate(window);

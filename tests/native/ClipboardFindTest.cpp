@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/ClipboardCopy.h"
 #include "commands/InsertCount.h"
 #include "commands/SearchText.h"
 #include "tests/native/TestEditor.h"
@@ -56,7 +57,7 @@ TEST(CopyText, FollowsThePaneAndTheView)
         e.core.octalMode = c.octal;
         e.placeCursor(c.cursor);
         e.selectTo(c.selectionEnd);
-        EXPECT_EQ(e.core.copyText(), c.text);
+        EXPECT_EQ(wholeText(copyTextPieces(e.core)), c.text);
     }
 }
 
@@ -68,7 +69,7 @@ TEST(CopyText, HasNoLimitOnTheSelection)
     const ByteRange range = e.core.selectedBytes();
     EXPECT_EQ(range.first, 101);
     EXPECT_EQ(range.count, 400);
-    const std::string text = e.core.copyText();
+    const std::string text = wholeText(copyTextPieces(e.core));
     ASSERT_EQ(text.size(), 1200u);
     for (std::int32_t i = 0; i < 400; ++i) {
         char cell[4];
@@ -77,7 +78,7 @@ TEST(CopyText, HasNoLimitOnTheSelection)
     }
     e.core.clearSelection();
     EXPECT_EQ(e.core.selectedBytes().count, 0);
-    EXPECT_EQ(e.core.copyText(), "");
+    EXPECT_EQ(wholeText(copyTextPieces(e.core)), "");
 }
 
 // --- Paste ---

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "commands/ClipboardCopy.h"
 #include "commands/CopyAs.h"
 #include "tests/native/TestEditor.h"
 
@@ -55,6 +57,33 @@ TEST(CopyAs, Base64OfTheStandardVectors)
     for (const auto& [text, expected] : vectors) {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
         EXPECT_EQ(copyAsText(CopyAsForm::base64, bytes, text.size(), 0), expected) << text;
+    }
+}
+
+TEST(CopyAs, TextWrittenInPiecesOfAnyLengthIsTheWholeText)
+{
+    const auto expectWholeFromPieces = [](const PiecewiseText& text) {
+        const std::string whole = wholeText(text);
+        for (std::size_t piece = 1; piece <= 7; ++piece) {
+            std::string pieces(whole.size() + 1, '?');
+            for (std::size_t from = 0; from < text.byteCount; from += piece) {
+                text.write(&pieces[0], from, std::min(text.byteCount, from + piece));
+            }
+            EXPECT_EQ(pieces.substr(0, whole.size()), whole) << "pieces of " << piece;
+        }
+    };
+    for (const CopyAsForm form : {CopyAsForm::cArray, CopyAsForm::pythonBytes, CopyAsForm::base64, CopyAsForm::hexDump}) {
+        expectWholeFromPieces(copyAsPieces(form, sample, sizeof sample, 0x13));
+    }
+    // Copy's own text: hexadecimal, octal, and the characters.
+    TestEditor e(40);
+    e.placeCursor(3);
+    e.selectTo(30);
+    for (const auto& [pane, octal] : {std::pair{EditorCore::hexPaneActive, 0}, {EditorCore::hexPaneActive, 1},
+                                      {EditorCore::asciiPaneActive, 0}}) {
+        e.core.activePane = pane;
+        e.core.octalMode = octal;
+        expectWholeFromPieces(copyTextPieces(e.core));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <tuple>
 
+#include "commands/ClipboardCopy.h"
 #include "tests/native/EditingModel.h"
 #include "tests/native/EditingModelChecks.h"
 #include "tests/native/PaintingSurface.h"
@@ -340,7 +341,7 @@ private:
     void cut()
     {
         Clipboard clip{model_.copyText(), model_.selectedBytes(), !model_.asciiPane, model_.octal};
-        expectSame(core_.copyText() == clip.text, "copyText");
+        expectSame(wholeText(copyTextPieces(core_)) == clip.text, "copyText");
         if (!clip.text.empty()) {
             clipboard_ = clip;
         }

@@ -8,6 +8,7 @@
 
 #include "editor/EditorCore.h"
 #include "tests/native/FailingFileSteps.h"
+#include "tests/native/LongWorkFakes.h"
 #include "tests/native/RecordingSurface.h"
 #include "tests/native/TempDir.h"
 
@@ -255,6 +256,23 @@ TEST_F(FileFlow, OutsideChangesAreAskedAboutOnceEach)
         EXPECT_EQ(core.documentModified(), c.theirs.empty() || (c.modified && c.answer != Answer::yes))
             << "a deleted file is written back by Save";
     }
+}
+
+TEST_F(FileFlow, LongWorkIsNotInterruptedToReloadAndACancelledCompareTellsNothing)
+{
+    changeOnDisk({7, 7, 7});
+    {
+        const LongWork work;
+        core.checkForOutsideChanges();
+        EXPECT_TRUE(shell.questions.empty());
+    }
+    shell.answers = {Answer::no};
+    core.checkForOutsideChanges();
+    EXPECT_EQ(shell.questions.size(), 1u) << "asked once the work is over";
+    ScriptedProgress cancelling(0);
+    EXPECT_FALSE(core.compareWith(path, cancelling));
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_FALSE(core.comparing());
 }
 
 TEST_F(FileFlow, AReadOnlyDocumentRefusesEveryChangeAndSaveButNotSaveAs)

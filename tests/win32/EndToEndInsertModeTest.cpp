@@ -1,5 +1,6 @@
 // Insert Mode, Nibblor's own clipboard bytes, Copy As, an overwriting Paste
-// that runs past the end, and bookmarks, on the real editor and clipboard.
+// that runs past the end, Fill and its progress, and bookmarks, on the real
+// editor and clipboard.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 
 #include "commands/CommandIds.h"
 #include "commands/CopyAs.h"
+#include "document/win32/ProgressWindow.h"
+#include "resources/ResourceIds.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/HostedEditorFixture.h"
 
@@ -137,6 +140,51 @@ TEST_F(InsertMode, FillSelectionRepeatsTheTypedPattern)
     std::vector<std::uint8_t> expected = original;
     std::copy_n(std::vector<std::uint8_t>{0xAB, 0xCD, 0xAB, 0xCD, 0xAB}.begin(), 5, expected.begin() + 3);
     EXPECT_EQ(documentBytes(), expected);
+}
+
+// What the progress window showed as it came up, when Cancel was clicked on it.
+std::string progressText;
+bool editorDisabledWhileShown = false;
+
+LRESULT CALLBACK cancelProgressAtOnce(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && GetDlgItem(window, NIBBLOR_PROGRESS_BAR) != nullptr) {
+        progressText = dialog_driver::textOf(GetDlgItem(window, NIBBLOR_PROGRESS_TEXT));
+        editorDisabledWhileShown = IsWindowEnabled(hostWindow()) == FALSE;
+        dialog_driver::clickButton(window, IDCANCEL);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Fill with its progress shown at once; Cancel, clicked as it comes up,
+// leaves the document and its history as they were.
+TEST_F(InsertMode, FillShowsItsProgressAndItsCancelChangesNothing)
+{
+    hostCommand(createChildWithTitle);
+    selectCells(hexPane.window, 0, 3, 5, 7);
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, cancelProgressAtOnce, nullptr, GetCurrentThreadId());
+    const DWORD delay = ProgressWindow::showDelay;
+    ProgressWindow::showDelay = 0;
+    DialogWatcher watcher([&](DialogWatcher& w) {
+        HWND dialog = w.waitForDialog("Fill Selection");
+        if (dialog == nullptr) {
+            return false;
+        }
+        SetDlgItemTextA(dialog, NIBBLOR_FILL_PATTERN, "ab cd");
+        dialog_driver::clickButton(dialog, IDOK);
+        return w.waitUntilClosed(dialog);
+    });
+    frameCommand(fillCommand);
+    const bool watched = watcher.finish();
+    ProgressWindow::showDelay = delay;
+    UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(watched) << watcher.log();
+    EXPECT_EQ(progressText, "Filling the selection...");
+    EXPECT_TRUE(editorDisabledWhileShown);
+    EXPECT_NE(IsWindowEnabled(hostWindow()), FALSE) << "enabled again once the work is over";
+    EXPECT_EQ(documentBytes(), original);
+    EXPECT_FALSE(editorCore.documentModified());
 }
 
 TEST_F(InsertMode, BookmarksAreFramedAndSteppedThroughWithF2)

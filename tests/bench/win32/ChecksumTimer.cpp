@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "commands/win32/Checksums.h"
@@ -46,7 +47,9 @@ int main(int argc, char** argv)
         LARGE_INTEGER start;
         LARGE_INTEGER end;
         QueryPerformanceCounter(&start);
-        const std::string sum = checksumOf(ChecksumKind::sha256, bytes.data(), bytes.size());
+        const std::unique_ptr<Digest> sha256 = systemDigests().start(ChecksumKind::sha256);
+        sha256->add(bytes.data(), bytes.size());
+        const std::string sum = sha256->finish();
         QueryPerformanceCounter(&end);
         if (sum.empty()) {
             std::fprintf(stderr, "no SHA-256 from the system\n");
