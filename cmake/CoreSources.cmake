@@ -9,6 +9,7 @@ set(NIBBLOR_CORE_SOURCES
   document/EditHistory.cpp
   document/Search.cpp
   document/PatternSearch.cpp
+  document/PatternKey.cpp
   document/Differences.cpp
   document/StandardFileSteps.cpp
   view/ByteTextCodec.cpp
