@@ -9,6 +9,7 @@
 namespace {
 
 constexpr std::size_t byteValues = 256;
+constexpr std::ptrdiff_t probesAtOnce = 8;
 
 // Bytes joined into classes, each led by one of its bytes.
 class ByteClasses {
@@ -82,29 +83,47 @@ void PatternKey::chooseKey(const SearchPattern& pattern)
 // checked again, with those outside the key.
 std::vector<std::uint8_t> PatternKey::foldIntoClasses(const SearchPattern& pattern)
 {
+    const auto positionAt = [&](std::ptrdiff_t at) -> const PatternByte& {
+        return pattern[static_cast<std::size_t>(at)];
+    };
+    const std::ptrdiff_t keyEnd = offset_ + length_;
     ByteClasses classes;
-    for (std::ptrdiff_t at = offset_; at < offset_ + length_; ++at) {
-        const PatternByte& position = pattern[static_cast<std::size_t>(at)];
-        classes.join(position.value, position.alternative);
+    bool paired = false;
+    for (std::ptrdiff_t at = offset_; at < keyEnd; ++at) {
+        if (positionAt(at).value != positionAt(at).alternative) {
+            classes.join(positionAt(at).value, positionAt(at).alternative);
+            paired = true;
+        }
     }
     std::array<int, byteValues> classSize{};
     for (std::size_t byte = 0; byte < byteValues; ++byte) {
         classOf_[byte] = classes.find(static_cast<std::uint8_t>(byte));
         ++classSize[classOf_[byte]];
     }
-    std::vector<std::uint8_t> keyClasses;
-    keyClasses.reserve(static_cast<std::size_t>(length_));
+    const auto check = [&](std::ptrdiff_t at) {
+        checks_.push_back({static_cast<std::int32_t>(at), positionAt(at).value, positionAt(at).alternative});
+    };
     // From the far end first: a part of the pattern repeated in the data is more often its start.
-    for (std::ptrdiff_t at = patternLength_ - 1; at >= 0; --at) {
-        const PatternByte& position = pattern[static_cast<std::size_t>(at)];
-        const bool inKey = at >= offset_ && at < offset_ + length_;
-        const int accepted = position.value == position.alternative ? 1 : 2;
-        if (!position.any && (!inKey || classSize[classOf_[position.value]] > accepted)) {
-            checks_.push_back({at, position.value, position.alternative});
+    checks_.reserve(static_cast<std::size_t>(patternLength_ - length_));
+    for (std::ptrdiff_t at = patternLength_ - 1; at >= keyEnd; --at) {
+        if (!positionAt(at).any) {
+            check(at);
         }
     }
-    for (std::ptrdiff_t at = offset_; at < offset_ + length_; ++at) {
-        keyClasses.push_back(classOf_[pattern[static_cast<std::size_t>(at)].value]);
+    for (std::ptrdiff_t at = keyEnd - 1; paired && at >= offset_; --at) {
+        const int accepted = positionAt(at).value == positionAt(at).alternative ? 1 : 2;
+        if (classSize[classOf_[positionAt(at).value]] > accepted) {
+            check(at);
+        }
+    }
+    for (std::ptrdiff_t at = offset_ - 1; at >= 0; --at) {
+        if (!positionAt(at).any) {
+            check(at);
+        }
+    }
+    std::vector<std::uint8_t> keyClasses(static_cast<std::size_t>(length_));
+    for (std::size_t at = 0; at < keyClasses.size(); ++at) {
+        keyClasses[at] = classOf_[positionAt(offset_ + static_cast<std::ptrdiff_t>(at)).value];
     }
     return keyClasses;
 }
@@ -127,6 +146,32 @@ void PatternKey::prepareSkips(const std::vector<std::uint8_t>& keyClasses)
     for (std::size_t byte = 0; byte < byteValues; ++byte) {
         skips_[byte] = skipOfClass[classOf_[byte]];
     }
+}
+
+std::ptrdiff_t PatternKey::skipFrom(const std::uint8_t* start, const std::uint8_t* stop) const
+{
+    if (!skipping_) {
+        return 0;
+    }
+    const std::ptrdiff_t* skips = skips_.data();
+    const std::uint8_t* probe = start + skipProbe_;
+    const std::ptrdiff_t whole = length_;
+    std::ptrdiff_t skipped = 0;
+    // Most bytes skip a whole key: the next probes, a key apart each, are
+    // read at once, so their loads wait on memory together.
+    while (stop - (start + skipped) > (probesAtOnce - 1) * whole) {
+        std::array<std::ptrdiff_t, probesAtOnce> ahead;
+        for (std::size_t i = 0; i < ahead.size(); ++i) {
+            ahead[i] = skips[probe[skipped + static_cast<std::ptrdiff_t>(i) * whole]];
+        }
+        for (const std::ptrdiff_t skip : ahead) {
+            skipped += skip;
+            if (skip < whole) {
+                return skipped;
+            }
+        }
+    }
+    return start + skipped < stop ? skipped + skips[probe[skipped]] : skipped;
 }
 
 bool PatternKey::holdsTheRest(const std::uint8_t* start) const

@@ -60,19 +60,16 @@ public:
     // `start` with no match left after it.
     KeyRun backward(const std::uint8_t* data, std::ptrdiff_t start, std::ptrdiff_t firstStart) const;
 
-    // How many starts from `start` on cannot match, judged by the byte under
-    // the key's last position (Horspool's rule); 0 where a long key cannot
-    // skip. Forward only.
-    std::ptrdiff_t skipFrom(const std::uint8_t* start) const
-    {
-        return skipping_ ? skips_.data()[start[skipProbe_]] : 0;
-    }
+    // How many starts from `start` (before `stop`) on cannot match, judged by
+    // the bytes under the key's last position (Horspool's rule); 0 where the
+    // key is too short to skip. Forward only.
+    std::ptrdiff_t skipFrom(const std::uint8_t* start, const std::uint8_t* stop) const;
 
 private:
     // A position the key's classes do not settle: outside the key, or in a
     // class that holds more bytes than it accepts.
     struct Check {
-        std::ptrdiff_t offset;
+        std::int32_t offset; // a pattern is never longer than a document can be
         std::uint8_t value;
         std::uint8_t alternative;
     };

@@ -153,7 +153,7 @@ private:
             return run.match < 0 || static_cast<bool>(onMatch(run.match));
         };
         while (stop - start >= chunkBytes) {
-            const std::ptrdiff_t skip = key_->skipFrom(start);
+            const std::ptrdiff_t skip = key_->skipFrom(start, stop);
             if (skip >= chunkBytes) {
                 start += skip;
                 continue;
