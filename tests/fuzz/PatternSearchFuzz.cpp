@@ -1,5 +1,6 @@
 // findForward, findBackward and findAll against plain scans of the same rules,
-// for exact, caseless and wildcard patterns over any range of the data; and
+// for exact, caseless and wildcard patterns over any range of the data, and
+// for long periodic patterns among copies of their starts; and
 // Replace All over the range against those matches rewritten by hand, undone
 // back to the exact bytes and redone.
 #include <algorithm>
@@ -23,15 +24,27 @@ constexpr unsigned caselessFlag = 1;
 constexpr unsigned wildcardsFlag = 2;
 constexpr unsigned fewBytesFlag = 4;
 constexpr unsigned pairedFlag = 8;
+constexpr unsigned periodicFlag = 16;
+// Longer than a chunk of starts, so that the key skips.
+constexpr std::size_t maxPeriodicLength = 160;
+constexpr std::size_t maxPeriodicData = 4096;
+// In periodic data a byte from here up stands for a start of the pattern, up to all of it.
+constexpr std::uint8_t firstPrefixByte = 0xE0;
+constexpr std::size_t prefixSteps = 0xFF - firstPrefixByte;
 constexpr char wildcard = '?';
 // With few bytes, matches, near misses and either case are common.
 constexpr std::uint8_t fewBytes[] = {'a', 'A', 'b', wildcard, 0x00};
+
+std::uint8_t narrowed(std::uint8_t byte, bool narrow)
+{
+    return narrow ? fewBytes[byte % sizeof fewBytes] : byte;
+}
 
 std::vector<std::uint8_t> take(const std::string& text, bool narrow)
 {
     std::vector<std::uint8_t> bytes(text.begin(), text.end());
     for (std::uint8_t& b : bytes) {
-        b = narrow ? fewBytes[b % sizeof fewBytes] : b;
+        b = narrowed(b, narrow);
     }
     return bytes;
 }
@@ -44,6 +57,33 @@ bool matchesAt(const std::vector<std::uint8_t>& data, std::int64_t at, const Sea
         }
     }
     return true;
+}
+
+// The period repeated to `length` bytes.
+std::vector<std::uint8_t> repeated(const std::vector<std::uint8_t>& period, std::size_t length)
+{
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; !period.empty() && i < length; ++i) {
+        bytes.push_back(period[i % period.size()]);
+    }
+    return bytes;
+}
+
+// Decoys and matches: each prefix byte of `text` becomes a start of the
+// pattern; as the other data, an exact copy.
+std::vector<std::uint8_t> withPrefixes(const std::string& text, const std::vector<std::uint8_t>& pattern, bool narrow)
+{
+    std::vector<std::uint8_t> result;
+    for (std::size_t i = 0; i < text.size() && result.size() < maxPeriodicData; ++i) {
+        const auto byte = static_cast<std::uint8_t>(text[i]);
+        if (byte < firstPrefixByte) {
+            result.push_back(narrowed(byte, narrow));
+            continue;
+        }
+        const std::size_t length = pattern.size() * static_cast<std::size_t>(byte - firstPrefixByte) / prefixSteps;
+        result.insert(result.end(), pattern.begin(), pattern.begin() + static_cast<std::ptrdiff_t>(length));
+    }
+    return {result.begin(), result.end()};
 }
 
 // Each byte paired with the one that differs from it by `difference`: pairs
@@ -106,8 +146,9 @@ void checkReplaceAll(const std::vector<std::uint8_t>& data, const SearchPattern&
 } // namespace
 
 // Layout: flags, the pairing (when paired), begin, before, end, how many to
-// keep, the pattern's length, the pattern, the replacement's length, the
-// replacement, then the data.
+// keep, the pattern's length, the pattern (when periodic, its period and then
+// the length it is repeated to), the replacement's length, the replacement,
+// then the data.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t size)
 {
     FuzzInput in(input, size);
@@ -115,11 +156,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     const CaseFolding folding = (flags & pairedFlag) != 0 ? pairing(in.byte()) : asciiCaseFolding();
     const std::uint16_t bounds[] = {in.word(), in.word(), in.word()};
     const std::size_t keep = in.byte() % (maxKept + 1);
-    const std::vector<std::uint8_t> bytes = take(in.bytes(in.byte() % (maxPatternLength + 1)), flags & fewBytesFlag);
+    const bool periodic = (flags & periodicFlag) != 0;
+    std::vector<std::uint8_t> bytes = take(in.bytes(in.byte() % (maxPatternLength + 1)), flags & fewBytesFlag);
+    if (periodic) {
+        bytes = repeated(bytes, in.byte() % (maxPeriodicLength + 1));
+    }
     const std::vector<std::uint8_t> replacement =
         take(in.bytes(in.byte() % (maxReplacementLength + 1)), flags & fewBytesFlag);
     // An exact copy, so that a read past the data is caught by the sanitizer.
-    const std::vector<std::uint8_t> data = take(in.rest(), flags & fewBytesFlag);
+    const std::string rest = in.rest();
+    const std::vector<std::uint8_t> data =
+        periodic ? withPrefixes(rest, bytes, flags & fewBytesFlag) : take(rest, flags & fewBytesFlag);
 
     SearchPattern pattern = (flags & caselessFlag) != 0 ? caselessPattern(bytes, folding) : exactPattern(bytes);
     for (PatternByte& p : pattern) {
