@@ -132,9 +132,10 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         // Past the edit control's default of 30,000 characters, so that a long text is not cut.
         SendDlgItemMessageW(dialog, findTextField, EM_SETLIMITTEXT, searchFieldLimit, 0);
         const std::string& last = editorCore.buffer.lastSearchText;
+        // The focus the dialog gives the field selects the text: selecting it
+        // here too would cost the edit control another layout of all of it.
         if (!last.empty()) {
             SetDlgItemTextA(dialog, findTextField, last.c_str());
-            SendDlgItemMessageA(dialog, findTextField, EM_SETSEL, 0, -1);
         }
         // The form the last text was written in, so that it reads the same
         // again; characters for a document not searched yet.

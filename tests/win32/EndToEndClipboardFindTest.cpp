@@ -384,6 +384,12 @@ TEST_F(ClipboardAndFind, PastedTextsAreSearchedWholeOrTheTroubleIsTold)
     std::string refusal, cut;
     HICON icon = nullptr;
     find([&](DialogWatcher& w, HWND dialog, HWND field) {
+        DWORD first = 1, last = 0; // the last text comes back selected, for typing to replace
+        SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+        if (first != 0 || last != length) {
+            w.note("the last text is not selected");
+            return false;
+        }
         SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(foreign));
         dialog_driver::clickButton(dialog, findOkButton);
         if (!w.answerMessageBox("Invalid data", IDOK, refusal, icon)) {
