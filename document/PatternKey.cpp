@@ -150,9 +150,6 @@ void PatternKey::prepareSkips(const std::vector<std::uint8_t>& keyClasses)
 
 std::ptrdiff_t PatternKey::skipFrom(const std::uint8_t* start, const std::uint8_t* stop) const
 {
-    if (!skipping_) {
-        return 0;
-    }
     const std::ptrdiff_t* skips = skips_.data();
     const std::uint8_t* probe = start + skipProbe_;
     const std::ptrdiff_t whole = length_;

@@ -60,9 +60,10 @@ public:
     // `start` with no match left after it.
     KeyRun backward(const std::uint8_t* data, std::ptrdiff_t start, std::ptrdiff_t firstStart) const;
 
+    // Whether the key is long enough to skip more than a chunk of starts at once.
+    bool skips() const { return skipping_; }
     // How many starts from `start` (before `stop`) on cannot match, judged by
-    // the bytes under the key's last position (Horspool's rule); 0 where the
-    // key is too short to skip. Forward only.
+    // the bytes under the key's last position (Horspool's rule). Forward only.
     std::ptrdiff_t skipFrom(const std::uint8_t* start, const std::uint8_t* stop) const;
 
 private:

@@ -70,15 +70,19 @@ constexpr std::ptrdiff_t chunkBytes = blockMarksExact ? 4 * blockBytes : blockBy
 // as one byte and a word takes one comparison. Equal bytes differ in none.
 // blockMarks gives the same for a block of starts as a mask, bit i for the
 // start at+i: exact with SSE2, else every start of a marked word.
+// The blocks are made once: a call in the scan's loop leaves no vector
+// register kept, and making them again for each chunk costs more than a load.
 struct MergedBytes {
     Word merged;
     Word target;
     Word marks(Word word) const { return zeroBytes((word | merged) ^ target); }
 #if defined(__SSE2__)
+    __m128i mergedBlock = blockOf(merged);
+    __m128i targetBlock = blockOf(target);
     BlockMask blockMarks(const std::uint8_t* at) const
     {
-        const __m128i block = _mm_or_si128(loadBlock(at), blockOf(merged));
-        return static_cast<BlockMask>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, blockOf(target))));
+        const __m128i block = _mm_or_si128(loadBlock(at), mergedBlock);
+        return static_cast<BlockMask>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, targetBlock)));
     }
 #else
     BlockMask blockMarks(const std::uint8_t* at) const { return (marks(load(at)) & highBits) != 0 ? wholeWordMask : 0; }
@@ -90,11 +94,13 @@ struct EitherByte {
     Word second;
     Word marks(Word word) const { return zeroBytes(word ^ first) | zeroBytes(word ^ second); }
 #if defined(__SSE2__)
+    __m128i firstBlock = blockOf(first);
+    __m128i secondBlock = blockOf(second);
     BlockMask blockMarks(const std::uint8_t* at) const
     {
         const __m128i block = loadBlock(at);
         return static_cast<BlockMask>(_mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(block, blockOf(first)), _mm_cmpeq_epi8(block, blockOf(second)))));
+            _mm_or_si128(_mm_cmpeq_epi8(block, firstBlock), _mm_cmpeq_epi8(block, secondBlock))));
     }
 #else
     BlockMask blockMarks(const std::uint8_t* at) const { return (marks(load(at)) & highBits) != 0 ? wholeWordMask : 0; }

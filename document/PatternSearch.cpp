@@ -152,8 +152,9 @@ private:
             allowed = data + run.resume;
             return run.match < 0 || static_cast<bool>(onMatch(run.match));
         };
+        const bool skips = key_->skips();
         while (stop - start >= chunkBytes) {
-            const std::ptrdiff_t skip = key_->skipFrom(start, stop);
+            const std::ptrdiff_t skip = skips ? key_->skipFrom(start, stop) : 0;
             if (skip >= chunkBytes) {
                 start += skip;
                 continue;

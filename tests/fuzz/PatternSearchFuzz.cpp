@@ -25,26 +25,19 @@ constexpr unsigned wildcardsFlag = 2;
 constexpr unsigned fewBytesFlag = 4;
 constexpr unsigned pairedFlag = 8;
 constexpr unsigned periodicFlag = 16;
-// Longer than a chunk of starts, so that the key skips.
-constexpr std::size_t maxPeriodicLength = 160;
-constexpr std::size_t maxPeriodicData = 4096;
-// In periodic data a byte from here up stands for a start of the pattern, up to all of it.
-constexpr std::uint8_t firstPrefixByte = 0xE0;
-constexpr std::size_t prefixSteps = 0xFF - firstPrefixByte;
+// A periodic pattern outgrows a chunk of starts, so that its key skips; in its
+// data a byte from firstPrefixByte up stands for a start of it, up to all of it.
+constexpr std::size_t maxPeriodicLength = 160, maxPeriodicData = 4096;
+constexpr unsigned firstPrefixByte = 0xE0, prefixSteps = 0xFF - firstPrefixByte;
 constexpr char wildcard = '?';
 // With few bytes, matches, near misses and either case are common.
 constexpr std::uint8_t fewBytes[] = {'a', 'A', 'b', wildcard, 0x00};
-
-std::uint8_t narrowed(std::uint8_t byte, bool narrow)
-{
-    return narrow ? fewBytes[byte % sizeof fewBytes] : byte;
-}
 
 std::vector<std::uint8_t> take(const std::string& text, bool narrow)
 {
     std::vector<std::uint8_t> bytes(text.begin(), text.end());
     for (std::uint8_t& b : bytes) {
-        b = narrowed(b, narrow);
+        b = narrow ? fewBytes[b % sizeof fewBytes] : b;
     }
     return bytes;
 }
@@ -59,29 +52,18 @@ bool matchesAt(const std::vector<std::uint8_t>& data, std::int64_t at, const Sea
     return true;
 }
 
-// The period repeated to `length` bytes.
-std::vector<std::uint8_t> repeated(const std::vector<std::uint8_t>& period, std::size_t length)
-{
-    std::vector<std::uint8_t> bytes;
-    for (std::size_t i = 0; !period.empty() && i < length; ++i) {
-        bytes.push_back(period[i % period.size()]);
-    }
-    return bytes;
-}
-
-// Decoys and matches: each prefix byte of `text` becomes a start of the
-// pattern; as the other data, an exact copy.
-std::vector<std::uint8_t> withPrefixes(const std::string& text, const std::vector<std::uint8_t>& pattern, bool narrow)
+// Decoys and matches among the bytes of `text`; an exact copy, as the other data.
+std::vector<std::uint8_t> withPrefixes(const std::string& text, const std::vector<std::uint8_t>& pattern)
 {
     std::vector<std::uint8_t> result;
     for (std::size_t i = 0; i < text.size() && result.size() < maxPeriodicData; ++i) {
         const auto byte = static_cast<std::uint8_t>(text[i]);
         if (byte < firstPrefixByte) {
-            result.push_back(narrowed(byte, narrow));
+            result.push_back(byte);
             continue;
         }
-        const std::size_t length = pattern.size() * static_cast<std::size_t>(byte - firstPrefixByte) / prefixSteps;
-        result.insert(result.end(), pattern.begin(), pattern.begin() + static_cast<std::ptrdiff_t>(length));
+        const std::size_t prefix = pattern.size() * (byte - firstPrefixByte) / prefixSteps;
+        result.insert(result.end(), pattern.begin(), pattern.begin() + static_cast<std::ptrdiff_t>(prefix));
     }
     return {result.begin(), result.end()};
 }
@@ -158,15 +140,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     const std::size_t keep = in.byte() % (maxKept + 1);
     const bool periodic = (flags & periodicFlag) != 0;
     std::vector<std::uint8_t> bytes = take(in.bytes(in.byte() % (maxPatternLength + 1)), flags & fewBytesFlag);
-    if (periodic) {
-        bytes = repeated(bytes, in.byte() % (maxPeriodicLength + 1));
+    const std::vector<std::uint8_t> period = bytes;
+    bytes.resize(periodic && !period.empty() ? in.byte() % (maxPeriodicLength + 1) : bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = period[i % period.size()];
     }
     const std::vector<std::uint8_t> replacement =
         take(in.bytes(in.byte() % (maxReplacementLength + 1)), flags & fewBytesFlag);
     // An exact copy, so that a read past the data is caught by the sanitizer.
-    const std::string rest = in.rest();
     const std::vector<std::uint8_t> data =
-        periodic ? withPrefixes(rest, bytes, flags & fewBytesFlag) : take(rest, flags & fewBytesFlag);
+        periodic ? withPrefixes(in.rest(), bytes) : take(in.rest(), flags & fewBytesFlag);
 
     SearchPattern pattern = (flags & caselessFlag) != 0 ? caselessPattern(bytes, folding) : exactPattern(bytes);
     for (PatternByte& p : pattern) {
