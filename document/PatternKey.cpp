@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::size_t byteValues = 256;
+constexpr std::size_t byteValues = PatternKey::byteValues;
 constexpr std::ptrdiff_t probesAtOnce = 8;
 
 // Bytes joined into classes, each led by one of its bytes.

@@ -2,7 +2,8 @@
 // The longest run of a pattern's positions that test a byte (its key), read
 // by a KMP automaton, so that a scan never reads a byte of the key twice
 // however much of the pattern a stretch of the data repeats. The rest of the
-// pattern is checked where the key matches.
+// pattern is checked where the key matches: a pattern with wildcards may cost
+// its other positions at each place its key matches.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -51,6 +52,8 @@ public:
     enum class Direction { forward, backward };
 
     // A pattern with at least one position that tests a byte.
+    static constexpr std::size_t byteValues = 256;
+
     PatternKey(const SearchPattern& pattern, Direction direction);
 
     // The first match starting in [start, lastStart], reading forward from
@@ -82,10 +85,10 @@ private:
     std::ptrdiff_t offset_ = 0; // of the key in the pattern
     std::ptrdiff_t length_ = 0;
     std::ptrdiff_t patternLength_ = 0;
-    std::array<std::uint8_t, 256> classOf_{};
+    std::array<std::uint8_t, byteValues> classOf_{};
     std::vector<Check> checks_;
     KeyAutomaton automaton_; // over the key read in the scan's direction
     bool skipping_ = false;
     std::ptrdiff_t skipProbe_ = 0; // the key's last position in the pattern
-    std::array<std::ptrdiff_t, 256> skips_{}; // by the byte under the probe
+    std::array<std::ptrdiff_t, byteValues> skips_{}; // by the byte under the probe
 };
