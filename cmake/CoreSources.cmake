@@ -11,6 +11,7 @@ set(NIBBLOR_CORE_SOURCES
   document/EditHistory.cpp
   document/Search.cpp
   document/PatternSearch.cpp
+  document/PatternKey.cpp
   document/Differences.cpp
   document/DocumentName.cpp
   document/Comparison.cpp

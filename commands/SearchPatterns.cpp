@@ -33,6 +33,7 @@ SearchPattern textPattern(const std::string& ansi, bool matchCase, const CaseFol
 SearchPattern utf16Pattern(const std::u16string& units, const std::u16string& otherCase, bool matchCase)
 {
     SearchPattern pattern;
+    pattern.reserve(2 * units.size());
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t unit = units[i];
         const char16_t other = matchCase || i >= otherCase.size() ? unit : otherCase[i];
@@ -46,6 +47,7 @@ SearchPattern utf16Pattern(const std::u16string& units, const std::u16string& ot
 std::vector<std::uint8_t> utf16Bytes(const std::u16string& units)
 {
     std::vector<std::uint8_t> bytes;
+    bytes.reserve(2 * units.size());
     for (const char16_t unit : units) {
         bytes.push_back(lowByte(unit));
         bytes.push_back(highByte(unit));
@@ -56,6 +58,7 @@ std::vector<std::uint8_t> utf16Bytes(const std::u16string& units)
 std::vector<std::uint8_t> patternBytes(const SearchPattern& pattern)
 {
     std::vector<std::uint8_t> bytes;
+    bytes.reserve(pattern.size());
     for (const PatternByte& position : pattern) {
         bytes.push_back(position.value);
     }

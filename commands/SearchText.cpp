@@ -1,6 +1,6 @@
 #include "commands/SearchText.h"
 
-#include "view/ByteTextCodec.h"
+#include "editor/StatusLine.h"
 
 namespace {
 
@@ -10,6 +10,11 @@ bool isOctal(SearchForm form)
 }
 
 } // namespace
+
+std::string searchFieldFullText()
+{
+    return "The text was cut at " + groupedDecimal(searchFieldLimit) + " characters, the most a search field holds.";
+}
 
 std::string convertSearchText(const std::string& text, SearchForm from, SearchForm to)
 {

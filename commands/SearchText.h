@@ -1,8 +1,18 @@
 #pragma once
-// The Find dialog's text in its three forms, and the byte pattern it stands for.
+// The Find dialog's text in its three forms, and the byte pattern it stands
+// for; and how much text the search fields of both Find dialogs hold.
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "view/ByteTextCodec.h"
+
+// A search field holds a pattern of 4 MiB in its longest form, octal's four
+// characters a byte: far past any pattern worth typing, well within memory.
+constexpr int longestSearchPattern = 4 << 20;
+constexpr int searchFieldLimit = longestSearchPattern * octalCellWidth;
+// What is said when a paste or typing goes past a field's limit and the field cuts it.
+std::string searchFieldFullText();
 
 enum class SearchForm { hex, octal, ascii };
 

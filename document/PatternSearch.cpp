@@ -1,186 +1,34 @@
 // Candidates for a match come from one or two positions of the pattern,
-// tested a block of starts at a time (sixteen with SSE2, else eight); the
-// whole pattern is checked only there, so a search runs near memory speed
-// between candidates.
+// tested a block of starts at a time, or, for a long pattern, from skips over
+// starts its key rules out; from a candidate the key's automaton reads on
+// until it loses track, so no byte is read twice however the data repeats
+// the pattern.
 #include "document/PatternSearch.h"
 
 #include <algorithm>
 #include <array>
-#include <functional>
-#include <cstring>
+#include <limits>
+#include <optional>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "document/PatternKey.h"
+#include "document/PatternPrefilter.h"
 
 namespace {
+
+using namespace prefilter;
 
 constexpr int caseDistance = 'a' - 'A';
 constexpr int hexDigitBits = 4;
 constexpr int firstHexLetterValue = 10;
-constexpr char wildcardPair[] = "??";
+constexpr char wildcard = '?';
 
-using Word = std::uint64_t;
-constexpr std::ptrdiff_t wordBytes = sizeof(Word);
-constexpr Word lowBits = 0x0101010101010101;
-constexpr Word highBits = 0x8080808080808080;
-
-Word everyByte(std::uint8_t byte)
-{
-    return lowBits * byte;
-}
-
-// The high bit of each zero byte of `word` set: the first exactly, later
-// ones perhaps also for a byte that is not zero (a borrow runs upward).
-// The other bits are noise, cleared with highBits once for several tests.
-Word zeroBytes(Word word)
-{
-    return (word - lowBits) & ~word;
-}
-
-Word load(const std::uint8_t* at)
-{
-    Word word;
-    std::memcpy(&word, at, sizeof word);
-    return word;
-}
-
-#if defined(__SSE2__)
-constexpr std::ptrdiff_t blockBytes = 16;
-constexpr bool blockMarksExact = true;
-
-__m128i loadBlock(const std::uint8_t* at)
-{
-    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-}
-
-__m128i blockOf(Word word)
-{
-    return _mm_set1_epi8(static_cast<char>(word & 0xFF));
-}
-#else
-constexpr std::ptrdiff_t blockBytes = wordBytes;
-constexpr bool blockMarksExact = false;
-constexpr unsigned wholeWordMask = 0xFF;
-#endif
-using BlockMask = unsigned;
-// Several blocks are tested before any branch, so that a sparse match costs
-// one mispredicted branch rather than one a block.
-using ChunkMask = std::uint64_t;
-constexpr std::ptrdiff_t chunkBytes = blockMarksExact ? 4 * blockBytes : blockBytes;
-
-// The bytes one position accepts, eight at a time: marked as zeroBytes
-// marks them, so a marked word's bytes are read again one by one.
-// The two cases of a letter differ in one bit; with that bit set, both read
-// as one byte and a word takes one comparison. Equal bytes differ in none.
-// blockMarks gives the same for a block of starts as a mask, bit i for the
-// start at+i: exact with SSE2, else every start of a marked word.
-struct MergedBytes {
-    Word merged;
-    Word target;
-    Word marks(Word word) const { return zeroBytes((word | merged) ^ target); }
-#if defined(__SSE2__)
-    BlockMask blockMarks(const std::uint8_t* at) const
-    {
-        const __m128i block = _mm_or_si128(loadBlock(at), blockOf(merged));
-        return static_cast<BlockMask>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, blockOf(target))));
-    }
-#else
-    BlockMask blockMarks(const std::uint8_t* at) const { return (marks(load(at)) & highBits) != 0 ? wholeWordMask : 0; }
-#endif
-};
-
-struct EitherByte {
-    Word first;
-    Word second;
-    Word marks(Word word) const { return zeroBytes(word ^ first) | zeroBytes(word ^ second); }
-#if defined(__SSE2__)
-    BlockMask blockMarks(const std::uint8_t* at) const
-    {
-        const __m128i block = loadBlock(at);
-        return static_cast<BlockMask>(_mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(block, blockOf(first)), _mm_cmpeq_epi8(block, blockOf(second)))));
-    }
-#else
-    BlockMask blockMarks(const std::uint8_t* at) const { return (marks(load(at)) & highBits) != 0 ? wholeWordMask : 0; }
-#endif
-};
-
-// A test that passes every start: the second position of a pattern that has none.
-struct AnyByte {
-    static constexpr BlockMask everyStart = (1U << blockBytes) - 1;
-    BlockMask blockMarks(const std::uint8_t*) const { return everyStart; }
-};
-
-bool oneBitApart(std::uint8_t first, std::uint8_t second)
-{
-    const unsigned difference = first ^ second;
-    return (difference & (difference - 1)) == 0;
-}
-
-// Calls `action` with the cheapest word test for the two bytes.
-template <class Action>
-auto withWordTest(std::uint8_t first, std::uint8_t second, const Action& action)
-{
-    if (oneBitApart(first, second)) {
-        return action(MergedBytes{everyByte(static_cast<std::uint8_t>(first ^ second)),
-                                  everyByte(static_cast<std::uint8_t>(first | second))});
-    }
-    return action(EitherByte{everyByte(first), everyByte(second)});
-}
-
-// The last of the two bytes in [low, stop).
-template <class WordTest>
-const std::uint8_t* scanBackward(const std::uint8_t* low, const std::uint8_t* stop, const WordTest& test,
-                                 std::uint8_t first, std::uint8_t second)
-{
-    while (stop - low >= wordBytes && (test.marks(load(stop - wordBytes)) & highBits) == 0) {
-        stop -= wordBytes;
-    }
-    while (stop > low) {
-        --stop;
-        if (*stop == first || *stop == second) {
-            return stop;
-        }
-    }
-    return nullptr;
-}
-
-// Zero and 0xFF fill much of a binary file, and zero and the space much of
-// any text: poor anchors, since almost every one is a false candidate.
-bool commonByte(std::uint8_t byte)
-{
-    return byte == 0x00 || byte == 0xFF || byte == ' ';
-}
-
-// How good a position is at ruling out candidates, best first.
-enum class Rank { exactRare, eitherCase, exactCommon, any };
-
-Rank rankOf(const PatternByte& p)
-{
-    if (p.any) {
-        return Rank::any;
-    }
-    if (p.value != p.alternative) {
-        return Rank::eitherCase;
-    }
-    return commonByte(p.value) ? Rank::exactCommon : Rank::exactRare;
-}
-
-// A position whose bytes are looked for.
-struct Anchor {
-    std::ptrdiff_t offset = 0;
-    Rank rank = Rank::any;
-    std::uint8_t first = 0;
-    std::uint8_t second = 0;
-};
-
-// A pattern prepared for scanning. Its two best positions are tested
-// together, a block of starts at a time, so that a byte common in the data
-// alone brings few candidates.
+// A pattern prepared for scanning in one direction. Its two best positions
+// are tested together, a block of starts at a time, so that a byte common in
+// the data alone brings few candidates.
 class PatternScan {
 public:
-    explicit PatternScan(const SearchPattern& pattern) : pattern_(pattern)
+    PatternScan(const SearchPattern& pattern, PatternKey::Direction direction)
+        : length_(static_cast<std::ptrdiff_t>(pattern.size()))
     {
         // The best rank wins: the first position among equals for the anchor,
         // the last for the other, since far apart bytes depend less on each other.
@@ -199,6 +47,9 @@ public:
             const auto at = static_cast<std::ptrdiff_t>(i);
             const bool tested = at == anchor_.offset || (other_.rank != Rank::any && at == other_.offset);
             settledByMask_ = settledByMask_ && (tested || pattern[i].any);
+        }
+        if (!matchesEverywhere()) {
+            key_.emplace(pattern, direction);
         }
     }
 
@@ -222,8 +73,7 @@ public:
     void forEach(const std::uint8_t* data, std::int64_t from, std::int64_t lastStart, const OnMatch& onMatch) const
     {
         if (matchesEverywhere()) {
-            const auto length = static_cast<std::int64_t>(pattern_.size());
-            for (std::int64_t at = from; at <= lastStart && onMatch(at); at += length) {
+            for (std::int64_t at = from; at <= lastStart && onMatch(at); at += length_) {
             }
             return;
         }
@@ -238,52 +88,46 @@ public:
         });
     }
 
-    // The last match starting in [firstStart, lastStart], or -1.
+    // The last match starting in [firstStart, lastStart], or -1: the anchor
+    // looked for backward, and the key read backward from each one found.
     std::int64_t previous(const std::uint8_t* data, std::int64_t firstStart, std::int64_t lastStart) const
     {
         if (matchesEverywhere()) {
             return lastStart;
         }
-        const std::uint8_t* low = data + static_cast<std::ptrdiff_t>(firstStart) + anchor_.offset;
-        const std::uint8_t* stop = data + static_cast<std::ptrdiff_t>(lastStart) + anchor_.offset + 1;
-        while (stop > low) {
+        const auto first = static_cast<std::ptrdiff_t>(firstStart);
+        const std::uint8_t* low = data + first + anchor_.offset;
+        auto last = static_cast<std::ptrdiff_t>(lastStart); // no match starts after it
+        while (last >= first) {
             const std::uint8_t* hit = withWordTest(anchor_.first, anchor_.second, [&](const auto& test) {
-                return scanBackward(low, stop, test, anchor_.first, anchor_.second);
+                return scanBackward(low, data + last + anchor_.offset + 1, test, anchor_.first, anchor_.second);
             });
             if (hit == nullptr) {
                 return -1;
             }
-            const std::uint8_t* start = hit - anchor_.offset;
-            if (matchesAt(start)) {
-                return start - data;
+            const KeyRun run = key_->backward(data, hit - anchor_.offset - data, first);
+            if (run.match >= 0) {
+                return run.match;
             }
-            stop = hit;
+            last = run.resume;
         }
         return -1;
     }
 
 private:
-    bool matchesAt(const std::uint8_t* start) const
-    {
-        for (std::size_t i = 0; i < pattern_.size(); ++i) {
-            if (!pattern_[i].accepts(start[i])) {
-                return false;
-            }
-        }
-        return true;
-    }
-
     // A block of starts at a time, skipped unless both positions may hold
-    // their bytes; each start left in the mask is checked in full. One pass
-    // finds every match, so a dense run of them costs no restart each.
+    // their bytes, or many starts at once where the key rules them out; from
+    // each start left in the mask the key is read on. One pass finds every
+    // match, so a dense run of them costs no restart each.
     template <class AnchorTest, class OtherTest, class OnMatch>
     void forEachByBlocks(const std::uint8_t* data, std::int64_t from, std::int64_t lastStart,
                          const AnchorTest& anchorTest, const OtherTest& otherTest, const OnMatch& onMatch) const
     {
-        const auto length = static_cast<std::ptrdiff_t>(pattern_.size());
+        const auto last = static_cast<std::ptrdiff_t>(lastStart);
         const std::uint8_t* start = data + static_cast<std::ptrdiff_t>(from);
-        const std::uint8_t* stop = data + static_cast<std::ptrdiff_t>(lastStart) + 1;
-        const std::uint8_t* allowed = start; // matches do not overlap: none starts before this
+        const std::uint8_t* stop = data + last + 1;
+        // No match starts before this: they do not overlap, and the key has ruled out the rest.
+        const std::uint8_t* allowed = start;
         // Candidate starts in [at, at + chunkBytes), bit i for at+i.
         const auto candidates = [&](const std::uint8_t* at) {
             ChunkMask mask = 0;
@@ -296,13 +140,24 @@ private:
         };
         // Whether to go on after `candidate`; `masked` when it came from a chunk's mask.
         const auto check = [&](const std::uint8_t* candidate, bool masked) {
-            if (candidate < allowed || !((masked && settledByMask_) || matchesAt(candidate))) {
+            if (candidate < allowed) {
                 return true;
             }
-            allowed = candidate + length;
-            return static_cast<bool>(onMatch(candidate - data));
+            if (masked && settledByMask_) {
+                allowed = candidate + length_;
+                return static_cast<bool>(onMatch(candidate - data));
+            }
+            const KeyRun run = key_->forward(data, candidate - data, last);
+            allowed = data + run.resume;
+            return run.match < 0 || static_cast<bool>(onMatch(run.match));
         };
+        const bool skips = key_->skips();
         while (stop - start >= chunkBytes) {
+            const std::ptrdiff_t skip = skips ? key_->skipFrom(start, stop) : 0;
+            if (skip >= chunkBytes) {
+                start += skip;
+                continue;
+            }
             for (ChunkMask mask = candidates(start); mask != 0; mask &= mask - 1) {
                 if (!check(start + __builtin_ctzll(mask), true)) {
                     return;
@@ -310,19 +165,20 @@ private:
             }
             start = std::max(start + chunkBytes, allowed);
         }
-        for (; start < stop; ++start) {
-            if (!check(start, false)) {
+        for (const std::uint8_t* candidate = std::max(start, allowed); candidate < stop; candidate = allowed) {
+            if (!check(candidate, false)) {
                 return;
             }
         }
     }
 
-    const SearchPattern& pattern_;
+    std::ptrdiff_t length_;
     Anchor anchor_;
     Anchor other_;
     // Whether a start in a chunk's mask is a match without a check: the mask
     // is exact and tests every position that does not accept any byte.
     bool settledByMask_ = false;
+    std::optional<PatternKey> key_; // none when the pattern matches everywhere
 };
 
 int hexDigitValue(char digit)
@@ -342,6 +198,13 @@ int hexDigitValue(char digit)
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+// Whether a pattern of `length` bytes may start anywhere in [first, lastStart].
+// One longer than a document can be matches nothing (the key's automaton counts in 32 bits).
+bool searchable(std::int64_t length, std::int64_t first, std::int64_t lastStart)
+{
+    return length > 0 && length <= std::numeric_limits<std::int32_t>::max() && first <= lastStart;
 }
 
 } // namespace
@@ -383,6 +246,7 @@ SearchPattern parseHexPattern(const std::string& text, bool wildcards, std::stri
 {
     error.clear();
     SearchPattern pattern;
+    pattern.reserve(text.size() / 2 + 1);
     std::size_t i = 0;
     while (i < text.size()) {
         if (isBlank(text[i])) {
@@ -390,21 +254,23 @@ SearchPattern parseHexPattern(const std::string& text, bool wildcards, std::stri
             continue;
         }
         // A blank ends a pair too: "4 1" is two lone digits, not 0x41.
-        const std::size_t pairLength = i + 1 < text.size() && !isBlank(text[i + 1]) ? 2 : 1;
-        const std::string pair = text.substr(i, pairLength);
-        i += pairLength;
-        if (wildcards && pair == wildcardPair) {
+        const bool paired = i + 1 < text.size() && !isBlank(text[i + 1]);
+        const char first = text[i];
+        const char second = paired ? text[i + 1] : '\0';
+        if (wildcards && first == wildcard && second == wildcard) {
             pattern.push_back({0, 0, true});
+            i += 2;
             continue;
         }
-        const int high = hexDigitValue(pair[0]);
-        const int low = pairLength == 2 ? hexDigitValue(pair[1]) : -1;
+        const int high = hexDigitValue(first);
+        const int low = paired ? hexDigitValue(second) : -1;
         if (high < 0 || low < 0) {
-            error = "\"" + pair + "\" is not a hex byte.";
+            error = "\"" + text.substr(i, paired ? 2 : 1) + "\" is not a hex byte.";
             return {};
         }
         const auto byte = static_cast<std::uint8_t>(high << hexDigitBits | low);
         pattern.push_back({byte, byte, false});
+        i += 2;
     }
     return pattern;
 }
@@ -413,10 +279,10 @@ std::int64_t findForward(const std::uint8_t* data, std::int64_t from, std::int64
 {
     const auto length = static_cast<std::int64_t>(pattern.size());
     from = std::max<std::int64_t>(from, 0);
-    if (length == 0 || from > end - length) {
+    if (!searchable(length, from, end - length)) {
         return -1;
     }
-    return PatternScan(pattern).next(data, from, end - length);
+    return PatternScan(pattern, PatternKey::Direction::forward).next(data, from, end - length);
 }
 
 std::int64_t findBackward(const std::uint8_t* data, std::int64_t begin, std::int64_t before, std::int64_t end,
@@ -425,10 +291,10 @@ std::int64_t findBackward(const std::uint8_t* data, std::int64_t begin, std::int
     const auto length = static_cast<std::int64_t>(pattern.size());
     begin = std::max<std::int64_t>(begin, 0);
     const std::int64_t lastStart = std::min(before - 1, end - length);
-    if (length == 0 || lastStart < begin) {
+    if (!searchable(length, begin, lastStart)) {
         return -1;
     }
-    return PatternScan(pattern).previous(data, begin, lastStart);
+    return PatternScan(pattern, PatternKey::Direction::backward).previous(data, begin, lastStart);
 }
 
 MatchList findAll(const std::uint8_t* data, std::int64_t begin, std::int64_t end, const SearchPattern& pattern,
@@ -437,10 +303,10 @@ MatchList findAll(const std::uint8_t* data, std::int64_t begin, std::int64_t end
     MatchList matches;
     const auto length = static_cast<std::int64_t>(pattern.size());
     begin = std::max<std::int64_t>(begin, 0);
-    if (length == 0 || begin > end - length) {
+    if (!searchable(length, begin, end - length)) {
         return matches;
     }
-    const PatternScan scan(pattern);
+    const PatternScan scan(pattern, PatternKey::Direction::forward);
     if (scan.matchesEverywhere()) {
         // Every step of `length` bytes is a match: counted, not scanned.
         matches.total = (end - begin) / length;
@@ -464,10 +330,10 @@ std::int64_t forEachMatch(const std::uint8_t* data, std::int64_t begin, std::int
 {
     const auto length = static_cast<std::int64_t>(pattern.size());
     begin = std::max<std::int64_t>(begin, 0);
-    if (length == 0 || begin > end - length) {
+    if (!searchable(length, begin, end - length)) {
         return 0;
     }
-    const PatternScan scan(pattern); // prepared once for the whole run
+    const PatternScan scan(pattern, PatternKey::Direction::forward); // prepared once for the whole run
     const std::int64_t lastStart = end - length;
     // Handed over in batches: a call per match would cost more than finding it.
     constexpr std::size_t batchSize = 1024;

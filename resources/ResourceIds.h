@@ -62,7 +62,7 @@ constexpr const char* programIconName = "ProgramIcon";
 constexpr const char* aboutDialogTemplate = "AboutDlg";
 constexpr int aboutOkButton = NIBBLOR_ABOUT_OK_BUTTON;
 
-constexpr const char* findDialogTemplate = "FindDlg";
+constexpr const wchar_t* findDialogTemplate = L"FindDlg";
 constexpr int findTextField = NIBBLOR_FIND_TEXT;
 constexpr int findHexButton = NIBBLOR_FIND_HEX;
 constexpr int findOctalButton = NIBBLOR_FIND_OCTAL;

@@ -1,8 +1,6 @@
 // The Find dialog: its text in three forms, and the search on "&Ok".
 #include "commands/win32/FindDialog.h"
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -10,19 +8,27 @@
 #include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/MessageBoxes.h"
+#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
 // The whole text, however long a conversion made it: a part of it would be
-// searched as if it were all.
-std::string readSearchText(HWND dialog)
+// searched as if it were all. False, with the user told, when characters
+// have no form in the code page: as bytes they would be other characters.
+// Hex and octal digits all have one; anything else there fails their parse.
+bool readSearchText(HWND dialog, SearchForm form, std::string& text)
 {
     const HWND field = GetDlgItem(dialog, findTextField);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(field)) + 1, '\0');
-    GetWindowTextA(field, &text[0], static_cast<int>(text.size()));
-    text.resize(std::strlen(text.c_str()));
-    return text;
+    std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(GetWindowTextW(field, &wide[0], static_cast<int>(wide.size()))));
+    if (narrowText(wide, CP_ACP, text) || form != SearchForm::ascii) {
+        return true;
+    }
+    showMessage("The text has characters that have no form in the ANSI code page. Find and Replace "
+                "(Ctrl+H) can search for it as \"Text (UTF-16)\".",
+                "Invalid data", MB_ICONWARNING);
+    return false;
 }
 
 SearchForm formOf(int button)
@@ -49,11 +55,15 @@ SearchForm checkedForm(HWND dialog)
     return SearchForm::ascii;
 }
 
-void convertTo(HWND dialog, int button, const std::string& text)
+void convertTo(HWND dialog, int button)
 {
     const SearchForm from = checkedForm(dialog);
     const SearchForm to = formOf(button);
     if (from != to) {
+        std::string text;
+        if (!readSearchText(dialog, from, text)) {
+            return; // the text stays in its form
+        }
         SetDlgItemTextA(dialog, findTextField, convertSearchText(text, from, to).c_str());
     }
     CheckRadioButton(dialog, findHexButton, findAsciiButton, button);
@@ -97,9 +107,13 @@ void searchFor(const std::string& text, SearchForm form, const std::vector<std::
     }
 }
 
-void search(HWND dialog, const std::string& text)
+void search(HWND dialog)
 {
     const SearchForm form = checkedForm(dialog);
+    std::string text;
+    if (!readSearchText(dialog, form, text)) {
+        return;
+    }
     const std::vector<std::uint8_t> pattern = searchPattern(text, form);
     if (pattern.empty()) {
         warnNothingToFind(form);
@@ -115,10 +129,13 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_INITDIALOG: {
+        // Past the edit control's default of 30,000 characters, so that a long text is not cut.
+        SendDlgItemMessageW(dialog, findTextField, EM_SETLIMITTEXT, searchFieldLimit, 0);
         const std::string& last = editorCore.buffer.lastSearchText;
+        // The focus the dialog gives the field selects the text: selecting it
+        // here too would cost the edit control another layout of all of it.
         if (!last.empty()) {
             SetDlgItemTextA(dialog, findTextField, last.c_str());
-            SendDlgItemMessageA(dialog, findTextField, EM_SETSEL, 0, -1);
         }
         // The form the last text was written in, so that it reads the same
         // again; characters for a document not searched yet.
@@ -135,10 +152,15 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         case findHexButton:
         case findOctalButton:
         case findAsciiButton:
-            convertTo(dialog, id, readSearchText(dialog));
+            convertTo(dialog, id);
             return TRUE;
         case findOkButton:
-            search(dialog, readSearchText(dialog));
+            search(dialog);
+            return TRUE;
+        case findTextField:
+            if (HIWORD(wParam) == EN_MAXTEXT) {
+                showMessage(searchFieldFullText(), "Invalid data", MB_ICONWARNING);
+            }
             return TRUE;
         case findCancelButton:
             EndDialog(dialog, 0);
@@ -156,7 +178,9 @@ void runFind(HWND frame)
 {
     EditorCore& core = editorCore;
     core.hideSelection();
-    DialogBoxParamA(core.instance, findDialogTemplate, frame, findDialogProc, 0);
+    // A wide dialog: its field keeps any character typed or pasted, so that
+    // one the code page cannot hold is found out rather than read as "?".
+    DialogBoxParamW(core.instance, findDialogTemplate, frame, findDialogProc, 0);
     core.showCursorHere();
     core.focusActivePane();
 }

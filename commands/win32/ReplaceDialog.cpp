@@ -10,6 +10,7 @@
 
 #include "commands/SearchPatterns.h"
 #include "commands/SearchSession.h"
+#include "commands/SearchText.h"
 #include "commands/win32/ListColumns.h"
 #include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
@@ -245,6 +246,10 @@ void describeMatch(NMLVDISPINFOW& info)
 void initialize(HWND window)
 {
     dialog.window = window;
+    for (const int field : {replaceFindField, replaceWithField}) {
+        // Past the edit control's default of 30,000 characters, so that a long text is not cut.
+        SendDlgItemMessageW(window, field, EM_SETLIMITTEXT, searchFieldLimit, 0);
+    }
     CheckRadioButton(window, replaceHexButton, replaceUtf16Button, replaceHexButton);
     const HWND list = GetDlgItem(window, replaceMatchList);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
@@ -292,6 +297,10 @@ INT_PTR CALLBACK replaceDialogProc(HWND window, UINT message, WPARAM wParam, LPA
         initialize(window);
         return TRUE;
     case WM_COMMAND:
+        if (HIWORD(wParam) == EN_MAXTEXT) {
+            setStatus(searchFieldFullText());
+            return TRUE;
+        }
         return onCommand(LOWORD(wParam));
     case WM_NOTIFY: {
         auto& header = *reinterpret_cast<NMHDR*>(lParam);

@@ -13,13 +13,16 @@ std::wstring wideText(std::string_view text, UINT codePage)
 
 bool narrowText(std::wstring_view text, UINT codePage, std::string& narrow)
 {
+    const bool utf8 = codePage == CP_UTF8; // it holds every character, and takes neither flag nor default
     BOOL defaulted = FALSE;
-    BOOL* const defaultedOut = codePage == CP_UTF8 ? nullptr : &defaulted; // UTF-8 takes none
+    BOOL* const defaultedOut = utf8 ? nullptr : &defaulted;
+    // A look-alike (a plain "A" for a full-width one) would be another text: the default character marks it.
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     const auto length = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, defaultedOut);
+    const int size = WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr, defaultedOut);
     narrow.assign(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
     if (size > 0) {
-        WideCharToMultiByte(codePage, 0, text.data(), length, &narrow[0], size, nullptr, defaultedOut);
+        WideCharToMultiByte(codePage, flags, text.data(), length, &narrow[0], size, nullptr, defaultedOut);
     }
     return defaulted == FALSE;
 }

@@ -7,7 +7,7 @@
 
 std::wstring wideText(std::string_view text, UINT codePage);
 // The text in the code page; false when a character has no form there (the
-// system's default character stands in for it).
+// system's default character stands in for it, never a look-alike).
 bool narrowText(std::wstring_view text, UINT codePage, std::string& narrow);
 
 // A dialog's edit box's whole text in UTF-8, however long: never cut short

@@ -1,6 +1,6 @@
 // Pattern searches over 256 MiB of random bytes, each beside the C library's
-// memmem of the exact bytes on the same data; and every match of a pattern
-// found about a million times.
+// memmem of the exact bytes on the same data; every match of a pattern found
+// about a million times; and a long periodic pattern whose start lies earlier.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -27,6 +27,10 @@ const std::vector<std::uint8_t> frequentPair = {0x4E, 0x62};
 constexpr std::int64_t matchSpacing = 256;
 constexpr std::size_t keptMatches = 100000;
 constexpr unsigned randomSeed = 2026;
+// 64 KiB of 'Q' with an 'R' every 97 bytes, near the end; its first 30,000
+// bytes also lie early in the data. The wildcard form has "??" every 1,024 bytes.
+constexpr std::size_t periodicLength = 64 << 10, periodicSpacing = 97, decoyLength = 30000, wildcardSpacing = 1024;
+constexpr std::int64_t decoyOffset = 1 << 20, periodicOffset = documentBytes - (64 << 10) - 64;
 
 std::vector<std::uint8_t> randomBytes()
 {
@@ -74,9 +78,29 @@ const std::vector<std::uint8_t>& frequentData()
     return data;
 }
 
-void search(benchmark::State& state, const SearchPattern& pattern, std::int64_t expected)
+std::vector<std::uint8_t> periodicText()
 {
-    const std::vector<std::uint8_t>& data = searchedData();
+    std::vector<std::uint8_t> bytes(periodicLength, 'Q');
+    for (std::size_t at = periodicSpacing - 1; at < periodicLength; at += periodicSpacing) {
+        bytes[at] = 'R';
+    }
+    return bytes;
+}
+
+const std::vector<std::uint8_t>& decoyedData()
+{
+    static const std::vector<std::uint8_t> data = [] {
+        std::vector<std::uint8_t> bytes = randomBytes();
+        std::memcpy(bytes.data() + decoyOffset, periodicText().data(), decoyLength);
+        std::memcpy(bytes.data() + periodicOffset, periodicText().data(), periodicLength);
+        return bytes;
+    }();
+    return data;
+}
+
+void search(benchmark::State& state, const SearchPattern& pattern, std::int64_t expected,
+            const std::vector<std::uint8_t>& data = searchedData())
+{
     for (auto _ : state) {
         const std::int64_t found = findForward(data.data(), 0, documentBytes, pattern);
         if (found != expected) {
@@ -87,9 +111,9 @@ void search(benchmark::State& state, const SearchPattern& pattern, std::int64_t 
     state.SetBytesProcessed(state.iterations() * documentBytes);
 }
 
-void memmemReference(benchmark::State& state, const std::vector<std::uint8_t>& needle)
+void memmemReference(benchmark::State& state, const std::vector<std::uint8_t>& needle,
+                     const std::vector<std::uint8_t>& data = searchedData())
 {
-    const std::vector<std::uint8_t>& data = searchedData();
     for (auto _ : state) {
         const void* found = memmem(data.data(), data.size(), needle.data(), needle.size());
         benchmark::DoNotOptimize(found);
@@ -120,6 +144,22 @@ void BM_MemmemHexReference(benchmark::State& state)
     memmemReference(state, placedHex);
 }
 BENCHMARK(BM_MemmemHexReference)->Unit(benchmark::kMillisecond);
+
+void BM_PeriodicPatternPastDecoy(benchmark::State& state)
+{
+    SearchPattern pattern = exactPattern(periodicText());
+    for (std::size_t at = wildcardSpacing - 1; state.range(0) != 0 && at < periodicLength; at += wildcardSpacing) {
+        pattern[at].any = true;
+    }
+    search(state, pattern, periodicOffset, decoyedData());
+}
+BENCHMARK(BM_PeriodicPatternPastDecoy)->ArgName("wildcards")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_MemmemPeriodicReference(benchmark::State& state)
+{
+    memmemReference(state, periodicText(), decoyedData());
+}
+BENCHMARK(BM_MemmemPeriodicReference)->Unit(benchmark::kMillisecond);
 
 void BM_FindAllMillionMatches(benchmark::State& state)
 {

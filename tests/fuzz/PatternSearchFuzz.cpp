@@ -1,5 +1,6 @@
 // findForward, findBackward and findAll against plain scans of the same rules,
-// for exact, caseless and wildcard patterns over any range of the data; and
+// for exact, caseless and wildcard patterns over any range of the data, and
+// for long periodic patterns among copies of their starts; and
 // Replace All over the range against those matches rewritten by hand, undone
 // back to the exact bytes and bookmarks, and redone.
 #include <algorithm>
@@ -23,6 +24,11 @@ constexpr unsigned caselessFlag = 1;
 constexpr unsigned wildcardsFlag = 2;
 constexpr unsigned fewBytesFlag = 4;
 constexpr unsigned pairedFlag = 8;
+constexpr unsigned periodicFlag = 16;
+// A periodic pattern outgrows a chunk of starts, so that its key skips; in its
+// data a byte from firstPrefixByte up stands for a start of it, up to all of it.
+constexpr std::size_t maxPeriodicLength = 160, maxPeriodicData = 4096;
+constexpr unsigned firstPrefixByte = 0xE0, prefixSteps = 0xFF - firstPrefixByte;
 constexpr char wildcard = '?';
 // With few bytes, matches, near misses and either case are common.
 constexpr std::uint8_t fewBytes[] = {'a', 'A', 'b', wildcard, 0x00};
@@ -44,6 +50,22 @@ bool matchesAt(const std::vector<std::uint8_t>& data, std::int64_t at, const Sea
         }
     }
     return true;
+}
+
+// Decoys and matches among the bytes of `text`; an exact copy, as the other data.
+std::vector<std::uint8_t> withPrefixes(const std::string& text, const std::vector<std::uint8_t>& pattern)
+{
+    std::vector<std::uint8_t> result;
+    for (std::size_t i = 0; i < text.size() && result.size() < maxPeriodicData; ++i) {
+        const auto byte = static_cast<std::uint8_t>(text[i]);
+        if (byte < firstPrefixByte) {
+            result.push_back(byte);
+            continue;
+        }
+        const std::size_t prefix = pattern.size() * (byte - firstPrefixByte) / prefixSteps;
+        result.insert(result.end(), pattern.begin(), pattern.begin() + static_cast<std::ptrdiff_t>(prefix));
+    }
+    return {result.begin(), result.end()};
 }
 
 // Each byte paired with the one that differs from it by `difference`: pairs
@@ -113,8 +135,9 @@ void checkReplaceAll(const std::vector<std::uint8_t>& data, const SearchPattern&
 } // namespace
 
 // Layout: flags, the pairing (when paired), begin, before, end, how many to
-// keep, the pattern's length, the pattern, the replacement's length, the
-// replacement, then the data.
+// keep, the pattern's length, the pattern (when periodic, its period and then
+// the length it is repeated to), the replacement's length, the replacement,
+// then the data.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t size)
 {
     FuzzInput in(input, size);
@@ -122,11 +145,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     const CaseFolding folding = (flags & pairedFlag) != 0 ? pairing(in.byte()) : asciiCaseFolding();
     const std::uint16_t bounds[] = {in.word(), in.word(), in.word()};
     const std::size_t keep = in.byte() % (maxKept + 1);
-    const std::vector<std::uint8_t> bytes = take(in.bytes(in.byte() % (maxPatternLength + 1)), flags & fewBytesFlag);
+    const bool periodic = (flags & periodicFlag) != 0;
+    std::vector<std::uint8_t> bytes = take(in.bytes(in.byte() % (maxPatternLength + 1)), flags & fewBytesFlag);
+    const std::vector<std::uint8_t> period = bytes;
+    bytes.resize(periodic && !period.empty() ? in.byte() % (maxPeriodicLength + 1) : bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = period[i % period.size()];
+    }
     const std::vector<std::uint8_t> replacement =
         take(in.bytes(in.byte() % (maxReplacementLength + 1)), flags & fewBytesFlag);
     // An exact copy, so that a read past the data is caught by the sanitizer.
-    const std::vector<std::uint8_t> data = take(in.rest(), flags & fewBytesFlag);
+    const std::vector<std::uint8_t> data =
+        periodic ? withPrefixes(in.rest(), bytes) : take(in.rest(), flags & fewBytesFlag);
 
     SearchPattern pattern = (flags & caselessFlag) != 0 ? caselessPattern(bytes, folding) : exactPattern(bytes);
     for (PatternByte& p : pattern) {

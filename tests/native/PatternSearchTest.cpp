@@ -80,25 +80,68 @@ TEST(PatternSearch, HandCasesMatchWhereExpected)
 
 // Small alphabets make matches, near misses and word-spanning runs common;
 // the pattern's bytes cover exact, either-of-two (one bit apart or more) and any.
+// Every fourth pattern is a few bytes and then a short period repeated, up to
+// longer than a chunk of starts, in data made of it and its prefixes: there a
+// wrong border or skip of the key's automaton passes over a match.
 TEST(PatternSearch, RandomSearchesAgreeWithPlainScans)
 {
     const std::uint8_t alphabet[] = {'a', 'A', 'b', 0x00, 0xFF};
     std::mt19937 random(7);
     const auto pick = [&](std::size_t below) { return static_cast<std::size_t>(random() % below); };
-    constexpr std::size_t rounds = 20000, longestData = 80, longestPattern = 5;
+    const auto randomByte = [&] { return alphabet[pick(sizeof alphabet)]; };
+    constexpr std::size_t rounds = 20000, longestData = 80, longestPattern = 5, longestPeriodic = 150;
     for (std::size_t round = 0; round < rounds; ++round) {
-        Bytes data(pick(longestData + 1));
-        std::generate(data.begin(), data.end(), [&] { return alphabet[pick(sizeof alphabet)]; });
-        SearchPattern p(pick(longestPattern + 1));
-        for (PatternByte& b : p) {
-            b = {alphabet[pick(sizeof alphabet)], alphabet[pick(sizeof alphabet)], pick(4) == 0};
-            b.alternative = pick(2) == 0 ? b.value : b.alternative;
+        const bool periodic = round % 4 == 0;
+        SearchPattern p(pick((periodic ? longestPeriodic : longestPattern) + 1));
+        const std::size_t head = periodic ? pick(4) : p.size(), period = pick(4) + 1;
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            p[i] = i >= head + period ? p[i - period] : PatternByte{randomByte(), randomByte(), pick(4) == 0};
+            p[i].alternative = i < head + period && pick(2) == 0 ? p[i].value : p[i].alternative;
+        }
+        Bytes data(periodic ? 0 : pick(longestData + 1));
+        std::generate(data.begin(), data.end(), randomByte);
+        while (periodic && data.size() < 3 * p.size() + longestData) {
+            for (std::size_t i = 0, prefix = pick(3) == 0 ? p.size() : pick(p.size() + 1); i < prefix; ++i) {
+                data.push_back(pick(2) == 0 ? p[i].alternative : p[i].value);
+            }
+            data.push_back(randomByte());
         }
         const auto bound = [&] { return static_cast<std::int64_t>(pick(data.size() + 1)); };
         std::int64_t range[] = {bound(), bound(), bound()};
         std::sort(std::begin(range), std::end(range));
         expectLikeReference(data, p, range[0], pick(2) == 0 ? range[1] : range[2], range[2], pick(4));
+        // From several starts: the skips land differently from each.
+        const auto size = static_cast<std::int64_t>(data.size()), length = static_cast<std::int64_t>(p.size());
+        for (std::int64_t from = 0, first = 0; periodic && length > 64 && from < 8; ++from, first = from) {
+            while (first + length <= size && !matchesAt(data, first, p)) {
+                ++first;
+            }
+            EXPECT_EQ(findForward(data.data(), from, size, p), first + length <= size ? first : -1);
+        }
         ASSERT_FALSE(HasFailure()) << "round " << round;
+    }
+}
+
+// The pattern's first 3,000 bytes lie earlier in the data: read once, as
+// exact bytes, either case, and with wildcards.
+TEST(PatternSearch, FindsALongPeriodicPatternPastADecoyOfItsStart)
+{
+    constexpr std::size_t length = 4096, period = 97, decoyAt = 100, decoyLength = 3000, matchAt = 20000;
+    Bytes text(length), data(matchAt + length + 50, 'x');
+    for (std::size_t i = 0; i < length; ++i) {
+        text[i] = i % period == period - 1 ? 'R' : 'Q';
+    }
+    std::copy_n(text.begin(), decoyLength, data.begin() + decoyAt);
+    std::copy(text.begin(), text.end(), data.begin() + matchAt);
+    SearchPattern wildcards = exactPattern(text);
+    for (std::size_t i = 0; i < length; i += 500) {
+        wildcards[i].any = true;
+    }
+    const auto size = static_cast<std::int64_t>(data.size());
+    for (const SearchPattern& p : {exactPattern(text), caselessPattern(text, asciiCaseFolding()), wildcards}) {
+        EXPECT_EQ(findForward(data.data(), 0, size, p), static_cast<std::int64_t>(matchAt));
+        EXPECT_EQ(findBackward(data.data(), 0, size, size, p), static_cast<std::int64_t>(matchAt));
+        EXPECT_EQ(findAll(data.data(), 0, size, p, 2).offsets, std::vector<std::int64_t>{matchAt});
     }
 }
 

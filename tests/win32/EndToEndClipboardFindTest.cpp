@@ -8,11 +8,13 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "resources/ResourceIds.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/HostedEditorFixture.h"
 
@@ -337,6 +339,84 @@ TEST_F(ClipboardAndFind, FindInEachFormScrollsToTheMatch)
     EXPECT_EQ(find({312, "312 376 272 276", 0, nullptr}, "String Not Found"),
               "Additional occurrences of string not found.");
     EXPECT_EQ(e.cursorOffset, 20 * 16 + 1);
+}
+
+// A 40,000-character text whose first 30,000 characters lie earlier too:
+// pasted into either dialog's field, it is searched whole and finds itself.
+// Text the code page cannot hold, and a paste past a field's limit, are told.
+TEST_F(ClipboardAndFind, PastedTextsAreSearchedWholeOrTheTroubleIsTold)
+{
+    constexpr std::size_t length = 40000, decoyLength = 30000, decoyAt = 1000, matchAt = 50000;
+    std::string text(length, 'Q');
+    for (std::size_t at = 96; at < length; at += 97) {
+        text[at] = 'R';
+    }
+    std::vector<std::uint8_t> bytes(matchAt + length + 100, 'x');
+    std::copy_n(text.begin(), decoyLength, bytes.begin() + decoyAt);
+    std::copy(text.begin(), text.end(), bytes.begin() + matchAt);
+    std::copy_n("??", 2, bytes.end() - 50); // what the foreign text would have read as
+    dir.write("test.exe", bytes);
+    hostCommand(createTopLevel);
+    ASSERT_TRUE(IsWindow(editorCore.frameWindow));
+    ASSERT_TRUE(setClipboardText(hexPane.window, text.c_str()));
+    const wchar_t foreign[] = L"\u65e5\u672c"; // Japanese: no form in the test's code page, 1252
+
+    // Works the Find dialog's field with `steps`.
+    const auto find = [&](const std::function<bool(DialogWatcher&, HWND, HWND)>& steps) {
+        DialogWatcher watcher([&](DialogWatcher& w) {
+            HWND dialog = w.waitForDialog("Find");
+            return dialog != nullptr && steps(w, dialog, GetDlgItem(dialog, findTextField));
+        });
+        frameCommand(4);
+        EXPECT_TRUE(watcher.finish()) << watcher.log();
+    };
+    find([](DialogWatcher& w, HWND dialog, HWND field) {
+        PostMessageW(field, WM_PASTE, 0, 0);
+        dialog_driver::clickButton(dialog, findOkButton);
+        return w.waitUntilClosed(dialog);
+    });
+    EXPECT_EQ(editorCore.cursorOffset, static_cast<std::int32_t>(matchAt));
+
+    std::string refusal, cut;
+    HICON icon = nullptr;
+    find([&](DialogWatcher& w, HWND dialog, HWND field) {
+        DWORD first = 1, last = 0; // the last text comes back selected, for typing to replace
+        SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+        if (first != 0 || last != length) {
+            w.note("the last text is not selected");
+            return false;
+        }
+        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(foreign));
+        dialog_driver::clickButton(dialog, findOkButton);
+        if (!w.answerMessageBox("Invalid data", IDOK, refusal, icon)) {
+            return false;
+        }
+        SendMessageW(field, EM_SETLIMITTEXT, length - 1, 0); // a field full at its limit
+        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+        PostMessageW(field, WM_PASTE, 0, 0);
+        if (!w.answerMessageBox("Invalid data", IDOK, cut, icon)) {
+            return false;
+        }
+        dialog_driver::clickButton(dialog, findCancelButton);
+        return w.waitUntilClosed(dialog);
+    });
+    EXPECT_EQ(refusal, "The text has characters that have no form in the ANSI code page. Find and Replace (Ctrl+H) "
+                       "can search for it as \"Text (UTF-16)\".");
+    const std::string cutText = "The text was cut at 16,777,216 characters, the most a search field holds.";
+    EXPECT_EQ(cut, cutText);
+    EXPECT_EQ(editorCore.cursorOffset, static_cast<std::int32_t>(matchAt)) << "nothing searched";
+
+    pressWithControl(hexPane.window, 'H');
+    const HWND replace = FindWindowW(nullptr, L"Find and Replace");
+    ASSERT_NE(replace, nullptr);
+    const HWND status = GetDlgItem(replace, replaceStatusLine);
+    CheckRadioButton(replace, replaceHexButton, replaceUtf16Button, replaceTextButton);
+    SendDlgItemMessageW(replace, replaceFindField, WM_PASTE, 0, 0);
+    SendMessageW(replace, WM_COMMAND, MAKEWPARAM(replaceFindAllButton, BN_CLICKED), 0);
+    EXPECT_EQ(dialog_driver::textOf(status), "1 match.");
+    SendDlgItemMessageW(replace, replaceWithField, EM_SETLIMITTEXT, length - 1, 0);
+    SendDlgItemMessageW(replace, replaceWithField, WM_PASTE, 0, 0);
+    EXPECT_EQ(dialog_driver::textOf(status), cutText);
 }
 
 } // namespace
