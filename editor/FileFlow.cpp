@@ -236,6 +236,7 @@ bool EditorCore::readFile(const DocumentName& name, bool readOnly)
     FileSteps& files = fileShell->files();
     buffer.data = std::move(fresh.data);
     buffer.setSize(fresh.size);
+    buffer.marks.clear(); // they were the document's before
     buffer.name = name;
     documentLoaded();
     file.readOnlyMode = readOnly;
@@ -308,6 +309,7 @@ void EditorCore::startNewDocument(const FilePath& path)
 {
     buffer.data.release();
     buffer.setSize(0);
+    buffer.marks.clear();
     buffer.name = DocumentName::given(path);
     documentLoaded();
     file = DocumentFile{};

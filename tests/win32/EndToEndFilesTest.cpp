@@ -123,6 +123,19 @@ TEST_F(Files, AReadOnlyFileRefusesSaveAndOpenReadOnlyRefusesTyping)
     EXPECT_EQ(windowTitle(editorCore.frameWindow), "Nibblor - " + file + " [read-only]");
 }
 
+// Marks belong to the document: opening a file, even the same one again, leaves none for F2.
+TEST_F(Files, BookmarksGoWithTheDocumentAtOpen)
+{
+    hostCommand(createTopLevel);
+    clickCell(hexPane.window, 2, 3);
+    pressWithControl(hexPane.window, VK_F2);
+    DialogWatcher open = chooseInOpen(wide(dir.file("test.exe")));
+    frameCommand(openCommand);
+    ASSERT_TRUE(open.finish()) << open.log();
+    press(hexPane.window, VK_F2);
+    EXPECT_EQ(editorCore.cursorOffset, 0) << "no mark of the document before to go to";
+}
+
 TEST_F(Files, AChangeByAnotherProgramIsPutToTheUserOnActivation)
 {
     hostCommand(createTopLevel);
