@@ -92,7 +92,7 @@ ReplaceOutcome EditorCore::replaceSelectedMatch(const SearchPattern& pattern,
 }
 
 ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
-                                        ByteRange range)
+                                        ByteRange range, Progress& progress)
 {
     if (refuseEdit()) {
         return {ReplaceOutcome::readOnly, 0};
@@ -105,11 +105,17 @@ ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std:
     if (replacement.size() <= pattern.size()) {
         // In place and in one pass: no second block, no second scan.
         ReplacementRecord record;
-        count = buffer.replaceMatchesInPlace(pattern, range.first, rangeEnd(range), replacement, record);
+        count = buffer.replaceMatchesInPlace(pattern, range.first, rangeEnd(range), replacement, record, progress);
+        if (count < 0) {
+            return {ReplaceOutcome::cancelled, 0};
+        }
         outcome = count == 0 ? outcome : keepReplacement(std::move(record));
     } else {
         const MatchList matches = findAll(buffer.data.get(), range.first, rangeEnd(range), pattern,
-                                          std::numeric_limits<std::size_t>::max());
+                                          std::numeric_limits<std::size_t>::max(), progress);
+        if (matches.cancelled) {
+            return {ReplaceOutcome::cancelled, 0};
+        }
         count = matches.total;
         const auto matchLength = static_cast<std::int32_t>(pattern.size());
         outcome = count == 0 ? outcome : replaceRuns(matches.offsets, matchLength, replacement);

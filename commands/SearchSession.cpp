@@ -23,6 +23,7 @@ SearchReport unreplaced(ReplaceOutcome outcome)
     case ReplaceOutcome::noMemory:
         return {"Not enough memory to replace. Nothing was replaced.", true};
     case ReplaceOutcome::declined:
+    case ReplaceOutcome::cancelled:
     case ReplaceOutcome::replaced:
         break;
     }
@@ -99,7 +100,7 @@ SearchReport SearchSession::replace(const SearchPattern& pattern, const std::vec
 }
 
 SearchReport SearchSession::replaceAll(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
-                                       SearchOptions options)
+                                       SearchOptions options, Progress& progress)
 {
     ByteRange range;
     if (!rangeFor(options.inSelection, range)) {
@@ -107,7 +108,7 @@ SearchReport SearchSession::replaceAll(const SearchPattern& pattern, const std::
     }
     ReplaceAllResult result;
     try {
-        result = core_->replaceAll(pattern, replacement, range);
+        result = core_->replaceAll(pattern, replacement, range, progress);
     } catch (const std::bad_alloc&) {
         result.outcome = ReplaceOutcome::noMemory;
     }
@@ -124,7 +125,7 @@ SearchReport SearchSession::replaceAll(const SearchPattern& pattern, const std::
     return {replacedText(result.count), false};
 }
 
-SearchReport SearchSession::findAll(const SearchPattern& pattern, SearchOptions options)
+SearchReport SearchSession::findAll(const SearchPattern& pattern, SearchOptions options, Progress& progress)
 {
     ByteRange range;
     if (!rangeFor(options.inSelection, range)) {
@@ -133,7 +134,12 @@ SearchReport SearchSession::findAll(const SearchPattern& pattern, SearchOptions 
     core_->lastSearch = {pattern, true};
     try {
         MatchList found = ::findAll(core_->buffer.data.get(), range.first,
-                                    static_cast<std::int64_t>(range.first) + range.count, pattern, listedMatchLimit);
+                                    static_cast<std::int64_t>(range.first) + range.count, pattern, listedMatchLimit,
+                                    progress);
+        if (found.cancelled) {
+            listed_.clear();
+            return {"Find All was cancelled.", false};
+        }
         listed_ = std::move(found.offsets);
         listedLength_ = pattern.size();
         listedAt_ = core_->history.changes();

@@ -36,10 +36,11 @@ public:
     // selected match, the next one is only selected, for the next Replace.
     SearchReport replace(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
                          SearchOptions options);
+    // Replace All and Find All scan in steps told to the progress; cancelled, nothing changes.
     SearchReport replaceAll(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
-                            SearchOptions options);
+                            SearchOptions options, Progress& progress = noProgress());
     // The matches listed, up to `listedMatchLimit`.
-    SearchReport findAll(const SearchPattern& pattern, SearchOptions options);
+    SearchReport findAll(const SearchPattern& pattern, SearchOptions options, Progress& progress = noProgress());
     // A listed match selected in the editor; refused, selecting nothing, once
     // the document has changed since the list was made.
     SearchReport selectListed(std::size_t item);

@@ -92,10 +92,12 @@ struct FileBuffer {
 
     // Every match of the pattern in [first, end) replaced by a replacement no
     // longer than it, in place and in one pass; `record` gets what undo needs
-    // of it. Returns how many were replaced. Throws std::bad_alloc, with the
-    // document as it was, when the record cannot be kept.
+    // of it. Returns how many were replaced, or -1, with the document as it
+    // was, when the user cancels the scan's progress. Throws std::bad_alloc,
+    // with the document as it was, when the record cannot be kept.
     std::int64_t replaceMatchesInPlace(const SearchPattern& pattern, std::int64_t first, std::int64_t end,
-                                       const std::vector<std::uint8_t>& replacement, ReplacementRecord& record);
+                                       const std::vector<std::uint8_t>& replacement, ReplacementRecord& record,
+                                       Progress& progress = noProgress());
     // Undoes replaceMatchesInPlace with its record: the document and its marks as they were.
     void restoreMatchesInPlace(const ReplacementRecord& record);
 

@@ -297,8 +297,37 @@ std::int64_t findBackward(const std::uint8_t* data, std::int64_t begin, std::int
     return PatternScan(pattern, PatternKey::Direction::backward).previous(data, begin, lastStart);
 }
 
+namespace {
+
+// The matches starting in [begin, lastStart], non-overlapping from the left,
+// scanned a progressStep of starts at a time; false when the user cancels.
+template <class OnMatch>
+bool scanInSteps(const PatternScan& scan, const std::uint8_t* data, std::int64_t begin, std::int64_t lastStart,
+                 std::int64_t length, Progress& progress, const OnMatch& onMatch)
+{
+    constexpr auto step = static_cast<std::int64_t>(progressStep);
+    Stepper stepper(progress, lastStart + 1 - begin);
+    std::int64_t allowed = begin; // where the next match may start
+    for (std::int64_t from = begin; from <= lastStart; from += step) {
+        const std::int64_t to = std::min(lastStart, from + step - 1);
+        if (!stepper.next(static_cast<std::size_t>(to + 1 - from))) {
+            return false;
+        }
+        if (allowed <= to) {
+            scan.forEach(data, std::max(from, allowed), to, [&](std::int64_t match) {
+                allowed = match + length;
+                onMatch(match);
+                return true;
+            });
+        }
+    }
+    return stepper.finish();
+}
+
+} // namespace
+
 MatchList findAll(const std::uint8_t* data, std::int64_t begin, std::int64_t end, const SearchPattern& pattern,
-                  std::size_t keep)
+                  std::size_t keep, Progress& progress)
 {
     MatchList matches;
     const auto length = static_cast<std::int64_t>(pattern.size());
@@ -315,18 +344,20 @@ MatchList findAll(const std::uint8_t* data, std::int64_t begin, std::int64_t end
         }
         return matches;
     }
-    scan.forEach(data, begin, end - length, [&](std::int64_t match) {
+    matches.cancelled = !scanInSteps(scan, data, begin, end - length, length, progress, [&](std::int64_t match) {
         if (matches.offsets.size() < keep) {
             matches.offsets.push_back(match);
         }
         ++matches.total;
-        return true;
     });
+    if (matches.cancelled) {
+        return {{}, 0, true};
+    }
     return matches;
 }
 
 std::int64_t forEachMatch(const std::uint8_t* data, std::int64_t begin, std::int64_t end,
-                          const SearchPattern& pattern, const MatchVisitor& visit)
+                          const SearchPattern& pattern, const MatchVisitor& visit, Progress& progress)
 {
     const auto length = static_cast<std::int64_t>(pattern.size());
     begin = std::max<std::int64_t>(begin, 0);
@@ -340,15 +371,17 @@ std::int64_t forEachMatch(const std::uint8_t* data, std::int64_t begin, std::int
     std::array<std::int64_t, batchSize> batch;
     std::size_t batched = 0;
     std::int64_t count = 0;
-    scan.forEach(data, begin, lastStart, [&](std::int64_t match) {
+    const bool finished = scanInSteps(scan, data, begin, lastStart, length, progress, [&](std::int64_t match) {
         batch[batched++] = match;
         if (batched == batchSize) {
             visit(batch.data(), batched);
             count += static_cast<std::int64_t>(batched);
             batched = 0;
         }
-        return true;
     });
+    if (!finished) {
+        return -1;
+    }
     if (batched > 0) {
         visit(batch.data(), batched);
         count += static_cast<std::int64_t>(batched);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "document/Progress.h"
+
 // One position of a pattern: the byte, another it also accepts (the same byte
 // when there is none), or any byte at all.
 struct PatternByte {
@@ -43,18 +45,21 @@ std::int64_t findBackward(const std::uint8_t* data, std::int64_t begin, std::int
                           const SearchPattern& pattern);
 
 // Every non-overlapping match in [begin, end), from the left: the offsets of
-// the first `keep`, and how many there are.
+// the first `keep`, and how many there are; scanned in steps told to the
+// progress, and none at all once the user cancels.
 struct MatchList {
     std::vector<std::int64_t> offsets;
     std::int64_t total = 0;
+    bool cancelled = false;
 };
 MatchList findAll(const std::uint8_t* data, std::int64_t begin, std::int64_t end, const SearchPattern& pattern,
-                  std::size_t keep);
+                  std::size_t keep, Progress& progress = noProgress());
 
 // Every non-overlapping match in [begin, end), from the left, handed to
 // `visit` a batch of ascending offsets at a time; returns how many. Bytes
 // before the end of a batch's last match may change in between, so the
-// caller can rewrite as it goes.
+// caller can rewrite as it goes. Scanned in steps told to the progress: -1,
+// the matches after the last batch not visited, when the user cancels.
 using MatchVisitor = std::function<void(const std::int64_t* matches, std::size_t count)>;
 std::int64_t forEachMatch(const std::uint8_t* data, std::int64_t begin, std::int64_t end,
-                          const SearchPattern& pattern, const MatchVisitor& visit);
+                          const SearchPattern& pattern, const MatchVisitor& visit, Progress& progress = noProgress());

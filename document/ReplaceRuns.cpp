@@ -130,7 +130,8 @@ void expandRuns(std::uint8_t* data, const ReplacementRecord& record, std::int64_
 } // namespace
 
 std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std::int64_t first, std::int64_t end,
-                                               const std::vector<std::uint8_t>& replacement, ReplacementRecord& record)
+                                               const std::vector<std::uint8_t>& replacement, ReplacementRecord& record,
+                                               Progress& progress)
 {
     const auto matchLength = static_cast<std::int32_t>(pattern.size());
     const auto replacementLength = static_cast<std::int32_t>(replacement.size());
@@ -162,8 +163,9 @@ std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std
     std::int64_t read = first;  // the next original byte
     std::int64_t write = first; // where it goes
     std::size_t done = 0; // runs rewritten
+    std::int64_t visited = 0;
     try {
-        forEachMatch(block, first, end, pattern, [&](const std::int64_t* matches, std::size_t count) {
+        visited = forEachMatch(block, first, end, pattern, [&](const std::int64_t* matches, std::size_t count) {
             // Room for the batch before anything moves, so a failure leaves every done run restorable.
             const std::int64_t scanned = matches[count - 1] + matchLength - first;
             const std::size_t batchGaps = runs.encodedBytes() + count * RunGaps::mostBytesPerGap;
@@ -198,7 +200,12 @@ std::int64_t FileBuffer::replaceMatchesInPlace(const SearchPattern& pattern, std
             read = from;
             write = to;
             done += count;
-        });
+        }, progress);
+        if (visited < 0) {
+            expandRuns(block, record, read, write); // cancelled: the runs rewritten so far put back
+            record = ReplacementRecord{};
+            return -1;
+        }
         record.lostMarks = marks.lostBy(runs, matchLength, replacementLength);
     } catch (const std::bad_alloc&) {
         expandRuns(block, record, read, write);

@@ -99,6 +99,7 @@ enum class ReplaceOutcome {
     tooLarge, // the document would pass its 32-bit size: nothing changed
     noMemory, // no memory for the rebuilt document: nothing changed
     readOnly, // the document was opened read-only: nothing changed
+    cancelled, // the user cancelled the work's progress: nothing changed
 };
 
 // What Replace All did: the outcome, and how many matches it replaced.
@@ -505,9 +506,10 @@ struct EditorCore {
     ReplaceOutcome replaceSelectedMatch(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement);
     // Every non-overlapping match in the range replaced, as one change; the
     // cursor at the range's start. Throws std::bad_alloc, changing nothing,
-    // when the matches cannot be listed.
+    // when the matches cannot be listed. The scan goes in steps told to the
+    // progress; cancelled, nothing changes.
     ReplaceAllResult replaceAll(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
-                                ByteRange range);
+                                ByteRange range, Progress& progress = noProgress());
     // `count` bytes from `first` selected, the cursor on the first, the view
     // scrolled to it when it is off screen.
     void selectRange(std::int64_t first, std::int64_t count);

@@ -12,7 +12,7 @@
 #include "commands/SearchSession.h"
 #include "commands/SearchText.h"
 #include "commands/win32/ListColumns.h"
-#include "document/win32/BusyCursor.h"
+#include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/ModelessWindows.h"
@@ -181,8 +181,8 @@ void onReplaceAll()
     }
     SearchReport report;
     {
-        const BusyCursor busy(editorCore.buffer.size);
-        report = dialog.session.replaceAll(pattern, replacement, options());
+        ProgressWindow progress(editorCore.instance, dialog.window, "Replacing every match...");
+        report = dialog.session.replaceAll(pattern, replacement, options(), progress);
     }
     show(report);
 }
@@ -201,8 +201,8 @@ void onFindAll()
         return;
     }
     {
-        const BusyCursor busy(editorCore.buffer.size);
-        show(dialog.session.findAll(pattern, options()));
+        ProgressWindow progress(editorCore.instance, dialog.window, "Finding every match...");
+        show(dialog.session.findAll(pattern, options(), progress));
     }
     showMatches();
 }

@@ -8,6 +8,7 @@
 #include <numeric>
 #include <optional>
 
+#include "commands/SearchSession.h"
 #include "tests/native/LongWorkFakes.h"
 #include "tests/native/TempDir.h"
 #include "tests/native/TestEditor.h"
@@ -57,7 +58,33 @@ struct Attempt {
     Sha1Check check;
     std::optional<ChecksumResult> sums;
     FileBuffer read;
+    SearchSession session{editor.core};
 };
+
+std::size_t fives(const Bytes& bytes)
+{
+    return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), std::uint8_t{5}));
+}
+
+Bytes withFivesAs(const Bytes& bytes, const Bytes& replacement)
+{
+    Bytes replaced;
+    for (const std::uint8_t byte : bytes) {
+        if (byte == 5) {
+            replaced.insert(replaced.end(), replacement.begin(), replacement.end());
+        } else {
+            replaced.push_back(byte);
+        }
+    }
+    return replaced;
+}
+
+bool replaceFives(Attempt& r, const Bytes& replacement, Progress& progress)
+{
+    const ByteRange whole{0, r.editor.core.buffer.size};
+    return r.editor.core.replaceAll(exactPattern({5}), replacement, whole, progress).outcome ==
+           ReplaceOutcome::replaced;
+}
 
 TEST(LongWork, EveryOperationGoesInStepsAndCancelAtAnyOfThemLeavesEverythingAsItWas)
 {
@@ -102,6 +129,15 @@ TEST(LongWork, EveryOperationGoesInStepsAndCancelAtAnyOfThemLeavesEverythingAsIt
                  EXPECT_EQ(r.sums->shown(kind), FakeDigests::sumOf(kind, r.original.data(), r.original.size()));
              }
          }},
+        {"Replace All, shorter", [](Attempt& r, Progress& p) { return replaceFives(r, {}, p); },
+         [](Attempt& r) { EXPECT_EQ(documentOf(r.editor.core), withFivesAs(r.original, {})); }},
+        {"Replace All, longer", [](Attempt& r, Progress& p) { return replaceFives(r, {7, 8}, p); },
+         [](Attempt& r) { EXPECT_EQ(documentOf(r.editor.core), withFivesAs(r.original, {7, 8})); }},
+        {"Find All",
+         [](Attempt& r, Progress& p) {
+             return r.session.findAll(exactPattern({5}), {}, p).status != "Find All was cancelled.";
+         },
+         [](Attempt& r) { EXPECT_EQ(r.session.listed().size(), fives(r.original)); }},
         {"Compare With's read",
          [&other](Attempt& r, Progress& p) { return r.read.load(other, standardFileSteps(), p) == FileBuffer::loaded; },
          [](Attempt& r) { EXPECT_EQ(Bytes(r.read.data.get(), r.read.data.get() + r.read.size), r.original); }},
