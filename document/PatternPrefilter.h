@@ -79,10 +79,14 @@ struct MergedBytes {
 #if defined(__SSE2__)
     __m128i mergedBlock = blockOf(merged);
     __m128i targetBlock = blockOf(target);
+    // The block's starts that hold the byte, as all-ones lanes.
+    __m128i blockHits(const std::uint8_t* at) const
+    {
+        return _mm_cmpeq_epi8(_mm_or_si128(loadBlock(at), mergedBlock), targetBlock);
+    }
     BlockMask blockMarks(const std::uint8_t* at) const
     {
-        const __m128i block = _mm_or_si128(loadBlock(at), mergedBlock);
-        return static_cast<BlockMask>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, targetBlock)));
+        return static_cast<BlockMask>(_mm_movemask_epi8(blockHits(at)));
     }
 #else
     BlockMask blockMarks(const std::uint8_t* at) const { return (marks(load(at)) & highBits) != 0 ? wholeWordMask : 0; }
@@ -96,11 +100,14 @@ struct EitherByte {
 #if defined(__SSE2__)
     __m128i firstBlock = blockOf(first);
     __m128i secondBlock = blockOf(second);
-    BlockMask blockMarks(const std::uint8_t* at) const
+    __m128i blockHits(const std::uint8_t* at) const
     {
         const __m128i block = loadBlock(at);
-        return static_cast<BlockMask>(_mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(block, firstBlock), _mm_cmpeq_epi8(block, secondBlock))));
+        return _mm_or_si128(_mm_cmpeq_epi8(block, firstBlock), _mm_cmpeq_epi8(block, secondBlock));
+    }
+    BlockMask blockMarks(const std::uint8_t* at) const
+    {
+        return static_cast<BlockMask>(_mm_movemask_epi8(blockHits(at)));
     }
 #else
     BlockMask blockMarks(const std::uint8_t* at) const { return (marks(load(at)) & highBits) != 0 ? wholeWordMask : 0; }
@@ -111,6 +118,9 @@ struct EitherByte {
 struct AnyByte {
     static constexpr BlockMask everyStart = (1U << blockBytes) - 1;
     BlockMask blockMarks(const std::uint8_t*) const { return everyStart; }
+#if defined(__SSE2__)
+    __m128i blockHits(const std::uint8_t*) const { return _mm_set1_epi8(-1); }
+#endif
 };
 
 inline bool oneBitApart(std::uint8_t first, std::uint8_t second)

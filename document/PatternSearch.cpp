@@ -131,6 +131,24 @@ private:
         // Candidate starts in [at, at + chunkBytes), bit i for at+i.
         const auto candidates = [&](const std::uint8_t* at) {
             ChunkMask mask = 0;
+#if defined(__SSE2__)
+            // Most chunks hold no candidate: one test of the whole chunk settles them.
+            __m128i hits[chunkBytes / blockBytes];
+            __m128i anyHit = _mm_setzero_si128();
+            for (std::ptrdiff_t block = 0; block < chunkBytes / blockBytes; ++block) {
+                hits[block] = _mm_and_si128(anchorTest.blockHits(at + block * blockBytes + anchor_.offset),
+                                            otherTest.blockHits(at + block * blockBytes + other_.offset));
+                anyHit = _mm_or_si128(anyHit, hits[block]);
+            }
+            if (_mm_movemask_epi8(anyHit) == 0) {
+                return mask;
+            }
+            for (std::ptrdiff_t block = 0; block < chunkBytes / blockBytes; ++block) {
+                mask |= static_cast<ChunkMask>(static_cast<BlockMask>(_mm_movemask_epi8(hits[block])))
+                        << (block * blockBytes);
+            }
+            return mask;
+#endif
             for (std::ptrdiff_t block = 0; block < chunkBytes; block += blockBytes) {
                 const BlockMask marks = anchorTest.blockMarks(at + block + anchor_.offset) &
                                         otherTest.blockMarks(at + block + other_.offset);
