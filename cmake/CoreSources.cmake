@@ -35,6 +35,7 @@ set(NIBBLOR_CORE_SOURCES
   view/Bookmarking.cpp
   view/Comparing.cpp
   editor/EditorCore.cpp
+  editor/Prompts.cpp
   editor/Geometry.cpp
   editor/ScrollBar.cpp
   editor/Settings.cpp

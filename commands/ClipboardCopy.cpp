@@ -150,7 +150,7 @@ CopyOutcome copyAsToClipboard(EditorCore& core, CopyAsForm form, ClipboardBlocks
         return CopyOutcome::failed; // no use asking
     }
     if (text.length > copyAsQuestionLength &&
-        (core.surface == nullptr || !core.surface->askYesNo(copyAsQuestion(form, text.length)))) {
+        !core.shell.confirm(wideFromUtf8(copyAsQuestion(form, text.length)))) {
         return CopyOutcome::declined;
     }
     return writeInSteps(text, nullptr, count, clipboard, progress);

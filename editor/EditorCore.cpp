@@ -7,7 +7,7 @@ EditorCore::EditorCore() : buffer(bytesPerRow)
 
 void EditorCore::repaint(Repaint when)
 {
-    if (surface != nullptr) {
-        surface->repaintPanes(when);
+    if (shell.surface != nullptr) {
+        shell.surface->repaintPanes(when);
     }
 }

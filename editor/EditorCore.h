@@ -14,7 +14,7 @@
 #include "document/PatternSearch.h"
 #include "document/Progress.h"
 #include "editor/DisplayScale.h"
-#include "editor/FileShell.h"
+#include "editor/EditorShell.h"
 #include "editor/RecentFiles.h"
 #include "view/ByteValues.h"
 #include "view/CoreTypes.h"
@@ -190,8 +190,8 @@ struct EditorCore {
     MenuHandle editMenu = nullptr;
     MenuHandle viewMenu = nullptr;
 
-    // Where drawing, repainting, the scroll bar and the focus go; none does nothing.
-    ViewSurface* surface = nullptr;
+    // Where drawing, questions, messages and files go; a part left out does nothing.
+    EditorShell shell;
 
     // Beyond the original fields: the hexadecimal digits the offset pane is
     // laid out for (set with the geometry), and the wheel's turn not yet
@@ -526,8 +526,6 @@ struct EditorCore {
     void dragTo(Pane pane, int x, int y);
 
     // --- Opening, saving and closing (editor/FileFlow.cpp) ---
-    // Questions, dialogs and the file system; none refuses every file command.
-    FileShell* fileShell = nullptr;
     DocumentFile file;
     RecentFiles recentFiles;
 
@@ -565,8 +563,6 @@ struct EditorCore {
     bool shownReadOnly() const { return file.readOnlyMode || !file.writable; }
     // A read-only document refuses every change: a beep, and true.
     bool refuseEdit();
-    // Tells the user why an edit could not be made, where there is a surface.
-    void tell(std::string_view message);
     // The document written to `target`, which becomes its name; told and false on failure.
     bool writeDocument(const DocumentName& target);
     // The whole file read into `into`, which takes its name; the user told

@@ -83,10 +83,10 @@ bool EditorCore::settleUnsavedChanges()
     if (!documentModified()) {
         return true;
     }
-    if (fileShell == nullptr) {
+    if (shell.files == nullptr) {
         return false;
     }
-    switch (fileShell->ask(L"Save changes to " + documentName() + L"?", true)) {
+    switch (shell.ask(L"Save changes to " + documentName() + L"?", true)) {
     case Answer::yes:
         return save();
     case Answer::no:
@@ -99,12 +99,12 @@ bool EditorCore::settleUnsavedChanges()
 
 bool EditorCore::save()
 {
-    if (fileShell == nullptr) {
+    if (shell.files == nullptr) {
         return false;
     }
     if (file.readOnlyMode) {
-        if (surface != nullptr) {
-            surface->beep();
+        if (shell.surface != nullptr) {
+            shell.surface->beep();
         }
         return false;
     }
@@ -112,18 +112,18 @@ bool EditorCore::save()
         return saveAs(); // untitled: the user names it
     }
     const FilePath& path = buffer.name.absolute;
-    FileSteps& files = fileShell->files();
+    FileSteps& files = shell.files->files();
     if (files.inspect(path) == FileSteps::Target::regularFile && !files.replaceable(path)) {
         file.writable = false;
-        if (surface != nullptr) {
-            surface->titleChanged();
+        if (shell.surface != nullptr) {
+            shell.surface->titleChanged();
         }
-        fileShell->tell(documentName() + L" is read-only. Use Save As to save a copy.");
+        shell.tell(errorMessage(documentName() + L" is read-only. Use Save As to save a copy."));
         return false;
     }
     const FileStamp now = files.stamp(path);
     if (now.exists && now != file.onDisk &&
-        fileShell->ask(documentName() + L" has been changed by another program since it was opened. Overwrite it?",
+        shell.ask(documentName() + L" has been changed by another program since it was opened. Overwrite it?",
                        false) != Answer::yes) {
         return false;
     }
@@ -133,7 +133,7 @@ bool EditorCore::save()
 bool EditorCore::saveAs()
 {
     FilePath chosen;
-    if (fileShell == nullptr || !fileShell->chooseFileToSave(buffer.name.absolute, chosen)) {
+    if (shell.files == nullptr || !shell.files->chooseFileToSave(buffer.name.absolute, chosen)) {
         return false;
     }
     return writeDocument(DocumentName::given(chosen));
@@ -141,10 +141,10 @@ bool EditorCore::saveAs()
 
 bool EditorCore::writeDocument(const DocumentName& target)
 {
-    FileSteps& files = fileShell->files();
+    FileSteps& files = shell.files->files();
     const int result = buffer.writeTo(target.absolute, files);
     if (result != FileBuffer::written) {
-        fileShell->tell(writeFailureText(target, result, files.lastFailure())); // the name stays as it was
+        shell.tell(errorMessage(writeFailureText(target, result, files.lastFailure()))); // the name stays as it was
         return false;
     }
     // A copy saved from a read-only document is an ordinary one.
@@ -155,19 +155,19 @@ bool EditorCore::writeDocument(const DocumentName& target)
     file.noticed = file.onDisk;
     documentSaved();
     rememberRecent(target.absolute);
-    if (surface != nullptr) {
-        surface->titleChanged();
+    if (shell.surface != nullptr) {
+        shell.surface->titleChanged();
     }
     return true;
 }
 
 OpenOutcome EditorCore::openFromDialog(bool readOnly)
 {
-    if (fileShell == nullptr || !settleUnsavedChanges()) {
+    if (shell.files == nullptr || !settleUnsavedChanges()) {
         return OpenOutcome::cancelled;
     }
     FilePath chosen;
-    if (!fileShell->chooseFileToOpen(chosen, readOnly)) {
+    if (!shell.files->chooseFileToOpen(chosen, readOnly)) {
         return OpenOutcome::cancelled;
     }
     return openPath(chosen, readOnly) ? OpenOutcome::opened : OpenOutcome::failed;
@@ -175,7 +175,7 @@ OpenOutcome EditorCore::openFromDialog(bool readOnly)
 
 OpenOutcome EditorCore::openNamed(const FilePath& path)
 {
-    if (fileShell == nullptr || !settleUnsavedChanges()) {
+    if (shell.files == nullptr || !settleUnsavedChanges()) {
         return OpenOutcome::cancelled;
     }
     return openPath(path, false) ? OpenOutcome::opened : OpenOutcome::failed;
@@ -183,14 +183,14 @@ OpenOutcome EditorCore::openNamed(const FilePath& path)
 
 OpenOutcome EditorCore::openRecent(std::size_t index)
 {
-    if (fileShell == nullptr || index >= recentFiles.entries().size()) {
+    if (shell.files == nullptr || index >= recentFiles.entries().size()) {
         return OpenOutcome::cancelled;
     }
     const FilePath path = recentFiles.entries()[index];
-    if (fileShell->files().inspect(path) == FileSteps::Target::missing) {
-        if (fileShell->ask(L"Cannot find " + path.wstring() + L". Remove it from the list?", false) == Answer::yes) {
+    if (shell.files->files().inspect(path) == FileSteps::Target::missing) {
+        if (shell.ask(L"Cannot find " + path.wstring() + L". Remove it from the list?", false) == Answer::yes) {
             recentFiles.remove(path);
-            fileShell->recentFilesChanged(recentFiles.entries());
+            shell.files->recentFilesChanged(recentFiles.entries());
         }
         return OpenOutcome::failed;
     }
@@ -199,7 +199,7 @@ OpenOutcome EditorCore::openRecent(std::size_t index)
 
 bool EditorCore::openPath(const FilePath& path, bool readOnly)
 {
-    if (fileShell == nullptr || !readFile(DocumentName::given(path), readOnly)) {
+    if (shell.files == nullptr || !readFile(DocumentName::given(path), readOnly)) {
         return false;
     }
     stopComparing(); // another document: the comparison was with the one before
@@ -213,13 +213,13 @@ bool EditorCore::openPath(const FilePath& path, bool readOnly)
 
 bool EditorCore::loadOrTell(const DocumentName& name, FileBuffer& into, Progress& progress)
 {
-    FileSteps& files = fileShell->files();
+    FileSteps& files = shell.files->files();
     const int result = into.load(name.absolute, files, progress);
     if (result == FileBuffer::cancelled) {
         return false; // the user's own choice: nothing to tell
     }
     if (result != FileBuffer::loaded) {
-        fileShell->tell(loadFailureText(name, result, files.lastFailure()));
+        shell.tell(errorMessage(loadFailureText(name, result, files.lastFailure())));
         return false;
     }
     into.name = name;
@@ -233,7 +233,7 @@ bool EditorCore::readFile(const DocumentName& name, bool readOnly)
     if (!loadOrTell(name, fresh)) {
         return false;
     }
-    FileSteps& files = fileShell->files();
+    FileSteps& files = shell.files->files();
     buffer.data = std::move(fresh.data);
     buffer.setSize(fresh.size);
     buffer.marks.clear(); // they were the document's before
@@ -243,8 +243,8 @@ bool EditorCore::readFile(const DocumentName& name, bool readOnly)
     file.writable = files.replaceable(name.absolute);
     file.onDisk = files.stamp(name.absolute);
     file.noticed = file.onDisk;
-    if (surface != nullptr) {
-        surface->titleChanged();
+    if (shell.surface != nullptr) {
+        shell.surface->titleChanged();
     }
     return true;
 }
@@ -253,7 +253,7 @@ bool EditorCore::compareFromDialog(Progress& progress)
 {
     FilePath chosen;
     bool readOnly = true; // the other file is only read
-    return fileShell != nullptr && fileShell->chooseFileToOpen(chosen, readOnly) && compareWith(chosen, progress);
+    return shell.files != nullptr && shell.files->chooseFileToOpen(chosen, readOnly) && compareWith(chosen, progress);
 }
 
 bool EditorCore::compareWith(const FilePath& path, Progress& progress)
@@ -264,8 +264,8 @@ bool EditorCore::compareWith(const FilePath& path, Progress& progress)
     }
     comparison.begin(std::move(other));
     repaint(Repaint::later);
-    if (surface != nullptr) {
-        surface->titleChanged();
+    if (shell.surface != nullptr) {
+        shell.surface->titleChanged();
     }
     return true;
 }
@@ -277,8 +277,8 @@ void EditorCore::stopComparing()
     }
     comparison.end();
     repaint(Repaint::later);
-    if (surface != nullptr) {
-        surface->titleChanged();
+    if (shell.surface != nullptr) {
+        shell.surface->titleChanged();
     }
 }
 
@@ -292,8 +292,8 @@ void EditorCore::showNewSize()
 bool EditorCore::openStartingFile(const FilePath& path, bool offerToCreate)
 {
     const DocumentName name = DocumentName::given(path);
-    if (offerToCreate && fileShell->files().inspect(name.absolute) == FileSteps::Target::missing) {
-        const bool create = fileShell->ask(name.shown.wstring() + L" does not exist. Create it?", false) == Answer::yes;
+    if (offerToCreate && shell.files->files().inspect(name.absolute) == FileSteps::Target::missing) {
+        const bool create = shell.ask(name.shown.wstring() + L" does not exist. Create it?", false) == Answer::yes;
         startNewDocument(create ? path : FilePath());
         return create;
     }
@@ -322,10 +322,10 @@ void EditorCore::startNewDocument(const FilePath& path)
 void EditorCore::checkForOutsideChanges()
 {
     // Long work serving messages (a Compare With reading, say) is not to be interrupted by a reload.
-    if (fileShell == nullptr || buffer.name.empty() || LongWork::running()) {
+    if (shell.files == nullptr || buffer.name.empty() || LongWork::running()) {
         return;
     }
-    const FileStamp now = fileShell->files().stamp(buffer.name.absolute);
+    const FileStamp now = shell.files->files().stamp(buffer.name.absolute);
     if (now == file.onDisk || now == file.noticed) {
         return;
     }
@@ -335,8 +335,8 @@ void EditorCore::checkForOutsideChanges()
         if (!file.readOnlyMode) {
             history.markUnsaved();
         }
-        if (surface != nullptr) {
-            surface->titleChanged();
+        if (shell.surface != nullptr) {
+            shell.surface->titleChanged();
         }
         return;
     }
@@ -344,7 +344,7 @@ void EditorCore::checkForOutsideChanges()
         documentName() + (documentModified()
                               ? L" has been changed by another program. Reload it and lose your changes?"
                               : L" has been changed by another program. Reload it?");
-    if (fileShell->ask(question, false) == Answer::yes) {
+    if (shell.ask(question, false) == Answer::yes) {
         reload();
     }
 }
@@ -366,14 +366,7 @@ void EditorCore::reload()
 void EditorCore::rememberRecent(const FilePath& path)
 {
     recentFiles.add(path);
-    fileShell->recentFilesChanged(recentFiles.entries());
-}
-
-void EditorCore::tell(std::string_view message)
-{
-    if (surface != nullptr) {
-        surface->tell(message);
-    }
+    shell.files->recentFilesChanged(recentFiles.entries());
 }
 
 bool EditorCore::refuseEdit()
@@ -381,8 +374,8 @@ bool EditorCore::refuseEdit()
     if (!file.readOnlyMode) {
         return false;
     }
-    if (surface != nullptr) {
-        surface->beep();
+    if (shell.surface != nullptr) {
+        shell.surface->beep();
     }
     return true;
 }

@@ -1,23 +1,16 @@
 #pragma once
-// What opening, saving and closing need from the window system: questions and
-// messages, the Open and Save dialogs, the file system, and word that the list
-// of recent files changed. The Win32 shell answers with message boxes and the
-// common dialogs; the core's tests script the answers.
-#include <string_view>
+// What opening, saving and closing need from the window system besides its
+// questions: the Open and Save dialogs, the file system, and word that the
+// list of recent files changed. The Win32 shell answers with the common
+// dialogs; the core's tests script the answers.
 #include <vector>
 
 #include "document/FileSteps.h"
-
-enum class Answer { yes, no, cancel };
 
 class FileShell {
 public:
     virtual ~FileShell() = default;
 
-    // A question with Yes and No, and Cancel when `cancellable`.
-    virtual Answer ask(std::wstring_view question, bool cancellable) = 0;
-    // A failure the user must know of.
-    virtual void tell(std::wstring_view message) = 0;
     // The Open dialog: false when cancelled. `readOnly` comes in as the
     // command asks and goes out as the dialog's read-only box says.
     virtual bool chooseFileToOpen(FilePath& chosen, bool& readOnly) = 0;

@@ -20,8 +20,8 @@ std::int32_t EditorCore::labelDigitsNeeded() const
 
 void EditorCore::followLabelWidth()
 {
-    if (labelDigitsNeeded() != offsetDigits && surface != nullptr) {
-        surface->relayout();
+    if (labelDigitsNeeded() != offsetDigits && shell.surface != nullptr) {
+        shell.surface->relayout();
     }
 }
 

@@ -41,16 +41,16 @@ std::int32_t EditorCore::rowForScrollPos(int position, std::int32_t rows)
 
 void EditorCore::updateScrollRange(bool evenForOnePage)
 {
-    if (surface != nullptr) {
-        surface->setScrollRange(scrollRangeMax(evenForOnePage));
+    if (shell.surface != nullptr) {
+        shell.surface->setScrollRange(scrollRangeMax(evenForOnePage));
     }
 }
 
 void EditorCore::syncScrollBar(std::int32_t row)
 {
     updateScrollRange();
-    if (surface != nullptr) {
-        surface->setScrollPosition(scrollPosForRow(row, buffer.rowCount));
+    if (shell.surface != nullptr) {
+        shell.surface->setScrollPosition(scrollPosForRow(row, buffer.rowCount));
     }
 }
 

@@ -52,16 +52,16 @@ bool EditorCore::moveToBookmark(std::int32_t offset)
 
 void EditorCore::drawMarkFrame(Pane pane, int screenRow, int column)
 {
-    if (surface == nullptr) {
+    if (shell.surface == nullptr) {
         return;
     }
     const int y = screenRow * lineHeight;
     if (pane == Pane::Hex) {
         const int digits = octalMode != 0 ? 3 : 2;
-        surface->drawFrame(Pane::Hex, ((digits + 1) * column + 1) * charWidth, y, digits * charWidth, lineHeight,
+        shell.surface->drawFrame(Pane::Hex, ((digits + 1) * column + 1) * charWidth, y, digits * charWidth, lineHeight,
                            activeCursorColor);
     } else if (pane == Pane::Ascii) {
-        surface->drawFrame(Pane::Ascii, (column + 1) * charWidth, y, charWidth, lineHeight, activeCursorColor);
+        shell.surface->drawFrame(Pane::Ascii, (column + 1) * charWidth, y, charWidth, lineHeight, activeCursorColor);
     }
 }
 

@@ -18,19 +18,19 @@ struct CellColors {
 
 void EditorCore::drawOffsetCell(int screenRow, std::int32_t offset, CellStyle style)
 {
-    if (surface == nullptr) {
+    if (shell.surface == nullptr) {
         return;
     }
     // The offset pane's cursor is never the active one.
     const CellColors colors = style == CellStyle::Cursor ? CellColors{backgroundColor, inactiveCursorColor}
                                                          : CellColors{textColor, backgroundColor};
-    surface->drawText(Pane::Offset, charWidth, screenRow * lineHeight, rowLabel(rowOf(offset)), colors.text,
+    shell.surface->drawText(Pane::Offset, charWidth, screenRow * lineHeight, rowLabel(rowOf(offset)), colors.text,
                       colors.back);
 }
 
 void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, int digit, CellStyle style)
 {
-    if (surface == nullptr) {
+    if (shell.surface == nullptr) {
         return;
     }
     const CellColors colors =
@@ -45,10 +45,10 @@ void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, 
     if (activePane == hexPaneActive) {
         // A digit index left over from the octal view counts as the last digit.
         const int d = std::clamp(digit, 0, digits - 1);
-        surface->drawText(Pane::Hex, (x0 + d) * charWidth, screenRow * lineHeight,
+        shell.surface->drawText(Pane::Hex, (x0 + d) * charWidth, screenRow * lineHeight,
                           number.substr(static_cast<std::size_t>(d), 1), colors.text, colors.back);
     } else {
-        surface->drawText(Pane::Hex, x0 * charWidth, screenRow * lineHeight, number, colors.text, colors.back);
+        shell.surface->drawText(Pane::Hex, x0 * charWidth, screenRow * lineHeight, number, colors.text, colors.back);
     }
     if (buffer.marks.has(offset)) {
         drawMarkFrame(Pane::Hex, screenRow, column);
@@ -57,7 +57,7 @@ void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, 
 
 void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, CellStyle style)
 {
-    if (surface == nullptr) {
+    if (shell.surface == nullptr) {
         return;
     }
     const CellColors colors =
@@ -66,7 +66,7 @@ void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, Ce
             : CellColors{cellTextColor(offset), backgroundColor};
     char text[8];
     cellText(offset, CellKind::Character, text);
-    surface->drawText(Pane::Ascii, (column + 1) * charWidth, screenRow * lineHeight, std::string_view(text, 1),
+    shell.surface->drawText(Pane::Ascii, (column + 1) * charWidth, screenRow * lineHeight, std::string_view(text, 1),
                       colors.text, colors.back);
     if (buffer.marks.has(offset)) {
         drawMarkFrame(Pane::Ascii, screenRow, column);
@@ -79,16 +79,16 @@ namespace {
 // only once its window exists.
 void drawCursorCells(EditorCore& core, int screenRow, int column, std::int32_t offset, int digit, CellStyle style)
 {
-    if (core.surface == nullptr) {
+    if (core.shell.surface == nullptr) {
         return;
     }
-    if (core.surface->paneExists(Pane::Offset)) {
+    if (core.shell.surface->paneExists(Pane::Offset)) {
         core.drawOffsetCell(screenRow, offset, style);
     }
-    if (core.surface->paneExists(Pane::Hex)) {
+    if (core.shell.surface->paneExists(Pane::Hex)) {
         core.drawNumberCell(screenRow, column, offset, digit, style);
     }
-    if (core.surface->paneExists(Pane::Ascii)) {
+    if (core.shell.surface->paneExists(Pane::Ascii)) {
         core.drawCharCell(screenRow, column, offset, style);
     }
 }
@@ -121,7 +121,7 @@ namespace {
 // cursor cell and the selection end, both included, whichever comes first.
 void drawSelection(EditorCore& core, bool highlighted)
 {
-    if (core.surface == nullptr || !core.hasSelection()) {
+    if (core.shell.surface == nullptr || !core.hasSelection()) {
         return;
     }
     const std::int64_t perRow = core.bytesPerRow;
@@ -154,10 +154,10 @@ void drawSelection(EditorCore& core, bool highlighted)
             --length;
         }
         const int y = row * core.lineHeight;
-        core.surface->drawText(Pane::Hex, (cellWidth * column + 1) * core.charWidth, y,
+        core.shell.surface->drawText(Pane::Hex, (cellWidth * column + 1) * core.charWidth, y,
                                std::string_view(cell, length), text, back);
         core.cellText(offset, CellKind::Character, cell);
-        core.surface->drawText(Pane::Ascii, (column + 1) * core.charWidth, y, std::string_view(cell, 1), text,
+        core.shell.surface->drawText(Pane::Ascii, (column + 1) * core.charWidth, y, std::string_view(cell, 1), text,
                                back);
         if (core.buffer.marks.has(offset)) {
             core.drawMarkFrame(Pane::Hex, row, column);

@@ -26,7 +26,7 @@ ColorRef EditorCore::cellTextColor(std::int32_t offset) const
 
 void EditorCore::paintDifferences(Pane pane)
 {
-    if (pane == Pane::Offset || !comparing() || surface == nullptr) {
+    if (pane == Pane::Offset || !comparing() || shell.surface == nullptr) {
         return;
     }
     const FileBuffer& other = comparison.other();
@@ -56,7 +56,7 @@ void EditorCore::paintDifferences(Pane pane)
             const int gap = pane == Pane::Ascii ? 0 : 1;
             const auto from = static_cast<std::size_t>(cellWidth * runStart);
             const auto length = static_cast<std::size_t>(cellWidth * (column - runStart) - gap);
-            surface->drawText(pane, (cellWidth * runStart + 1) * charWidth, y, std::string_view(text).substr(from, length),
+            shell.surface->drawText(pane, (cellWidth * runStart + 1) * charWidth, y, std::string_view(text).substr(from, length),
                               differenceColor, backgroundColor);
         }
     }

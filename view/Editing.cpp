@@ -86,13 +86,13 @@ void EditorCore::insertTypedByte(std::uint8_t value, bool moreDigits)
         return;
     }
     if (!canGrowBy(1)) {
-        tell(growthRefusalText(1));
+        shell.tell(errorMessage(growthRefusalText(1)));
         return;
     }
     // Before the cursor's byte; at the end position, after the last byte.
     const std::int32_t at = std::clamp(cursorOffset, 0, std::max(buffer.size, 0));
     if (!buffer.insert(at, &value, 1)) {
-        tell(noMemoryToInsertText(1));
+        shell.tell(errorMessage(noMemoryToInsertText(1)));
         return;
     }
     if (!recordInsertionOf(at, &value, 1, moreDigits)) {

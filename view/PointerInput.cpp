@@ -54,8 +54,8 @@ void EditorCore::clickAt(Pane pane, int x, int y)
     // Past the last byte the offset stops at the size: the end position.
     setCursorOffset(std::max(offsetAt(firstVisibleRow + cell.row, cell.column), 0));
     activePane = pane == Pane::Ascii ? asciiPaneActive : hexPaneActive;
-    if (surface != nullptr) {
-        surface->focusPane(pane);
+    if (shell.surface != nullptr) {
+        shell.surface->focusPane(pane);
     }
     repaint(Repaint::now);
 }

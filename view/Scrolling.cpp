@@ -8,8 +8,8 @@ namespace {
 
 void setThumb(EditorCore& core, int position)
 {
-    if (core.surface != nullptr) {
-        core.surface->setScrollPosition(position);
+    if (core.shell.surface != nullptr) {
+        core.shell.surface->setScrollPosition(position);
     }
 }
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr char unrecordableQuestion[] = "This change cannot be undone. Continue?";
+constexpr wchar_t unrecordableQuestion[] = L"This change cannot be undone. Continue?";
 
 enum class Direction { back, forward };
 
@@ -22,8 +22,8 @@ public:
     ModifiedWatch& operator=(const ModifiedWatch&) = delete;
     ~ModifiedWatch()
     {
-        if (core_.documentModified() != before_ && core_.surface != nullptr) {
-            core_.surface->titleChanged();
+        if (core_.documentModified() != before_ && core_.shell.surface != nullptr) {
+            core_.shell.surface->titleChanged();
         }
     }
 
@@ -121,7 +121,7 @@ UndoOutcome stepThroughHistory(EditorCore& core, Direction direction)
 
 bool askToGoOnUnrecorded(EditorCore& core)
 {
-    return core.surface != nullptr && core.surface->askYesNo(unrecordableQuestion);
+    return core.shell.confirm(unrecordableQuestion);
 }
 
 // Keeps the step `makeStep` builds when the history can hold it. Otherwise,
@@ -275,7 +275,7 @@ ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int64_t>& offsets,
     } catch (const std::bad_alloc&) {
         recording = false; // no memory to keep the bytes: as good as too large
     }
-    if (!recording && (surface == nullptr || !surface->askYesNo(unrecordableQuestion))) {
+    if (!recording && !shell.confirm(unrecordableQuestion)) {
         return ReplaceOutcome::declined;
     }
     bool replaced = false;
@@ -302,7 +302,7 @@ ReplaceOutcome EditorCore::keepReplacement(ReplacementRecord record)
         history.record(EditStep::replacement(std::move(record)));
         return ReplaceOutcome::replaced;
     }
-    if (surface != nullptr && surface->askYesNo(unrecordableQuestion)) {
+    if (shell.confirm(unrecordableQuestion)) {
         history.discard();
         return ReplaceOutcome::replaced;
     }

@@ -200,7 +200,7 @@ void EditorCore::switchActivePane(std::int32_t pane)
     hideCursorHere();
     activePane = pane;
     showCursorHere();
-    if (surface != nullptr) {
-        surface->focusPane(pane == asciiPaneActive ? Pane::Ascii : Pane::Hex);
+    if (shell.surface != nullptr) {
+        shell.surface->focusPane(pane == asciiPaneActive ? Pane::Ascii : Pane::Hex);
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
-// What the core needs from the window system: drawing text into a pane,
-// repainting the panes, the frame's scroll bar, the keyboard focus, a
-// question to the user and the frame's title. The
-// Win32 shell implements it with GDI; tests record it.
+// What the core needs from the window system to show the view: drawing text
+// into a pane, repainting the panes, the frame's scroll bar, the keyboard
+// focus and the frame's title. The Win32 shell implements it with GDI; tests
+// record it.
 #include <string_view>
 
 #include "view/CoreTypes.h"
@@ -37,9 +37,6 @@ public:
     // Lays the frame and its panes out again: the geometry has changed.
     virtual void relayout() = 0;
 
-    // Asks the user a question about a change; true for yes.
-    virtual bool askYesNo(std::string_view question) = 0;
-
     // The document turned modified or unmodified: the title shows which.
     virtual void titleChanged() = 0;
 
@@ -49,7 +46,4 @@ public:
     // Draws a one-pixel frame just inside the box at pixel (x, y) of the pane:
     // a bookmarked byte's cell.
     virtual void drawFrame(Pane /*pane*/, int /*x*/, int /*y*/, int /*width*/, int /*height*/, ColorRef /*color*/) {}
-
-    // Tells the user why an edit could not be made (a document that cannot grow).
-    virtual void tell(std::string_view /*message*/) {}
 };

@@ -17,32 +17,12 @@
 
 namespace {
 
-constexpr wchar_t questionCaption[] = L"Nibblor";
-constexpr wchar_t errorCaption[] = L"Error";
 // The separators around the recent files carry ids, so they can be found again.
 constexpr UINT recentSeparatorAbove = firstRecentFileCommand + recentFileCount;
 constexpr UINT recentSeparatorBelow = recentSeparatorAbove + 1;
 
 class Win32FileShell final : public FileShell {
 public:
-    Answer ask(std::wstring_view question, bool cancellable) override
-    {
-        const UINT buttons = cancellable ? MB_YESNOCANCEL : MB_YESNO;
-        switch (showMessage(std::wstring(question), questionCaption, buttons | MB_ICONWARNING)) {
-        case IDYES:
-            return Answer::yes;
-        case IDNO:
-            return Answer::no;
-        default:
-            return Answer::cancel;
-        }
-    }
-
-    void tell(std::wstring_view message) override
-    {
-        showMessage(std::wstring(message), errorCaption, MB_ICONERROR);
-    }
-
     bool chooseFileToOpen(FilePath& chosen, bool& readOnly) override
     {
         return ::chooseFileToOpen(editorCore.frameWindow, chosen, readOnly);

@@ -7,4 +7,7 @@
 #include <string>
 
 int showMessage(const std::wstring& text, const wchar_t* caption, UINT flags);
+class Prompts;
+// The core's questions and messages as such message boxes.
+Prompts& win32Prompts();
 int showMessage(const std::string& text, const char* caption, UINT flags);

@@ -27,7 +27,6 @@ public:
     void setScrollPosition(int) override {}
     void focusPane(Pane) override {}
     void relayout() override {}
-    bool askYesNo(std::string_view) override { return true; }
     void titleChanged() override {}
 
     std::int64_t texts = 0;
@@ -41,7 +40,7 @@ constexpr std::int32_t largeDocument = 256 << 20;
 struct BenchEditor {
     explicit BenchEditor(std::int32_t size)
     {
-        core.surface = &surface;
+        core.shell.surface = &surface;
         core.charWidth = 8;
         core.lineHeight = 16;
         if (!core.buffer.reserve(FileBuffer::capacityFor(size, core.bytesPerRow))) {

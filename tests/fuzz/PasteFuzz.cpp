@@ -96,7 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     RecordingSurface surface;
     EditorCore core;
-    core.surface = &surface;
+    core.shell.surface = &surface;
+        core.shell.prompts = &surface;
     core.charWidth = charWidth;
     core.lineHeight = lineHeight;
     FuzzInput input(data, size);

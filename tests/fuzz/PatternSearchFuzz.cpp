@@ -109,7 +109,8 @@ void checkReplaceAll(const std::vector<std::uint8_t>& data, const SearchPattern&
 {
     RecordingSurface surface;
     EditorCore core;
-    core.surface = &surface;
+    core.shell.surface = &surface;
+        core.shell.prompts = &surface;
     const auto size = static_cast<std::int32_t>(data.size());
     check(core.buffer.reserve(FileBuffer::capacityFor(size, core.bytesPerRow)), "room for the document");
     std::copy(data.begin(), data.end(), core.buffer.data.get());

@@ -27,7 +27,7 @@ class Renderer : public ::testing::Test {
 protected:
     void open(std::int32_t size)
     {
-        core.surface = &surface;
+        core.shell.surface = &surface;
         core.charWidth = cw;
         core.lineHeight = lh;
         core.activeCursorColor = activeColor;
@@ -192,7 +192,7 @@ TEST_F(Renderer, ShowCursorSkipsPanesThatDoNotExistYet)
     surface.panesExist = false;
     core.showCursor(0, 0, 0, 0);
     EXPECT_TRUE(surface.drawn.empty());
-    core.surface = nullptr;
+    core.shell.surface = nullptr;
     core.showCursor(0, 0, 0, 0);
     core.hideCursor(0, 0, 0, 0);
     core.selectionEndRow = 0;

@@ -101,7 +101,8 @@ public:
         : rng_(seed), editor_(pick(rng_, largestFirstSize + 1)), core_(editor_.core),
           surface_(core_, testeditor::activeColor, testeditor::inactiveColor)
     {
-        core_.surface = &surface_;
+        core_.shell.surface = &surface_;
+        core_.shell.prompts = &surface_;
         for (std::int32_t i = 0; i < core_.buffer.size; ++i) {
             model_.bytes.push_back(testeditor::patternByte(i));
         }

@@ -17,7 +17,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // Answers from a script; records every question and message.
-class ScriptedShell : public FileShell {
+class ScriptedShell : public FileShell, public Prompts {
 public:
     std::deque<Answer> answers;
     std::vector<std::wstring> questions;
@@ -33,7 +33,7 @@ public:
         answers.pop_front();
         return answer;
     }
-    void tell(std::wstring_view message) override { messages.emplace_back(message); }
+    void tell(const Message& message) override { messages.push_back(message.text); }
     bool chooseFileToOpen(FilePath& chosen, bool&) override
     {
         chosen = dialogChoice;
@@ -72,8 +72,7 @@ class FileFlow : public ::testing::Test {
 public:
     void SetUp() override
     {
-        core.surface = &surface;
-        core.fileShell = &shell;
+        core.shell = {&surface, &shell, &shell};
         ASSERT_TRUE(core.openPath(path, false));
     }
     // Each case of a table from the file as it was, opened afresh.

@@ -1,9 +1,11 @@
 #pragma once
-// A ViewSurface that records what the core draws, repaints, scrolls, focuses
-// and asks, answering every question alike.
+// A ViewSurface that records what the core draws, repaints, scrolls and
+// focuses, and Prompts that record what it asks and tells, answering every
+// question alike.
 #include <string>
 #include <vector>
 
+#include "editor/Prompts.h"
 #include "view/ViewSurface.h"
 
 struct DrawnText {
@@ -15,7 +17,7 @@ struct DrawnText {
     ColorRef backColor;
 };
 
-class RecordingSurface : public ViewSurface {
+class RecordingSurface : public ViewSurface, public Prompts {
 public:
     bool panesExist = true;
     std::vector<DrawnText> drawn;
@@ -27,6 +29,7 @@ public:
     std::vector<int> scrollPositions;
     bool answer = false; // to every question
     std::vector<std::string> questions;
+    std::vector<std::string> told;
     int titleChanges = 0;
     int beeps = 0;
 
@@ -40,11 +43,12 @@ public:
     void setScrollPosition(int position) override { scrollPositions.push_back(position); }
     void focusPane(Pane pane) override { focused.push_back(pane); }
     void relayout() override { ++relayouts; }
-    bool askYesNo(std::string_view question) override
+    Answer ask(std::wstring_view question, bool) override
     {
-        questions.emplace_back(question);
-        return answer;
+        questions.emplace_back(question.begin(), question.end()); // the core's questions here are ASCII
+        return answer ? Answer::yes : Answer::no;
     }
+    void tell(const Message& message) override { told.emplace_back(message.text.begin(), message.text.end()); }
     void titleChanged() override { ++titleChanges; }
     void beep() override { ++beeps; }
 
@@ -59,6 +63,7 @@ public:
         scrollRanges.clear();
         scrollPositions.clear();
         questions.clear();
+        told.clear();
         titleChanges = 0;
         beeps = 0;
     }

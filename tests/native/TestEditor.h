@@ -28,7 +28,8 @@ class TestEditor {
 public:
     explicit TestEditor(std::int32_t size)
     {
-        core.surface = &surface;
+        core.shell.surface = &surface;
+        core.shell.prompts = &surface;
         core.charWidth = 8;
         core.lineHeight = 16;
         core.activeCursorColor = activeColor;

@@ -315,7 +315,7 @@ TEST(InsertZeros, IntoANeverLoadedDocumentMakesItsBlock)
 TEST(InsertZeros, WithoutASurfaceStillEdits)
 {
     TestEditor e(40);
-    e.core.surface = nullptr;
+    e.core.shell.surface = nullptr;
     e.placeCursor(3);
     EXPECT_TRUE(e.core.insertZeros(2));
     e.selectTo(4);

@@ -305,7 +305,7 @@ TEST(Moves, ScrollingRepaintSeesTheCursorAtItsNewPlace)
 {
     TestEditor e(1000 * 16);
     CursorAtRepaint surface(e.core);
-    e.core.surface = &surface;
+    e.core.shell.surface = &surface;
     e.placeCursor(24 * 16 + 9);
     e.core.moveDown();
     e.core.moveUp(); // row 25 -> 24 inside the view: no repaint

@@ -33,7 +33,7 @@ public:
             words_.push_back(e.*field);
         }
         font_ = e.font, windowDC_ = e.windowDC, brush_ = e.backgroundBrush;
-        parent_ = e.parentWindow, frame_ = e.frameWindow, surface_ = e.surface;
+        parent_ = e.parentWindow, frame_ = e.frameWindow, shell_ = e.shell;
         panes_[0] = offsetPane.window, panes_[1] = hexPane.window, panes_[2] = asciiPane.window;
         buffer_ = std::move(e.buffer);
         e.buffer = FileBuffer(e.bytesPerRow);
@@ -59,7 +59,7 @@ public:
         if (gdi_ == GdiObjects::restore) {
             e.font = font_, e.windowDC = windowDC_, e.backgroundBrush = brush_;
         }
-        e.parentWindow = parent_, e.frameWindow = frame_, e.surface = surface_;
+        e.parentWindow = parent_, e.frameWindow = frame_, e.shell = shell_;
         offsetPane.window = panes_[0], hexPane.window = panes_[1], asciiPane.window = panes_[2];
         e.buffer = std::move(buffer_);
         e.history = std::move(history_);
@@ -91,7 +91,7 @@ private:
     BrushHandle brush_ = nullptr;
     WindowHandle parent_ = nullptr;
     WindowHandle frame_ = nullptr;
-    ViewSurface* surface_ = nullptr;
+    EditorShell shell_;
     HWND panes_[3] = {};
     FileBuffer buffer_;
     EditHistory history_;

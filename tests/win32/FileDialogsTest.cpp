@@ -12,6 +12,7 @@
 
 #include "commands/win32/FileCommands.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/MessageBoxes.h"
 #include "tests/native/TempDir.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/RegistrySnapshot.h"
@@ -30,7 +31,8 @@ protected:
         ASSERT_NE(owner, nullptr);
         // The dialogs and boxes belong to the editor's window.
         editorCore.frameWindow = owner;
-        core.fileShell = &win32FileShell();
+        core.shell.files = &win32FileShell();
+        core.shell.prompts = &win32Prompts();
     }
     void TearDown() override
     {

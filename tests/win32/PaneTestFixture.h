@@ -74,7 +74,7 @@ protected:
         ASSERT_GT(core.charWidth, 0);
         ASSERT_GT(core.lineHeight, 0);
         core.frameWindow = frame;
-        core.surface = &gdiSurface();
+        core.shell.surface = &gdiSurface();
         setDocument(100);
         frameReceived.clear();
 

@@ -76,7 +76,7 @@ protected:
         ShowWindow(top_, SW_SHOWNOACTIVATE);
         UpdateWindow(top_);
         pumpMessages();
-        e.surface = &gdiSurface();
+        e.shell.surface = &gdiSurface();
     }
 
     void TearDown() override

@@ -144,7 +144,7 @@ TEST_F(ShellGeometryTest, ScrollRangeAndPositionOnTheFrame)
     e.buffer.rowCount = 300;
     e.frameWindow = frame;
     e.updateScrollRange();
-    e.surface->setScrollPosition(120);
+    e.shell.surface->setScrollPosition(120);
     int low = -1;
     int high = -1;
     GetScrollRange(frame, SB_VERT, &low, &high);

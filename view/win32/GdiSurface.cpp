@@ -1,6 +1,5 @@
 // The core's drawing done with GDI straight into the pane windows, and its
-// repaints, scroll-bar changes, focus, questions and title done on the real
-// windows.
+// repaints, scroll-bar changes, focus and title done on the real windows.
 #include "view/win32/GdiSurface.h"
 
 #include <windows.h>
@@ -130,11 +129,6 @@ public:
         }
     }
 
-    bool askYesNo(std::string_view question) override
-    {
-        return showMessage(std::string(question), "Nibblor", MB_YESNO | MB_ICONWARNING) == IDYES;
-    }
-
     void titleChanged() override
     {
         showFrameTitle();
@@ -142,8 +136,6 @@ public:
     }
 
     void beep() override { MessageBeep(MB_OK); }
-
-    void tell(std::string_view message) override { showMessage(std::string(message), "Error", MB_ICONERROR); }
 };
 
 } // namespace
