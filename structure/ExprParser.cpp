@@ -65,7 +65,12 @@ private:
     }
     bool isWord(const char* word) const { return peek().kind == TokenKind::Name && peek().text == word; }
     const Token& take() { return tokens_[index_ < tokens_.size() - 1 ? index_++ : index_]; }
-    static std::string describe(const Token& t) { return t.kind == TokenKind::End ? "end of expression" : t.text; }
+    static std::string describe(const Token& t) {
+        if (t.kind == TokenKind::End) return "end of expression";
+        if (t.kind == TokenKind::Int) return std::to_string(t.intValue);
+        if (t.kind == TokenKind::Float) return std::to_string(t.floatValue);
+        return t.text;
+    }
 
     void expect(const char* op) {
         if (!isOp(op)) {

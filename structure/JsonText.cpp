@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <algorithm>
 
 namespace structure {
 
@@ -10,6 +12,8 @@ namespace {
 
 constexpr int kMaxDoubleDigits = 17;
 constexpr unsigned char kFirstPrintable = 0x20;
+constexpr double kPlainFrom = 1e-7;
+constexpr double kPlainTo = 1e21;
 
 }  // namespace
 
@@ -40,10 +44,17 @@ std::string jsonString(const std::string& utf8) {
 
 std::string jsonNumber(double value) {
     if (!std::isfinite(value)) return "null";
-    char buffer[40];
-    for (int precision = 1; precision <= kMaxDoubleDigits; ++precision) {
+    char buffer[400];
+    int precision = 1;
+    for (; precision <= kMaxDoubleDigits; ++precision) {
         std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
         if (std::strtod(buffer, nullptr) == value) break;
+    }
+    // Plain digits between 1e-7 and 1e21, as JSON writers commonly print them.
+    const double magnitude = std::fabs(value);
+    if (std::strchr(buffer, 'e') && magnitude >= kPlainFrom && magnitude < kPlainTo) {
+        const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+        std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, precision - 1 - exponent), value);
     }
     return buffer;
 }
