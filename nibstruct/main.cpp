@@ -21,16 +21,25 @@ constexpr int kParsedWhole = 0;
 constexpr int kDataError = 1;
 constexpr int kLoadError = 2;
 
+// Collects the many small pieces the tree writer gives into large writes.
 class StdoutSink final : public structure::JsonSink {
 public:
-    void write(const std::string& text) override { std::fwrite(text.data(), 1, text.size(), stdout); }
-};
+    ~StdoutSink() override { flush(); }
+    StdoutSink() = default;
+    StdoutSink(const StdoutSink&) = delete;
+    StdoutSink& operator=(const StdoutSink&) = delete;
+    void write(const std::string& text) override {
+        buffer_ += text;
+        if (buffer_.size() >= kFlushAt) flush();
+    }
+    void flush() {
+        std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
+        buffer_.clear();
+    }
 
-// Walks the tree without keeping anything, so every error is known before
-// the head of the document (which carries it) is written.
-class DiscardSink final : public structure::JsonSink {
-public:
-    void write(const std::string&) override {}
+private:
+    static constexpr std::size_t kFlushAt = 1 << 16;
+    std::string buffer_;
 };
 
 int usage() {
@@ -73,12 +82,13 @@ int main(int argc, char** argv) {
     const auto converter = nibstructTextConverter();
     structure::ParseSession session(*definition, data, *converter);
     session.parse();
-    DiscardSink discard;
-    structure::writeRootJson(session, discard);
+    // Every error must be known before the head, which carries the first one.
+    structure::visitTree(session);
     StdoutSink out;
     structure::writeDocumentHead(session, out);
     structure::writeRootJson(session, out);
     out.write("}\n");
+    out.flush();
     std::fflush(stdout);
     return session.error() ? kDataError : kParsedWhole;
 }

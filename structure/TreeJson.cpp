@@ -130,7 +130,43 @@ private:
     JsonSink& out_;
 };
 
+void visitObject(ParseSession& session, StructValue& object);
+
+void visitItem(ParseSession& session, const Item& it) {
+    if (it.value.kind == Value::Kind::Struct && it.span.known) visitObject(session, *it.value.object);
+}
+
+void visitField(ParseSession& session, const Field& f) {
+    if (!f.present) return;
+    if (f.attr->repeat == RepeatKind::None || f.item.value.kind != Value::Kind::Array) {
+        visitItem(session, f.item);
+        return;
+    }
+    const ArrayValue& array = *f.item.value.array;
+    for (std::size_t i = 0; i < array.size(); ++i) {
+        try {
+            visitItem(session, array.item(i));
+        } catch (const DataError& e) {
+            session.noteError(e);
+            return;
+        }
+    }
+}
+
+void visitObject(ParseSession& session, StructValue& object) {
+    for (const Field& f : object.fields()) visitField(session, f);
+    for (std::size_t k = 0; k < object.type().instances.size(); ++k) {
+        try {
+            visitField(session, object.instance(k));
+        } catch (const DataError& e) {
+            session.noteError(e);
+        }
+    }
+}
+
 }  // namespace
+
+void visitTree(ParseSession& session) { visitObject(session, session.root()); }
 
 std::string typeName(const TypeRef* type, const Value& value, const StructValue& owner) {
     if (value.kind == Value::Kind::Struct) return value.object->type().name;

@@ -18,6 +18,10 @@ public:
 // Data errors met on the way (instances, lazy elements) are noted in the session.
 void writeRootJson(ParseSession& session, JsonSink& out);
 
+// Reads everything the JSON would show (instances, lazy elements) without
+// writing, so every data error is noted before the head is written.
+void visitTree(ParseSession& session);
+
 // `{"definition": ..., "size": ..., "error": ..., "root": ` — written after the
 // root, once every error is known; the caller then copies the root and closes with `}`.
 void writeDocumentHead(const ParseSession& session, JsonSink& out);
