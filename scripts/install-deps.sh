@@ -18,6 +18,11 @@ packages=(
   clang libclang-rt-dev
 )
 
+# The structure conformance run needs Node and npm; a Node that ships its own npm will do.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
