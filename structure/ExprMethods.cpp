@@ -18,6 +18,8 @@ namespace {
 constexpr int kMinRadix = 2;
 constexpr int kMaxRadix = 36;
 constexpr int kDecimal = 10;
+// 2^63: floats from here up hold no signed 64-bit integer.
+constexpr double kInt64Bound = 9223372036854775808.0;
 
 [[noreturn]] void fail(const std::string& message) { throw EvalFailure(kUnanchored, message); }
 
@@ -183,6 +185,7 @@ Value callMethod(const Value& target, const std::string& name, const std::vector
     case Value::Kind::Float:
         if (name == "to_i") {
             if (!std::isfinite(target.f)) fail("to_i of a float that is not finite");
+            if (target.f < -kInt64Bound || target.f >= kInt64Bound) fail("to_i of a float past the 64-bit integer range");
             return Value::integer(static_cast<std::int64_t>(target.f));
         }
         break;

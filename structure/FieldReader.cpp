@@ -33,6 +33,12 @@ void chooseByteOrder(StructValue& object, const std::optional<bool>& inherited) 
     throw DataError("no byte order case matches");
 }
 
+// A negative count reads no elements, as in the reference implementation.
+std::uint64_t repeatCount(StructValue& owner, const Attribute& a) {
+    const std::int64_t wanted = evaluateInt(*a.repeatExpr, EvalScope{&owner, nullptr, std::nullopt});
+    return wanted < 0 ? 0 : static_cast<std::uint64_t>(wanted);
+}
+
 // A fixed-size repeat: counted now, read when asked.
 bool readLazily(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, const std::string& path, Field& out) {
     const auto size = lazyElementSize(a);
@@ -41,9 +47,7 @@ bool readLazily(StructValue& owner, const Attribute& a, const std::shared_ptr<St
     const std::uint64_t fits = io->left() / *size;
     std::uint64_t count = fits;
     if (a.repeat == RepeatKind::Expr) {
-        const std::int64_t wanted = evaluateInt(*a.repeatExpr, EvalScope{&owner, nullptr, std::nullopt});
-        if (wanted < 0) throw DataError("repeat count " + std::to_string(wanted) + " is negative");
-        count = static_cast<std::uint64_t>(wanted);
+        count = repeatCount(owner, a);
     }
     const std::uint64_t kept = std::min(count, fits);
     out.item.value = Value::list(std::make_shared<LazyArray>(owner, a, io, start, *size, static_cast<std::size_t>(kept), path));
@@ -64,17 +68,13 @@ bool readLazily(StructValue& owner, const Attribute& a, const std::shared_ptr<St
 void readRepeated(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, const std::string& path, Field& out) {
     if (readLazily(owner, a, io, path, out)) return;
     const ParseLimits& limits = owner.session().limits();
-    std::int64_t count = 0;
-    if (a.repeat == RepeatKind::Expr) {
-        count = evaluateInt(*a.repeatExpr, EvalScope{&owner, nullptr, std::nullopt});
-        if (count < 0) throw DataError("repeat count " + std::to_string(count) + " is negative");
-    }
+    const std::uint64_t count = a.repeat == RepeatKind::Expr ? repeatCount(owner, a) : 0;
     auto list = std::make_shared<ListArray>();
     out.item.value = Value::list(list);
     std::uint64_t stalled = 0;
     for (std::int64_t i = 0;; ++i) {
         if (a.repeat == RepeatKind::Eos && io->eof()) break;
-        if (a.repeat == RepeatKind::Expr && i >= count) break;
+        if (a.repeat == RepeatKind::Expr && static_cast<std::uint64_t>(i) >= count) break;
         const Stream::State before = io->state();
         list->items.emplace_back();
         readElement(owner, a, io, i, elementPath(path, i), list->items.back());

@@ -79,6 +79,7 @@ const ErrorCase kErrors[] = {
     {"1 / 0", 2, "division by zero"}, {"4 + 7 % 0", 6, "modulo by zero"}, {"1 + \"a\"", 2, "does not apply"},
     {"not 3", 0, "needs a boolean"}, {"1 and true", 0, "expected a boolean"}, {"[1, 2][5]", 6, "outside"},
     {"\"x\".substring(2, 1)", 4, "outside a string"}, {"\"12z\".to_i", 6, "not an integer"},
+    {"(2.0 * 9223372036854775807).to_i", 28, "64-bit integer range"},
     {"foo", 0, "unknown name"}, {"2 + _index", 4, "only in a repeat"}, {"[].first", 3, "empty array"},
     {"1.5 < \"a\"", 4, "cannot compare"}, {"(((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((1", 0, "nested too deeply"},
 };

@@ -92,7 +92,7 @@ async function main() {
   fs.writeFileSync(emptyFile, '');
   let samplesParsed = 0, samples = 0;
   for (const pair of pairs) {
-    const label = path.relative(path.dirname(pair.root), pair.sample || pair.ksy);
+    const label = path.basename(pair.ksy) + (pair.sample ? ' on ' + path.relative(path.dirname(pair.root), pair.sample) : '');
     if (!classes.has(pair.ksy)) {
       const outDir = path.join(args.work, 'generated', String(classes.size));
       classes.set(pair.ksy, await compileDefinition(pair.ksy, [pair.root], outDir).catch((e) => ({ error: String(e && e.message ? e.message : e) })));

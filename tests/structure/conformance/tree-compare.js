@@ -32,6 +32,16 @@ function instanceNames(object) {
   return names;
 }
 
+// A seq field, or an instance's value when it could be computed.
+function memberOf(object, name) {
+  if (Object.prototype.hasOwnProperty.call(object, '_m_' + name)) return object['_m_' + name];
+  try {
+    return object[name];
+  } catch (e) {
+    return undefined;
+  }
+}
+
 function shown(v) {
   if (v instanceof Uint8Array) return hex(v).slice(0, 64);
   if (isObject(v)) return '{object}';
@@ -82,7 +92,7 @@ class TreeComparison {
       if (seen.has(name)) continue;
       seen.add(name);
       const debug = ref._debug[name] || ref._debug['_m_' + name];
-      const value = Object.prototype.hasOwnProperty.call(ref, '_m_' + name) ? ref['_m_' + name] : ref[name];
+      const value = memberOf(ref, name);
       if (value === undefined || value === null) continue;  // an `if` that was false
       const processed = Object.prototype.hasOwnProperty.call(ref, '_raw__raw_' + name);
       this.compareField(value, debug, nibFields.get(name), path + '.' + name, base, processed, depth);
