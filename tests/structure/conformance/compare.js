@@ -80,7 +80,9 @@ async function main() {
     for (const f of fs.readdirSync(args.pairsDir).sort()) if (f.endsWith('.txt')) manifests.push(path.join(args.pairsDir, f));
   for (const m of manifests) pairs = pairs.concat(manifestPairs(m, args.formats));
   if (args.formats && fs.existsSync(args.formats)) {
-    for (const f of fs.readdirSync(args.formats)) if (f.endsWith('.ksy')) pairs.push({ ksy: path.join(args.formats, f), sample: null, root: args.formats });
+    for (const f of fs.readdirSync(args.formats, { recursive: true })) {
+      if (f.endsWith('.ksy')) pairs.push({ ksy: path.join(args.formats, f), sample: null, root: args.formats });
+    }
   }
   if (args.only) pairs = pairs.filter((p) => (p.sample || p.ksy).includes(args.only));
 

@@ -130,7 +130,11 @@ class TreeComparison {
         this.compareObject(value, nib, path, processed ? value._io.byteOffset : base, depth + 1);
       }
     } else if (!leafEqual(value, nib.value)) {
-      this.difference(path, 'value', shown(value), JSON.stringify(nib.value));
+      // Long text: from where the two part.
+      let at = 0;
+      if (typeof value === 'string' && typeof nib.value === 'string') while (value[at] === nib.value[at]) ++at;
+      const from = (t) => (at > 0 ? '@' + at + ' ' : '') + t;
+      this.difference(path, 'value', from(shown(at ? value.slice(at, at + 16) : value)), from(JSON.stringify(at ? nib.value.slice(at, at + 16) : nib.value)));
       agrees = false;
     }
     if (agrees) ++this.agreeing;
