@@ -74,11 +74,9 @@ const Case kCases[] = {
      {"\"name\": \"x\", \"kind\": \"seq\", \"type\": \"u1[]\", \"offset\": 1, \"size\": 2, \"items\": [{\"name\": \"[0]\", \"kind\": \"seq\", \"type\": \"u1\", \"offset\": 1, \"size\": 1, \"value\": 10}",
       "\"name\": \"y\", \"kind\": \"seq\", \"type\": \"u1[]\", \"offset\": 3, \"size\": 2", "\"name\": \"[1]\", \"kind\": \"seq\", \"type\": \"u2le\", \"offset\": 7, \"size\": 2, \"value\": 2"}, ""},
     {"repeat eos leaves a partial element", "seq:\n  - {id: z, type: u2, repeat: eos}\n", "01 00 02", {"\"value\": 1"}, "data ended|z[1]|2"},
-    {"a negative repeat count reads nothing",
-     "seq:\n  - {id: a, type: u1, repeat: expr, repeat-expr: -1}\n  - {id: b, type: strz, encoding: ASCII, repeat: expr, repeat-expr: -2}\n"
-     "  - {id: c, type: u1}\n", "07",
-     {"\"name\": \"a\", \"kind\": \"seq\", \"type\": \"u1[]\", \"offset\": 0, \"size\": 0, \"items\": []",
-      "\"name\": \"b\", \"kind\": \"seq\", \"type\": \"str[]\", \"offset\": 0, \"size\": 0, \"items\": []", "\"offset\": 0, \"size\": 1, \"value\": 7"}, ""},
+    {"a negative repeat count reads nothing", "seq:\n  - {id: a, type: u1, repeat: expr, repeat-expr: -1}\n"
+     "  - {id: b, type: strz, encoding: ASCII, repeat: expr, repeat-expr: -2}\n  - {id: c, type: u1}\n", "07",
+     {"\"type\": \"u1[]\", \"offset\": 0, \"size\": 0, \"items\": []", "\"type\": \"str[]\", \"offset\": 0, \"size\": 0, \"items\": []", "\"offset\": 0, \"size\": 1, \"value\": 7"}, ""},
     {"repeat count past the data", "seq:\n  - {id: z, type: u4, repeat: expr, repeat-expr: 1000000000}\n", "01 00 00 00 02",
      {"\"items\": [{\"name\": \"[0]\""}, "data ended|z[1]|4"},
     {"switch with cases and a default",
