@@ -82,12 +82,8 @@ int main(int argc, char** argv) {
     const auto converter = nibstructTextConverter();
     structure::ParseSession session(*definition, data, *converter);
     session.parse();
-    // Every error must be known before the head, which carries the first one.
-    structure::visitTree(session);
     StdoutSink out;
-    structure::writeDocumentHead(session, out);
-    structure::writeRootJson(session, out);
-    out.write("}\n");
+    structure::writeDocumentJson(session, out);
     out.flush();
     std::fflush(stdout);
     return session.error() ? kDataError : kParsedWhole;
