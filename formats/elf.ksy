@@ -102,117 +102,118 @@ types:
         size: section_headers[section_names_index].size
         type: string_table
         if: section_names_index != 0 and section_names_index < section_header_count
-  program_header:
-    seq:
-      - id: type
-        type: u4
-        enum: segment_type
-      - id: flags64
-        type: u4
-        if: _root.ident.file_class == file_class::bits64
-      - id: offset
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: virtual_address
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: physical_address
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: file_size
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: memory_size
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: flags32
-        type: u4
-        if: _root.ident.file_class != file_class::bits64
-      - id: align
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-    instances:
-      flags:
-        value: '_root.ident.file_class == file_class::bits64 ? flags64 : flags32'
-        doc: Bit 0 execute, bit 1 write, bit 2 read.
-  section_header:
-    seq:
-      - id: name_offset
-        type: u4
-      - id: type
-        type: u4
-        enum: section_type
-      - id: flags
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: address
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: offset
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: size
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: link
-        type: u4
-      - id: info
-        type: u4
-      - id: align
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-      - id: entry_size
-        type:
-          switch-on: _root.ident.file_class
-          cases:
-            file_class::bits64: u8
-            _: u4
-    instances:
-      name:
-        io: _parent.section_names._io
-        pos: name_offset
-        type: strz
-        encoding: UTF-8
-        if: _parent.section_names_index != 0 and _parent.section_names_index < _parent.section_header_count
-  string_table:
-    seq:
-      - id: strings
-        type: strz
-        encoding: UTF-8
-        repeat: eos
+    types:
+      program_header:
+        seq:
+          - id: type
+            type: u4
+            enum: segment_type
+          - id: flags64
+            type: u4
+            if: _root.ident.file_class == file_class::bits64
+          - id: offset
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: virtual_address
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: physical_address
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: file_size
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: memory_size
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: flags32
+            type: u4
+            if: _root.ident.file_class != file_class::bits64
+          - id: align
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+        instances:
+          flags:
+            value: '_root.ident.file_class == file_class::bits64 ? flags64 : flags32'
+            doc: Bit 0 execute, bit 1 write, bit 2 read.
+      section_header:
+        seq:
+          - id: name_offset
+            type: u4
+          - id: type
+            type: u4
+            enum: section_type
+          - id: flags
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: address
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: offset
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: size
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: link
+            type: u4
+          - id: info
+            type: u4
+          - id: align
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+          - id: entry_size
+            type:
+              switch-on: _root.ident.file_class
+              cases:
+                file_class::bits64: u8
+                _: u4
+        instances:
+          name:
+            io: _parent.section_names._io
+            pos: name_offset
+            type: strz
+            encoding: UTF-8
+            if: _parent.section_names_index != 0 and _parent.section_names_index < _parent.section_header_count
+      string_table:
+        seq:
+          - id: strings
+            type: strz
+            encoding: UTF-8
+            repeat: eos
 enums:
   file_class:
     1: bits32

@@ -142,9 +142,14 @@ types:
       - id: compression_method
         type: u1
       - id: text
-        type: str
+        type: latin1_text
         size-eos: true
         process: zlib
+  latin1_text:
+    seq:
+      - id: text
+        type: str
+        size-eos: true
         encoding: ISO-8859-1
   international_text:
     seq:
