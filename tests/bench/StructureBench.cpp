@@ -19,7 +19,7 @@
 #include <map>
 #include <sstream>
 
-// Heap held and its peak, counted in operator new and delete.
+// Heap held and its peak, counted in operator new and delete (the array forms call these).
 namespace {
 std::atomic<std::size_t> liveBytes{0}, peakBytes{0};
 void* counted(std::size_t size) {
@@ -36,11 +36,8 @@ void uncounted(void* p) noexcept {
 }
 }  // namespace
 void* operator new(std::size_t size) { return counted(size); }
-void* operator new[](std::size_t size) { return counted(size); }
 void operator delete(void* p) noexcept { uncounted(p); }
-void operator delete[](void* p) noexcept { uncounted(p); }
 void operator delete(void* p, std::size_t) noexcept { uncounted(p); }
-void operator delete[](void* p, std::size_t) noexcept { uncounted(p); }
 
 namespace {
 

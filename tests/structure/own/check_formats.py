@@ -6,12 +6,9 @@ import json, os, re, subprocess, sys
 
 import make_samples
 
-STEP = re.compile(r'([^.\[]+)((?:\[\d+\])*)')
 
-
-def node_at(root, path):
-    node = root
-    for name, indexes in STEP.findall(path):
+def node_at(node, path):
+    for name, indexes in re.findall(r'([^.\[]+)((?:\[\d+\])*)', path):
         node = next(n for n in node['fields'] if n['name'] == name)
         for index in re.findall(r'\d+', indexes):
             node = node['items'][int(index)]
@@ -20,41 +17,34 @@ def node_at(root, path):
 
 def failures(tree, checks):
     for check in checks:
-        path, label = check.split('@') if '@' in check else (check.split('=')[0], None)
+        path, want = re.split('[@=]', check, maxsplit=1)
         try:
             node = node_at(tree['root'], path)
         except (StopIteration, KeyError, IndexError):
             yield f'{path}: no such node'
             continue
-        if label is not None:
-            shown, want = node.get('enum'), label
-        else:
-            value = node.get('value')
-            shown = value if isinstance(value, str) else json.dumps(value)
-            want = check.split('=', 1)[1].replace('\\s', ' ')
-        if shown != want:
+        value = node.get('enum') if '@' in check else node.get('value')
+        shown = value if isinstance(value, str) else json.dumps(value)
+        if shown != want.replace('\\s', ' '):
             yield f'{check}: found {shown}'
 
 
 def main(nibstruct, formats, samples):
     make_samples.make(samples)
-    manifest = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'samples.txt')
-    problems, count = [], 0
-    for line in open(manifest):
+    failed, count = [], 0
+    for line in open(os.path.join(os.path.dirname(os.path.abspath(__file__)), 'samples.txt')):
         if not line.strip() or line.startswith('#'):
             continue
         definition, sample, *checks = line.split()
         run = subprocess.run([nibstruct, os.path.join(formats, definition), os.path.join(samples, sample)],
                              capture_output=True, text=True)
         count += 1
-        if run.returncode != 0:
-            problems.append(f'{sample}: exit {run.returncode} {run.stderr.strip()} {run.stdout[:300]}')
-            continue
-        problems += [f'{sample}: {p}' for p in failures(json.loads(run.stdout), checks)]
-    print('\n'.join(problems))
-    print(f'own formats: {count - len({p.split(":")[0] for p in problems})} passed, '
-          f'{len({p.split(":")[0] for p in problems})} failed')
-    return 1 if problems else 0
+        problems = ([f'exit {run.returncode} {run.stderr.strip()} {run.stdout[:300]}'] if run.returncode
+                    else list(failures(json.loads(run.stdout), checks)))
+        failed += [sample] if problems else []
+        print('\n'.join(f'{sample}: {p}' for p in problems) or f'{sample}: ok')
+    print(f'own formats: {count - len(failed)} passed, {len(failed)} failed')
+    return 1 if failed else 0
 
 
 if __name__ == '__main__':

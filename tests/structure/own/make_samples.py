@@ -3,13 +3,9 @@
 (own/samples.txt names them) in the folder given: images with ImageMagick,
 an archive with zip, programs with gcc and the MinGW compilers, the rest
 written byte by byte."""
-import os, shutil, struct, subprocess, sys, wave, zlib
+import os, struct, subprocess, sys, wave, zlib
 
 HELLO_C = '#include <stdio.h>\nint main(void) { puts("hello"); return 0; }\n'
-
-
-def run(*command):
-    subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
 
 
 def png_chunk(kind, data):
@@ -53,34 +49,26 @@ def big_endian_elf32():
 def make(folder):
     os.makedirs(folder, exist_ok=True)
     out = lambda name: os.path.join(folder, name)
-    run('convert', '-size', '3x2', 'xc:red', 'BMP:' + out('v5.bmp'))
-    run('convert', '-size', '3x2', 'xc:red', '-type', 'palette', 'BMP3:' + out('palette.bmp'))
-    run('convert', '-size', '3x2', 'xc:red', 'BMP2:' + out('core.bmp'))
-    run('convert', '-size', '4x3', 'xc:blue', out('still.gif'))
-    run('convert', '-delay', '10', '-size', '4x3', 'xc:red', 'xc:blue', '-loop', '0', out('animated.gif'))
-    run('convert', '-size', '5x7', 'xc:green', '-set', 'comment', 'made for the tests', out('indexed.png'))
-    with open(out('greyscale.png'), 'wb') as f:
-        f.write(greyscale_png())
+    for name, data in [('greyscale.png', greyscale_png()), ('extensible.wav', extensible_wav()),
+                       ('mips32.elf', big_endian_elf32()), ('notes.txt', b'hello ' * 20), ('three.bin', b'xyz'),
+                       ('hello.c', HELLO_C.encode())]:
+        with open(out(name), 'wb') as f:
+            f.write(data)
+    for picture in [('-size', '3x2', 'xc:red', 'BMP:v5.bmp'), ('-size', '3x2', 'xc:red', '-type', 'palette', 'BMP3:palette.bmp'),
+                    ('-size', '3x2', 'xc:red', 'BMP2:core.bmp'), ('-size', '4x3', 'xc:blue', 'still.gif'),
+                    ('-delay', '10', '-size', '4x3', 'xc:red', 'xc:blue', '-loop', '0', 'animated.gif'),
+                    ('-size', '5x7', 'xc:green', '-set', 'comment', 'made for the tests', 'indexed.png')]:
+        subprocess.run(['convert', *picture], cwd=folder, check=True)
     with wave.open(out('pcm.wav'), 'wb') as w:
         w.setnchannels(2), w.setsampwidth(2), w.setframerate(22050), w.writeframes(bytes(range(40)))
-    with open(out('extensible.wav'), 'wb') as f:
-        f.write(extensible_wav())
-    with open(out('notes.txt'), 'w') as f:
-        f.write('hello ' * 20)
-    with open(out('three.bin'), 'wb') as f:
-        f.write(b'xyz')
     if os.path.exists(out('two.zip')):
         os.remove(out('two.zip'))
     subprocess.run(['zip', '-q', '-X', 'two.zip', 'notes.txt'], cwd=folder, check=True)
     subprocess.run(['zip', '-q', '-X', '-0', 'two.zip', 'three.bin'], cwd=folder, check=True)
-    with open(out('hello.c'), 'w') as f:
-        f.write(HELLO_C)
-    run('gcc', '-O1', '-o', out('hello'), out('hello.c'))
-    run('gcc', '-c', '-o', out('hello.o'), out('hello.c'))
-    with open(out('mips32.elf'), 'wb') as f:
-        f.write(big_endian_elf32())
-    run('x86_64-w64-mingw32-gcc', '-s', '-O1', '-o', out('hello64.exe'), out('hello.c'))
-    run('i686-w64-mingw32-gcc', '-s', '-O1', '-o', out('hello32.exe'), out('hello.c'))
+    for compiler, flags, program in [('gcc', ['-O1'], 'hello'), ('gcc', ['-c'], 'hello.o'),
+                                     ('x86_64-w64-mingw32-gcc', ['-s', '-O1'], 'hello64.exe'),
+                                     ('i686-w64-mingw32-gcc', ['-s', '-O1'], 'hello32.exe')]:
+        subprocess.run([compiler, *flags, '-o', program, 'hello.c'], cwd=folder, check=True)
 
 
 if __name__ == '__main__':
