@@ -26,8 +26,7 @@ void* counted(std::size_t size) {
     void* p = std::malloc(size ? size : 1);
     if (!p) throw std::bad_alloc();
     const std::size_t now = liveBytes += malloc_usable_size(p);
-    for (std::size_t seen = peakBytes; now > seen && !peakBytes.compare_exchange_weak(seen, now);) {
-    }
+    for (std::size_t seen = peakBytes; now > seen && !peakBytes.compare_exchange_weak(seen, now);) continue;
     return p;
 }
 void uncounted(void* p) noexcept {

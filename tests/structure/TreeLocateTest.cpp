@@ -55,30 +55,26 @@ TEST(StructureLocate, DeepestNodeHoldingEachByte) {
 
 class CountingSource final : public structure::ByteSource {
 public:
-    explicit CountingSource(std::size_t size) : bytes_(std::vector<std::uint8_t>(size, 7)) {}
-    std::uint64_t size() const override { return bytes_.size(); }
+    std::uint64_t size() const override { return bytes.size(); }
     bool read(std::uint64_t offset, std::uint8_t* out, std::size_t count) const override {
         ++reads;
-        return bytes_.read(offset, out, count);
+        return bytes.read(offset, out, count);
     }
+    structure::MemoryByteSource bytes{std::vector<std::uint8_t>(400000, 7)};
     mutable int reads = 0;
-
-private:
-    structure::MemoryByteSource bytes_;
 };
 
 TEST(StructureLocate, ReadsOnlyWhatLiesOnTheWay) {
-    constexpr std::size_t kRecords = 100000;
     structure::StandardDefinitionFiles files;
     const auto definition = structure::loadDefinitionText(
         "t.ksy", "meta: {id: t, endian: le}\nseq:\n  - {id: records, type: record, repeat: eos}\n"
                  "types:\n  record: {seq: [{id: a, type: u2}, {id: b, type: u2}]}\n", files);
-    CountingSource source(kRecords * 4);
+    CountingSource source;  // 100,000 records of 4 bytes
     structure::IconvTextConverter converter;
     structure::ParseSession session(*definition, source, converter);
     session.parse();
     source.reads = 0;
-    const auto found = structure::locate(session, kRecords * 4 - 1);
+    const auto found = structure::locate(session, 399999);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->path, "records[99999].b");
     EXPECT_LE(source.reads, 4);
