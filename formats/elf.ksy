@@ -6,6 +6,9 @@ meta:
     - o
     - so
     - axf
+  # The identification bytes are single bytes; the header reads in the
+  # byte order they name.
+  endian: le
 doc: |
   The identification bytes, which say whether the file is 32- or 64-bit and
   its byte order, then the file header in that byte order and size, with the
