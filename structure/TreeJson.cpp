@@ -15,8 +15,9 @@ const char* kindName(const Attribute& a) {
     return a.value ? "value" : "instance";
 }
 
-// One reused buffer, handed to the sink in large pieces; type names are made
-// once per type and byte order, since a table repeats the same few millions of times.
+// One reused buffer, handed to the sink in large pieces after whole nodes;
+// type names are made once per type and byte order, since a table repeats
+// the same few types millions of times.
 class TreeWriter {
 public:
     TreeWriter(ParseSession& session, JsonSink& out) : session_(session), out_(out) { buffer_.reserve(kFlushAt + kFlushAt / 4); }
@@ -113,7 +114,6 @@ private:
             buffer_ += kind;
             buffer_ += '"';
             item(owner, element);
-            flushIfFull();
         }
         buffer_ += "]}";
     }
@@ -151,6 +151,7 @@ private:
         if (v.kind == Value::Kind::Struct && it.span.known) fields(*v.object);
         else if (v.kind != Value::Kind::Struct) leaf(v);
         buffer_ += '}';
+        flushIfFull();
     }
 
     void leaf(const Value& v) {
