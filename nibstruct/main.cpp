@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
     if (positional.size() != 2) return usage();
     // The definitions shipped beside the program serve `/`-rooted imports too.
     std::error_code ec;
-    const auto beside = std::filesystem::absolute(std::filesystem::u8path(argv[0]), ec).parent_path() / "formats";
-    if (!ec && std::filesystem::is_directory(beside, ec)) options.definitionRoots.push_back(beside.u8string());
+    const auto beside = nibstructProgramPath(argv[0]).parent_path() / "formats";
+    if (std::filesystem::is_directory(beside, ec)) options.definitionRoots.push_back(beside.u8string());
 
     std::unique_ptr<structure::Definition> definition;
     structure::StandardDefinitionFiles files;

@@ -43,6 +43,14 @@ def main(nibstruct, formats, samples):
                     else list(failures(json.loads(run.stdout), checks)))
         failed += [sample] if problems else []
         print('\n'.join(f'{sample}: {p}' for p in problems) or f'{sample}: ok')
+    # Started through PATH, nibstruct still finds the definitions beside it for `/` imports.
+    with open(os.path.join(samples, 'wrapped.ksy'), 'w') as f:
+        f.write('meta: {id: wrapped, imports: [/wav]}\nseq: [{id: wave, type: wav}]\n')
+    path = os.path.dirname(os.path.abspath(nibstruct)) + os.pathsep + os.environ['PATH']
+    run = subprocess.run([os.path.basename(nibstruct), 'wrapped.ksy', 'pcm.wav'], cwd=samples, capture_output=True,
+                         text=True, env=dict(os.environ, PATH=path))
+    count, failed = count + 1, failed + (['wrapped.ksy'] if run.returncode else [])
+    print(f'wrapped.ksy through PATH: exit {run.returncode} {run.stderr.strip()}')
     print(f'own formats: {count - len(failed)} passed, {len(failed)} failed')
     return 1 if failed else 0
 
