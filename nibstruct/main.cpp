@@ -21,25 +21,10 @@ constexpr int kParsedWhole = 0;
 constexpr int kDataError = 1;
 constexpr int kLoadError = 2;
 
-// Collects the many small pieces the tree writer gives into large writes.
+// The tree writer hands over large pieces already; stdio buffers the rest.
 class StdoutSink final : public structure::JsonSink {
 public:
-    ~StdoutSink() override { flush(); }
-    StdoutSink() = default;
-    StdoutSink(const StdoutSink&) = delete;
-    StdoutSink& operator=(const StdoutSink&) = delete;
-    void write(const std::string& text) override {
-        buffer_ += text;
-        if (buffer_.size() >= kFlushAt) flush();
-    }
-    void flush() {
-        std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
-        buffer_.clear();
-    }
-
-private:
-    static constexpr std::size_t kFlushAt = 1 << 16;
-    std::string buffer_;
+    void write(const std::string& text) override { std::fwrite(text.data(), 1, text.size(), stdout); }
 };
 
 int usage() {
@@ -84,7 +69,6 @@ int main(int argc, char** argv) {
     session.parse();
     StdoutSink out;
     structure::writeDocumentJson(session, out);
-    out.flush();
     std::fflush(stdout);
     return session.error() ? kDataError : kParsedWhole;
 }
