@@ -21,25 +21,10 @@ constexpr int kParsedWhole = 0;
 constexpr int kDataError = 1;
 constexpr int kLoadError = 2;
 
-// Collects the many small pieces the tree writer gives into large writes.
+// The tree writer hands over large pieces already; stdio buffers the rest.
 class StdoutSink final : public structure::JsonSink {
 public:
-    ~StdoutSink() override { flush(); }
-    StdoutSink() = default;
-    StdoutSink(const StdoutSink&) = delete;
-    StdoutSink& operator=(const StdoutSink&) = delete;
-    void write(const std::string& text) override {
-        buffer_ += text;
-        if (buffer_.size() >= kFlushAt) flush();
-    }
-    void flush() {
-        std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
-        buffer_.clear();
-    }
-
-private:
-    static constexpr std::size_t kFlushAt = 1 << 16;
-    std::string buffer_;
+    void write(const std::string& text) override { std::fwrite(text.data(), 1, text.size(), stdout); }
 };
 
 int usage() {
@@ -62,8 +47,8 @@ int main(int argc, char** argv) {
     if (positional.size() != 2) return usage();
     // The definitions shipped beside the program serve `/`-rooted imports too.
     std::error_code ec;
-    const auto beside = std::filesystem::absolute(std::filesystem::u8path(argv[0]), ec).parent_path() / "formats";
-    if (!ec && std::filesystem::is_directory(beside, ec)) options.definitionRoots.push_back(beside.u8string());
+    const auto beside = nibstructProgramPath(argv[0]).parent_path() / "formats";
+    if (std::filesystem::is_directory(beside, ec)) options.definitionRoots.push_back(beside.u8string());
 
     std::unique_ptr<structure::Definition> definition;
     structure::StandardDefinitionFiles files;
@@ -82,13 +67,8 @@ int main(int argc, char** argv) {
     const auto converter = nibstructTextConverter();
     structure::ParseSession session(*definition, data, *converter);
     session.parse();
-    // Every error must be known before the head, which carries the first one.
-    structure::visitTree(session);
     StdoutSink out;
-    structure::writeDocumentHead(session, out);
-    structure::writeRootJson(session, out);
-    out.write("}\n");
-    out.flush();
+    structure::writeDocumentJson(session, out);
     std::fflush(stdout);
     return session.error() ? kDataError : kParsedWhole;
 }

@@ -16,6 +16,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils fonts-liberation imagemagick
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
+  python3 zip
 )
 
 # The structure conformance run needs Node and npm; a Node that ships its own npm will do.

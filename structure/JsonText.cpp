@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
+#include <charconv>
 
 namespace structure {
 
@@ -14,13 +15,20 @@ constexpr int kMaxDoubleDigits = 17;
 constexpr unsigned char kFirstPrintable = 0x20;
 constexpr double kPlainFrom = 1e-7;
 constexpr double kPlainTo = 1e21;
+constexpr std::size_t kMaxIntegerDigits = 24;  // a sign and twenty digits, with room
 
 }  // namespace
 
-std::string jsonString(const std::string& utf8) {
-    std::string out = "\"";
-    for (char c : utf8) {
+void appendJsonString(std::string& out, const std::string& utf8) {
+    out += '"';
+    std::size_t plainFrom = 0;
+    for (std::size_t at = 0; at < utf8.size(); ++at) {
+        const char c = utf8[at];
         const auto b = static_cast<unsigned char>(c);
+        if (b >= kFirstPrintable && c != '"' && c != '\\') continue;
+        // Runs of characters that need no escape go in whole.
+        out.append(utf8, plainFrom, at - plainFrom);
+        plainFrom = at + 1;
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
@@ -29,17 +37,34 @@ std::string jsonString(const std::string& utf8) {
         case '\t': out += "\\t"; break;
         case '\b': out += "\\b"; break;
         case '\f': out += "\\f"; break;
-        default:
-            if (b < kFirstPrintable) {
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(b));
-                out += buffer;
-            } else {
-                out += c;
-            }
+        default: {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(b));
+            out += buffer;
+        }
         }
     }
-    return out + "\"";
+    out.append(utf8, plainFrom, utf8.size() - plainFrom);
+    out += '"';
+}
+
+void appendJsonCount(std::string& out, std::uint64_t value) {
+    char buffer[kMaxIntegerDigits];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
+}
+
+void appendJsonInteger(std::string& out, std::int64_t value, bool isUnsigned) {
+    if (isUnsigned) return appendJsonCount(out, static_cast<std::uint64_t>(value));
+    char buffer[kMaxIntegerDigits];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
+}
+
+std::string jsonString(const std::string& utf8) {
+    std::string out;
+    appendJsonString(out, utf8);
+    return out;
 }
 
 std::string jsonNumber(double value) {
@@ -60,7 +85,9 @@ std::string jsonNumber(double value) {
 }
 
 std::string jsonInteger(std::int64_t value, bool isUnsigned) {
-    return isUnsigned ? std::to_string(static_cast<std::uint64_t>(value)) : std::to_string(value);
+    std::string out;
+    appendJsonInteger(out, value, isUnsigned);
+    return out;
 }
 
 }  // namespace structure

@@ -1,7 +1,10 @@
 #include "structure/TreeJson.h"
 
 #include "structure/JsonText.h"
+#include "structure/LazyReadFaults.h"
 #include "structure/Stream.h"
+
+#include <unordered_map>
 
 namespace structure {
 
@@ -12,25 +15,44 @@ const char* kindName(const Attribute& a) {
     return a.value ? "value" : "instance";
 }
 
+// One reused buffer, handed to the sink in large pieces after whole nodes;
+// type names are made once per type and byte order, since a table repeats
+// the same few types millions of times.
 class TreeWriter {
 public:
-    TreeWriter(ParseSession& session, JsonSink& out) : session_(session), out_(out) {}
+    TreeWriter(ParseSession& session, JsonSink& out) : session_(session), out_(out) { buffer_.reserve(kFlushAt + kFlushAt / 4); }
 
     void root() {
         StructValue& root = session_.root();
-        out_.write("{\"name\": " + jsonString(root.type().name) + ", \"type\": " + jsonString(root.type().name) +
-                   ", \"offset\": 0, \"size\": " + std::to_string(root.end - root.start));
+        buffer_ += "{\"name\": ";
+        appendJsonString(buffer_, root.type().name);
+        buffer_ += ", \"type\": ";
+        appendJsonString(buffer_, root.type().name);
+        buffer_ += ", \"offset\": 0, \"size\": ";
+        appendJsonCount(buffer_, root.end - root.start);
         fields(root);
-        out_.write("}");
+        buffer_ += '}';
+        flush();
     }
 
 private:
+    static constexpr std::size_t kFlushAt = 1 << 16;
+
+    void flush() {
+        out_.write(buffer_);
+        buffer_.clear();
+    }
+
+    void flushIfFull() {
+        if (buffer_.size() >= kFlushAt) flush();
+    }
+
     void fields(StructValue& object) {
-        out_.write(", \"fields\": [");
+        buffer_ += ", \"fields\": [";
         bool first = true;
         for (const Field& f : object.fields()) {
             if (!f.present || !f.attr) continue;
-            out_.write(first ? "" : ", ");
+            if (!first) buffer_ += ", ";
             first = false;
             field(object, f);
         }
@@ -43,26 +65,40 @@ private:
                 session_.noteError(e);
             }
             if (f && !f->present) continue;
-            out_.write(first ? "" : ", ");
+            if (!first) buffer_ += ", ";
             first = false;
-            if (f) field(object, *f);
-            else out_.write("{\"name\": " + jsonString(a.id) + ", \"kind\": \"" + kindName(a) + "\", \"type\": null, \"offset\": null, \"size\": null}");
+            if (f) {
+                field(object, *f);
+                continue;
+            }
+            nodeStart(a.id, kindName(a));
+            buffer_ += ", \"type\": null, \"offset\": null, \"size\": null}";
         }
-        out_.write("]");
+        buffer_ += ']';
+    }
+
+    void nodeStart(const std::string& name, const char* kind) {
+        buffer_ += "{\"name\": ";
+        appendJsonString(buffer_, name);
+        buffer_ += ", \"kind\": \"";
+        buffer_ += kind;
+        buffer_ += '"';
     }
 
     void field(StructValue& owner, const Field& f) {
         const Attribute& a = *f.attr;
+        const char* kind = kindName(a);
         if (a.repeat == RepeatKind::None || f.item.value.kind != Value::Kind::Array) {
-            item(owner, f.item, a.id, kindName(a));
+            nodeStart(a.id, kind);
+            item(owner, f.item);
             return;
         }
         const ArrayValue& array = *f.item.value.array;
-        const std::string kind = kindName(a);
-        out_.write("{\"name\": " + jsonString(a.id) + ", \"kind\": \"" + kind + "\", \"type\": " +
-                   jsonString(typeName(&a.type, Value(), owner) + "[]"));
+        nodeStart(a.id, kind);
+        buffer_ += ", \"type\": ";
+        buffer_ += cachedTypeName(&a.type, owner, true);
         place(f.item.span);
-        out_.write(", \"items\": [");
+        buffer_ += ", \"items\": [";
         for (std::size_t i = 0; i < array.size(); ++i) {
             Item element;
             try {
@@ -71,63 +107,106 @@ private:
                 session_.noteError(e);
                 break;
             }
-            out_.write(i == 0 ? "" : ", ");
-            item(owner, element, "[" + std::to_string(i) + "]", kind);
+            if (i != 0) buffer_ += ", ";
+            buffer_ += "{\"name\": \"[";
+            appendJsonCount(buffer_, i);
+            buffer_ += "]\", \"kind\": \"";
+            buffer_ += kind;
+            buffer_ += '"';
+            item(owner, element);
         }
-        out_.write("]}");
+        buffer_ += "]}";
     }
 
     void place(const Span& span) {
         if (!span.known) {
-            out_.write(", \"offset\": null, \"size\": null");
+            buffer_ += ", \"offset\": null, \"size\": null";
             return;
         }
-        out_.write(", \"offset\": " + std::to_string(span.offset) + ", \"size\": " + std::to_string(span.size));
-        if (span.bitSize > 0)
-            out_.write(", \"bitOffset\": " + std::to_string(span.bitOffset) + ", \"bitSize\": " + std::to_string(span.bitSize));
-        if (span.origin && !span.origin->path.empty()) out_.write(", \"stream\": " + jsonString(span.origin->path));
+        buffer_ += ", \"offset\": ";
+        appendJsonCount(buffer_, span.offset);
+        buffer_ += ", \"size\": ";
+        appendJsonCount(buffer_, span.size);
+        if (span.bitSize > 0) {
+            buffer_ += ", \"bitOffset\": ";
+            appendJsonCount(buffer_, static_cast<std::uint64_t>(span.bitOffset));
+            buffer_ += ", \"bitSize\": ";
+            appendJsonCount(buffer_, static_cast<std::uint64_t>(span.bitSize));
+        }
+        if (span.origin && !span.origin->path.empty()) {
+            buffer_ += ", \"stream\": ";
+            appendJsonString(buffer_, span.origin->path);
+        }
     }
 
-    void item(StructValue& owner, const Item& it, const std::string& name, const std::string& kind) {
-        out_.write("{\"name\": " + jsonString(name) + ", \"kind\": \"" + kind + "\", \"type\": " +
-                   jsonString(typeName(it.type, it.value, owner)));
-        place(it.span);
+    // The rest of a node whose name and kind are written.
+    void item(StructValue& owner, const Item& it) {
         const Value& v = it.value;
+        buffer_ += ", \"type\": ";
+        if (v.kind == Value::Kind::Struct) appendJsonString(buffer_, v.object->type().name);
+        else if (!it.type || (it.type->kind == TypeRef::Kind::Bytes && v.kind != Value::Kind::Bytes && v.kind != Value::Kind::None))
+            appendJsonString(buffer_, typeName(it.type, v, owner));
+        else buffer_ += cachedTypeName(it.type, owner, false);
+        place(it.span);
         if (v.kind == Value::Kind::Struct && it.span.known) fields(*v.object);
         else if (v.kind != Value::Kind::Struct) leaf(v);
-        out_.write("}");
+        buffer_ += '}';
+        flushIfFull();
     }
 
     void leaf(const Value& v) {
         if (v.kind == Value::Kind::None || v.kind == Value::Kind::Stream) return;
-        out_.write(", \"value\": " + leafText(v));
+        buffer_ += ", \"value\": ";
+        leafText(v);
         if (v.enumDef) {
             auto label = v.enumDef->labels.find(v.i);
-            if (label != v.enumDef->labels.end()) out_.write(", \"enum\": " + jsonString(label->second));
+            if (label == v.enumDef->labels.end()) return;
+            buffer_ += ", \"enum\": ";
+            appendJsonString(buffer_, label->second);
         }
     }
 
-    std::string leafText(const Value& v) {
+    void leafText(const Value& v) {
         switch (v.kind) {
-        case Value::Kind::Int: return jsonInteger(v.i, v.isUnsigned);
-        case Value::Kind::Float: return jsonNumber(v.f);
-        case Value::Kind::Bool: return v.i ? "true" : "false";
-        case Value::Kind::Str: return jsonString(v.s);
-        case Value::Kind::Bytes: return jsonString(hexOf(v.s));
-        case Value::Kind::Array: {
-            std::string text = "[";
+        case Value::Kind::Int: return appendJsonInteger(buffer_, v.i, v.isUnsigned);
+        case Value::Kind::Float: buffer_ += jsonNumber(v.f); return;
+        case Value::Kind::Bool: buffer_ += v.i ? "true" : "false"; return;
+        case Value::Kind::Str: return appendJsonString(buffer_, v.s);
+        case Value::Kind::Bytes: return appendJsonString(buffer_, hexOf(v.s));
+        case Value::Kind::Array:
+            buffer_ += '[';
             for (std::size_t k = 0; k < v.array->size(); ++k) {
                 const Value element = v.array->item(k).value;
-                text += (k ? ", " : "") + (element.kind == Value::Kind::Struct ? std::string("null") : leafText(element));
+                if (k) buffer_ += ", ";
+                if (element.kind == Value::Kind::Struct) buffer_ += "null";
+                else leafText(element);
             }
-            return text + "]";
-        }
-        default: return "null";
+            buffer_ += ']';
+            return;
+        default: buffer_ += "null";
         }
     }
+
+    // The quoted name of a declared type (`[]` after it for a repeat).
+    const std::string& cachedTypeName(const TypeRef* type, const StructValue& owner, bool repeated) {
+        const int order = owner.littleEndian ? (*owner.littleEndian ? 1 : 2) : 0;
+        const TypeNameKey key{type, order * 2 + (repeated ? 1 : 0)};
+        auto found = typeNames_.find(key);
+        if (found != typeNames_.end()) return found->second;
+        return typeNames_[key] = jsonString(typeName(type, Value(), owner) + (repeated ? "[]" : ""));
+    }
+
+    using TypeNameKey = std::pair<const TypeRef*, int>;
+    struct TypeNameHash {
+        std::size_t operator()(const TypeNameKey& key) const {
+            return std::hash<const TypeRef*>()(key.first) ^ static_cast<std::size_t>(key.second);
+        }
+    };
 
     ParseSession& session_;
     JsonSink& out_;
+    std::string buffer_;
+    std::unordered_map<TypeNameKey, std::string, TypeNameHash> typeNames_;
 };
 
 void visitObject(ParseSession& session, StructValue& object);
@@ -200,6 +279,13 @@ std::string typeName(const TypeRef* type, const Value& value, const StructValue&
 }
 
 void writeRootJson(ParseSession& session, JsonSink& out) { TreeWriter(session, out).root(); }
+
+void writeDocumentJson(ParseSession& session, JsonSink& out) {
+    if (lazyReadsMayFail(session.definition())) visitTree(session);
+    writeDocumentHead(session, out);
+    writeRootJson(session, out);
+    out.write("}\n");
+}
 
 void writeDocumentHead(const ParseSession& session, JsonSink& out) {
     const auto& error = session.error();

@@ -26,6 +26,10 @@ void visitTree(ParseSession& session);
 // root, once every error is known; the caller then copies the root and closes with `}`.
 void writeDocumentHead(const ParseSession& session, JsonSink& out);
 
+// The whole document: head, root and the closing brace with a newline, as
+// nibstruct prints it; every data error is known before the head is written.
+void writeDocumentJson(ParseSession& session, JsonSink& out);
+
 // The type a node shows: u4le, b3, str, bytes, a user type's name, name[] for repeats.
 std::string typeName(const TypeRef* type, const Value& value, const StructValue& owner);
 
