@@ -17,9 +17,9 @@
 
 namespace {
 
-constexpr int kParsedWhole = 0;
-constexpr int kDataError = 1;
-constexpr int kLoadError = 2;
+constexpr int parsedWhole = 0;
+constexpr int dataError = 1;
+constexpr int loadFailedExit = 2;
 
 // The tree writer hands over large pieces already; stdio buffers the rest.
 class StdoutSink final : public structure::JsonSink {
@@ -27,28 +27,38 @@ public:
     void write(const std::string& text) override { std::fwrite(text.data(), 1, text.size(), stdout); }
 };
 
-int usage() {
+int usage()
+{
     std::cerr << "usage: nibstruct [--definitions FOLDER]... DEFINITION.ksy FILE\n";
-    return kLoadError;
+    return loadFailedExit;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     nibstructBinaryStdout();
     structure::LoadOptions options;
     std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--definitions" && i + 1 < argc) options.definitionRoots.push_back(argv[++i]);
-        else if (arg.size() > 1 && arg[0] == '-') return usage();
-        else positional.push_back(arg);
+        if (arg == "--definitions" && i + 1 < argc) {
+            options.definitionRoots.push_back(argv[++i]);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return usage();
+        } else {
+            positional.push_back(arg);
+        }
     }
-    if (positional.size() != 2) return usage();
+    if (positional.size() != 2) {
+        return usage();
+    }
     // The definitions shipped beside the program serve `/`-rooted imports too.
     std::error_code ec;
     const auto beside = nibstructProgramPath(argv[0]).parent_path() / "formats";
-    if (std::filesystem::is_directory(beside, ec)) options.definitionRoots.push_back(beside.u8string());
+    if (std::filesystem::is_directory(beside, ec)) {
+        options.definitionRoots.push_back(beside.u8string());
+    }
 
     std::unique_ptr<structure::Definition> definition;
     structure::StandardDefinitionFiles files;
@@ -56,13 +66,13 @@ int main(int argc, char** argv) {
         definition = structure::loadDefinition(positional[0], files, options);
     } catch (const structure::DefinitionError& e) {
         std::cerr << e.what() << "\n";
-        return kLoadError;
+        return loadFailedExit;
     }
     const std::string dataPath = std::filesystem::absolute(std::filesystem::u8path(positional[1]), ec).u8string();
     FileByteSource data(ec ? positional[1] : dataPath);
     if (!data.ok()) {
         std::cerr << positional[1] << ": cannot open the file\n";
-        return kLoadError;
+        return loadFailedExit;
     }
     const auto converter = nibstructTextConverter();
     structure::ParseSession session(*definition, data, *converter);
@@ -70,5 +80,5 @@ int main(int argc, char** argv) {
     StdoutSink out;
     structure::writeDocumentJson(session, out);
     std::fflush(stdout);
-    return session.error() ? kDataError : kParsedWhole;
+    return session.error() ? dataError : parsedWhole;
 }

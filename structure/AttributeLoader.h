@@ -13,4 +13,4 @@ Attribute loadAttribute(const YamlNode& node, bool isInstance, const std::string
 // optional parameters, `name(arg, ...)`.
 TypeRef parseTypeName(const std::string& written, const SourcePos& pos);
 
-}  // namespace structure
+} // namespace structure

@@ -27,4 +27,4 @@ private:
     std::vector<std::uint8_t> bytes_;
 };
 
-}  // namespace structure
+} // namespace structure

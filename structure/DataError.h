@@ -16,6 +16,18 @@ public:
     std::optional<std::uint64_t> offset;
 };
 
+// "1 byte", "2 bytes": counts in messages.
+inline std::string byteCount(std::uint64_t count)
+{
+    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
+}
+
+// The stream ended before `needed` bytes could be read.
+inline DataError dataEnded(std::uint64_t needed, std::uint64_t left)
+{
+    return DataError("data ended: " + byteCount(needed) + " needed, " + std::to_string(left) + " left");
+}
+
 // The first data error of a parse, as tools report it.
 struct ParseError {
     std::string message;
@@ -23,4 +35,4 @@ struct ParseError {
     std::uint64_t offset = 0;
 };
 
-}  // namespace structure
+} // namespace structure

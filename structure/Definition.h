@@ -29,7 +29,7 @@ enum class BitEndian { Inherit, Big, Little };
 
 struct EndianSpec {
     Endian kind = Endian::Inherit;
-    std::optional<Expression> switchOn;            // Endian::Switch
+    std::optional<Expression> switchOn; // Endian::Switch
     std::vector<std::pair<Expression, bool>> cases; // case → little-endian
 };
 
@@ -43,15 +43,15 @@ struct EnumDef {
 struct TypeRef {
     enum class Kind { Bytes, Int, Float, Bits, Str, User, Switch };
     Kind kind = Kind::Bytes;
-    int width = 0;              // Int/Float: bytes; Bits: bits
+    int width = 0; // Int/Float: bytes; Bits: bits
     bool isSigned = false;
-    Endian endian = Endian::Inherit;  // Int/Float written with le/be
-    bool zeroTerminated = false;      // strz
-    std::vector<std::string> userPath;  // User: the name split at ::
-    std::vector<Expression> args;       // User: parameters
-    const TypeDef* user = nullptr;      // User: resolved
+    Endian endian = Endian::Inherit; // Int/Float written with le/be
+    bool zeroTerminated = false; // strz
+    std::vector<std::string> userPath; // User: the name split at ::
+    std::vector<Expression> args; // User: parameters
+    const TypeDef* user = nullptr; // User: resolved
     std::optional<Expression> switchOn; // Switch
-    std::vector<std::pair<Expression, TypeRef>> cases;  // Switch: `_` is the default
+    std::vector<std::pair<Expression, TypeRef>> cases; // Switch: `_` is the default
     std::optional<TypeRef> defaultCase() const;
     SourcePos pos;
 };
@@ -79,7 +79,7 @@ struct Attribute {
     RepeatKind repeat = RepeatKind::None;
     std::optional<int> terminator, padRight;
     bool consume = true, include = false, eosError = true;
-    std::string encoding;  // resolved against the type's and the module's meta
+    std::string encoding; // resolved against the type's and the module's meta
     std::vector<std::string> enumPath;
     const EnumDef* enumDef = nullptr;
     ProcessKind process = ProcessKind::None;
@@ -98,16 +98,16 @@ struct Param {
 struct TypeDef {
     std::string name;
     SourcePos pos;
-    const TypeDef* parent = nullptr;  // the enclosing type; null for a module's top type
+    const TypeDef* parent = nullptr; // the enclosing type; null for a module's top type
     const Module* module = nullptr;
     std::vector<Attribute> seq;
     std::vector<Attribute> instances;
     std::vector<Param> params;
     std::map<std::string, std::unique_ptr<TypeDef>> types;
     std::map<std::string, std::unique_ptr<EnumDef>> enums;
-    EndianSpec endian;          // as written on this type
+    EndianSpec endian; // as written on this type
     BitEndian bitEndian = BitEndian::Inherit;
-    std::string encoding;       // as written on this type's meta
+    std::string encoding; // as written on this type's meta
 
     // The endianness in force here: this type's own, else the nearest
     // enclosing type's; Switch when that one decides at run time.
@@ -120,8 +120,8 @@ struct TypeDef {
 };
 
 struct Module {
-    std::string path;         // absolute, for imports and cycle checks
-    std::shared_ptr<const std::string> shownName;  // as given, for messages
+    std::string path; // absolute, for imports and cycle checks
+    std::shared_ptr<const std::string> shownName; // as given, for messages
     std::string id, title;
     std::vector<std::string> fileExtensions;
     TypeDef root;
@@ -141,4 +141,4 @@ private:
     std::vector<std::unique_ptr<Module>> modules_;
 };
 
-}  // namespace structure
+} // namespace structure

@@ -37,4 +37,4 @@ std::unique_ptr<Definition> loadDefinition(const std::string& path, const Defini
 std::unique_ptr<Definition> loadDefinitionText(const std::string& path, const std::string& text,
                                                const DefinitionFiles& files, const LoadOptions& options = {});
 
-}  // namespace structure
+} // namespace structure

@@ -13,8 +13,8 @@ class StructValue;
 
 struct EvalScope {
     StructValue* self = nullptr;
-    const Value* underscore = nullptr;     // `_`: the element just read, or the value being checked
-    std::optional<std::int64_t> index;     // `_index` in a repeat
+    const Value* underscore = nullptr; // `_`: the element just read, or the value being checked
+    std::optional<std::int64_t> index; // `_index` in a repeat
 };
 
 // Throws DataError naming the expression, where it is written, and the column.
@@ -27,7 +27,7 @@ std::int64_t evaluateInt(const Expression& expression, const EvalScope& scope);
 Value evaluateText(const std::string& text, const EvalScope& scope = {});
 
 // Operators and methods throw this column; the node applying them fills in its own.
-constexpr int kUnanchored = -1;
+constexpr int unanchored = -1;
 
 // A fault while evaluating, at the node's column; evaluate() adds the where.
 class EvalFailure : public std::runtime_error {
@@ -39,4 +39,4 @@ private:
     int column_;
 };
 
-}  // namespace structure
+} // namespace structure

@@ -22,7 +22,7 @@ enum class TokenKind { Int, Float, Str, Name, Op, End };
 struct Token {
     TokenKind kind = TokenKind::End;
     int column = 0;
-    std::string text;         // a name, an operator, or a string's decoded value
+    std::string text; // a name, an operator, or a string's decoded value
     std::int64_t intValue = 0;
     bool unsignedValue = false;
     double floatValue = 0;
@@ -30,4 +30,4 @@ struct Token {
 
 std::vector<Token> lexExpression(const std::string& text);
 
-}  // namespace structure
+} // namespace structure

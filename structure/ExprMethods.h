@@ -18,4 +18,4 @@ Value memberSize(StructValue& object, const std::string& name);
 Value callMethod(const Value& target, const std::string& name, const std::vector<Value>& args, bool hasParens,
                  const TextConverter* converter);
 
-}  // namespace structure
+} // namespace structure

@@ -7,25 +7,26 @@ namespace structure {
 namespace {
 
 // Deeper nesting than any real definition needs, shallow enough for the stack.
-constexpr int kMaxExprDepth = 128;
+constexpr int maxExprDepth = 128;
 
 struct BinaryLevel {
     const char* tokens[4];
     ExprOp ops[4];
 };
 
-const BinaryLevel kBitOr{{"|"}, {ExprOp::BitOr}};
-const BinaryLevel kBitXor{{"^"}, {ExprOp::BitXor}};
-const BinaryLevel kBitAnd{{"&"}, {ExprOp::BitAnd}};
-const BinaryLevel kShift{{"<<", ">>"}, {ExprOp::Shl, ExprOp::Shr}};
-const BinaryLevel kAdditive{{"+", "-"}, {ExprOp::Add, ExprOp::Sub}};
-const BinaryLevel kMultiplicative{{"*", "/", "%"}, {ExprOp::Mul, ExprOp::Div, ExprOp::Mod}};
-const BinaryLevel kComparison{{"==", "!=", "<=", ">="}, {ExprOp::Eq, ExprOp::Ne, ExprOp::Le, ExprOp::Ge}};
-const BinaryLevel kStrictComparison{{"<", ">"}, {ExprOp::Lt, ExprOp::Gt}};
+const BinaryLevel bitOrLevel{{"|"}, {ExprOp::BitOr}};
+const BinaryLevel bitXorLevel{{"^"}, {ExprOp::BitXor}};
+const BinaryLevel bitAndLevel{{"&"}, {ExprOp::BitAnd}};
+const BinaryLevel shiftLevel{{"<<", ">>"}, {ExprOp::Shl, ExprOp::Shr}};
+const BinaryLevel additiveLevel{{"+", "-"}, {ExprOp::Add, ExprOp::Sub}};
+const BinaryLevel multiplicativeLevel{{"*", "/", "%"}, {ExprOp::Mul, ExprOp::Div, ExprOp::Mod}};
+const BinaryLevel comparisonLevel{{"==", "!=", "<=", ">="}, {ExprOp::Eq, ExprOp::Ne, ExprOp::Le, ExprOp::Ge}};
+const BinaryLevel strictComparisonLevel{{"<", ">"}, {ExprOp::Lt, ExprOp::Gt}};
 
 using NodePtr = std::unique_ptr<ExprNode>;
 
-NodePtr makeNode(ExprKind kind, int column) {
+NodePtr makeNode(ExprKind kind, int column)
+{
     auto node = std::make_unique<ExprNode>();
     node->kind = kind;
     node->column = column;
@@ -36,17 +37,23 @@ class Parser {
 public:
     explicit Parser(std::vector<Token> tokens) : tokens_(std::move(tokens)) {}
 
-    NodePtr parseAll() {
+    NodePtr parseAll()
+    {
         NodePtr node = ternary();
-        if (peek().kind != TokenKind::End) throw ExprSyntaxError(peek().column, "unexpected '" + describe(peek()) + "'");
+        if (peek().kind != TokenKind::End) {
+            throw ExprSyntaxError(peek().column, "unexpected '" + describe(peek()) + "'");
+        }
         return node;
     }
 
 private:
     class DepthGuard {
     public:
-        DepthGuard(int& depth, int column) : depth_(depth) {
-            if (++depth_ > kMaxExprDepth) throw ExprSyntaxError(column, "expression nested too deeply");
+        DepthGuard(int& depth, int column) : depth_(depth)
+        {
+            if (++depth_ > maxExprDepth) {
+                throw ExprSyntaxError(column, "expression nested too deeply");
+            }
         }
         ~DepthGuard() { --depth_; }
         DepthGuard(const DepthGuard&) = delete;
@@ -56,23 +63,33 @@ private:
         int& depth_;
     };
 
-    const Token& peek(std::size_t ahead = 0) const {
+    const Token& peek(std::size_t ahead = 0) const
+    {
         const std::size_t at = index_ + ahead;
         return at < tokens_.size() ? tokens_[at] : tokens_.back();
     }
-    bool isOp(const char* op, std::size_t ahead = 0) const {
+    bool isOp(const char* op, std::size_t ahead = 0) const
+    {
         return peek(ahead).kind == TokenKind::Op && peek(ahead).text == op;
     }
     bool isWord(const char* word) const { return peek().kind == TokenKind::Name && peek().text == word; }
     const Token& take() { return tokens_[index_ < tokens_.size() - 1 ? index_++ : index_]; }
-    static std::string describe(const Token& t) {
-        if (t.kind == TokenKind::End) return "end of expression";
-        if (t.kind == TokenKind::Int) return std::to_string(t.intValue);
-        if (t.kind == TokenKind::Float) return std::to_string(t.floatValue);
+    static std::string describe(const Token& t)
+    {
+        if (t.kind == TokenKind::End) {
+            return "end of expression";
+        }
+        if (t.kind == TokenKind::Int) {
+            return std::to_string(t.intValue);
+        }
+        if (t.kind == TokenKind::Float) {
+            return std::to_string(t.floatValue);
+        }
         return t.text;
     }
 
-    void expect(const char* op) {
+    void expect(const char* op)
+    {
         if (!isOp(op)) {
             const std::string found = peek().kind == TokenKind::End ? "the end" : "'" + describe(peek()) + "'";
             throw ExprSyntaxError(peek().column, std::string("expected '") + op + "', found " + found);
@@ -80,7 +97,8 @@ private:
         take();
     }
 
-    static NodePtr binary(ExprOp op, int column, NodePtr left, NodePtr right) {
+    static NodePtr binary(ExprOp op, int column, NodePtr left, NodePtr right)
+    {
         NodePtr node = makeNode(ExprKind::Binary, column);
         node->op = op;
         node->children.push_back(std::move(left));
@@ -88,10 +106,13 @@ private:
         return node;
     }
 
-    NodePtr ternary() {
+    NodePtr ternary()
+    {
         DepthGuard guard(depth_, peek().column);
         NodePtr condition = logical(false);
-        if (!isOp("?")) return condition;
+        if (!isOp("?")) {
+            return condition;
+        }
         NodePtr node = makeNode(ExprKind::Ternary, take().column);
         node->children.push_back(std::move(condition));
         node->children.push_back(ternary());
@@ -101,7 +122,8 @@ private:
     }
 
     // `or` over `and` over `not`.
-    NodePtr logical(bool andLevel) {
+    NodePtr logical(bool andLevel)
+    {
         NodePtr left = andLevel ? negation() : logical(true);
         const char* word = andLevel ? "and" : "or";
         while (isWord(word)) {
@@ -112,8 +134,11 @@ private:
         return left;
     }
 
-    NodePtr negation() {
-        if (!isWord("not")) return comparison();
+    NodePtr negation()
+    {
+        if (!isWord("not")) {
+            return comparison();
+        }
         DepthGuard guard(depth_, peek().column);
         NodePtr node = makeNode(ExprKind::Unary, take().column);
         node->op = ExprOp::Not;
@@ -121,9 +146,10 @@ private:
         return node;
     }
 
-    NodePtr comparison() {
+    NodePtr comparison()
+    {
         NodePtr left = level(0);
-        for (const BinaryLevel* ops : {&kComparison, &kStrictComparison}) {
+        for (const BinaryLevel* ops : {&comparisonLevel, &strictComparisonLevel}) {
             for (int i = 0; i < 4 && ops->tokens[i]; ++i) {
                 if (isOp(ops->tokens[i])) {
                     const int column = take().column;
@@ -135,13 +161,17 @@ private:
     }
 
     // The binary levels from `|` down to `*`, loosest first.
-    NodePtr level(int depth) {
-        static const BinaryLevel* const kLevels[] = {&kBitOr, &kBitXor, &kBitAnd, &kShift, &kAdditive, &kMultiplicative};
-        constexpr int kLevelCount = 6;
-        if (depth == kLevelCount) return unary();
+    NodePtr level(int depth)
+    {
+        static const BinaryLevel* const binaryLevels[] = {&bitOrLevel, &bitXorLevel,   &bitAndLevel,
+                                                          &shiftLevel, &additiveLevel, &multiplicativeLevel};
+        constexpr int levelCount = 6;
+        if (depth == levelCount) {
+            return unary();
+        }
         NodePtr left = level(depth + 1);
         while (true) {
-            const BinaryLevel* ops = kLevels[depth];
+            const BinaryLevel* ops = binaryLevels[depth];
             bool matched = false;
             for (int i = 0; i < 4 && ops->tokens[i]; ++i) {
                 if (isOp(ops->tokens[i])) {
@@ -151,15 +181,20 @@ private:
                     break;
                 }
             }
-            if (!matched) return left;
+            if (!matched) {
+                return left;
+            }
         }
     }
 
-    NodePtr unary() {
+    NodePtr unary()
+    {
         if (isOp("-") || isOp("~") || isOp("+")) {
             DepthGuard guard(depth_, peek().column);
             const Token& op = take();
-            if (op.text == "+") return unary();
+            if (op.text == "+") {
+                return unary();
+            }
             NodePtr node = makeNode(ExprKind::Unary, op.column);
             node->op = op.text == "-" ? ExprOp::Neg : ExprOp::BitNot;
             node->children.push_back(unary());
@@ -168,10 +203,13 @@ private:
         return postfix(primary());
     }
 
-    std::vector<std::string> typePath() {
+    std::vector<std::string> typePath()
+    {
         std::vector<std::string> path;
         do {
-            if (peek().kind != TokenKind::Name) throw ExprSyntaxError(peek().column, "expected a type name");
+            if (peek().kind != TokenKind::Name) {
+                throw ExprSyntaxError(peek().column, "expected a type name");
+            }
             path.push_back(take().text);
         } while (isOp("::") && (take(), true));
         if (isOp("[") && isOp("]", 1)) {
@@ -182,7 +220,8 @@ private:
         return path;
     }
 
-    NodePtr postfix(NodePtr node) {
+    NodePtr postfix(NodePtr node)
+    {
         while (true) {
             if (isOp("[")) {
                 NodePtr index = makeNode(ExprKind::Index, take().column);
@@ -192,7 +231,9 @@ private:
                 node = std::move(index);
             } else if (isOp(".")) {
                 const int column = take().column;
-                if (peek().kind != TokenKind::Name) throw ExprSyntaxError(peek().column, "expected a name after '.'");
+                if (peek().kind != TokenKind::Name) {
+                    throw ExprSyntaxError(peek().column, "expected a name after '.'");
+                }
                 const Token name = take();
                 if (name.text == "as" && isOp("<")) {
                     take();
@@ -206,7 +247,9 @@ private:
                 NodePtr member = makeNode(isOp("(") ? ExprKind::Call : ExprKind::Member, name.column);
                 member->text = name.text;
                 member->children.push_back(std::move(node));
-                if (member->kind == ExprKind::Call) arguments(*member, ")");
+                if (member->kind == ExprKind::Call) {
+                    arguments(*member, ")");
+                }
                 node = std::move(member);
             } else {
                 return node;
@@ -214,18 +257,30 @@ private:
         }
     }
 
-    void arguments(ExprNode& into, const char* close) {
+    void arguments(ExprNode& into, const char* close)
+    {
         take();
-        if (isOp(close)) { take(); return; }
+        if (isOp(close)) {
+            take();
+            return;
+        }
         while (true) {
             into.children.push_back(ternary());
-            if (isOp(",")) { take(); if (isOp(close)) { take(); return; } continue; }
+            if (isOp(",")) {
+                take();
+                if (isOp(close)) {
+                    take();
+                    return;
+                }
+                continue;
+            }
             expect(close);
             return;
         }
     }
 
-    NodePtr primary() {
+    NodePtr primary()
+    {
         const Token& t = peek();
         switch (t.kind) {
         case TokenKind::Int: {
@@ -247,7 +302,8 @@ private:
             take();
             return node;
         }
-        case TokenKind::Name: return name();
+        case TokenKind::Name:
+            return name();
         case TokenKind::Op:
             if (t.text == "(") {
                 take();
@@ -267,7 +323,8 @@ private:
         throw ExprSyntaxError(t.column, "unexpected '" + describe(t) + "'");
     }
 
-    NodePtr name() {
+    NodePtr name()
+    {
         const Token first = take();
         if (first.text == "true" || first.text == "false") {
             NodePtr node = makeNode(ExprKind::Bool, first.column);
@@ -291,7 +348,9 @@ private:
         node->path.push_back(first.text);
         while (isOp("::")) {
             take();
-            if (peek().kind != TokenKind::Name) throw ExprSyntaxError(peek().column, "expected a name after '::'");
+            if (peek().kind != TokenKind::Name) {
+                throw ExprSyntaxError(peek().column, "expected a name after '::'");
+            }
             node->path.push_back(take().text);
         }
         node->text = node->path.back();
@@ -304,19 +363,25 @@ private:
     int depth_ = 0;
 };
 
-}  // namespace
+} // namespace
 
-std::unique_ptr<ExprNode> parseExpression(const std::string& text) { return Parser(lexExpression(text)).parseAll(); }
+std::unique_ptr<ExprNode> parseExpression(const std::string& text)
+{
+    return Parser(lexExpression(text)).parseAll();
+}
 
-std::vector<std::string> splitTypePath(const std::string& name) {
+std::vector<std::string> splitTypePath(const std::string& name)
+{
     std::vector<std::string> path;
     std::size_t start = 0;
     while (true) {
         const std::size_t sep = name.find("::", start);
         path.push_back(name.substr(start, sep == std::string::npos ? std::string::npos : sep - start));
-        if (sep == std::string::npos) return path;
+        if (sep == std::string::npos) {
+            return path;
+        }
         start = sep + 2;
     }
 }
 
-}  // namespace structure
+} // namespace structure

@@ -13,4 +13,4 @@ std::unique_ptr<ExprNode> parseExpression(const std::string& text);
 // A type name as `as<...>` and `type:` write it, split at `::`.
 std::vector<std::string> splitTypePath(const std::string& name);
 
-}  // namespace structure
+} // namespace structure

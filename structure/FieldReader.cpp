@@ -10,9 +10,13 @@ namespace structure {
 
 namespace {
 
-std::string elementPath(const std::string& path, std::int64_t index) { return path + "[" + std::to_string(index) + "]"; }
+std::string elementPath(const std::string& path, std::int64_t index)
+{
+    return path + "[" + std::to_string(index) + "]";
+}
 
-void chooseByteOrder(StructValue& object, const std::optional<bool>& inherited) {
+void chooseByteOrder(StructValue& object, const std::optional<bool>& inherited)
+{
     const EndianSpec* spec = object.type().effectiveEndian();
     if (!spec || (spec->kind == Endian::Switch && spec != &object.type().endian)) {
         object.littleEndian = inherited;
@@ -34,15 +38,20 @@ void chooseByteOrder(StructValue& object, const std::optional<bool>& inherited) 
 }
 
 // A negative count reads no elements, as in the reference implementation.
-std::uint64_t repeatCount(StructValue& owner, const Attribute& a) {
+std::uint64_t repeatCount(StructValue& owner, const Attribute& a)
+{
     const std::int64_t wanted = evaluateInt(*a.repeatExpr, EvalScope{&owner, nullptr, std::nullopt});
     return wanted < 0 ? 0 : static_cast<std::uint64_t>(wanted);
 }
 
 // A fixed-size repeat: counted now, read when asked.
-bool readLazily(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, const std::string& path, Field& out) {
+bool readLazily(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, const std::string& path,
+                Field& out)
+{
     const auto size = lazyElementSize(a);
-    if (!size || io->bitsLeft() != 0) return false;
+    if (!size || io->bitsLeft() != 0) {
+        return false;
+    }
     const std::uint64_t start = io->pos();
     const std::uint64_t fits = io->left() / *size;
     std::uint64_t count = fits;
@@ -50,13 +59,14 @@ bool readLazily(StructValue& owner, const Attribute& a, const std::shared_ptr<St
         count = repeatCount(owner, a);
     }
     const std::uint64_t kept = std::min(count, fits);
-    out.item.value = Value::list(std::make_shared<LazyArray>(owner, a, io, start, *size, static_cast<std::size_t>(kept), path));
+    out.item.value =
+        Value::list(std::make_shared<LazyArray>(owner, a, io, start, *size, static_cast<std::size_t>(kept), path));
     io->seek(start + kept * *size);
     out.item.span.size = kept * *size;
     const bool shortByCount = count > fits;
     const bool partialTail = a.repeat == RepeatKind::Eos && io->left() > 0;
     if (shortByCount || partialTail) {
-        DataError error("data ended: element " + std::to_string(kept) + " needs " + std::to_string(*size) + " bytes, " +
+        DataError error("data ended: element " + std::to_string(kept) + " needs " + byteCount(*size) + ", " +
                         std::to_string(io->left()) + " left");
         error.path = elementPath(path, static_cast<std::int64_t>(kept));
         error.offset = io->absolute(io->pos());
@@ -65,34 +75,48 @@ bool readLazily(StructValue& owner, const Attribute& a, const std::shared_ptr<St
     return true;
 }
 
-void readRepeated(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, const std::string& path, Field& out) {
-    if (readLazily(owner, a, io, path, out)) return;
+void readRepeated(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, const std::string& path,
+                  Field& out)
+{
+    if (readLazily(owner, a, io, path, out)) {
+        return;
+    }
     const ParseLimits& limits = owner.session().limits();
     const std::uint64_t count = a.repeat == RepeatKind::Expr ? repeatCount(owner, a) : 0;
     auto list = std::make_shared<ListArray>();
     out.item.value = Value::list(list);
     std::uint64_t stalled = 0;
     for (std::int64_t i = 0;; ++i) {
-        if (a.repeat == RepeatKind::Eos && io->eof()) break;
-        if (a.repeat == RepeatKind::Expr && static_cast<std::uint64_t>(i) >= count) break;
+        if (a.repeat == RepeatKind::Eos && io->eof()) {
+            break;
+        }
+        if (a.repeat == RepeatKind::Expr && static_cast<std::uint64_t>(i) >= count) {
+            break;
+        }
         const Stream::State before = io->state();
         list->items.emplace_back();
         readElement(owner, a, io, i, elementPath(path, i), list->items.back());
         const Stream::State after = io->state();
         const bool moved = after.pos != before.pos || after.bitsLeft != before.bitsLeft;
         stalled = moved ? 0 : stalled + 1;
-        if (a.repeat == RepeatKind::Eos && !moved) throw DataError("repeat makes no progress: an element reads nothing before the end");
-        if (stalled > limits.maxStalledItems)
+        if (a.repeat == RepeatKind::Eos && !moved) {
+            throw DataError("repeat makes no progress: an element reads nothing before the end");
+        }
+        if (stalled > limits.maxStalledItems) {
             throw DataError("repeat makes no progress: " + std::to_string(stalled) + " elements in a row read nothing");
+        }
         if (a.repeat == RepeatKind::Until) {
             const Value last = list->items.back().value;
-            if (evaluateBool(*a.repeatUntil, EvalScope{&owner, &last, i})) break;
+            if (evaluateBool(*a.repeatUntil, EvalScope{&owner, &last, i})) {
+                break;
+            }
         }
     }
 }
 
 // A present field: one element or a repeat. Fills `out` as it goes.
-void readPresent(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, Field& out) {
+void readPresent(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, Field& out)
+{
     const std::string path = owner.memberPath(a.id);
     out.present = true;
     const std::uint64_t start = io->pos();
@@ -108,7 +132,9 @@ void readPresent(StructValue& owner, const Attribute& a, const std::shared_ptr<S
             out.item.span.size = io->pos() - start;
         }
     } catch (DataError& e) {
-        if (a.repeat != RepeatKind::None) out.item.span.size = io->pos() >= start ? io->pos() - start : 0;
+        if (a.repeat != RepeatKind::None) {
+            out.item.span.size = io->pos() >= start ? io->pos() - start : 0;
+        }
         if (!e.path) {
             e.path = path;
             e.offset = io->absolute(start);
@@ -130,9 +156,10 @@ private:
     Stream::State state_;
 };
 
-}  // namespace
+} // namespace
 
-void parseObject(StructValue& object, const std::optional<bool>& inheritedLittleEndian) {
+void parseObject(StructValue& object, const std::optional<bool>& inheritedLittleEndian)
+{
     ParseSession::DepthGuard guard(object.session());
     chooseByteOrder(object, inheritedLittleEndian);
     object.start = object.io()->pos();
@@ -152,7 +179,8 @@ void parseObject(StructValue& object, const std::optional<bool>& inheritedLittle
     }
 }
 
-void readField(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, Field& out) {
+void readField(StructValue& owner, const Attribute& a, const std::shared_ptr<Stream>& io, Field& out)
+{
     out.attr = &a;
     if (a.condition) {
         bool wanted = false;
@@ -173,7 +201,8 @@ void readField(StructValue& owner, const Attribute& a, const std::shared_ptr<Str
     readPresent(owner, a, io, out);
 }
 
-Field evaluateInstance(StructValue& owner, const Attribute& a) {
+Field evaluateInstance(StructValue& owner, const Attribute& a)
+{
     ParseSession::DepthGuard guard(owner.session());
     Field out;
     out.attr = &a;
@@ -185,7 +214,9 @@ Field evaluateInstance(StructValue& owner, const Attribute& a) {
         }
         if (a.value) {
             out.item.value = evaluate(*a.value, scope);
-            if (a.enumDef && out.item.value.kind == Value::Kind::Int) out.item.value.enumDef = a.enumDef;
+            if (a.enumDef && out.item.value.kind == Value::Kind::Int) {
+                out.item.value.enumDef = a.enumDef;
+            }
             out.item.type = &a.type;
             out.present = out.complete = true;
             return out;
@@ -193,13 +224,17 @@ Field evaluateInstance(StructValue& owner, const Attribute& a) {
         std::shared_ptr<Stream> io = owner.io();
         if (a.io) {
             const Value v = evaluate(*a.io, scope);
-            if (v.kind != Value::Kind::Stream) throw DataError(std::string("io must be a stream, not ") + v.kindName());
+            if (v.kind != Value::Kind::Stream) {
+                throw DataError(std::string("io must be a stream, not ") + v.kindName());
+            }
             io = v.stream;
         }
         StreamRestore restore(*io);
         if (a.position) {
             const std::int64_t pos = evaluateInt(*a.position, scope);
-            if (pos < 0) throw DataError("position " + std::to_string(pos) + " is negative");
+            if (pos < 0) {
+                throw DataError("position " + std::to_string(pos) + " is negative");
+            }
             io->seek(static_cast<std::uint64_t>(pos));
         }
         readPresent(owner, a, io, out);
@@ -213,4 +248,4 @@ Field evaluateInstance(StructValue& owner, const Attribute& a) {
     return out;
 }
 
-}  // namespace structure
+} // namespace structure

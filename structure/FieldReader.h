@@ -28,4 +28,4 @@ void readElement(StructValue& owner, const Attribute& attribute, const std::shar
 // Checks `valid` on a value read for the attribute; throws DataError.
 void validate(StructValue& owner, const Attribute& attribute, const Value& value, std::optional<std::int64_t> index);
 
-}  // namespace structure
+} // namespace structure

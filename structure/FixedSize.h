@@ -18,4 +18,4 @@ std::optional<std::uint64_t> fixedAttributeBits(const Attribute& attribute);
 // element up front.
 std::optional<std::uint64_t> lazyElementSize(const Attribute& attribute);
 
-}  // namespace structure
+} // namespace structure

@@ -14,4 +14,4 @@ std::string jsonString(const std::string& utf8);
 std::string jsonNumber(double value);
 std::string jsonInteger(std::int64_t value, bool isUnsigned);
 
-}  // namespace structure
+} // namespace structure

@@ -18,7 +18,7 @@ public:
     std::optional<std::size_t> indexAt(std::uint64_t offset) const;
 
 private:
-    std::weak_ptr<StructValue> owner_;  // the owner holds this array, so not shared
+    std::weak_ptr<StructValue> owner_; // the owner holds this array, so not shared
     const Attribute& attribute_;
     std::shared_ptr<Stream> io_;
     std::uint64_t start_;
@@ -27,4 +27,4 @@ private:
     std::string path_;
 };
 
-}  // namespace structure
+} // namespace structure

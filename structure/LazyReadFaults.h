@@ -8,4 +8,4 @@ namespace structure {
 
 bool lazyReadsMayFail(const Definition& definition);
 
-}  // namespace structure
+} // namespace structure

@@ -17,4 +17,4 @@ const EnumDef* findEnum(const TypeDef& scope, const std::vector<std::string>& pa
 // The primitive names `as<>` and `sizeof<>` accept besides user types.
 bool isPrimitiveTypeName(const std::string& name);
 
-}  // namespace structure
+} // namespace structure

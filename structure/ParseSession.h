@@ -14,9 +14,9 @@
 namespace structure {
 
 struct ParseLimits {
-    int maxDepth = 128;                 // objects within objects, and instances within instances
-    std::uint64_t maxDecodedBytes = 256ull << 20;  // output of one `process` step
-    std::uint64_t maxStalledItems = 1024;          // repeat elements in a row that read nothing
+    int maxDepth = 128; // objects within objects, and instances within instances
+    std::uint64_t maxDecodedBytes = 256ull << 20; // output of one `process` step
+    std::uint64_t maxStalledItems = 1024; // repeat elements in a row that read nothing
 };
 
 class ParseSession {
@@ -60,4 +60,4 @@ private:
     int depth_ = 0;
 };
 
-}  // namespace structure
+} // namespace structure

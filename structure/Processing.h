@@ -11,6 +11,7 @@ namespace structure {
 
 // Throws DataError for bad compressed data, output past `maxOutput`, or
 // arguments that do not fit.
-std::string applyProcess(ProcessKind kind, const std::string& raw, const std::vector<Value>& args, std::uint64_t maxOutput);
+std::string applyProcess(ProcessKind kind, const std::string& raw, const std::vector<Value>& args,
+                         std::uint64_t maxOutput);
 
-}  // namespace structure
+} // namespace structure

@@ -25,7 +25,7 @@ public:
     std::uint64_t pos() const { return pos_; }
     std::uint64_t left() const { return size_ - pos_; }
     bool eof() const { return pos_ >= size_ && bitsLeft_ == 0; }
-    void seek(std::uint64_t pos);  // throws DataError past the end
+    void seek(std::uint64_t pos); // throws DataError past the end
     void alignToByte() { bitsLeft_ = 0; }
     int bitsLeft() const { return bitsLeft_; }
 
@@ -50,7 +50,8 @@ public:
         int bitsLeft;
     };
     State state() const { return {pos_, bits_, bitsLeft_}; }
-    void restore(const State& state) {
+    void restore(const State& state)
+    {
         pos_ = state.pos;
         bits_ = state.bits;
         bitsLeft_ = state.bitsLeft;
@@ -68,10 +69,10 @@ private:
     std::uint64_t begin_;
     std::uint64_t size_;
     std::uint64_t pos_ = 0;
-    std::uint8_t bits_ = 0;  // the byte being read bit by bit
+    std::uint8_t bits_ = 0; // the byte being read bit by bit
     int bitsLeft_ = 0;
     std::shared_ptr<const StreamOrigin> origin_;
     std::uint64_t originBase_;
 };
 
-}  // namespace structure
+} // namespace structure

@@ -16,14 +16,15 @@ class ParseSession;
 // A seq field or an evaluated instance.
 struct Field {
     const Attribute* attr = nullptr;
-    bool present = false;   // false when its `if` was false (or a switch matched nothing)
-    bool complete = false;  // false when the data ended or failed inside it
-    Item item;              // a repeated field: item.value is the Array
+    bool present = false; // false when its `if` was false (or a switch matched nothing)
+    bool complete = false; // false when the data ended or failed inside it
+    Item item; // a repeated field: item.value is the Array
 };
 
 class StructValue : public std::enable_shared_from_this<StructValue> {
 public:
-    StructValue(ParseSession& session, const TypeDef& type, StructValue* parent, std::shared_ptr<Stream> io, std::string path);
+    StructValue(ParseSession& session, const TypeDef& type, StructValue* parent, std::shared_ptr<Stream> io,
+                std::string path);
 
     ParseSession& session() const { return session_; }
     const TypeDef& type() const { return type_; }
@@ -43,9 +44,9 @@ public:
 
     std::vector<Value> params;
     std::optional<bool> littleEndian;
-    std::uint64_t start = 0;  // in io
+    std::uint64_t start = 0; // in io
     std::uint64_t end = 0;
-    std::int64_t repeatIndex = -1;  // its place in a repeated field
+    std::int64_t repeatIndex = -1; // its place in a repeated field
 
 private:
     ParseSession& session_;
@@ -58,4 +59,4 @@ private:
     std::vector<bool> busy_;
 };
 
-}  // namespace structure
+} // namespace structure

@@ -2,6 +2,7 @@
 // Decodes text in code pages the engine does not handle itself (ISO-8859-x,
 // windows-125x, CP437, Shift_JIS, ...). The platform implements it: iconv
 // natively, MultiByteToWideChar on Windows.
+#include <cstdint>
 #include <string>
 
 namespace structure {
@@ -18,7 +19,10 @@ public:
 // Throws DataError for an encoding neither knows.
 std::string decodeText(const std::string& encoding, const std::string& bytes, const TextConverter& converter);
 
+// `code` (at most U+10FFFF) appended as UTF-8.
+void appendUtf8(std::string& out, std::uint32_t code);
+
 // The encoding's name folded for comparison: upper case, no '-' or '_'.
 std::string foldEncodingName(const std::string& name);
 
-}  // namespace structure
+} // namespace structure

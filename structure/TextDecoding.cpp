@@ -9,21 +9,24 @@ namespace structure {
 
 namespace {
 
-constexpr std::uint32_t kReplacement = 0xFFFD;
-constexpr std::uint32_t kMaxCodePoint = 0x10FFFF;
-constexpr std::uint32_t kHighSurrogateFirst = 0xD800;
-constexpr std::uint32_t kLowSurrogateFirst = 0xDC00;
-constexpr std::uint32_t kSurrogateEnd = 0xE000;
-constexpr std::uint32_t kSupplementaryFirst = 0x10000;
-constexpr unsigned kSurrogateBits = 10;
+constexpr std::uint32_t replacement = 0xFFFD;
+constexpr std::uint32_t maxCodePoint = 0x10FFFF;
+constexpr std::uint32_t highSurrogateFirst = 0xD800;
+constexpr std::uint32_t lowSurrogateFirst = 0xDC00;
+constexpr std::uint32_t surrogateEnd = 0xE000;
+constexpr std::uint32_t supplementaryFirst = 0x10000;
+constexpr unsigned surrogateBits = 10;
 
-void appendUtf8(std::string& out, std::uint32_t code) {
+} // namespace
+
+void appendUtf8(std::string& out, std::uint32_t code)
+{
     if (code < 0x80) {
         out += static_cast<char>(code);
     } else if (code < 0x800) {
         out += static_cast<char>(0xC0 | (code >> 6));
         out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < kSupplementaryFirst) {
+    } else if (code < supplementaryFirst) {
         out += static_cast<char>(0xE0 | (code >> 12));
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
@@ -35,17 +38,21 @@ void appendUtf8(std::string& out, std::uint32_t code) {
     }
 }
 
-std::string decodeAscii(const std::string& bytes) {
+namespace {
+
+std::string decodeAscii(const std::string& bytes)
+{
     std::string out;
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        appendUtf8(out, b < 0x80 ? b : kReplacement);
+        appendUtf8(out, b < 0x80 ? b : replacement);
     }
     return out;
 }
 
 // Well-formed UTF-8 passes through; each bad sequence becomes U+FFFD.
-std::string decodeUtf8(const std::string& bytes) {
+std::string decodeUtf8(const std::string& bytes)
+{
     std::string out;
     std::size_t i = 0;
     while (i < bytes.size()) {
@@ -58,21 +65,22 @@ std::string decodeUtf8(const std::string& bytes) {
             ok = (c & 0xC0) == 0x80;
             code = (code << 6) | (c & 0x3Fu);
         }
-        static const std::uint32_t kLeast[] = {0, 0x80, 0x800, kSupplementaryFirst};
-        ok = ok && code >= kLeast[extra < 0 ? 0 : extra] && code <= kMaxCodePoint &&
-             !(code >= kHighSurrogateFirst && code < kSurrogateEnd);
+        static const std::uint32_t leastForLength[] = {0, 0x80, 0x800, supplementaryFirst};
+        ok = ok && code >= leastForLength[extra < 0 ? 0 : extra] && code <= maxCodePoint &&
+             !(code >= highSurrogateFirst && code < surrogateEnd);
         if (ok) {
             appendUtf8(out, code);
             i += static_cast<std::size_t>(extra) + 1;
         } else {
-            appendUtf8(out, kReplacement);
+            appendUtf8(out, replacement);
             ++i;
         }
     }
     return out;
 }
 
-std::string decodeUtf16(const std::string& bytes, bool littleEndian) {
+std::string decodeUtf16(const std::string& bytes, bool littleEndian)
+{
     std::string out;
     auto unit = [&](std::size_t at) {
         const auto a = static_cast<unsigned char>(bytes[at]);
@@ -83,38 +91,56 @@ std::string decodeUtf16(const std::string& bytes, bool littleEndian) {
     while (i + 1 < bytes.size()) {
         const std::uint32_t u = unit(i);
         i += 2;
-        if (u >= kHighSurrogateFirst && u < kLowSurrogateFirst && i + 1 < bytes.size()) {
+        if (u >= highSurrogateFirst && u < lowSurrogateFirst && i + 1 < bytes.size()) {
             const std::uint32_t low = unit(i);
-            if (low >= kLowSurrogateFirst && low < kSurrogateEnd) {
+            if (low >= lowSurrogateFirst && low < surrogateEnd) {
                 i += 2;
-                appendUtf8(out, kSupplementaryFirst + ((u - kHighSurrogateFirst) << kSurrogateBits) + (low - kLowSurrogateFirst));
+                appendUtf8(out, supplementaryFirst + ((u - highSurrogateFirst) << surrogateBits) +
+                                    (low - lowSurrogateFirst));
                 continue;
             }
         }
-        appendUtf8(out, u >= kHighSurrogateFirst && u < kSurrogateEnd ? kReplacement : u);
+        appendUtf8(out, u >= highSurrogateFirst && u < surrogateEnd ? replacement : u);
     }
-    if (i < bytes.size()) appendUtf8(out, kReplacement);  // an odd byte at the end
+    if (i < bytes.size()) {
+        appendUtf8(out, replacement); // an odd byte at the end
+    }
     return out;
 }
 
-}  // namespace
+} // namespace
 
-std::string foldEncodingName(const std::string& name) {
+std::string foldEncodingName(const std::string& name)
+{
     std::string out;
-    for (char c : name)
-        if (c != '-' && c != '_' && c != ' ') out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char c : name) {
+        if (c != '-' && c != '_' && c != ' ') {
+            out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
     return out;
 }
 
-std::string decodeText(const std::string& encoding, const std::string& bytes, const TextConverter& converter) {
+std::string decodeText(const std::string& encoding, const std::string& bytes, const TextConverter& converter)
+{
     const std::string folded = foldEncodingName(encoding);
-    if (folded == "ASCII" || folded == "USASCII") return decodeAscii(bytes);
-    if (folded == "UTF8") return decodeUtf8(bytes);
-    if (folded == "UTF16LE") return decodeUtf16(bytes, true);
-    if (folded == "UTF16BE") return decodeUtf16(bytes, false);
+    if (folded == "ASCII" || folded == "USASCII") {
+        return decodeAscii(bytes);
+    }
+    if (folded == "UTF8") {
+        return decodeUtf8(bytes);
+    }
+    if (folded == "UTF16LE") {
+        return decodeUtf16(bytes, true);
+    }
+    if (folded == "UTF16BE") {
+        return decodeUtf16(bytes, false);
+    }
     std::string out;
-    if (converter.toUtf8(encoding, bytes, out)) return decodeUtf8(out);
+    if (converter.toUtf8(encoding, bytes, out)) {
+        return decodeUtf8(out);
+    }
     throw DataError("unknown text encoding '" + encoding + "'");
 }
 
-}  // namespace structure
+} // namespace structure

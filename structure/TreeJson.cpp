@@ -10,8 +10,11 @@ namespace structure {
 
 namespace {
 
-const char* kindName(const Attribute& a) {
-    if (!a.isInstance) return "seq";
+const char* kindName(const Attribute& a)
+{
+    if (!a.isInstance) {
+        return "seq";
+    }
     return a.value ? "value" : "instance";
 }
 
@@ -20,9 +23,13 @@ const char* kindName(const Attribute& a) {
 // the same few types millions of times.
 class TreeWriter {
 public:
-    TreeWriter(ParseSession& session, JsonSink& out) : session_(session), out_(out) { buffer_.reserve(kFlushAt + kFlushAt / 4); }
+    TreeWriter(ParseSession& session, JsonSink& out) : session_(session), out_(out)
+    {
+        buffer_.reserve(flushAt + flushAt / 4);
+    }
 
-    void root() {
+    void root()
+    {
         StructValue& root = session_.root();
         buffer_ += "{\"name\": ";
         appendJsonString(buffer_, root.type().name);
@@ -36,23 +43,32 @@ public:
     }
 
 private:
-    static constexpr std::size_t kFlushAt = 1 << 16;
+    static constexpr std::size_t flushAt = 1 << 16;
 
-    void flush() {
+    void flush()
+    {
         out_.write(buffer_);
         buffer_.clear();
     }
 
-    void flushIfFull() {
-        if (buffer_.size() >= kFlushAt) flush();
+    void flushIfFull()
+    {
+        if (buffer_.size() >= flushAt) {
+            flush();
+        }
     }
 
-    void fields(StructValue& object) {
+    void fields(StructValue& object)
+    {
         buffer_ += ", \"fields\": [";
         bool first = true;
         for (const Field& f : object.fields()) {
-            if (!f.present || !f.attr) continue;
-            if (!first) buffer_ += ", ";
+            if (!f.present || !f.attr) {
+                continue;
+            }
+            if (!first) {
+                buffer_ += ", ";
+            }
             first = false;
             field(object, f);
         }
@@ -64,8 +80,12 @@ private:
             } catch (const DataError& e) {
                 session_.noteError(e);
             }
-            if (f && !f->present) continue;
-            if (!first) buffer_ += ", ";
+            if (f && !f->present) {
+                continue;
+            }
+            if (!first) {
+                buffer_ += ", ";
+            }
             first = false;
             if (f) {
                 field(object, *f);
@@ -77,7 +97,8 @@ private:
         buffer_ += ']';
     }
 
-    void nodeStart(const std::string& name, const char* kind) {
+    void nodeStart(const std::string& name, const char* kind)
+    {
         buffer_ += "{\"name\": ";
         appendJsonString(buffer_, name);
         buffer_ += ", \"kind\": \"";
@@ -85,7 +106,8 @@ private:
         buffer_ += '"';
     }
 
-    void field(StructValue& owner, const Field& f) {
+    void field(StructValue& owner, const Field& f)
+    {
         const Attribute& a = *f.attr;
         const char* kind = kindName(a);
         if (a.repeat == RepeatKind::None || f.item.value.kind != Value::Kind::Array) {
@@ -107,7 +129,9 @@ private:
                 session_.noteError(e);
                 break;
             }
-            if (i != 0) buffer_ += ", ";
+            if (i != 0) {
+                buffer_ += ", ";
+            }
             buffer_ += "{\"name\": \"[";
             appendJsonCount(buffer_, i);
             buffer_ += "]\", \"kind\": \"";
@@ -118,7 +142,8 @@ private:
         buffer_ += "]}";
     }
 
-    void place(const Span& span) {
+    void place(const Span& span)
+    {
         if (!span.known) {
             buffer_ += ", \"offset\": null, \"size\": null";
             return;
@@ -140,65 +165,96 @@ private:
     }
 
     // The rest of a node whose name and kind are written.
-    void item(StructValue& owner, const Item& it) {
+    void item(StructValue& owner, const Item& it)
+    {
         const Value& v = it.value;
         buffer_ += ", \"type\": ";
-        if (v.kind == Value::Kind::Struct) appendJsonString(buffer_, v.object->type().name);
-        else if (!it.type || (it.type->kind == TypeRef::Kind::Bytes && v.kind != Value::Kind::Bytes && v.kind != Value::Kind::None))
+        if (v.kind == Value::Kind::Struct) {
+            appendJsonString(buffer_, v.object->type().name);
+        } else if (!it.type || (it.type->kind == TypeRef::Kind::Bytes && v.kind != Value::Kind::Bytes &&
+                                v.kind != Value::Kind::None)) {
             appendJsonString(buffer_, typeName(it.type, v, owner));
-        else buffer_ += cachedTypeName(it.type, owner, false);
+        } else {
+            buffer_ += cachedTypeName(it.type, owner, false);
+        }
         place(it.span);
-        if (v.kind == Value::Kind::Struct && it.span.known) fields(*v.object);
-        else if (v.kind != Value::Kind::Struct) leaf(v);
+        if (v.kind == Value::Kind::Struct && it.span.known) {
+            fields(*v.object);
+        } else if (v.kind != Value::Kind::Struct) {
+            leaf(v);
+        }
         buffer_ += '}';
         flushIfFull();
     }
 
-    void leaf(const Value& v) {
-        if (v.kind == Value::Kind::None || v.kind == Value::Kind::Stream) return;
+    void leaf(const Value& v)
+    {
+        if (v.kind == Value::Kind::None || v.kind == Value::Kind::Stream) {
+            return;
+        }
         buffer_ += ", \"value\": ";
         leafText(v);
         if (v.enumDef) {
             auto label = v.enumDef->labels.find(v.i);
-            if (label == v.enumDef->labels.end()) return;
+            if (label == v.enumDef->labels.end()) {
+                return;
+            }
             buffer_ += ", \"enum\": ";
             appendJsonString(buffer_, label->second);
         }
     }
 
-    void leafText(const Value& v) {
+    void leafText(const Value& v)
+    {
         switch (v.kind) {
-        case Value::Kind::Int: return appendJsonInteger(buffer_, v.i, v.isUnsigned);
-        case Value::Kind::Float: buffer_ += jsonNumber(v.f); return;
-        case Value::Kind::Bool: buffer_ += v.i ? "true" : "false"; return;
-        case Value::Kind::Str: return appendJsonString(buffer_, v.s);
-        case Value::Kind::Bytes: return appendJsonString(buffer_, hexOf(v.s));
+        case Value::Kind::Int:
+            return appendJsonInteger(buffer_, v.i, v.isUnsigned);
+        case Value::Kind::Float:
+            buffer_ += jsonNumber(v.f);
+            return;
+        case Value::Kind::Bool:
+            buffer_ += v.i ? "true" : "false";
+            return;
+        case Value::Kind::Str:
+            return appendJsonString(buffer_, v.s);
+        case Value::Kind::Bytes:
+            return appendJsonString(buffer_, hexOf(v.s));
         case Value::Kind::Array:
             buffer_ += '[';
             for (std::size_t k = 0; k < v.array->size(); ++k) {
                 const Value element = v.array->item(k).value;
-                if (k) buffer_ += ", ";
-                if (element.kind == Value::Kind::Struct) buffer_ += "null";
-                else leafText(element);
+                if (k) {
+                    buffer_ += ", ";
+                }
+                if (element.kind == Value::Kind::Struct) {
+                    buffer_ += "null";
+                } else {
+                    leafText(element);
+                }
             }
             buffer_ += ']';
             return;
-        default: buffer_ += "null";
+        default:
+            buffer_ += "null";
         }
     }
 
     // The quoted name of a declared type (`[]` after it for a repeat).
-    const std::string& cachedTypeName(const TypeRef* type, const StructValue& owner, bool repeated) {
+    const std::string& cachedTypeName(const TypeRef* type, const StructValue& owner, bool repeated)
+    {
         const int order = owner.littleEndian ? (*owner.littleEndian ? 1 : 2) : 0;
         const TypeNameKey key{type, order * 2 + (repeated ? 1 : 0)};
         auto found = typeNames_.find(key);
-        if (found != typeNames_.end()) return found->second;
+        if (found != typeNames_.end()) {
+            return found->second;
+        }
         return typeNames_[key] = jsonString(typeName(type, Value(), owner) + (repeated ? "[]" : ""));
     }
 
     using TypeNameKey = std::pair<const TypeRef*, int>;
     struct TypeNameHash {
-        std::size_t operator()(const TypeNameKey& key) const {
+        std::size_t operator()(const TypeNameKey& key) const
+        {
             return std::hash<const TypeRef*>()(key.first) ^ static_cast<std::size_t>(key.second);
         }
     };
@@ -211,12 +267,18 @@ private:
 
 void visitObject(ParseSession& session, StructValue& object);
 
-void visitItem(ParseSession& session, const Item& it) {
-    if (it.value.kind == Value::Kind::Struct && it.span.known) visitObject(session, *it.value.object);
+void visitItem(ParseSession& session, const Item& it)
+{
+    if (it.value.kind == Value::Kind::Struct && it.span.known) {
+        visitObject(session, *it.value.object);
+    }
 }
 
-void visitField(ParseSession& session, const Field& f) {
-    if (!f.present) return;
+void visitField(ParseSession& session, const Field& f)
+{
+    if (!f.present) {
+        return;
+    }
     if (f.attr->repeat == RepeatKind::None || f.item.value.kind != Value::Kind::Array) {
         visitItem(session, f.item);
         return;
@@ -232,8 +294,11 @@ void visitField(ParseSession& session, const Field& f) {
     }
 }
 
-void visitObject(ParseSession& session, StructValue& object) {
-    for (const Field& f : object.fields()) visitField(session, f);
+void visitObject(ParseSession& session, StructValue& object)
+{
+    for (const Field& f : object.fields()) {
+        visitField(session, f);
+    }
     for (std::size_t k = 0; k < object.type().instances.size(); ++k) {
         try {
             visitField(session, object.instance(k));
@@ -243,34 +308,59 @@ void visitObject(ParseSession& session, StructValue& object) {
     }
 }
 
-}  // namespace
+} // namespace
 
-void visitTree(ParseSession& session) { visitObject(session, session.root()); }
+void visitTree(ParseSession& session)
+{
+    visitObject(session, session.root());
+}
 
-std::string typeName(const TypeRef* type, const Value& value, const StructValue& owner) {
-    if (value.kind == Value::Kind::Struct) return value.object->type().name;
-    if (!type || (type->kind == TypeRef::Kind::Bytes && value.kind != Value::Kind::Bytes && value.kind != Value::Kind::None)) {
+std::string typeName(const TypeRef* type, const Value& value, const StructValue& owner)
+{
+    if (value.kind == Value::Kind::Struct) {
+        return value.object->type().name;
+    }
+    if (!type ||
+        (type->kind == TypeRef::Kind::Bytes && value.kind != Value::Kind::Bytes && value.kind != Value::Kind::None)) {
         switch (value.kind) {
-        case Value::Kind::Int: return "int";
-        case Value::Kind::Float: return "float";
-        case Value::Kind::Bool: return "bool";
-        case Value::Kind::Str: return "str";
-        case Value::Kind::Array: return "array";
-        case Value::Kind::Stream: return "io";
-        default: return "bytes";
+        case Value::Kind::Int:
+            return "int";
+        case Value::Kind::Float:
+            return "float";
+        case Value::Kind::Bool:
+            return "bool";
+        case Value::Kind::Str:
+            return "str";
+        case Value::Kind::Array:
+            return "array";
+        case Value::Kind::Stream:
+            return "io";
+        default:
+            return "bytes";
         }
     }
     switch (type->kind) {
-    case TypeRef::Kind::Bytes: return "bytes";
-    case TypeRef::Kind::Str: return "str";
-    case TypeRef::Kind::Bits: return "b" + std::to_string(type->width);
-    case TypeRef::Kind::User: return type->user ? type->user->name : "struct";
-    case TypeRef::Kind::Switch: return "switch";
+    case TypeRef::Kind::Bytes:
+        return "bytes";
+    case TypeRef::Kind::Str:
+        return "str";
+    case TypeRef::Kind::Bits:
+        return "b" + std::to_string(type->width);
+    case TypeRef::Kind::User:
+        return type->user ? type->user->name : "struct";
+    case TypeRef::Kind::Switch:
+        return "switch";
     case TypeRef::Kind::Int:
     case TypeRef::Kind::Float: {
-        std::string name = (type->kind == TypeRef::Kind::Float ? "f" : type->isSigned ? "s" : "u") + std::to_string(type->width);
-        if (type->width == 1) return name;
-        const bool little = type->endian == Endian::Little || (type->endian == Endian::Inherit && owner.littleEndian.value_or(false));
+        std::string name = (type->kind == TypeRef::Kind::Float ? "f"
+                            : type->isSigned                   ? "s"
+                                                               : "u") +
+                           std::to_string(type->width);
+        if (type->width == 1) {
+            return name;
+        }
+        const bool little =
+            type->endian == Endian::Little || (type->endian == Endian::Inherit && owner.littleEndian.value_or(false));
         const bool known = type->endian != Endian::Inherit || owner.littleEndian.has_value();
         return known ? name + (little ? "le" : "be") : name;
     }
@@ -278,16 +368,23 @@ std::string typeName(const TypeRef* type, const Value& value, const StructValue&
     return "bytes";
 }
 
-void writeRootJson(ParseSession& session, JsonSink& out) { TreeWriter(session, out).root(); }
+void writeRootJson(ParseSession& session, JsonSink& out)
+{
+    TreeWriter(session, out).root();
+}
 
-void writeDocumentJson(ParseSession& session, JsonSink& out) {
-    if (lazyReadsMayFail(session.definition())) visitTree(session);
+void writeDocumentJson(ParseSession& session, JsonSink& out)
+{
+    if (lazyReadsMayFail(session.definition())) {
+        visitTree(session);
+    }
     writeDocumentHead(session, out);
     writeRootJson(session, out);
     out.write("}\n");
 }
 
-void writeDocumentHead(const ParseSession& session, JsonSink& out) {
+void writeDocumentHead(const ParseSession& session, JsonSink& out)
+{
     const auto& error = session.error();
     std::string text = "{\"definition\": " + jsonString(session.definition().main().id) +
                        ", \"size\": " + std::to_string(session.document().size()) + ", \"error\": ";
@@ -300,4 +397,4 @@ void writeDocumentHead(const ParseSession& session, JsonSink& out) {
     out.write(text + ", \"root\": ");
 }
 
-}  // namespace structure
+} // namespace structure

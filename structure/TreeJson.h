@@ -33,4 +33,4 @@ void writeDocumentJson(ParseSession& session, JsonSink& out);
 // The type a node shows: u4le, b3, str, bytes, a user type's name, name[] for repeats.
 std::string typeName(const TypeRef* type, const Value& value, const StructValue& owner);
 
-}  // namespace structure
+} // namespace structure

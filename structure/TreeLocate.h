@@ -11,9 +11,9 @@
 namespace structure {
 
 struct Location {
-    std::string path;                      // as errors name it: "chunks[3].body.width"; "" for the root
+    std::string path; // as errors name it: "chunks[3].body.width"; "" for the root
     Span span;
-    const Attribute* attribute = nullptr;  // null for the root
+    const Attribute* attribute = nullptr; // null for the root
 };
 
 // Nothing when no node holds the byte. Fields within the decoded bytes of a
@@ -21,4 +21,4 @@ struct Location {
 // Instances read on the way that fail are noted in the session and passed over.
 std::optional<Location> locate(ParseSession& session, std::uint64_t offset);
 
-}  // namespace structure
+} // namespace structure

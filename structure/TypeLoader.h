@@ -11,4 +11,4 @@ void loadType(const YamlNode& node, TypeDef& type);
 // The import names a file's `meta` lists, with where each is written.
 std::vector<std::pair<std::string, SourcePos>> loadModuleMeta(const YamlNode& top, Module& module);
 
-}  // namespace structure
+} // namespace structure

@@ -18,11 +18,11 @@ struct StreamOrigin;
 struct Value {
     enum class Kind { None, Int, Float, Bool, Str, Bytes, Struct, Array, Stream };
     Kind kind = Kind::None;
-    std::int64_t i = 0;            // Int, and Bool as 0/1
-    bool isUnsigned = false;       // an Int read as u8 past the signed range
+    std::int64_t i = 0; // Int, and Bool as 0/1
+    bool isUnsigned = false; // an Int read as u8 past the signed range
     double f = 0;
-    std::string s;                 // Str as UTF-8; Bytes as raw bytes
-    const EnumDef* enumDef = nullptr;  // an Int that is an enum's value
+    std::string s; // Str as UTF-8; Bytes as raw bytes
+    const EnumDef* enumDef = nullptr; // an Int that is an enum's value
     std::shared_ptr<StructValue> object;
     std::shared_ptr<const ArrayValue> array;
     std::shared_ptr<Stream> stream;
@@ -46,8 +46,8 @@ struct Value {
 struct Span {
     std::uint64_t offset = 0;
     std::uint64_t size = 0;
-    int bitOffset = 0;  // bit fields: bits of the first byte read before this one
-    int bitSize = 0;    // 0 for whole-byte fields
+    int bitOffset = 0; // bit fields: bits of the first byte read before this one
+    int bitSize = 0; // 0 for whole-byte fields
     const StreamOrigin* origin = nullptr;
     bool known = false; // value instances have no place in the bytes
 };
@@ -56,7 +56,7 @@ struct Span {
 struct Item {
     Value value;
     Span span;
-    const TypeRef* type = nullptr;  // the type read, a switch's chosen case included
+    const TypeRef* type = nullptr; // the type read, a switch's chosen case included
 };
 
 // Arrays: read element by element, or computed on request (see LazyArray).
@@ -78,4 +78,4 @@ public:
 // Lowercase hex of bytes, no blanks.
 std::string hexOf(const std::string& bytes);
 
-}  // namespace structure
+} // namespace structure

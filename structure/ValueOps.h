@@ -14,4 +14,4 @@ int compareValues(const Value& left, const Value& right);
 // A literal array of integers 0..255 is a byte array, as the language says.
 Value arrayLiteral(std::vector<Value> elements);
 
-}  // namespace structure
+} // namespace structure

@@ -33,4 +33,4 @@ Expression makeExpression(const std::string& text, const SourcePos& pos);
 // Rejects keys outside `allowed`; keys starting with `-` are free-form.
 void checkKeys(const YamlNode& mapping, std::initializer_list<const char*> allowed, const char* where);
 
-}  // namespace structure
+} // namespace structure

@@ -9,9 +9,10 @@ namespace structure {
 namespace {
 
 // libyaml's nesting is bounded so a hostile file cannot exhaust the stack.
-constexpr int kMaxYamlDepth = 200;
+constexpr int maxYamlDepth = 200;
 
-SourcePos markPos(const std::shared_ptr<const std::string>& file, const yaml_mark_t& mark) {
+SourcePos markPos(const std::shared_ptr<const std::string>& file, const yaml_mark_t& mark)
+{
     return {file, static_cast<int>(mark.line) + 1, static_cast<int>(mark.column) + 1};
 }
 
@@ -41,10 +42,13 @@ class Converter {
 public:
     Converter(yaml_document_t* doc, std::shared_ptr<const std::string> file) : doc_(doc), file_(std::move(file)) {}
 
-    YamlNode convert(yaml_node_t* node, int depth) {
+    YamlNode convert(yaml_node_t* node, int depth)
+    {
         YamlNode out;
         out.pos = markPos(file_, node->start_mark);
-        if (depth > kMaxYamlDepth) throw DefinitionError(out.pos, "YAML nested too deeply");
+        if (depth > maxYamlDepth) {
+            throw DefinitionError(out.pos, "YAML nested too deeply");
+        }
         switch (node->type) {
         case YAML_SCALAR_NODE:
             out.kind = YamlNode::Kind::Scalar;
@@ -53,16 +57,22 @@ public:
             break;
         case YAML_SEQUENCE_NODE:
             out.kind = YamlNode::Kind::Sequence;
-            for (yaml_node_item_t* item = node->data.sequence.items.start; item < node->data.sequence.items.top; ++item)
+            for (yaml_node_item_t* item = node->data.sequence.items.start; item < node->data.sequence.items.top;
+                 ++item) {
                 out.items.push_back(convert(child(*item, out.pos), depth + 1));
+            }
             break;
         case YAML_MAPPING_NODE: {
             out.kind = YamlNode::Kind::Mapping;
             std::set<std::string> seen;
             for (yaml_node_pair_t* pair = node->data.mapping.pairs.start; pair < node->data.mapping.pairs.top; ++pair) {
                 YamlNode key = convert(child(pair->key, out.pos), depth + 1);
-                if (!key.isScalar()) throw DefinitionError(key.pos, "a mapping key must be a plain value");
-                if (!seen.insert(key.text).second) throw DefinitionError(key.pos, "duplicate key '" + key.text + "'");
+                if (!key.isScalar()) {
+                    throw DefinitionError(key.pos, "a mapping key must be a plain value");
+                }
+                if (!seen.insert(key.text).second) {
+                    throw DefinitionError(key.pos, "duplicate key '" + key.text + "'");
+                }
                 YamlNode value = convert(child(pair->value, out.pos), depth + 1);
                 out.entries.emplace_back(std::move(key), std::move(value));
             }
@@ -75,9 +85,12 @@ public:
     }
 
 private:
-    yaml_node_t* child(int index, const SourcePos& pos) {
+    yaml_node_t* child(int index, const SourcePos& pos)
+    {
         yaml_node_t* node = yaml_document_get_node(doc_, index);
-        if (!node) throw DefinitionError(pos, "broken YAML node reference");
+        if (!node) {
+            throw DefinitionError(pos, "broken YAML node reference");
+        }
         return node;
     }
 
@@ -85,32 +98,45 @@ private:
     std::shared_ptr<const std::string> file_;
 };
 
-}  // namespace
+} // namespace
 
-const YamlNode* YamlNode::find(const std::string& key) const {
-    for (const auto& entry : entries)
-        if (entry.first.text == key) return &entry.second;
+const YamlNode* YamlNode::find(const std::string& key) const
+{
+    for (const auto& entry : entries) {
+        if (entry.first.text == key) {
+            return &entry.second;
+        }
+    }
     return nullptr;
 }
 
-YamlNode parseYaml(const std::string& text, const std::shared_ptr<const std::string>& fileName) {
+YamlNode parseYaml(const std::string& text, const std::shared_ptr<const std::string>& fileName)
+{
     yaml_parser_t parser;
-    if (!yaml_parser_initialize(&parser)) throw DefinitionError({fileName, 1, 1}, "out of memory for the YAML parser");
+    if (!yaml_parser_initialize(&parser)) {
+        throw DefinitionError({fileName, 1, 1}, "out of memory for the YAML parser");
+    }
     ParserGuard parserGuard(&parser);
     yaml_parser_set_input_string(&parser, reinterpret_cast<const unsigned char*>(text.data()), text.size());
     yaml_document_t doc;
     if (!yaml_parser_load(&parser, &doc)) {
         SourcePos pos = markPos(fileName, parser.problem ? parser.problem_mark : parser.context_mark);
         std::string reason = parser.problem ? parser.problem : "YAML syntax error";
-        if (parser.context) reason = std::string(parser.context) + ": " + reason;
+        if (parser.context) {
+            reason = std::string(parser.context) + ": " + reason;
+        }
         throw DefinitionError(pos, "YAML: " + reason);
     }
     DocumentGuard docGuard(&doc);
     yaml_node_t* root = yaml_document_get_root_node(&doc);
-    if (!root) throw DefinitionError({fileName, 1, 1}, "the file holds no YAML document");
+    if (!root) {
+        throw DefinitionError({fileName, 1, 1}, "the file holds no YAML document");
+    }
     YamlNode tree = Converter(&doc, fileName).convert(root, 0);
-    if (!tree.isMapping()) throw DefinitionError(tree.pos, "a definition must be a mapping at its top");
+    if (!tree.isMapping()) {
+        throw DefinitionError(tree.pos, "a definition must be a mapping at its top");
+    }
     return tree;
 }
 
-}  // namespace structure
+} // namespace structure

@@ -14,10 +14,10 @@ struct YamlNode {
     enum class Kind { Scalar, Sequence, Mapping };
     Kind kind = Kind::Scalar;
     SourcePos pos;
-    std::string text;    // a scalar's value
+    std::string text; // a scalar's value
     bool quoted = false; // a quoted or block scalar: never a number, boolean or null
-    std::vector<YamlNode> items;                           // a sequence's items
-    std::vector<std::pair<YamlNode, YamlNode>> entries;    // a mapping's keys and values
+    std::vector<YamlNode> items; // a sequence's items
+    std::vector<std::pair<YamlNode, YamlNode>> entries; // a mapping's keys and values
 
     bool isScalar() const { return kind == Kind::Scalar; }
     bool isMapping() const { return kind == Kind::Mapping; }
@@ -32,4 +32,4 @@ struct YamlNode {
 // error, a duplicate key, or a document that is not one mapping.
 YamlNode parseYaml(const std::string& text, const std::shared_ptr<const std::string>& fileName);
 
-}  // namespace structure
+} // namespace structure

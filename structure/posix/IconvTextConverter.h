@@ -9,4 +9,4 @@ public:
     bool toUtf8(const std::string& encoding, const std::string& bytes, std::string& out) const override;
 };
 
-}  // namespace structure
+} // namespace structure

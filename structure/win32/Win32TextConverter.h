@@ -13,4 +13,4 @@ public:
 // The Windows code page for an encoding name, or 0 when there is none.
 unsigned codePageFor(const std::string& encoding);
 
-}  // namespace structure
+} // namespace structure

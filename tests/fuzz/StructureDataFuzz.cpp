@@ -5,9 +5,9 @@
 
 namespace {
 
-const char* const kOwnFormats[] = {"bmp", "gif", "png", "wav", "zip", "elf", "pe"};
+const char* const ownFormats[] = {"bmp", "gif", "png", "wav", "zip", "elf", "pe"};
 
-const char* const kMixed = R"(meta: {id: mixed, endian: be, bit-endian: le}
+const char* const mixedDefinition = R"(meta: {id: mixed, endian: be, bit-endian: le}
 seq:
   - {id: n, type: u1}
   - {id: fixed, type: u2le, repeat: expr, repeat-expr: n % 8}
@@ -26,20 +26,25 @@ types:
       - {id: body, size: tag % 4, type: {switch-on: tag % 3, cases: {1: part, 2: u2}}}
 )";
 
-std::vector<std::unique_ptr<structure::Definition>> loadAll() {
+std::vector<std::unique_ptr<structure::Definition>> loadAll()
+{
     structure::StandardDefinitionFiles files;
     std::vector<std::unique_ptr<structure::Definition>> out;
-    for (const char* name : kOwnFormats)
+    for (const char* name : ownFormats) {
         out.push_back(structure::loadDefinition(std::string(NIBBLOR_FORMATS_DIR "/") + name + ".ksy", files));
-    out.push_back(structure::loadDefinitionText("mixed.ksy", kMixed, files));
+    }
+    out.push_back(structure::loadDefinitionText("mixed.ksy", mixedDefinition, files));
     return out;
 }
 
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     static const auto definitions = loadAll();
-    if (size == 0) return 0;
+    if (size == 0) {
+        return 0;
+    }
     const structure::MemoryByteSource bytes(std::vector<std::uint8_t>(data + 1, data + size));
     parseAndWalk(*definitions[data[0] % definitions.size()], bytes);
     return 0;

@@ -13,7 +13,8 @@ public:
     void write(const std::string&) override {}
 };
 
-inline void parseAndWalk(const structure::Definition& definition, const structure::ByteSource& bytes) {
+inline void parseAndWalk(const structure::Definition& definition, const structure::ByteSource& bytes)
+{
     static const structure::IconvTextConverter converter;
     structure::ParseSession session(definition, bytes, converter);
     session.parse();
@@ -23,9 +24,12 @@ inline void parseAndWalk(const structure::Definition& definition, const structur
     check(!session.error() || session.error()->offset <= size, "an error's offset lies in the bytes");
     for (std::uint64_t offset = 0; offset < size; offset += 1 + size / 7) {
         const auto found = structure::locate(session, offset);
-        if (!found) continue;
+        if (!found) {
+            continue;
+        }
         const structure::Span& span = found->span;
-        check(span.offset <= offset && offset - span.offset < (span.size ? span.size : 1), "the node found holds the byte");
+        check(span.offset <= offset && offset - span.offset < (span.size ? span.size : 1),
+              "the node found holds the byte");
         check(span.offset + span.size <= size, "the node found lies in the bytes");
     }
 }

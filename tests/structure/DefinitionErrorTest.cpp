@@ -12,11 +12,11 @@ namespace {
 
 struct Case {
     const char* yaml;
-    const char* where;  // FILE:LINE:COLUMN
+    const char* where; // FILE:LINE:COLUMN
     const char* reason;
 };
 
-const Case kCases[] = {
+const Case featureCases[] = {
     {"meta: {id: t}\nseq:\n  - id: a\n    type: u1\n   - bad", "test.ksy:5:4", "YAML"},
     {"meta: {id: t}\nseq:\n  - id: a\n    type: u1\n    colour: red\n", "test.ksy:5:5", "unknown key 'colour'"},
     {"meta: {id: t, flavour: x}\n", "test.ksy:1:15", "unknown key 'flavour' in meta"},
@@ -34,7 +34,8 @@ const Case kCases[] = {
     {"meta: {id: t}\nseq:\n  - id: a\n    type: u1\n    consume: maybe\n", "test.ksy:5:14", "true or false"},
     {"meta: {id: t}\nseq:\n  - id: a\n    size: 2\n    process: bzip2\n", "test.ksy:5:14", "unknown process"},
     {"meta: {id: t}\ninstances:\n  v:\n    value: x::y::z\n", "test.ksy:4:12", "unknown enum 'x::y'"},
-    {"meta: {id: t}\nenums:\n  e:\n    1: one\ninstances:\n  v:\n    value: e::two\n", "test.ksy:7:12", "no label 'two'"},
+    {"meta: {id: t}\nenums:\n  e:\n    1: one\ninstances:\n  v:\n    value: e::two\n", "test.ksy:7:12",
+     "no label 'two'"},
     {"meta: {id: t}\ninstances:\n  v:\n    value: '1 + sizeof<nothing>'\n", "test.ksy:4:17", "unknown type 'nothing'"},
     {"meta: {id: t, endian: middle}\n", "test.ksy:1:23", "le or be"},
     {"meta: {id: t}\nenums:\n  e:\n    one: x\n", "test.ksy:4:5", "enum key must be an integer"},
@@ -42,8 +43,9 @@ const Case kCases[] = {
     {"meta: {id: t, imports: [missing_file]}\n", "test.ksy:1:25", "cannot find the import"},
 };
 
-TEST(StructureDefinitionErrors, NameFileLineColumnAndReason) {
-    for (const Case& c : kCases) {
+TEST(StructureDefinitionErrors, NameFileLineColumnAndReason)
+{
+    for (const Case& c : featureCases) {
         const std::string message = structure_test::loadError(c.yaml);
         EXPECT_EQ(message.rfind(std::string(c.where) + ": ", 0), 0u) << c.yaml << "\n -> " << message;
         EXPECT_NE(message.find(c.reason), std::string::npos) << c.yaml << "\n -> " << message;
@@ -52,13 +54,17 @@ TEST(StructureDefinitionErrors, NameFileLineColumnAndReason) {
 
 // Files that import one another load once each; `/`-rooted imports are
 // found from a folder above the importing file.
-TEST(StructureDefinitionErrors, ImportCyclesLoadOnceAndRootedImportsResolve) {
+TEST(StructureDefinitionErrors, ImportCyclesLoadOnceAndRootedImportsResolve)
+{
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("nibblor-ksy-imports-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const fs::path dir = fs::temp_directory_path() /
+                         ("nibblor-ksy-imports-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     fs::create_directories(dir / "lib");
-    std::ofstream(dir / "lib" / "a.ksy") << "meta: {id: a, imports: [/lib/b], endian: le}\nseq:\n  - {id: x, type: u1}\n  - {id: next, type: b, if: x != 0}\n";
+    std::ofstream(dir / "lib" / "a.ksy") << "meta: {id: a, imports: [/lib/b], endian: le}\nseq:\n  - {id: x, type: "
+                                            "u1}\n  - {id: next, type: b, if: x != 0}\n";
     std::ofstream(dir / "lib" / "b.ksy") << "meta: {id: b, imports: [a], endian: le}\nseq:\n  - {id: inner, type: a}\n";
-    std::ofstream(dir / "self.ksy") << "meta: {id: self, imports: [lib/a]}\nseq:\n  - {id: first, type: a}\n  - {id: bad, type: c}\n";
+    std::ofstream(dir / "self.ksy")
+        << "meta: {id: self, imports: [lib/a]}\nseq:\n  - {id: first, type: a}\n  - {id: bad, type: c}\n";
     structure::StandardDefinitionFiles files;
     const auto definition = structure::loadDefinition((dir / "lib" / "a.ksy").string(), files);
     EXPECT_EQ(definition->modules().size(), 2u);
@@ -71,4 +77,4 @@ TEST(StructureDefinitionErrors, ImportCyclesLoadOnceAndRootedImportsResolve) {
     fs::remove_all(dir);
 }
 
-}  // namespace
+} // namespace

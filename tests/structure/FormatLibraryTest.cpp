@@ -11,15 +11,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path libraryFolder() { return fs::path(NIBBLOR_SOURCE_ROOT) / ".." / "shared" / "ksy"; }
+fs::path libraryFolder()
+{
+    return fs::path(NIBBLOR_SOURCE_ROOT) / ".." / "shared" / "ksy";
+}
 
-TEST(StructureFormatLibrary, EveryDefinitionLoads) {
+TEST(StructureFormatLibrary, EveryDefinitionLoads)
+{
     const fs::path formats = libraryFolder() / "formats";
-    if (!fs::is_directory(formats)) GTEST_SKIP() << "no format library at " << formats;
+    if (!fs::is_directory(formats)) {
+        GTEST_SKIP() << "no format library at " << formats;
+    }
     structure::StandardDefinitionFiles files;
     std::size_t loaded = 0, total = 0;
     for (const auto& entry : fs::recursive_directory_iterator(formats)) {
-        if (entry.path().extension() != ".ksy") continue;
+        if (entry.path().extension() != ".ksy") {
+            continue;
+        }
         ++total;
         try {
             structure::loadDefinition(entry.path().string(), files);
@@ -32,4 +40,4 @@ TEST(StructureFormatLibrary, EveryDefinitionLoads) {
     EXPECT_GT(total, 0u);
 }
 
-}  // namespace
+} // namespace

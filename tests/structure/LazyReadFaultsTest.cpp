@@ -8,11 +8,12 @@
 
 namespace {
 
-TEST(StructureLazyReadFaults, OnlyPlainFixedElementsSkipTheWalk) {
+TEST(StructureLazyReadFaults, OnlyPlainFixedElementsSkipTheWalk)
+{
     const char* const records = "seq:\n  - {id: r, type: rec, repeat: eos}\ntypes:\n  rec:\n    seq:\n      - {id: a, ";
     const struct {
         const char* meta;
-        const char* table;  // "" for none
+        const char* table; // "" for none
         const char* rest;
         bool mayFail;
     } cases[] = {
@@ -20,9 +21,10 @@ TEST(StructureLazyReadFaults, OnlyPlainFixedElementsSkipTheWalk) {
         {"endian: le", "", "seq: [{id: a, type: u1}]\ninstances:\n  b: {pos: 9, type: u1}", true},
         {"endian: le", records, "type: u2}\n      - {id: b, type: b4}\n      - {id: c, size: 2}", false},
         {"encoding: ASCII", records, "type: str, size: 2}", true},
-        {"bit-endian: le", records, "type: u2}", true},  // byte order left to the parent
+        {"bit-endian: le", records, "type: u2}", true}, // byte order left to the parent
         {"endian: le", records, "type: u2}\n    instances:\n      v: {value: a * 2}", true},
-        {"endian: le", records, "type: pair}\n  pair:\n    params: [{id: n, type: u1}]\n    seq: [{id: x, type: u1}]", true},
+        {"endian: le", records, "type: pair}\n  pair:\n    params: [{id: n, type: u1}]\n    seq: [{id: x, type: u1}]",
+         true},
     };
     for (const auto& c : cases) {
         const std::string ksy = std::string("meta: {id: t, ") + c.meta + "}\n" + c.table + c.rest + "\n";
@@ -31,4 +33,4 @@ TEST(StructureLazyReadFaults, OnlyPlainFixedElementsSkipTheWalk) {
     }
 }
 
-}  // namespace
+} // namespace

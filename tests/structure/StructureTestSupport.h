@@ -21,10 +21,12 @@ struct Parsed {
     std::unique_ptr<structure::MemoryByteSource> bytes;
     structure::IconvTextConverter converter;
     std::unique_ptr<structure::ParseSession> session;
-    std::string json;  // the root node, after a full walk
+    std::string json; // the root node, after a full walk
 };
 
-inline std::unique_ptr<Parsed> parse(const std::string& ksy, const std::string& data, structure::ParseLimits limits = {}) {
+inline std::unique_ptr<Parsed> parse(const std::string& ksy, const std::string& data,
+                                     structure::ParseLimits limits = {})
+{
     auto out = std::make_unique<Parsed>();
     structure::StandardDefinitionFiles files;
     out->definition = structure::loadDefinitionText("test.ksy", ksy, files);
@@ -38,7 +40,8 @@ inline std::unique_ptr<Parsed> parse(const std::string& ksy, const std::string& 
 }
 
 // The definition's message, or "" when it loads.
-inline std::string loadError(const std::string& ksy) {
+inline std::string loadError(const std::string& ksy)
+{
     try {
         structure::StandardDefinitionFiles files;
         structure::loadDefinitionText("test.ksy", ksy, files);
@@ -48,4 +51,4 @@ inline std::string loadError(const std::string& ksy) {
     return "";
 }
 
-}  // namespace structure_test
+} // namespace structure_test

@@ -7,7 +7,7 @@
 
 namespace {
 
-const char* const kLayout = R"(meta: {id: t, endian: le}
+const char* const layout = R"(meta: {id: t, endian: le}
 seq:
   - {id: magic, contents: [0x4e, 0x42]}
   - {id: flags, type: b4}
@@ -24,21 +24,32 @@ types:
   chunk: {seq: [{id: len, type: u1}, {id: body, size: len}]}
 )";
 
-TEST(StructureLocate, DeepestNodeHoldingEachByte) {
-    std::string data = "NB\xa5\x02" "abcdefgh" "\x01\x02" "\x02\xaa\xbb" "\x00";
+TEST(StructureLocate, DeepestNodeHoldingEachByte)
+{
+    std::string data = "NB\xa5\x02"
+                       "abcdefgh"
+                       "\x01\x02"
+                       "\x02\xaa\xbb"
+                       "\x00";
     data.resize(32, '\0');
     const struct {
         std::uint64_t offset;
-        const char* path;  // "-" when nothing holds the byte
+        const char* path; // "-" when nothing holds the byte
         std::uint64_t spanOffset, spanSize;
     } cases[] = {
-        {0, "magic", 0, 2},          {2, "flags", 2, 1},           {3, "count", 3, 1},
-        {9, "records[1].a", 8, 2},   {11, "records[1].b", 10, 2},  {13, "packed", 12, 2},  // inside the decoded bytes
-        {16, "chunks[0].body", 15, 2}, {17, "chunks[1].len", 17, 1}, {31, "trailer", 30, 2},
-        {20, "-", 0, 0},  // between the seq's end and the instance
+        {0, "magic", 0, 2},
+        {2, "flags", 2, 1},
+        {3, "count", 3, 1},
+        {9, "records[1].a", 8, 2},
+        {11, "records[1].b", 10, 2},
+        {13, "packed", 12, 2}, // inside the decoded bytes
+        {16, "chunks[0].body", 15, 2},
+        {17, "chunks[1].len", 17, 1},
+        {31, "trailer", 30, 2},
+        {20, "-", 0, 0}, // between the seq's end and the instance
         {32, "-", 0, 0},
     };
-    const auto parsed = structure_test::parse(kLayout, data);
+    const auto parsed = structure_test::parse(layout, data);
     ASSERT_FALSE(parsed->session->error()) << parsed->session->error()->message;
     for (const auto& c : cases) {
         const auto found = structure::locate(*parsed->session, c.offset);
@@ -56,7 +67,8 @@ TEST(StructureLocate, DeepestNodeHoldingEachByte) {
 class CountingSource final : public structure::ByteSource {
 public:
     std::uint64_t size() const override { return bytes.size(); }
-    bool read(std::uint64_t offset, std::uint8_t* out, std::size_t count) const override {
+    bool read(std::uint64_t offset, std::uint8_t* out, std::size_t count) const override
+    {
         ++reads;
         return bytes.read(offset, out, count);
     }
@@ -64,12 +76,15 @@ public:
     mutable int reads = 0;
 };
 
-TEST(StructureLocate, ReadsOnlyWhatLiesOnTheWay) {
+TEST(StructureLocate, ReadsOnlyWhatLiesOnTheWay)
+{
     structure::StandardDefinitionFiles files;
-    const auto definition = structure::loadDefinitionText(
-        "t.ksy", "meta: {id: t, endian: le}\nseq:\n  - {id: records, type: record, repeat: eos}\n"
-                 "types:\n  record: {seq: [{id: a, type: u2}, {id: b, type: u2}]}\n", files);
-    CountingSource source;  // 100,000 records of 4 bytes
+    const auto definition =
+        structure::loadDefinitionText("t.ksy",
+                                      "meta: {id: t, endian: le}\nseq:\n  - {id: records, type: record, repeat: eos}\n"
+                                      "types:\n  record: {seq: [{id: a, type: u2}, {id: b, type: u2}]}\n",
+                                      files);
+    CountingSource source; // 100,000 records of 4 bytes
     structure::IconvTextConverter converter;
     structure::ParseSession session(*definition, source, converter);
     session.parse();
@@ -80,4 +95,4 @@ TEST(StructureLocate, ReadsOnlyWhatLiesOnTheWay) {
     EXPECT_LE(source.reads, 4);
 }
 
-}  // namespace
+} // namespace
