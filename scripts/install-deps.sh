@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
 # Installs what the builds and tests need on Debian; does nothing when all is there.
 set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+# libyaml's source, which the builds compile in, lives in the build folder.
+fetch_sources() {
+  "$root/scripts/fetch-libyaml.sh" "${NIBBLOR_BUILD_DIR:-$root/build}"
+}
 
 packages=(
   cmake make g++ git
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  libz-mingw-w64-dev
+  libz-mingw-w64-dev zlib1g-dev
   wine wine64 xvfb xauth x11-utils fonts-liberation imagemagick
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
+  python3 zip
 )
+
+# The structure conformance run needs Node and npm; a Node that ships its own npm will do.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -24,6 +36,7 @@ if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok 
 fi
 
 if [ ${#missing[@]} -eq 0 ]; then
+  fetch_sources
   exit 0
 fi
 
@@ -52,3 +65,4 @@ if ! apt-get install -y -q "${packages[@]}" wine32:i386; then
   echo "install-deps: wine32:i386 could not be installed; going on without it" >&2
   apt-get install -y -q "${packages[@]}"
 fi
+fetch_sources

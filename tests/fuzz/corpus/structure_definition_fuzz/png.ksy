@@ -1,0 +1,1 @@
+../../../../formats/png.ksy

@@ -1,0 +1,1 @@
+../../../../formats/zip.ksy
