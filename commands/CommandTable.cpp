@@ -27,7 +27,7 @@ constexpr CommandRules whenComparing = {rules::comparing};
 constexpr int fileSection = 1;
 constexpr int editAndViewSection = 2;
 constexpr int displaySection = 3;
-constexpr int laterSection = 4;
+constexpr int dailyUseSection = 4;
 
 using namespace handlers;
 
@@ -36,7 +36,7 @@ const std::vector<CommandRow> rows = {
     // context menu {shown, section, order, text, shows check}, key {code, modifiers}, control character
     {openCommand, open, {}, {file, "&Open"}, {always, fileSection, 10}},
     {openReadOnlyCommand, openReadOnly, {}, {file, "Open &Read-Only..."}},
-    {saveCommand, save, {rules::saveAvailable}, {file, "&Save\tCtrl+S"}, {child, laterSection, 10, "Sa&ve"},
+    {saveCommand, save, {rules::saveAvailable}, {file, "&Save\tCtrl+S"}, {child, dailyUseSection, 10, "Sa&ve"},
      {'S', withCtrl}},
     {saveAsCommand, saveAs, {}, {file, "Save &As"}, {always, fileSection, 20, "&Save As"}},
     {compareWithCommand, compareWith, {}, {file, "Co&mpare With...", separated}},
@@ -57,7 +57,7 @@ const std::vector<CommandRow> rows = {
     {copyAsHexDumpCommand, copyAsHexDump, whenSelected, {copyAs, "Hex &Dump"}},
     {insertCharsCommand, insertChars, {}, {edit, "&Insert chars"}, {}, {KeyCode::insert}},
     {insertModeCommand, toggleInsertMode, {nullptr, rules::insertMode}, {edit, "Insert &Mode\tCtrl+M"},
-     {always, laterSection, 5, nullptr, showsCheck}, {'M', withCtrl}},
+     {always, dailyUseSection, 5, nullptr, showsCheck}, {'M', withCtrl}},
     {fillCommand, fillSelection, whenSelected, {edit, "&Fill Selection..."}},
     {checksumsCommand, checksums, {}, {edit, "C&hecksums..."}},
     {toggleBookmarkCommand, toggleBookmark, {}, {edit, "Toggle &Bookmark\tCtrl+F2", separated}, {},
@@ -66,15 +66,16 @@ const std::vector<CommandRow> rows = {
     {previousBookmarkCommand, previousBookmark, {}, {edit, "Pre&vious Bookmark\tShift+F2"}, {},
      {KeyCode::f2, withShift}},
     {clearBookmarksCommand, clearBookmarks, {}, {edit, "C&lear Bookmarks"}},
-    {undoCommand, undo, {}, {edit, "&Undo\tCtrl+Z", separated}, {child, laterSection, 20}, {'Z', withCtrl}},
-    {redoCommand, redo, {}, {edit, "&Redo\tCtrl+Y"}, {child, laterSection, 30, "R&edo"}, {'Y', withCtrl}},
-    {findNextCommand, findNext, {}, {edit, "Find ne&xt\tF3", separated}, {child, laterSection, 40}, {KeyCode::f3}},
+    {undoCommand, undo, {}, {edit, "&Undo\tCtrl+Z", separated}, {child, dailyUseSection, 20}, {'Z', withCtrl}},
+    {redoCommand, redo, {}, {edit, "&Redo\tCtrl+Y"}, {child, dailyUseSection, 30, "R&edo"}, {'Y', withCtrl}},
+    {findNextCommand, findNext, {}, {edit, "Find ne&xt\tF3", separated}, {child, dailyUseSection, 40}, {KeyCode::f3}},
     {findPreviousCommand, findPrevious, {}, {edit, "Find previ&ous\tShift+F3"}, {}, {KeyCode::f3, withShift}},
     {replaceCommand, replace, {}, {edit, "R&eplace...\tCtrl+H"}, {}, {'H', withCtrl}},
-    {goToOffsetCommand, goToOffset, {}, {edit, "&Go to offset...\tCtrl+G"}, {child, laterSection, 50},
+    {goToOffsetCommand, goToOffset, {}, {edit, "&Go to offset...\tCtrl+G"}, {child, dailyUseSection, 50},
      {'G', withCtrl}},
     {findCommand, find, {}, {bar, "F&ind"}, {}, {'F', withCtrl}},
-    {hexViewCommand, hexView, {nullptr, rules::hexView}, {view, "&Hex"}, {always, editAndViewSection, 40, "View in &Hex"}},
+    {hexViewCommand, hexView, {nullptr, rules::hexView}, {view, "&Hex"},
+     {always, editAndViewSection, 40, "View in &Hex"}},
     {octalViewCommand, octalView, {nullptr, rules::octalView}, {view, "&Octal"},
      {always, editAndViewSection, 50, "View in &Octal"}},
     {changeFontCommand, changeFont, {}, {view, "Change &Font", separated}, {child, displaySection, 10}},

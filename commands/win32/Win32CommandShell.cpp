@@ -67,7 +67,8 @@ public:
     void copyAs(CopyAsForm form) override { copySelectionAs(frame(), form); }
     bool clipboardHasText() const override
     {
-        return IsClipboardFormatAvailable(CF_TEXT) != FALSE || IsClipboardFormatAvailable(bytesClipboardFormat()) != FALSE;
+        return IsClipboardFormatAvailable(CF_TEXT) != FALSE ||
+               IsClipboardFormatAvailable(bytesClipboardFormat()) != FALSE;
     }
 
     void undo() override { undoChange(); }
