@@ -60,4 +60,5 @@ set(NIBBLOR_CORE_SOURCES
   commands/InsertCount.cpp
   commands/OffsetText.cpp
   commands/CommandTable.cpp
+  commands/CommandHandlers.cpp
 )

@@ -16,7 +16,7 @@ enum Command : int {
     octalViewCommand = 11,
     changeFontCommand = 12,
     changeColorsCommand = 13,
-    // Beyond the original set: what daily use asks for.
+    // The commands of daily use go on from here, so the menus' first ids keep their numbers.
     saveCommand = 14,
     undoCommand = 15,
     redoCommand = 16,

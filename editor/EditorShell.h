@@ -1,18 +1,23 @@
 #pragma once
 // What the editor core asks of the window system, in one place: drawing the
-// panes and the frame's parts, questions and messages, and files with their
-// dialogs. A missing part does nothing, and a question it would ask is
-// answered as declined, so the core runs without any shell at all.
+// panes and the frame's parts, questions and messages, files with their
+// dialogs, and the commands' dialogs and windows. A missing part does
+// nothing, and a question it would ask is answered as declined, so the core
+// runs without any shell at all.
 #include <string_view>
 
 #include "editor/FileShell.h"
 #include "editor/Prompts.h"
 #include "view/ViewSurface.h"
 
+class CommandShell; // commands/CommandShell.h
+
 struct EditorShell {
     ViewSurface* surface = nullptr;
     Prompts* prompts = nullptr;
     FileShell* files = nullptr;
+    // The dialogs and windows the commands open.
+    CommandShell* commands = nullptr;
 
     // Cancel (or No) without a way to ask.
     Answer ask(std::wstring_view question, bool cancellable) const

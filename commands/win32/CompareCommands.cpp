@@ -2,7 +2,6 @@
 // it found and gives the keyboard back to the pane.
 #include "commands/win32/CompareCommands.h"
 
-#include "commands/CommandIds.h"
 #include "commands/win32/FileCommands.h"
 #include "document/win32/BusyCursor.h"
 #include "document/win32/ProgressWindow.h"
@@ -44,22 +43,5 @@ void stepToDifference(HWND /*frame*/, bool forward)
     if (!(forward ? core.nextDifferenceRun() : core.previousDifferenceRun())) {
         showMessage("No more differences.", messageCaption, MB_ICONINFORMATION);
         core.focusActivePane();
-    }
-}
-
-void stopComparingFiles(HWND /*frame*/)
-{
-    editorCore.stopComparing();
-    settleAfterFileCommand();
-}
-
-void updateCompareItems(HMENU menu)
-{
-    if (menu != editorCore.fileMenu) {
-        return;
-    }
-    const UINT state = MF_BYCOMMAND | (editorCore.comparing() ? MF_ENABLED : MF_GRAYED);
-    for (const Command command : {nextDifferenceCommand, previousDifferenceCommand, stopComparingCommand}) {
-        EnableMenuItem(menu, command, state);
     }
 }

@@ -7,7 +7,3 @@
 void compareWithFile(HWND frame);
 // Next and Previous Difference (F6, Shift+F6): the run selected, or "No more differences.".
 void stepToDifference(HWND frame, bool forward);
-// Stop Comparing (command 37).
-void stopComparingFiles(HWND frame);
-// WM_INITMENUPOPUP: stepping and Stop Comparing greyed while nothing is compared.
-void updateCompareItems(HMENU menu);

@@ -3,44 +3,18 @@
 #include "commands/win32/ContextMenu.h"
 
 #include "commands/CommandTable.h"
-#include "commands/win32/ClipboardCommands.h"
 #include "commands/win32/MenuBar.h"
 #include "editor/EditorCore.h"
 
-namespace {
-
-bool greyed(Greying greying)
-{
-    switch (greying) {
-    case Greying::withoutSelection:
-        return !editorCore.hasSelection();
-    case Greying::withoutClipboardText:
-        return IsClipboardFormatAvailable(CF_TEXT) != 1 && IsClipboardFormatAvailable(bytesClipboardFormat()) != 1;
-    case Greying::inReadOnlyDocument:
-        return !editorCore.saveAvailable();
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 HMENU buildContextMenu()
 {
-    // A child editor has no menu bar, so its context menu carries the rest.
-    const bool child = (editorCore.windowStyle & WS_CHILD) != 0;
     HMENU menu = CreatePopupMenu();
     if (menu == nullptr) {
         return nullptr;
     }
-    const std::vector<MenuItem> items = contextMenuItems(child);
+    const std::vector<MenuItem> items = contextMenuItems(editorCore);
     appendMenuItems(menu, items);
-    for (const MenuItem& item : items) {
-        if (item.command != noCommand && greyed(item.greying)) {
-            EnableMenuItem(menu, static_cast<UINT>(item.command), MF_BYCOMMAND | MF_GRAYED);
-        }
-    }
-    CheckMenuItem(menu, insertModeCommand, MF_BYCOMMAND | (editorCore.insertMode ? MF_CHECKED : MF_UNCHECKED));
+    showItemStates(menu, items);
     return menu;
 }
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "commands/ClipboardCopy.h"
-#include "commands/CommandIds.h"
 #include "commands/CopyAs.h"
 #include "commands/win32/ClipboardCommands.h"
 #include "commands/win32/FieldDialog.h"
 #include "commands/win32/InfoPanels.h"
+#include "commands/win32/MenuBar.h"
 #include "document/PatternSearch.h"
 #include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
@@ -21,17 +21,6 @@
 #include "resources/ResourceIds.h"
 
 namespace {
-
-constexpr Command selectionCommands[] = {copyAsCArrayCommand, copyAsPythonCommand, copyAsBase64Command,
-                                         copyAsHexDumpCommand, fillCommand};
-
-void checkInsertMode()
-{
-    if (editorCore.editMenu != nullptr) {
-        CheckMenuItem(editorCore.editMenu, insertModeCommand,
-                      MF_BYCOMMAND | (editorCore.insertMode ? MF_CHECKED : MF_UNCHECKED));
-    }
-}
 
 // The pattern's bytes, or a warning and none while the dialog stays open.
 // The hex reader's message repeats a pair of bytes, read in the ANSI code
@@ -60,22 +49,17 @@ void toggleInsertMode()
 {
     editorCore.insertMode = !editorCore.insertMode;
     editorCore.writeFlagSetting(settings::insertModeOn, editorCore.insertMode);
-    checkInsertMode();
     requestInfoRefresh();
 }
 
 void restoreInsertMode()
 {
     editorCore.insertMode = editorCore.readFlagSetting(settings::insertModeOn);
-    checkInsertMode();
+    showMenuStates();
 }
 
-void copySelectionAs(HWND frame, Command copyAsCommand)
+void copySelectionAs(HWND frame, CopyAsForm form)
 {
-    const CopyAsForm form = copyAsCommand == copyAsCArrayCommand    ? CopyAsForm::cArray
-                            : copyAsCommand == copyAsPythonCommand ? CopyAsForm::pythonBytes
-                            : copyAsCommand == copyAsBase64Command ? CopyAsForm::base64
-                                                                   : CopyAsForm::hexDump;
     copyWithProgress(frame, "The selection could not be copied to the clipboard.",
                      [form](ClipboardBlocks& clipboard, Progress& progress) {
                          return copyAsToClipboard(editorCore, form, clipboard, progress);
@@ -104,19 +88,4 @@ void fillSelectionFromDialog(HWND frame)
         }
     }
     editorCore.focusActivePane();
-}
-
-void updateEditMenu(HMENU menu)
-{
-    if (menu != editorCore.editMenu) {
-        // The Copy As submenu opens on its own.
-        if (GetMenuState(menu, copyAsCArrayCommand, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
-            return;
-        }
-    }
-    const UINT state = MF_BYCOMMAND | (editorCore.hasSelection() ? MF_ENABLED : MF_GRAYED);
-    for (const Command command : selectionCommands) {
-        EnableMenuItem(menu, command, state);
-    }
-    checkInsertMode();
 }

@@ -63,24 +63,6 @@ void showFrameTitle()
     }
 }
 
-void openFile(HWND /*frame*/, bool readOnly)
-{
-    editorCore.openFromDialog(readOnly);
-    settleAfterFileCommand();
-}
-
-void saveFile(HWND /*frame*/)
-{
-    editorCore.save();
-    settleAfterFileCommand();
-}
-
-void saveFileAs(HWND /*frame*/)
-{
-    editorCore.saveAs();
-    settleAfterFileCommand();
-}
-
 void exitEditor(HWND /*frame*/)
 {
     if (editorCore.settleUnsavedChanges()) {
@@ -97,14 +79,6 @@ void closeFrame(HWND frame)
         return;
     }
     DestroyWindow(frame);
-}
-
-void openRecentFile(HWND /*frame*/, int index)
-{
-    if (index >= 0) {
-        editorCore.openRecent(static_cast<std::size_t>(index));
-    }
-    settleAfterFileCommand();
 }
 
 void openDroppedFile(HWND /*frame*/, HDROP drop)
@@ -126,13 +100,6 @@ void openDroppedFile(HWND /*frame*/, HDROP drop)
 void frameActivated(HWND /*frame*/)
 {
     editorCore.checkForOutsideChanges(); // the core retitles the frame itself
-}
-
-void updateFileMenu(HMENU menu)
-{
-    if (menu == editorCore.fileMenu) {
-        EnableMenuItem(menu, saveCommand, MF_BYCOMMAND | (editorCore.saveAvailable() ? MF_ENABLED : MF_GRAYED));
-    }
 }
 
 void loadRecentFiles()

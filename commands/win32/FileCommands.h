@@ -21,24 +21,15 @@ void showFrameTitle();
 // the pane has the keyboard.
 void settleAfterFileCommand();
 
-// Open (command 1) and Open Read-Only (command 19).
-void openFile(HWND frame, bool readOnly);
-// Save (command 14) and Save As (command 2).
-void saveFile(HWND frame);
-void saveFileAs(HWND frame);
 // Exit (command 3): the program ends once unsaved changes are settled.
 void exitEditor(HWND frame);
 // WM_CLOSE: a stand-alone frame settles the changes before it goes; a hosted
 // one goes at once, its document kept by the editor object.
 void closeFrame(HWND frame);
-// A recent file's item (firstRecentFileCommand on).
-void openRecentFile(HWND frame, int index);
 // WM_DROPFILES: the first file dropped opens as File Open's would.
 void openDroppedFile(HWND frame, HDROP drop);
 // WM_ACTIVATE: changes that other programs made to the file are put to the user.
 void frameActivated(HWND frame);
-// WM_INITMENUPOPUP: Save is greyed in a read-only document.
-void updateFileMenu(HMENU menu);
 
 // The list as the settings keep it, read when an editor window is made.
 void loadRecentFiles();

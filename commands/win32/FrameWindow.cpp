@@ -1,27 +1,19 @@
 // The editor frame's window procedure: the scroll bar, moving and sizing, the
-// menu bar and context menu commands, the close box, and the host's destroy
-// command. Each command's work lives in its own file; this one only dispatches.
+// commands of the menus, keys and host, and the close box. The command table
+// runs each command; this file only decodes the messages.
 #include "commands/win32/FrameWindow.h"
 
 #include <shellapi.h>
 
-#include "commands/CommandIds.h"
-#include "commands/win32/AboutDialog.h"
-#include "commands/win32/ClipboardCommands.h"
-#include "commands/win32/ChecksumsDialog.h"
-#include "commands/win32/CompareCommands.h"
-#include "commands/win32/ColorsDialog.h"
-#include "commands/win32/EditCommands.h"
+#include "commands/CommandTable.h"
 #include "commands/win32/FileCommands.h"
-#include "commands/win32/FindDialog.h"
 #include "commands/win32/FontCommand.h"
-#include "commands/win32/GoToDialog.h"
 #include "commands/win32/InfoPanels.h"
-#include "commands/win32/InsertDialog.h"
+#include "commands/win32/MenuBar.h"
 #include "commands/win32/ReplaceDialog.h"
 #include "commands/win32/StatusBar.h"
-#include "commands/win32/UndoCommands.h"
 #include "commands/win32/ViewCommands.h"
+#include "commands/win32/Win32CommandShell.h"
 #include "editor/EditorCore.h"
 
 namespace {
@@ -65,130 +57,15 @@ void onMouseWheel(WPARAM wParam)
     core.wheel(GET_WHEEL_DELTA_WPARAM(wParam), linesPerNotch);
 }
 
-LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
+// A menu item, a key's command or the host's: the command table runs it, and
+// the menus show the states it left. A declined command gets the default handling.
+LRESULT onCommand(HWND frame, WPARAM wParam, LPARAM lParam)
 {
-    EditorCore& core = editorCore;
-    const WORD command = LOWORD(wParam);
-    if (command >= firstRecentFileCommand && command < firstRecentFileCommand + recentFileCount) {
-        openRecentFile(frame, command - firstRecentFileCommand);
-        return 0;
+    if (!runCommand(editorCore, LOWORD(wParam))) {
+        return DefWindowProcW(frame, WM_COMMAND, wParam, lParam);
     }
-    switch (command) {
-    case openCommand:
-        openFile(frame, false);
-        break;
-    case openReadOnlyCommand:
-        openFile(frame, true);
-        break;
-    case saveAsCommand:
-        saveFileAs(frame);
-        break;
-    case saveCommand:
-        saveFile(frame);
-        break;
-    case exitCommand:
-        exitEditor(frame);
-        break;
-    case aboutCommand:
-        runAboutDialog(core.instance, frame);
-        core.focusActivePane();
-        break;
-    case findCommand:
-        runFind(frame);
-        break;
-    case cutCommand:
-        cutSelection(frame);
-        break;
-    case copyCommand:
-        copySelection(frame);
-        break;
-    case pasteCommand:
-        pasteClipboard(frame);
-        break;
-    case insertCharsCommand:
-        insertCharacters(frame);
-        break;
-    case undoCommand:
-        undoChange();
-        break;
-    case redoCommand:
-        redoChange();
-        break;
-    case changeFontCommand:
-        if (!changeFont()) {
-            return DefWindowProcW(frame, WM_COMMAND, wParam, lParam); // the picker was cancelled
-        }
-        break;
-    case changeColorsCommand:
-        changeColors(core.instance, frame);
-        break;
-    case goToOffsetCommand:
-        goToOffset(frame);
-        break;
-    case findNextCommand:
-        repeatSearch(frame, false);
-        break;
-    case findPreviousCommand:
-        repeatSearch(frame, true);
-        break;
-    case replaceCommand:
-        openReplaceDialog(frame);
-        break;
-    case hexViewCommand:
-        switchView(frame, 0);
-        break;
-    case octalViewCommand:
-        switchView(frame, 1);
-        break;
-    case inspectorCommand:
-        toggleInspector(frame);
-        break;
-    case insertModeCommand:
-        toggleInsertMode();
-        break;
-    case fillCommand:
-        fillSelectionFromDialog(frame);
-        break;
-    case toggleBookmarkCommand:
-        core.toggleBookmark();
-        break;
-    case nextBookmarkCommand:
-        core.nextBookmark();
-        break;
-    case previousBookmarkCommand:
-        core.previousBookmark();
-        break;
-    case clearBookmarksCommand:
-        core.clearBookmarks();
-        break;
-    case copyAsCArrayCommand:
-    case copyAsPythonCommand:
-    case copyAsBase64Command:
-    case copyAsHexDumpCommand:
-        copySelectionAs(frame, static_cast<Command>(command));
-        break;
-    case compareWithCommand:
-        compareWithFile(frame);
-        break;
-    case nextDifferenceCommand:
-    case previousDifferenceCommand:
-        stepToDifference(frame, command == nextDifferenceCommand);
-        break;
-    case stopComparingCommand:
-        stopComparingFiles(frame);
-        break;
-    case checksumsCommand:
-        showChecksums(frame);
-        break;
-    case statusBarCommand:
-        toggleStatusBar(frame);
-        break;
-    case destroyCommand:
-        DestroyWindow(core.frameWindow);
-        core.frameWindow = nullptr;
-        break;
-    default:
-        break;
+    if (editorCore.frameWindow != nullptr) { // not after the frame was taken down
+        showMenuStates();
     }
     return 0;
 }
@@ -199,8 +76,9 @@ void onCreate(HWND frame)
     // The window is ours from its first message on; create stores the same
     // handle once CreateWindowExA returns, and the scroll bar needs it now.
     core.frameWindow = frame;
+    core.shell.commands = &win32CommandShell();
     core.syncScrollBar(core.firstVisibleRow);
-    checkViewMenu(core.octalMode);
+    showMenuStates();
 }
 
 void onDestroy(HWND frame)
@@ -268,7 +146,7 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         onMouseWheel(wParam);
         return 0;
     case WM_COMMAND:
-        return runCommand(window, wParam, lParam);
+        return onCommand(window, wParam, lParam);
     case WM_CLOSE:
         closeFrame(window);
         return 0;
@@ -280,10 +158,8 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_DROPFILES:
         openDroppedFile(window, reinterpret_cast<HDROP>(wParam));
         return 0;
-    case WM_INITMENUPOPUP:
-        updateFileMenu(reinterpret_cast<HMENU>(wParam));
-        updateEditMenu(reinterpret_cast<HMENU>(wParam));
-        updateCompareItems(reinterpret_cast<HMENU>(wParam));
+    case WM_INITMENUPOPUP: // the selection, say, may have changed since
+        showMenuStates();
         return 0;
     case refreshInfoMessage:
         refreshInfoPanels();

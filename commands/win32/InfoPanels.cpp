@@ -3,8 +3,8 @@
 // which asks for it, so no edit or move can leave them behind.
 #include "commands/win32/InfoPanels.h"
 
-#include "commands/CommandIds.h"
 #include "commands/win32/InspectorWindow.h"
+#include "commands/win32/MenuBar.h"
 #include "commands/win32/StatusBar.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
@@ -13,25 +13,18 @@ namespace {
 
 bool refreshPosted = false;
 
-void checkMenuItem(int command, bool checked)
-{
-    CheckMenuItem(editorCore.viewMenu, static_cast<UINT>(command), checked ? MF_CHECKED : MF_UNCHECKED);
-}
-
 } // namespace
 
 void toggleInspector(HWND frame)
 {
     const bool shown = !inspectorShown();
     showInspector(frame, shown);
-    checkMenuItem(inspectorCommand, inspectorShown());
     editorCore.writeFlagSetting(settings::inspectorShown, inspectorShown());
 }
 
 void toggleStatusBar(HWND frame)
 {
     showStatusBar(frame, !statusBarShown());
-    checkMenuItem(statusBarCommand, statusBarShown());
     editorCore.writeFlagSetting(settings::statusBarShown, statusBarShown());
     editorCore.focusActivePane();
 }
@@ -44,8 +37,7 @@ void restoreInfoPanels(HWND frame)
     if (editorCore.readFlagSetting(settings::inspectorShown)) {
         showInspector(frame, true);
     }
-    checkMenuItem(statusBarCommand, statusBarShown());
-    checkMenuItem(inspectorCommand, inspectorShown());
+    showMenuStates();
 }
 
 void dropInfoPanels()

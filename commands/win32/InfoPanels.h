@@ -8,7 +8,7 @@
 constexpr UINT refreshInfoMessage = WM_APP + 1;
 
 // Data Inspector (command 20) and Status Bar (command 21): shown or hidden,
-// checked in the View menu, and remembered.
+// and remembered.
 void toggleInspector(HWND frame);
 void toggleStatusBar(HWND frame);
 // A new frame: each shown as it was last.

@@ -1,4 +1,4 @@
-// The menu bar built from the command table.
+// The menu bar built from the command table, and its items' states.
 #include "commands/win32/MenuBar.h"
 
 #include "editor/EditorCore.h"
@@ -30,6 +30,28 @@ void appendMenuItems(HMENU menu, const std::vector<MenuItem>& items)
         } else {
             AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(item.command), item.text.c_str());
         }
+    }
+}
+
+void showItemStates(HMENU menu, const std::vector<MenuItem>& items)
+{
+    for (const MenuItem& item : items) {
+        if (item.command == noCommand) {
+            continue;
+        }
+        const auto id = static_cast<UINT>(item.command);
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (item.enabled ? MF_ENABLED : MF_GRAYED));
+        if (item.check != CheckMark::none) {
+            CheckMenuItem(menu, id, MF_BYCOMMAND | (item.check == CheckMark::checked ? MF_CHECKED : MF_UNCHECKED));
+        }
+    }
+}
+
+void showMenuStates()
+{
+    EditorCore& core = editorCore;
+    if (core.menuBar != nullptr) {
+        showItemStates(core.menuBar, menuBarStates(core)); // by command, so into every popup
     }
 }
 

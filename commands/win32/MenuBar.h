@@ -16,3 +16,9 @@ void insertCopyAsMenu(HMENU menu);
 
 // Appends the items, separators included, to the end of the menu.
 void appendMenuItems(HMENU menu, const std::vector<MenuItem>& items);
+
+// Each item greyed or enabled, and checked or not when it carries a mark.
+void showItemStates(HMENU menu, const std::vector<MenuItem>& items);
+// The menu bar's items as the command table's rules find the editor now: at
+// the frame's creation, after each command and before a popup opens.
+void showMenuStates();

@@ -22,17 +22,10 @@ void placePane(HWND frame, HWND pane, Pane which)
 
 } // namespace
 
-void checkViewMenu(int octal)
-{
-    CheckMenuItem(editorCore.viewMenu, hexViewCommand, octal != 0 ? MF_UNCHECKED : MF_CHECKED);
-    CheckMenuItem(editorCore.viewMenu, octalViewCommand, octal != 0 ? MF_CHECKED : MF_UNCHECKED);
-}
-
 void switchView(HWND frame, int octal)
 {
     EditorCore& core = editorCore;
     core.octalMode = octal;
-    checkViewMenu(octal);
     core.computeGeometry();
     MoveWindow(frame, core.windowX, core.windowY, core.windowWidth, core.windowHeight, TRUE);
     placePane(frame, offsetPane.window, Pane::Offset);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "commands/win32/ContextMenu.h"
+#include "commands/win32/Win32CommandShell.h"
 #include "editor/EditorCore.h"
 #include "panes/win32/PaneObjects.h"
 #include "tests/win32/EditorTestSupport.h"
@@ -75,6 +76,7 @@ protected:
         ASSERT_GT(core.lineHeight, 0);
         core.frameWindow = frame;
         core.shell.surface = &gdiSurface();
+        core.shell.commands = &win32CommandShell();
         setDocument(100);
         frameReceived.clear();
 
