@@ -1,10 +1,11 @@
 #pragma once
 // What the editor core asks of the window system, in one place: drawing the
-// panes and the frame's parts, questions and messages, and files with their
-// dialogs. A missing part does nothing, and a question it would ask is
+// panes and the frame's parts, questions and messages, files with their
+// dialogs, and the clipboard. A missing part does nothing, and a question it would ask is
 // answered as declined, so the core runs without any shell at all.
 #include <string_view>
 
+#include "editor/Clipboard.h"
 #include "editor/FileShell.h"
 #include "editor/Prompts.h"
 #include "view/ViewSurface.h"
@@ -13,6 +14,7 @@ struct EditorShell {
     ViewSurface* surface = nullptr;
     Prompts* prompts = nullptr;
     FileShell* files = nullptr;
+    Clipboard* clipboard = nullptr;
 
     // Cancel (or No) without a way to ask.
     Answer ask(std::wstring_view question, bool cancellable) const

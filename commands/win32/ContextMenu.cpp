@@ -3,7 +3,7 @@
 #include "commands/win32/ContextMenu.h"
 
 #include "commands/CommandTable.h"
-#include "commands/win32/ClipboardCommands.h"
+#include "commands/Paste.h"
 #include "commands/win32/MenuBar.h"
 #include "editor/EditorCore.h"
 
@@ -15,7 +15,7 @@ bool greyed(Greying greying)
     case Greying::withoutSelection:
         return !editorCore.hasSelection();
     case Greying::withoutClipboardText:
-        return IsClipboardFormatAvailable(CF_TEXT) != 1 && IsClipboardFormatAvailable(bytesClipboardFormat()) != 1;
+        return !canPaste(editorCore);
     case Greying::inReadOnlyDocument:
         return !editorCore.saveAvailable();
     default:
@@ -40,7 +40,7 @@ HMENU buildContextMenu()
             EnableMenuItem(menu, static_cast<UINT>(item.command), MF_BYCOMMAND | MF_GRAYED);
         }
     }
-    CheckMenuItem(menu, insertModeCommand, MF_BYCOMMAND | (editorCore.insertMode ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, insertModeCommand, MF_BYCOMMAND | (editorCore.typing.inserting() ? MF_CHECKED : MF_UNCHECKED));
     return menu;
 }
 

@@ -9,8 +9,10 @@
 
 #include "commands/ClipboardCopy.h"
 #include "commands/InsertCount.h"
+#include "commands/Paste.h"
 #include "commands/SearchText.h"
 #include "tests/native/TestEditor.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -66,7 +68,7 @@ TEST(CopyText, HasNoLimitOnTheSelection)
     TestEditor e(1000);
     e.placeCursor(500);
     e.selectTo(101); // 400 bytes, from the far end up to the cursor
-    const ByteRange range = e.core.selectedBytes();
+    const ByteRange range = selectedBytes(e.core);
     EXPECT_EQ(range.first, 101);
     EXPECT_EQ(range.count, 400);
     const std::string text = wholeText(copyTextPieces(e.core));
@@ -77,7 +79,7 @@ TEST(CopyText, HasNoLimitOnTheSelection)
         ASSERT_EQ(text.substr(static_cast<std::size_t>(3 * i), 3), cell) << i;
     }
     e.core.clearSelection();
-    EXPECT_EQ(e.core.selectedBytes().count, 0);
+    EXPECT_EQ(selectedBytes(e.core).count, 0);
     EXPECT_EQ(wholeText(copyTextPieces(e.core)), "");
 }
 
@@ -114,7 +116,8 @@ TEST(PasteText, OverwritesFromTheCursorWithoutGrowing)
         e.core.activePane = c.activePane;
         e.core.octalMode = c.octal;
         e.placeCursor(10);
-        EXPECT_EQ(e.core.pasteText(c.text), c.outcome);
+        const PasteResult pasted = pasteText(e.core, c.text);
+        EXPECT_EQ(pasted.outcome, c.outcome);
         EXPECT_EQ(e.byte(10), c.bytes[0]);
         EXPECT_EQ(e.byte(11), c.bytes[1]);
         EXPECT_EQ(e.byte(12), 0) << "the spare room stays zero";
@@ -122,7 +125,7 @@ TEST(PasteText, OverwritesFromTheCursorWithoutGrowing)
         EXPECT_EQ(e.core.cursorOffset, c.cursorAfter);
         const bool written = c.outcome == PasteOutcome::pasted || c.outcome == PasteOutcome::cutShort;
         EXPECT_EQ(e.surface.laterRepaints, written ? 1 : 0);
-        EXPECT_EQ(e.core.pasteLeftOut > 0, c.outcome == PasteOutcome::cutShort);
+        EXPECT_EQ(pasted.leftOut > 0, c.outcome == PasteOutcome::cutShort);
     }
 }
 
@@ -137,7 +140,7 @@ TEST(PasteText, TakesALongTextAndBringsTheCursorIntoView)
     }
     text.resize(5000); // 1666 groups with their blanks, and the two digits of one more
     e.placeCursor(8);
-    ASSERT_EQ(e.core.pasteText(text), PasteOutcome::pasted);
+    ASSERT_EQ(pasteText(e.core, text).outcome, PasteOutcome::pasted);
     const std::int32_t written = 1667;
     for (std::int32_t i = 0; i < written; ++i) {
         ASSERT_EQ(e.byte(8 + i), i % 251) << i;
@@ -187,8 +190,8 @@ TEST(InsertZeros, AtTheStartAndRefusedWhenTheDocumentCannotHoldThem)
     EXPECT_EQ(e.byte(0), 0);
     EXPECT_EQ(e.byte(2), 0);
     EXPECT_EQ(e.byte(3), patternByte(0));
-    EXPECT_TRUE(e.core.canGrowBy(FileBuffer::maxSize - 11));
-    EXPECT_FALSE(e.core.canGrowBy(FileBuffer::maxSize - 10));
+    EXPECT_TRUE(canGrowBy(e.core, FileBuffer::maxSize - 11));
+    EXPECT_FALSE(canGrowBy(e.core, FileBuffer::maxSize - 10));
     EXPECT_FALSE(e.core.insertZeros(FileBuffer::maxSize - 10));
     EXPECT_EQ(e.core.buffer.size, 11);
 }
