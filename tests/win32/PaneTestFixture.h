@@ -12,6 +12,7 @@
 
 #include "commands/win32/ContextMenu.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/GlobalClipboard.h"
 #include "panes/win32/PaneObjects.h"
 #include "tests/win32/EditorTestSupport.h"
 #include "view/win32/GdiSurface.h"
@@ -75,6 +76,7 @@ protected:
         ASSERT_GT(core.lineHeight, 0);
         core.frameWindow = frame;
         core.shell.surface = &gdiSurface();
+        core.shell.clipboard = &win32Clipboard();
         setDocument(100);
         frameReceived.clear();
 
