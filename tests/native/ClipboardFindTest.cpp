@@ -11,6 +11,7 @@
 #include "commands/InsertCount.h"
 #include "commands/Paste.h"
 #include "commands/SearchText.h"
+#include "tests/native/LongWorkFakes.h"
 #include "tests/native/TestEditor.h"
 #include "view/Editing.h"
 
@@ -160,6 +161,67 @@ struct CountCase {
     InsertCount::Status status;
     std::int32_t value;
 };
+
+// Paste reads Nibblor's bytes before the text; what it cannot paste is told,
+// an empty clipboard changes and tells nothing.
+TEST(ClipboardFlow, PasteTakesTheBytesFirstAndTellsWhatItLeftOut)
+{
+    const struct {
+        std::vector<std::uint8_t> bytes;
+        std::string text;
+        PasteOutcome outcome;
+        std::uint8_t atCursor;
+        std::string told;
+    } cases[] = {
+        {{0xAA, 0xBB}, "11", PasteOutcome::pasted, 0xAA, ""},
+        {{}, "41 42", PasteOutcome::pasted, 0x41, ""},
+        {{}, "", PasteOutcome::empty, patternByte(8), ""},
+        {{}, "zz", PasteOutcome::invalidHex, patternByte(8), "Invalid Hex string.  Paste in ASCII window"},
+        {std::vector<std::uint8_t>(5, 0xCC), "", PasteOutcome::cutShort, 0xCC,
+         "3 bytes did not fit before the end of the document and were left out. "
+         "Turn on Edit, Insert Mode to paste them all."},
+    };
+    for (const auto& c : cases) {
+        TestEditor e(10);
+        RecordingClipboard clipboard;
+        e.core.shell.clipboard = &clipboard;
+        clipboard.bytes = c.bytes;
+        clipboard.text = c.text;
+        e.placeCursor(8);
+        EXPECT_EQ(canPaste(e.core), c.outcome != PasteOutcome::empty) << c.text;
+        EXPECT_EQ(pasteFromClipboard(e.core).outcome, c.outcome) << c.text;
+        EXPECT_EQ(e.byte(8), c.atCursor) << c.text;
+        EXPECT_EQ(e.surface.told, c.told.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.told});
+    }
+}
+
+// A clipboard that takes nothing: Copy keeps the selection, Cut the bytes, and
+// each says so; a cancelled copy drops its blocks and tells nothing.
+TEST(ClipboardFlow, ACopyTheClipboardRefusesChangesNothing)
+{
+    TestEditor e(10);
+    RecordingClipboard clipboard;
+    e.core.shell.clipboard = &clipboard;
+    clipboard.refuses = true;
+    e.placeCursor(2);
+    e.selectTo(5);
+    EXPECT_EQ(copyToClipboard(e.core, noProgress()), CopyOutcome::failed);
+    EXPECT_EQ(cutToClipboard(e.core, noProgress()), CopyOutcome::failed);
+    EXPECT_TRUE(e.core.hasSelection());
+    EXPECT_EQ(e.core.buffer.size, 10);
+    EXPECT_EQ(clipboard.text, "held before");
+    EXPECT_EQ(e.surface.told, (std::vector<std::string>{
+                                  "The selection could not be copied to the clipboard.",
+                                  "The selection could not be copied to the clipboard, so it was not cut."}));
+
+    clipboard.refuses = false;
+    ScriptedProgress cancelling(0);
+    EXPECT_EQ(copyToClipboard(e.core, cancelling), CopyOutcome::cancelled);
+    EXPECT_EQ(clipboard.drops, 1);
+    EXPECT_EQ(e.surface.told.size(), 2u);
+    EXPECT_EQ(copyToClipboard(e.core, noProgress()), CopyOutcome::copied);
+    EXPECT_FALSE(e.core.hasSelection());
+}
 
 TEST(InsertCount, ReadsADecimalNumberAndRefusesWhatCannotBeOne)
 {
