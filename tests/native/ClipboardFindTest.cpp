@@ -258,6 +258,27 @@ TEST(InsertZeros, AtTheStartAndRefusedWhenTheDocumentCannotHoldThem)
     EXPECT_EQ(e.core.buffer.size, 11);
 }
 
+// Insert chars tells why a count inserts nothing, repeating what was typed.
+TEST(InsertZeros, ACountTheDocumentCannotTakeIsToldAndChangesNothing)
+{
+    const struct {
+        std::string typed;
+        std::int32_t insertedBytes;
+        const char* told;
+    } cases[] = {
+        {"2", 2, nullptr},
+        {"0", 0, "The number of characters \"0\" is not a whole number above zero."},
+        {"2147483648", 0, "The number of characters \"2147483648\" is too large."},
+        {"2147483647", 0, "Cannot insert 2147483647 characters: the document would pass 2147483647 bytes."},
+    };
+    for (const auto& c : cases) {
+        TestEditor e(8);
+        EXPECT_EQ(insertCounted(e.core, parseInsertCount(c.typed), c.typed), c.insertedBytes > 0) << c.typed;
+        EXPECT_EQ(e.core.buffer.size, 8 + c.insertedBytes) << c.typed;
+        EXPECT_EQ(e.surface.told, c.told == nullptr ? std::vector<std::string>{} : std::vector<std::string>{c.told});
+    }
+}
+
 // --- Find ---
 
 TEST(FindNext, PassesOverTheLastMatchAndWrapsOnce)
