@@ -1,8 +1,8 @@
 #pragma once
 // What the editor core asks of the window system, in one place: drawing the
 // panes and the frame's parts, questions and messages, files with their
-// dialogs, and the clipboard. A missing part does nothing, and a question it would ask is
-// answered as declined, so the core runs without any shell at all.
+// dialogs, and the clipboard. A missing part does nothing, and a question it
+// would ask is answered as declined, so the core runs without any shell at all.
 #include <string_view>
 
 #include "editor/Clipboard.h"

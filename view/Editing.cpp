@@ -1,6 +1,6 @@
 // The edits: overtyping digits and characters (or inserting them in insert
-// mode), deleting the selection and inserting zero bytes. Bytes change only through the FileBuffer, and each
-// change is recorded for undo as it is made.
+// mode), deleting the selection and inserting zero bytes. Bytes change only
+// through the FileBuffer, and each change is recorded for undo as it is made.
 #include "view/Editing.h"
 
 #include "commands/EditMessages.h"
