@@ -46,7 +46,8 @@ set(NIBBLOR_CORE_SOURCES
   editor/FileFlow.cpp
   editor/RecentFiles.cpp
   editor/StatusLine.cpp
-  commands/Clipboard.cpp
+  commands/Paste.cpp
+  commands/EditMessages.cpp
   commands/ClipboardCopy.cpp
   commands/CopyAs.cpp
   commands/Checksums.cpp

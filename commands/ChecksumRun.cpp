@@ -43,6 +43,17 @@ bool checkSha1(DigestMaker& digests, Sha1Check& check, Stepper& steps)
 
 } // namespace
 
+std::string lowercaseHex(const std::uint8_t* bytes, std::size_t count)
+{
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string text(2 * count, '0');
+    for (std::size_t i = 0; i < count; ++i) {
+        text[2 * i] = digits[bytes[i] >> 4];
+        text[2 * i + 1] = digits[bytes[i] & 0x0F];
+    }
+    return text;
+}
+
 std::string ChecksumResult::shown(ChecksumKind kind) const
 {
     const std::string& sum = sums[indexOf(kind)];

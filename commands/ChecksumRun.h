@@ -68,6 +68,9 @@ struct ChecksumResult {
     std::string shown(ChecksumKind kind) const;
 };
 
+// Two lowercase hexadecimal digits a byte: how sums are shown.
+std::string lowercaseHex(const std::uint8_t* bytes, std::size_t count);
+
 // The sums of the bytes, fed to every digest a step at a time, SHA-1's
 // checked first where it is needed and not known; none when the user cancels.
 std::optional<ChecksumResult> runChecksums(const std::uint8_t* bytes, std::size_t count, DigestMaker& digests,

@@ -2,27 +2,35 @@
 
 #include <algorithm>
 
+#include "editor/EditorCore.h"
 #include "editor/StatusLine.h"
+#include "view/Editing.h"
 
-ChecksumScope checksumScope(const EditorCore& core)
+namespace {
+
+// The selected bytes, or the whole document without a selection.
+ByteRange checksumRange(const EditorCore& core)
 {
-    const ByteRange selected = core.selectedBytes();
-    if (selected.count > 0) {
-        const std::int64_t last = static_cast<std::int64_t>(selected.first) + selected.count - 1;
-        return {selected, "Selection: 0x" + hexDigits(selected.first) + "-0x" + hexDigits(last) + ", " +
-                              byteCount(selected.count)};
-    }
-    const std::int32_t size = std::max(core.buffer.size, 0);
-    return {{0, size}, "Whole document: " + byteCount(size)};
+    const ByteRange selected = selectedBytes(core);
+    return selected.count > 0 ? selected : ByteRange{0, std::max(core.buffer.size, 0)};
 }
 
-std::string lowercaseHex(const std::uint8_t* bytes, std::size_t count)
+} // namespace
+
+std::string checksumScopeText(const EditorCore& core)
 {
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string text(2 * count, '0');
-    for (std::size_t i = 0; i < count; ++i) {
-        text[2 * i] = digits[bytes[i] >> 4];
-        text[2 * i + 1] = digits[bytes[i] & 0x0F];
+    const ByteRange range = checksumRange(core);
+    if (selectedBytes(core).count == 0) {
+        return "Whole document: " + byteCount(range.count);
     }
-    return text;
+    const std::int64_t last = static_cast<std::int64_t>(range.first) + range.count - 1;
+    return "Selection: 0x" + hexDigits(range.first) + "-0x" + hexDigits(last) + ", " + byteCount(range.count);
+}
+
+std::optional<ChecksumResult> checksumsOf(const EditorCore& core, DigestMaker& digests, Sha1Check& check,
+                                          Progress& progress)
+{
+    const ByteRange range = checksumRange(core);
+    const std::uint8_t* bytes = core.buffer.data.held() ? core.buffer.data.get() + range.first : nullptr;
+    return runChecksums(bytes, static_cast<std::size_t>(range.count), digests, check, progress);
 }

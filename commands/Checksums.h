@@ -1,18 +1,15 @@
 #pragma once
-// What the Checksums dialog sums, how it says so, and the sums' text form.
-#include <cstddef>
-#include <cstdint>
+// What the Checksums dialog sums, and how it says so: the selected bytes, or
+// the whole document without a selection.
+#include <optional>
 #include <string>
 
-#include "editor/EditorCore.h"
+#include "commands/ChecksumRun.h"
 
-struct ChecksumScope {
-    ByteRange range;
-    std::string text; // "Selection: 0x10-0x2F, 32 bytes" or "Whole document: 1,234 bytes"
-};
+struct EditorCore;
 
-// The selected bytes, or the whole document without a selection.
-ChecksumScope checksumScope(const EditorCore& core);
-
-// Two lowercase hexadecimal digits a byte: how sums are shown.
-std::string lowercaseHex(const std::uint8_t* bytes, std::size_t count);
+// "Selection: 0x10-0x2F, 32 bytes" or "Whole document: 1,234 bytes".
+std::string checksumScopeText(const EditorCore& core);
+// The sums of those bytes, made in steps; none when the user cancels.
+std::optional<ChecksumResult> checksumsOf(const EditorCore& core, DigestMaker& digests, Sha1Check& check,
+                                          Progress& progress);

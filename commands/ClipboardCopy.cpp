@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <limits>
 
+#include "commands/EditMessages.h"
+#include "editor/EditorCore.h"
 #include "view/ByteTextCodec.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -46,16 +50,41 @@ bool beyondMemory(const PiecewiseText& text)
     return text.length >= std::numeric_limits<std::size_t>::max();
 }
 
+// The blocks written to the clipboard, dropped unless handed over.
+class ClipboardWriting {
+public:
+    explicit ClipboardWriting(Clipboard& clipboard) : clipboard_(clipboard) {}
+    ClipboardWriting(const ClipboardWriting&) = delete;
+    ClipboardWriting& operator=(const ClipboardWriting&) = delete;
+    ~ClipboardWriting()
+    {
+        if (!handedOver_) {
+            clipboard_.dropBlocks();
+        }
+    }
+
+    bool handOver()
+    {
+        handedOver_ = true; // the clipboard keeps no block it could not take
+        return clipboard_.handOver();
+    }
+
+private:
+    Clipboard& clipboard_;
+    bool handedOver_ = false;
+};
+
 // The text, and the bytes themselves unless null, written into the
 // clipboard's blocks a step of the `count` bytes at a time, then handed over.
 CopyOutcome writeInSteps(const PiecewiseText& text, const std::uint8_t* bytes, std::size_t count,
-                         ClipboardBlocks& clipboard, Progress& progress)
+                         Clipboard* clipboard, Progress& progress)
 {
-    if (beyondMemory(text)) {
+    if (beyondMemory(text) || clipboard == nullptr) {
         return CopyOutcome::failed;
     }
-    char* textBlock = clipboard.textBlock(static_cast<std::size_t>(text.length));
-    std::uint8_t* bytesBlock = bytes != nullptr ? clipboard.bytesBlock(count) : nullptr;
+    ClipboardWriting writing(*clipboard);
+    char* textBlock = clipboard->textBlock(static_cast<std::size_t>(text.length));
+    std::uint8_t* bytesBlock = bytes != nullptr ? clipboard->bytesBlock(count) : nullptr;
     if (textBlock == nullptr || (bytes != nullptr && bytesBlock == nullptr)) {
         return CopyOutcome::failed;
     }
@@ -70,25 +99,44 @@ CopyOutcome writeInSteps(const PiecewiseText& text, const std::uint8_t* bytes, s
     if (!written) {
         return CopyOutcome::cancelled;
     }
-    return clipboard.handOver() ? CopyOutcome::copied : CopyOutcome::failed;
+    return writing.handOver() ? CopyOutcome::copied : CopyOutcome::failed;
+}
+
+// What `write` did, failed when there was no memory for the text's layout; a
+// failure told as the Copy's or the Cut's.
+template <class Write>
+CopyOutcome tellingFailure(EditorCore& core, bool cutting, const Write& write)
+{
+    CopyOutcome outcome = CopyOutcome::failed;
+    try {
+        outcome = write();
+    } catch (const std::exception&) {
+        outcome = CopyOutcome::failed;
+    }
+    if (outcome == CopyOutcome::failed) {
+        core.shell.tell(copyFailure(cutting));
+    }
+    return outcome;
 }
 
 // The selection's text and exact bytes on the clipboard, the selection kept.
-CopyOutcome putSelection(const EditorCore& core, ClipboardBlocks& clipboard, Progress& progress)
+CopyOutcome putSelection(EditorCore& core, Progress& progress, bool cutting)
 {
     if (!core.hasSelection()) {
         return CopyOutcome::nothing;
     }
-    const ByteRange range = core.selectedBytes();
-    return writeInSteps(copyTextPieces(core), core.buffer.data.get() + range.first,
-                        static_cast<std::size_t>(range.count), clipboard, progress);
+    return tellingFailure(core, cutting, [&] {
+        const ByteRange range = selectedBytes(core);
+        return writeInSteps(copyTextPieces(core), core.buffer.data.get() + range.first,
+                            static_cast<std::size_t>(range.count), core.shell.clipboard, progress);
+    });
 }
 
 } // namespace
 
 PiecewiseText copyTextPieces(const EditorCore& core)
 {
-    const ByteRange range = core.selectedBytes();
+    const ByteRange range = selectedBytes(core);
     const std::uint8_t* bytes = core.buffer.data.get() + range.first;
     const auto count = static_cast<std::size_t>(range.count);
     if (core.activePane == EditorCore::asciiPaneActive) {
@@ -116,9 +164,9 @@ std::string copyAsQuestion(CopyAsForm form, std::uint64_t length)
     return std::string(formName(form)) + " would be " + sizeInWords(length) + " of text. Copy it anyway?";
 }
 
-CopyOutcome copyToClipboard(EditorCore& core, ClipboardBlocks& clipboard, Progress& progress)
+CopyOutcome copyToClipboard(EditorCore& core, Progress& progress)
 {
-    const CopyOutcome outcome = putSelection(core, clipboard, progress);
+    const CopyOutcome outcome = putSelection(core, progress, false);
     if (outcome == CopyOutcome::copied) {
         core.clearSelection();
         core.repaint(Repaint::later);
@@ -126,32 +174,32 @@ CopyOutcome copyToClipboard(EditorCore& core, ClipboardBlocks& clipboard, Progre
     return outcome;
 }
 
-CopyOutcome cutToClipboard(EditorCore& core, ClipboardBlocks& clipboard, Progress& progress)
+CopyOutcome cutToClipboard(EditorCore& core, Progress& progress)
 {
     if (core.hasSelection() && core.refuseEdit()) {
         return CopyOutcome::nothing; // a read-only document keeps its bytes, and the clipboard its text
     }
-    const CopyOutcome outcome = putSelection(core, clipboard, progress);
+    const CopyOutcome outcome = putSelection(core, progress, true);
     if (outcome == CopyOutcome::copied) {
-        core.removeSelectedBytes();
+        deleteAndUnselect(core);
     }
     return outcome;
 }
 
-CopyOutcome copyAsToClipboard(EditorCore& core, CopyAsForm form, ClipboardBlocks& clipboard, Progress& progress)
+CopyOutcome copyAsToClipboard(EditorCore& core, CopyAsForm form, Progress& progress)
 {
-    const ByteRange range = core.selectedBytes();
+    const ByteRange range = selectedBytes(core);
     if (range.count == 0) {
         return CopyOutcome::nothing;
     }
-    const auto count = static_cast<std::size_t>(range.count);
-    const PiecewiseText text = copyAsPieces(form, core.buffer.data.get() + range.first, count, range.first);
-    if (beyondMemory(text)) {
-        return CopyOutcome::failed; // no use asking
-    }
-    if (text.length > copyAsQuestionLength &&
-        !core.shell.confirm(wideFromUtf8(copyAsQuestion(form, text.length)))) {
-        return CopyOutcome::declined;
-    }
-    return writeInSteps(text, nullptr, count, clipboard, progress);
+    return tellingFailure(core, false, [&] {
+        const auto count = static_cast<std::size_t>(range.count);
+        const PiecewiseText text = copyAsPieces(form, core.buffer.data.get() + range.first, count, range.first);
+        // Past the memory there is no use asking.
+        if (!beyondMemory(text) && text.length > copyAsQuestionLength &&
+            !core.shell.confirm(wideFromUtf8(copyAsQuestion(form, text.length)))) {
+            return CopyOutcome::declined;
+        }
+        return writeInSteps(text, nullptr, count, core.shell.clipboard, progress);
+    });
 }

@@ -4,6 +4,7 @@
 #include "commands/CommandHandlers.h"
 
 #include "commands/CommandShell.h"
+#include "commands/Paste.h"
 #include "editor/EditorCore.h"
 
 namespace handlers {
@@ -116,12 +117,12 @@ bool destroyFrame(CommandContext& c) { c.shell.destroyFrame(); return true; }
 namespace rules {
 
 bool hasSelection(const CommandContext& c) { return c.core.hasSelection(); }
-bool clipboardHasText(const CommandContext& c) { return c.shell.clipboardHasText(); }
+bool clipboardHasText(const CommandContext& c) { return canPaste(c.core); }
 bool saveAvailable(const CommandContext& c) { return c.core.saveAvailable(); }
 bool comparing(const CommandContext& c) { return c.core.comparing(); }
 bool hexView(const CommandContext& c) { return c.core.octalMode == 0; }
 bool octalView(const CommandContext& c) { return c.core.octalMode != 0; }
-bool insertMode(const CommandContext& c) { return c.core.insertMode; }
+bool insertMode(const CommandContext& c) { return c.core.typing.inserting(); }
 bool inspectorShown(const CommandContext& c) { return c.shell.inspectorShown(); }
 bool statusBarShown(const CommandContext& c) { return c.shell.statusBarShown(); }
 

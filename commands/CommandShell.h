@@ -43,7 +43,6 @@ public:
     virtual void copy() {}
     virtual void paste() {}
     virtual void copyAs(CopyAsForm /*form*/) {}
-    virtual bool clipboardHasText() const { return false; }
 
     // Work that shows the busy cursor, a progress window or a message box of
     // its own, or moves the frame.

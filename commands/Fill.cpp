@@ -1,8 +1,15 @@
 // Fill: the selected bytes overwritten with a pattern repeated, in steps, as
 // one change; a cancelled fill puts back what it overwrote.
-#include "editor/EditorCore.h"
+#include "commands/Fill.h"
 
 #include <algorithm>
+#include <new>
+
+#include "commands/EditMessages.h"
+#include "document/PatternSearch.h"
+#include "editor/EditorCore.h"
+#include "view/Editing.h"
+#include "view/UndoRedo.h"
 
 namespace {
 
@@ -26,19 +33,40 @@ void writeRepeats(const std::vector<std::uint8_t>& pattern, std::uint8_t* target
 
 } // namespace
 
-bool EditorCore::fillSelection(const std::vector<std::uint8_t>& pattern, Progress& progress)
+bool canFill(EditorCore& core)
 {
-    const ByteRange range = selectedBytes();
-    if (range.count == 0 || pattern.empty() || refuseEdit() || !mayChange(EditStep::Kind::overwrite, range.count)) {
+    return core.hasSelection() && !core.refuseEdit();
+}
+
+std::vector<std::uint8_t> fillPatternBytes(const std::string& hexText, std::string& reason)
+{
+    std::vector<std::uint8_t> bytes;
+    for (const PatternByte& byte : parseHexPattern(hexText, false, reason)) {
+        bytes.push_back(byte.value);
+    }
+    return bytes;
+}
+
+bool fillSelection(EditorCore& core, const std::vector<std::uint8_t>& pattern, Progress& progress)
+{
+    const ByteRange range = selectedBytes(core);
+    if (range.count == 0 || pattern.empty() || core.refuseEdit() ||
+        !mayChange(core, EditStep::Kind::overwrite, range.count)) {
         return false;
     }
     const auto count = static_cast<std::size_t>(range.count);
-    std::vector<std::uint8_t> replaced(count);
-    std::uint8_t* target = buffer.data.get() + range.first;
+    std::vector<std::uint8_t> replaced;
+    try {
+        replaced.resize(count);
+    } catch (const std::bad_alloc&) {
+        core.shell.tell(noMemoryToFill());
+        return false;
+    }
+    std::uint8_t* target = core.buffer.data.get() + range.first;
     // The steps were painted as they were made.
     const auto putBack = [&](std::size_t made) {
         std::copy_n(replaced.begin(), made, target);
-        repaint(Repaint::later);
+        core.repaint(Repaint::later);
         return false;
     };
     std::size_t made = 0;
@@ -47,10 +75,10 @@ bool EditorCore::fillSelection(const std::vector<std::uint8_t>& pattern, Progres
         writeRepeats(pattern, target, from, to);
         made = to;
     });
-    if (!filled || !recordOverwriteMade(range.first, range.count, replaced.data())) {
+    if (!filled || !recordOverwriteMade(core, range.first, range.count, replaced.data())) {
         return putBack(made);
     }
-    digitIndex = 0; // a byte half typed before is whole again
-    repaint(Repaint::later);
+    core.digitIndex = 0; // a byte half typed before is whole again
+    core.repaint(Repaint::later);
     return true;
 }

@@ -1,6 +1,8 @@
 // The Find and Replace dialog's work: matches found in either direction and
 // selected, the selected match replaced, and every match replaced at once.
 #include "editor/EditorCore.h"
+#include "view/Editing.h"
+#include "view/UndoRedo.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,7 +20,7 @@ std::int64_t rangeEnd(ByteRange range)
 ByteRange EditorCore::searchRange(bool inSelection) const
 {
     if (inSelection && hasSelection()) {
-        return selectedBytes();
+        return selectedBytes(*this);
     }
     return {0, std::max(buffer.size, 0)};
 }
@@ -69,7 +71,7 @@ bool EditorCore::findAndSelect(const SearchPattern& pattern, bool backward, Byte
 
 bool EditorCore::selectionIsMatch(const SearchPattern& pattern) const
 {
-    const ByteRange selected = selectedBytes();
+    const ByteRange selected = selectedBytes(*this);
     if (pattern.empty() || selected.count != static_cast<std::int64_t>(pattern.size())) {
         return false;
     }
@@ -82,9 +84,9 @@ ReplaceOutcome EditorCore::replaceSelectedMatch(const SearchPattern& pattern,
     if (refuseEdit()) {
         return ReplaceOutcome::readOnly;
     }
-    const ByteRange selected = selectedBytes();
+    const ByteRange selected = selectedBytes(*this);
     const ReplaceOutcome outcome =
-        replaceRuns({selected.first}, static_cast<std::int32_t>(pattern.size()), replacement);
+        replaceRuns(*this, {selected.first}, static_cast<std::int32_t>(pattern.size()), replacement);
     if (outcome == ReplaceOutcome::replaced) {
         showChangedPlace(selected.first);
     }
@@ -109,7 +111,7 @@ ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std:
         if (count < 0) {
             return {ReplaceOutcome::cancelled, 0};
         }
-        outcome = count == 0 ? outcome : keepReplacement(std::move(record));
+        outcome = count == 0 ? outcome : keepReplacement(*this, std::move(record));
     } else {
         const MatchList matches = findAll(buffer.data.get(), range.first, rangeEnd(range), pattern,
                                           std::numeric_limits<std::size_t>::max(), progress);
@@ -118,7 +120,7 @@ ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std:
         }
         count = matches.total;
         const auto matchLength = static_cast<std::int32_t>(pattern.size());
-        outcome = count == 0 ? outcome : replaceRuns(matches.offsets, matchLength, replacement);
+        outcome = count == 0 ? outcome : replaceRuns(*this, matches.offsets, matchLength, replacement);
     }
     if (count > 0 && outcome == ReplaceOutcome::replaced) {
         showChangedPlace(range.first);

@@ -3,16 +3,9 @@
 #include <cctype>
 #include <limits>
 
-#include "view/InputExcerpt.h"
-
-namespace {
-
-std::string characters(std::int64_t count)
-{
-    return std::to_string(count) + (count == 1 ? " character" : " characters");
-}
-
-} // namespace
+#include "commands/EditMessages.h"
+#include "editor/EditorCore.h"
+#include "view/Editing.h"
 
 InsertCount parseInsertCount(const std::string& text)
 {
@@ -43,30 +36,26 @@ InsertCount parseInsertCount(const std::string& text)
     return result;
 }
 
-std::string growthRefusalText(std::int64_t count)
+bool insertCounted(EditorCore& core, const InsertCount& count, std::string_view typed)
 {
-    return "Cannot insert " + characters(count) + ": the document would pass 2147483647 bytes.";
-}
-
-std::string noMemoryToInsertText(std::int64_t count)
-{
-    return "Not enough memory to insert " + characters(count) + ".";
-}
-
-std::string notACountText(const std::string& typed)
-{
-    return "The number of characters \"" + inputExcerpt(typed) + "\" is not a whole number above zero.";
-}
-
-std::string countTooLargeText(const std::string& typed)
-{
-    return "The number of characters \"" + inputExcerpt(typed) + "\" is too large.";
-}
-
-std::string pasteLeftOutText(std::int64_t count)
-{
-    const std::string left = count == 1 ? "1 byte did not fit before the end of the document and was"
-                                        : std::to_string(count) +
-                                              " bytes did not fit before the end of the document and were";
-    return left + " left out. Turn on Edit, Insert Mode to paste them all.";
+    switch (count.status) {
+    case InsertCount::Status::none:
+        core.shell.tell(notACount(typed)); // empty, not a number, zero or negative
+        return false;
+    case InsertCount::Status::outOfRange:
+        core.shell.tell(countTooLarge(typed));
+        return false;
+    case InsertCount::Status::count:
+        break;
+    }
+    if (!canGrowBy(core, count.value)) {
+        core.shell.tell(growthRefusal(count.value));
+        return false;
+    }
+    if (!core.insertZeros(count.value)) {
+        core.shell.tell(noMemoryToInsert(count.value));
+        return false;
+    }
+    core.repaint(Repaint::later);
+    return true;
 }

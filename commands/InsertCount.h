@@ -1,8 +1,11 @@
 #pragma once
-// The number typed into the Insert Characters dialog, and the messages of
-// insertions that cannot be made.
+// The number typed into the Insert Characters dialog, and the insertion of
+// that many zero bytes.
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+struct EditorCore;
 
 struct InsertCount {
     enum class Status {
@@ -19,12 +22,8 @@ struct InsertCount {
 // 32-bit range is reported, never wrapped.
 InsertCount parseInsertCount(const std::string& text);
 
-// Why `count` bytes cannot go in: the document would pass the 32-bit size,
-// or the memory for them cannot be had.
-std::string growthRefusalText(std::int64_t count);
-std::string noMemoryToInsertText(std::int64_t count);
-// Why an Insert Characters entry inserts nothing, or more than any document holds.
-std::string notACountText(const std::string& typed);
-std::string countTooLargeText(const std::string& typed);
-// What an overwriting Paste left out past the document's end.
-std::string pasteLeftOutText(std::int64_t count);
+// Insert chars: the count's zero bytes inserted at the cursor, the panes
+// repainted later; a count the document cannot take (none, too large, past
+// its 32-bit size, or past the memory) refused with a message that repeats
+// what was `typed`. False when nothing was inserted.
+bool insertCounted(EditorCore& core, const InsertCount& count, std::string_view typed);

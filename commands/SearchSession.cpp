@@ -39,7 +39,7 @@ std::int64_t growthOf(const SearchPattern& pattern, const std::vector<std::uint8
 
 void SearchSession::scopeToSelection()
 {
-    scope_ = core_->selectedBytes();
+    scope_ = selectedBytes(*core_);
 }
 
 // The scope is the selection as it was when the box was checked, or when the
@@ -51,7 +51,7 @@ bool SearchSession::rangeFor(bool inSelection, ByteRange& range)
         range = {0, size};
         return true;
     }
-    const ByteRange selected = core_->selectedBytes();
+    const ByteRange selected = selectedBytes(*core_);
     if (selected.count > 0 && (selected.first != selectedMatch_.first || selected.count != selectedMatch_.count)) {
         scope_ = selected;
     }

@@ -10,6 +10,7 @@
 
 #include "document/PatternSearch.h"
 #include "editor/EditorCore.h"
+#include "view/Editing.h"
 
 struct SearchOptions {
     bool backward = false;
@@ -52,7 +53,7 @@ public:
 private:
     // The bytes a button works on; false when "In selection" has none.
     bool rangeFor(bool inSelection, ByteRange& range);
-    void noteSelectedMatch() { selectedMatch_ = core_->selectedBytes(); }
+    void noteSelectedMatch() { selectedMatch_ = selectedBytes(*core_); }
 
     EditorCore* core_;
     ByteRange scope_;                  // what "In selection" keeps to; none while its count is 0

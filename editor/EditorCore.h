@@ -18,6 +18,7 @@
 #include "editor/RecentFiles.h"
 #include "view/ByteValues.h"
 #include "view/CoreTypes.h"
+#include "view/TypingMode.h"
 #include "view/ViewSurface.h"
 
 // Text measurements of the display font, as GetTextMetrics reports them.
@@ -72,21 +73,6 @@ struct ByteRange {
     std::int32_t count = 0;
 };
 
-enum class PasteOutcome {
-    pasted,       // written over the document, or inserted in insert mode
-    cutShort,     // written as far as the document reaches; pasteLeftOut bytes were not
-    tooLarge,     // an insertion past the 32-bit size: nothing changed
-    invalidHex,   // the hex pane's text is no hexadecimal text: nothing changed
-    invalidOctal, // the same in the octal view
-    declined,     // too large to undo, and the user chose not to: nothing changed
-};
-
-enum class UndoOutcome {
-    done,     // the change was reversed (or made again); the cursor is where it was made
-    nothing,  // no change to undo (or to redo)
-    noMemory, // the bytes could not be put back: nothing changed, the step stays
-};
-
 enum class FindOutcome {
     found,              // the cursor is on the match, the view shows it
     notFound,           // the pattern is nowhere in the document
@@ -112,18 +98,6 @@ enum class OpenOutcome {
     opened,    // the file is the document now
     cancelled, // the user stopped at a question or the dialog: nothing changed
     failed,    // the file could not be read, and the user was told: nothing changed
-};
-
-// A value typed in the data inspector, and what became of it.
-struct ValueWrite {
-    enum class Outcome {
-        written,        // its bytes are over the document's at the cursor, as one change
-        refused,        // a read-only document, or the user kept it as it was
-        invalid,        // the text is no value of the type: `message` says why
-        notEnoughBytes, // the value runs past the end: `message` says so
-    };
-    Outcome outcome = Outcome::refused;
-    std::string message;
 };
 
 // The document's file as the flow of opening and saving knows it.
@@ -198,8 +172,8 @@ struct EditorCore {
     // scrolled, in notch units times lines per notch.
     std::int32_t offsetDigits = minimumOffsetDigits;
     std::int32_t wheelTurn = 0;
-    // Typing and Paste insert bytes instead of overwriting them.
-    bool insertMode = false;
+    // Typing and Paste insert bytes instead of overwriting them, or not.
+    TypingMode typing;
     // The screen resolution (dots per inch) the font and frame are made for;
     // the stored "FontSize" is kept at 96 and scaled to it.
     std::int32_t dpi = display::referenceDpi;
@@ -343,104 +317,24 @@ struct EditorCore {
     void scrollCursorToTop();
 
     // --- Editing (view/Editing.cpp) ---
-    // A character typed in the hex pane: a digit of the current view replaces
-    // the digit at digitIndex of the byte under the cursor. False for any other
-    // character. Nothing changes at the end position.
-    bool typeDigit(char character);
-    // A printable character typed in the ASCII pane overwrites the byte under
-    // the cursor. False for any other character.
-    bool typeCharacter(unsigned char character);
-    // Insert mode's typing: `value` inserted before the cursor's byte (at the
-    // end position, appended) as one change; the cursor stays on it while
-    // `moreDigits` may complete it, else moves past it.
-    void insertTypedByte(std::uint8_t value, bool moreDigits);
     // After the document grew: the view fitted to its rows, the scroll bar
     // and the offset pane's width following, repainted later.
     void showGrownRows();
     // False, changing nothing, when the removal cannot be undone and the user
     // chose not to make it.
     bool deleteSelection();
-    // Delete: the selection undrawn, its bytes removed, no selection left,
-    // the panes repainted later. Nothing without a selection, or when the
-    // user chose not to make a removal that cannot be undone.
-    void removeSelectedBytes();
     // False, changing nothing, when the count is below 1, the size would pass
     // the 32-bit limit, or the memory cannot be had.
     bool insertZeros(std::int32_t count);
 
     // --- Undo and redo (view/UndoRedo.cpp) ---
-    // Reverses the latest change, or makes the latest undone one again. The
-    // cursor goes to where the change was made, without a selection, and the
-    // view shows it.
-    UndoOutcome undo();
-    UndoOutcome redo();
-    bool documentModified() const { return history.modified(); }
-    // The document read afresh from its file, or emptied by a failed read.
-    void documentLoaded() { history.reset(); }
-    // The document written to its file.
-    void documentSaved() { history.markSaved(); }
-    // Records an overwrite or a removal about to be made, from the bytes as
-    // they are now (an overwrite's new ones are given). A change too large to
-    // record is put to the user first: false when they decline, and then
-    // nothing may change; going on forgets every step.
-    bool recordChange(EditStep::Kind kind, std::int32_t offset, std::int32_t count,
-                      const std::uint8_t* newBytes = nullptr);
-    // A change made in steps, which the user may yet cancel: true when one of
-    // this kind and count can be recorded, else when the user agrees to go
-    // on without the history, asked before any byte changes.
-    bool mayChange(EditStep::Kind kind, std::int32_t count);
-    // Records an overwrite made in steps from the bytes it replaced; the
-    // history forgotten when it is too large to keep. False when there was no
-    // memory to keep it and the user chose not to go on: the caller puts the
-    // old bytes back.
-    bool recordOverwriteMade(std::int32_t offset, std::int32_t count, const std::uint8_t* oldBytes);
-    // A byte typed at `offset`: its digits after the first join the step of
-    // the first while the byte is `open`. False as for recordChange.
-    bool recordTypedByte(std::int32_t offset, std::uint8_t value, bool continuesByte, bool open);
-    // Records an insertion of zeros just made.
-    void recordInsertion(std::int32_t offset, std::int32_t count);
-    // Records an insertion of these bytes about to be made; `open` while a
-    // typed byte's next digits may join it. False as for recordChange.
-    bool recordInsertionOf(std::int32_t offset, const std::uint8_t* inserted, std::int32_t count, bool open);
-    // Runs of `matchLength` bytes at the offsets replaced by the replacement,
-    // recorded as one change (or put to the user when too large to record).
-    ReplaceOutcome replaceRuns(const std::vector<std::int64_t>& offsets, std::int32_t matchLength,
-                               const std::vector<std::uint8_t>& replacement);
-    // A Replace All made in place kept as one change; put back as it was
-    // when it is too large to keep and the user chooses not to go on.
-    ReplaceOutcome keepReplacement(ReplacementRecord record);
     // The cursor on a changed place without a selection, the view fitted to
     // the rows and showing it, repainted later.
     void showChangedPlace(std::int32_t offset);
 
-    // --- Clipboard, insertion and Find (commands/Clipboard.cpp, commands/Find.cpp) ---
-    // The selected bytes that exist: between the two ends of the selection,
-    // both included, stopping at the last byte. None without a selection.
-    ByteRange selectedBytes() const;
-    // Paste: the text parsed as the pane and view read it and written over
-    // the document from the cursor on, never growing it; the cursor ends just
-    // after the last byte written, and the view follows it when it went below.
-    // Throws std::bad_alloc, changing nothing, when there is no memory to parse it.
-    PasteOutcome pasteText(std::string_view text);
-    // The same for bytes taken as they are (Nibblor's own clipboard format).
-    // In insert mode they go in before the cursor's byte instead, growing the
-    // document; the cursor ends just after them.
-    PasteOutcome pasteBytes(const std::uint8_t* bytes, std::size_t count);
-    // The bytes the last paste left out: past the document's end when it
-    // overwrote, all of them when their insertion was refused for its size.
-    std::int64_t pasteLeftOut = 0;
-    // Insert mode's Paste. Throws std::bad_alloc, changing nothing, when the
-    // memory for the bytes cannot be had.
-    PasteOutcome insertPasted(const std::uint8_t* pasted, std::size_t count);
+    // --- Paste and Find (commands/Paste.cpp, commands/Find.cpp) ---
     // The cursor just after pasted bytes, the view following it below.
     void showPasteEnd(std::int32_t after);
-    // Fill (commands/Fill.cpp): the selected bytes overwritten in steps with `pattern` repeated from the
-    // selection's first byte, as one change; the selection stays. False, changing nothing, without a selection
-    // or pattern, on a read-only document, when the user declines a change too large to undo, or cancels.
-    // Throws std::bad_alloc, changing nothing, when there is no memory to keep the bytes it replaces.
-    bool fillSelection(const std::vector<std::uint8_t>& pattern, Progress& progress = noProgress());
-    // Whether the document can take `count` bytes more within the 32-bit size.
-    bool canGrowBy(std::int64_t count) const;
     // Find: the next occurrence from the cursor's row on (wrapping once); the
     // cursor goes to it and the view scrolls it to the top.
     FindOutcome findNext(const std::vector<std::uint8_t>& pattern);
@@ -479,13 +373,6 @@ struct EditorCore {
     // read; false, telling nothing, when the user cancels the reading.
     bool compareWith(const FilePath& path, Progress& progress = noProgress());
     void stopComparing();
-
-    // --- The data inspector (view/ValueEditing.cpp) ---
-    // A row's text for the bytes from the cursor on, "-" past the end.
-    std::string valueAtCursor(ValueType type, bool bigEndian) const;
-    // The typed text as the type's bytes, in the byte order, written over the
-    // document at the cursor; nothing changes unless it is written.
-    ValueWrite writeValue(ValueType type, std::string_view text, bool bigEndian);
 
     // --- Find and Replace (commands/FindReplace.cpp) ---
     // The last search of either Find dialog, for F3 and Shift+F3.

@@ -1,11 +1,12 @@
 #pragma once
 // What the editor core asks of the window system, in one place: drawing the
 // panes and the frame's parts, questions and messages, files with their
-// dialogs, and the commands' dialogs and windows. A missing part does
+// dialogs, the clipboard, and the commands' dialogs and windows. A missing part does
 // nothing, and a question it would ask is answered as declined, so the core
 // runs without any shell at all.
 #include <string_view>
 
+#include "editor/Clipboard.h"
 #include "editor/FileShell.h"
 #include "editor/Prompts.h"
 #include "view/ViewSurface.h"
@@ -18,6 +19,7 @@ struct EditorShell {
     FileShell* files = nullptr;
     // The dialogs and windows the commands open.
     CommandShell* commands = nullptr;
+    Clipboard* clipboard = nullptr;
 
     // Cancel (or No) without a way to ask.
     Answer ask(std::wstring_view question, bool cancellable) const

@@ -72,7 +72,7 @@ std::wstring EditorCore::title() const
     if (comparing()) {
         text += comparingMark + comparison.other().name.shown.filename().wstring() + L"]";
     }
-    if (documentModified()) {
+    if (history.modified()) {
         text += modifiedMark;
     }
     return text;
@@ -80,7 +80,7 @@ std::wstring EditorCore::title() const
 
 bool EditorCore::settleUnsavedChanges()
 {
-    if (!documentModified()) {
+    if (!history.modified()) {
         return true;
     }
     if (shell.files == nullptr) {
@@ -153,7 +153,7 @@ bool EditorCore::writeDocument(const DocumentName& target)
     file.writable = true;
     file.onDisk = files.stamp(target.absolute);
     file.noticed = file.onDisk;
-    documentSaved();
+    history.markSaved();
     rememberRecent(target.absolute);
     if (shell.surface != nullptr) {
         shell.surface->titleChanged();
@@ -238,7 +238,7 @@ bool EditorCore::readFile(const DocumentName& name, bool readOnly)
     buffer.setSize(fresh.size);
     buffer.marks.clear(); // they were the document's before
     buffer.name = name;
-    documentLoaded();
+    history.reset();
     file.readOnlyMode = readOnly;
     file.writable = files.replaceable(name.absolute);
     file.onDisk = files.stamp(name.absolute);
@@ -311,7 +311,7 @@ void EditorCore::startNewDocument(const FilePath& path)
     buffer.setSize(0);
     buffer.marks.clear();
     buffer.name = DocumentName::given(path);
-    documentLoaded();
+    history.reset();
     file = DocumentFile{};
     stopComparing();
     setCursorOffset(0);
@@ -341,7 +341,7 @@ void EditorCore::checkForOutsideChanges()
         return;
     }
     const std::wstring question =
-        documentName() + (documentModified()
+        documentName() + (history.modified()
                               ? L" has been changed by another program. Reload it and lose your changes?"
                               : L" has been changed by another program. Reload it?");
     if (shell.ask(question, false) == Answer::yes) {

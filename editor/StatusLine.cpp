@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "view/Editing.h"
+
 std::string hexDigits(std::int64_t value)
 {
     char text[24];
@@ -47,10 +49,10 @@ StatusTexts statusTexts(const EditorCore& core)
 {
     StatusTexts texts;
     texts.offset = offsetStatus(core.cursorOffset);
-    texts.selection = selectionStatus(core.selectedBytes());
+    texts.selection = selectionStatus(selectedBytes(core));
     texts.size = "Size: " + byteCount(std::max(core.buffer.size, 0));
     texts.view = core.octalMode != 0 ? "Octal" : "Hex";
-    texts.mode = core.insertMode ? "Insert" : "Overwrite";
+    texts.mode = core.typing.inserting() ? "Insert" : "Overwrite";
     if (core.shownReadOnly()) {
         texts.readOnly = "Read-only";
     }

@@ -1,9 +1,12 @@
 // The edits: overtyping digits and characters (or inserting them in insert
-// mode), deleting the selection and inserting zero bytes. Bytes change only through the FileBuffer, and each
-// change is recorded for undo as it is made.
-#include "commands/InsertCount.h"
+// mode), deleting the selection and inserting zero bytes. Bytes change only
+// through the FileBuffer, and each change is recorded for undo as it is made.
+#include "view/Editing.h"
+
+#include "commands/EditMessages.h"
 #include "editor/EditorCore.h"
 #include "view/ByteTextCodec.h"
+#include "view/UndoRedo.h"
 
 #include <algorithm>
 
@@ -27,87 +30,128 @@ std::uint8_t withDigit(std::uint8_t byte, int digit, int value, bool octal)
     return static_cast<std::uint8_t>((byte & ~(mask << shift)) | (static_cast<unsigned>(value) << shift));
 }
 
+// Insert mode's typing: `value` inserted before the cursor's byte (at the end
+// position, appended) as one change; the cursor stays on it while
+// `moreDigits` may complete it, else moves past it.
+void insertTypedByte(EditorCore& core, std::uint8_t value, bool moreDigits)
+{
+    if (core.refuseEdit()) {
+        return;
+    }
+    if (!canGrowBy(core, 1)) {
+        core.shell.tell(growthRefusal(1));
+        return;
+    }
+    // Before the cursor's byte; at the end position, after the last byte.
+    const std::int32_t at = std::clamp(core.cursorOffset, 0, std::max(core.buffer.size, 0));
+    if (!core.buffer.insert(at, &value, 1)) {
+        core.shell.tell(noMemoryToInsert(1));
+        return;
+    }
+    if (!recordInsertionOf(core, at, &value, 1, moreDigits)) {
+        core.buffer.remove(at, 1); // the user kept the document as it was
+        return;
+    }
+    core.hideCursorHere();
+    core.setCursorOffset(at);
+    core.showGrownRows();
+    if (moreDigits) {
+        core.digitIndex = 1;
+        core.showCursorHere();
+    } else {
+        core.moveRight();
+    }
+}
+
 } // namespace
 
-bool EditorCore::typeDigit(char character)
+bool typeDigit(EditorCore& core, char character)
 {
-    const int value = octalMode != 0 ? octalDigitValue(character) : hexDigitValue(character);
+    const bool octal = core.octalMode != 0;
+    const int value = octal ? octalDigitValue(character) : hexDigitValue(character);
     if (value < 0) {
         return false; // separators are not digits either
     }
-    if (insertMode && digitIndex == 0) {
+    if (core.typing.inserting() && core.digitIndex == 0) {
         // A new byte with the digit on top; the next digits complete it in place.
-        insertTypedByte(withDigit(0, 0, value, octalMode != 0), true);
+        insertTypedByte(core, withDigit(0, 0, value, octal), true);
         return true;
     }
-    if (refuseEdit() || !cursorOnByte()) {
+    if (core.refuseEdit() || !core.cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
-    const std::uint8_t typed = withDigit(buffer.byteAt(cursorOffset), digitIndex, value, octalMode != 0);
-    if (!recordTypedByte(cursorOffset, typed, digitIndex > 0, digitIndex < lastDigit())) {
+    const std::int32_t at = core.cursorOffset;
+    const std::uint8_t typed = withDigit(core.buffer.byteAt(at), core.digitIndex, value, octal);
+    const bool lastDigit = core.digitIndex >= core.lastDigit();
+    if (!recordTypedByte(core, at, typed, core.digitIndex > 0, !lastDigit)) {
         return true; // the user kept the document as it was
     }
-    buffer.writeByte(cursorOffset, typed);
-    hideCursorHere(); // shows the new value in both data panes
-    if (digitIndex < lastDigit()) {
-        ++digitIndex;
-        showCursorHere();
+    core.buffer.writeByte(at, typed);
+    core.hideCursorHere(); // shows the new value in both data panes
+    if (!lastDigit) {
+        ++core.digitIndex;
+        core.showCursorHere();
     } else {
-        digitIndex = 0;
-        moveRight(); // draws the cursor at its new place
+        core.digitIndex = 0;
+        core.moveRight(); // draws the cursor at its new place
     }
     return true;
 }
 
-bool EditorCore::typeCharacter(unsigned char character)
+bool typeCharacter(EditorCore& core, unsigned char character)
 {
     if (character < firstPrintable || character > lastPrintable) {
         return false;
     }
-    if (insertMode) {
-        insertTypedByte(character, false);
+    if (core.typing.inserting()) {
+        insertTypedByte(core, character, false);
         return true;
     }
-    if (refuseEdit() || !cursorOnByte()) {
+    if (core.refuseEdit() || !core.cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
-    if (!recordTypedByte(cursorOffset, character, false, false)) {
+    if (!recordTypedByte(core, core.cursorOffset, character, false, false)) {
         return true; // the user kept the document as it was
     }
-    buffer.writeByte(cursorOffset, character);
-    hideCursorHere(); // shows the new byte in both data panes
-    moveRight();
+    core.buffer.writeByte(core.cursorOffset, character);
+    core.hideCursorHere(); // shows the new byte in both data panes
+    core.moveRight();
     return true;
 }
 
-void EditorCore::insertTypedByte(std::uint8_t value, bool moreDigits)
+void deleteAndUnselect(EditorCore& core)
 {
-    if (refuseEdit()) {
+    if (!core.hasSelection()) {
+        return; // the byte under the cursor stays
+    }
+    core.unhighlightSelection();
+    if (!core.deleteSelection()) {
+        core.highlightSelection(); // declined: the selection stays as it was
         return;
     }
-    if (!canGrowBy(1)) {
-        shell.tell(errorMessage(growthRefusalText(1)));
-        return;
+    core.clearSelection();
+    core.repaint(Repaint::later);
+}
+
+ByteRange selectedBytes(const EditorCore& core)
+{
+    if (!core.hasSelection()) {
+        return {};
     }
-    // Before the cursor's byte; at the end position, after the last byte.
-    const std::int32_t at = std::clamp(cursorOffset, 0, std::max(buffer.size, 0));
-    if (!buffer.insert(at, &value, 1)) {
-        shell.tell(errorMessage(noMemoryToInsertText(1)));
-        return;
+    const std::int64_t cursor = core.cursorOffset;
+    const std::int64_t end = core.selectionEndOffset();
+    const std::int64_t first = std::max<std::int64_t>(std::min(cursor, end), 0);
+    // The end position and the spare room past it hold no bytes.
+    const std::int64_t last = std::min<std::int64_t>(std::max(cursor, end), std::int64_t{core.buffer.size} - 1);
+    if (last < first) {
+        return {static_cast<std::int32_t>(std::min<std::int64_t>(first, std::max(core.buffer.size, 0))), 0};
     }
-    if (!recordInsertionOf(at, &value, 1, moreDigits)) {
-        buffer.remove(at, 1); // the user kept the document as it was
-        return;
-    }
-    hideCursorHere();
-    setCursorOffset(at);
-    showGrownRows();
-    if (moreDigits) {
-        digitIndex = 1;
-        showCursorHere();
-    } else {
-        moveRight();
-    }
+    return {static_cast<std::int32_t>(first), static_cast<std::int32_t>(last - first + 1)};
+}
+
+bool canGrowBy(const EditorCore& core, std::int64_t count)
+{
+    return count >= 0 && std::int64_t{std::max(core.buffer.size, 0)} + count <= FileBuffer::maxSize;
 }
 
 void EditorCore::showGrownRows()
@@ -123,9 +167,9 @@ bool EditorCore::deleteSelection()
     if (!hasSelection() || refuseEdit()) {
         return true;
     }
-    const ByteRange range = selectedBytes();
+    const ByteRange range = selectedBytes(*this);
     if (range.count > 0) {
-        if (!recordChange(EditStep::Kind::removal, range.first, range.count)) {
+        if (!recordChange(*this, EditStep::Kind::removal, range.first, range.count)) {
             return false;
         }
         buffer.remove(range.first, range.count);
@@ -144,20 +188,6 @@ bool EditorCore::deleteSelection()
     return true;
 }
 
-void EditorCore::removeSelectedBytes()
-{
-    if (!hasSelection()) {
-        return; // the byte under the cursor stays
-    }
-    unhighlightSelection();
-    if (!deleteSelection()) {
-        highlightSelection(); // declined: the selection stays as it was
-        return;
-    }
-    clearSelection();
-    repaint(Repaint::later);
-}
-
 bool EditorCore::insertZeros(std::int32_t count)
 {
     const std::int32_t size = buffer.size;
@@ -169,7 +199,7 @@ bool EditorCore::insertZeros(std::int32_t count)
     if (!buffer.insert(at, nullptr, count)) {
         return false;
     }
-    recordInsertion(at, count);
+    recordInsertion(*this, at, count);
     showRowsFrom(firstVisibleRow); // every row that now exists is painted
     syncScrollBar(cursorRow);
     followLabelWidth();

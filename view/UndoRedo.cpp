@@ -1,5 +1,8 @@
 // Undo and redo: each change recorded as it is made, the history's steps put
 // back or made again, and the cursor and view taken to where they happened.
+#include "view/UndoRedo.h"
+
+#include "commands/EditMessages.h"
 #include "editor/EditorCore.h"
 
 #include <cstring>
@@ -17,12 +20,12 @@ enum class Direction { back, forward };
 // or unmodified within it: the frame's title shows which.
 class ModifiedWatch {
 public:
-    explicit ModifiedWatch(EditorCore& core) : core_(core), before_(core.documentModified()) {}
+    explicit ModifiedWatch(EditorCore& core) : core_(core), before_(core.history.modified()) {}
     ModifiedWatch(const ModifiedWatch&) = delete;
     ModifiedWatch& operator=(const ModifiedWatch&) = delete;
     ~ModifiedWatch()
     {
-        if (core_.documentModified() != before_ && core_.shell.surface != nullptr) {
+        if (core_.history.modified() != before_ && core_.shell.surface != nullptr) {
             core_.shell.surface->titleChanged();
         }
     }
@@ -107,6 +110,7 @@ UndoOutcome stepThroughHistory(EditorCore& core, Direction direction)
         return UndoOutcome::nothing;
     }
     if (!apply(core.buffer, change, direction)) {
+        core.shell.tell(noMemoryToUndo(direction == Direction::forward));
         return UndoOutcome::noMemory;
     }
     const std::int32_t offset = change.offset;
@@ -171,68 +175,69 @@ bool recordStep(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std:
 
 } // namespace
 
-UndoOutcome EditorCore::undo()
+UndoOutcome undo(EditorCore& core)
 {
-    if (refuseEdit()) {
+    if (core.refuseEdit()) {
         return UndoOutcome::nothing;
     }
-    return stepThroughHistory(*this, Direction::back);
+    return stepThroughHistory(core, Direction::back);
 }
 
-UndoOutcome EditorCore::redo()
+UndoOutcome redo(EditorCore& core)
 {
-    if (refuseEdit()) {
+    if (core.refuseEdit()) {
         return UndoOutcome::nothing;
     }
-    return stepThroughHistory(*this, Direction::forward);
+    return stepThroughHistory(core, Direction::forward);
 }
 
-bool EditorCore::recordChange(EditStep::Kind kind, std::int32_t offset, std::int32_t count,
-                              const std::uint8_t* newBytes)
+bool recordChange(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std::int32_t count,
+                  const std::uint8_t* newBytes)
 {
-    return recordStep(*this, kind, offset, count, newBytes, false);
+    return recordStep(core, kind, offset, count, newBytes, false);
 }
 
-bool EditorCore::mayChange(EditStep::Kind kind, std::int32_t count)
+bool mayChange(EditorCore& core, EditStep::Kind kind, std::int32_t count)
 {
-    return history.canHold(EditHistory::costOf(kind, count)) || askToGoOnUnrecorded(*this);
+    return core.history.canHold(EditHistory::costOf(kind, count)) || askToGoOnUnrecorded(core);
 }
 
-bool EditorCore::recordOverwriteMade(std::int32_t offset, std::int32_t count, const std::uint8_t* oldBytes)
+bool recordOverwriteMade(EditorCore& core, std::int32_t offset, std::int32_t count, const std::uint8_t* oldBytes)
 {
     if (count <= 0) {
         return true;
     }
-    const std::uint8_t* now = buffer.data.get() + offset;
+    const std::uint8_t* now = core.buffer.data.get() + offset;
     if (std::memcmp(oldBytes, now, static_cast<std::size_t>(count)) == 0) {
         return true; // the same bytes again change nothing
     }
     // Too large to hold, it was put to the user by mayChange before it was made.
     return keepStep(
-        *this, EditHistory::costOf(EditStep::Kind::overwrite, count),
+        core, EditHistory::costOf(EditStep::Kind::overwrite, count),
         [&] { return EditStep::overwrite(offset, oldBytes, now, count); }, false, true);
 }
 
-bool EditorCore::recordTypedByte(std::int32_t offset, std::uint8_t value, bool continuesByte, bool open)
+bool recordTypedByte(EditorCore& core, std::int32_t offset, std::uint8_t value, bool continuesByte, bool open)
 {
-    if (continuesByte && history.continuesTyping(offset)) {
-        ModifiedWatch watch(*this);
-        history.amendTyping(value, open);
+    if (continuesByte && core.history.continuesTyping(offset)) {
+        ModifiedWatch watch(core);
+        core.history.amendTyping(value, open);
         return true;
     }
-    return recordStep(*this, EditStep::Kind::overwrite, offset, 1, &value, open);
+    return recordStep(core, EditStep::Kind::overwrite, offset, 1, &value, open);
 }
 
-void EditorCore::recordInsertion(std::int32_t offset, std::int32_t count)
+void recordInsertion(EditorCore& core, std::int32_t offset, std::int32_t count)
 {
-    ModifiedWatch watch(*this);
-    history.record(EditStep::insertion(offset, count));
+    ModifiedWatch watch(core);
+    core.history.record(EditStep::insertion(offset, count));
 }
 
-bool EditorCore::recordInsertionOf(std::int32_t offset, const std::uint8_t* inserted, std::int32_t count, bool open)
+bool recordInsertionOf(EditorCore& core, std::int32_t offset, const std::uint8_t* inserted, std::int32_t count,
+                       bool open)
 {
     return keepStep(
-        *this, static_cast<std::int64_t>(count) + EditHistory::stepCharge,
+        core, static_cast<std::int64_t>(count) + EditHistory::stepCharge,
         [&] { return EditStep::insertionOf(offset, inserted, count); }, open, false);
 }
 
@@ -249,15 +254,16 @@ void EditorCore::showChangedPlace(std::int32_t offset)
     repaint(Repaint::later);
 }
 
-ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int64_t>& offsets, std::int32_t matchLength,
-                                       const std::vector<std::uint8_t>& replacement)
+ReplaceOutcome replaceRuns(EditorCore& core, const std::vector<std::int64_t>& offsets, std::int32_t matchLength,
+                           const std::vector<std::uint8_t>& replacement)
 {
+    FileBuffer& buffer = core.buffer;
     const auto runs = static_cast<std::int64_t>(offsets.size());
     const auto replacementLength = static_cast<std::int32_t>(replacement.size());
     if (static_cast<std::int64_t>(buffer.size) + runs * (replacementLength - matchLength) > FileBuffer::maxSize) {
         return ReplaceOutcome::tooLarge;
     }
-    ModifiedWatch watch(*this);
+    ModifiedWatch watch(core);
     ReplacementRecord record;
     record.matchLength = matchLength;
     try {
@@ -271,11 +277,11 @@ ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int64_t>& offsets,
     try {
         record.keepBytes(buffer.data.get(), replacement);
         record.lostMarks = buffer.marks.lostBy(record.runs, matchLength, replacementLength);
-        recording = history.canHold(EditHistory::replacementCost(record));
+        recording = core.history.canHold(EditHistory::replacementCost(record));
     } catch (const std::bad_alloc&) {
         recording = false; // no memory to keep the bytes: as good as too large
     }
-    if (!recording && !shell.confirm(unrecordableQuestion)) {
+    if (!recording && !askToGoOnUnrecorded(core)) {
         return ReplaceOutcome::declined;
     }
     bool replaced = false;
@@ -288,24 +294,24 @@ ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int64_t>& offsets,
         return ReplaceOutcome::noMemory;
     }
     if (recording) {
-        history.record(EditStep::replacement(std::move(record)));
+        core.history.record(EditStep::replacement(std::move(record)));
     } else {
-        history.discard(); // the steps before it could no longer be undone correctly
+        core.history.discard(); // the steps before it could no longer be undone correctly
     }
     return ReplaceOutcome::replaced;
 }
 
-ReplaceOutcome EditorCore::keepReplacement(ReplacementRecord record)
+ReplaceOutcome keepReplacement(EditorCore& core, ReplacementRecord record)
 {
-    ModifiedWatch watch(*this);
-    if (history.canHold(EditHistory::replacementCost(record))) {
-        history.record(EditStep::replacement(std::move(record)));
+    ModifiedWatch watch(core);
+    if (core.history.canHold(EditHistory::replacementCost(record))) {
+        core.history.record(EditStep::replacement(std::move(record)));
         return ReplaceOutcome::replaced;
     }
-    if (shell.confirm(unrecordableQuestion)) {
-        history.discard();
+    if (askToGoOnUnrecorded(core)) {
+        core.history.discard();
         return ReplaceOutcome::replaced;
     }
-    buffer.restoreMatchesInPlace(record);
+    core.buffer.restoreMatchesInPlace(record);
     return ReplaceOutcome::declined;
 }

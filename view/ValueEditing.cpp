@@ -1,8 +1,8 @@
-// The data inspector's side of the core: what the bytes at the cursor mean as
-// each type, and a typed value written over them as one change.
-#include "editor/EditorCore.h"
+#include "view/ValueEditing.h"
 
-#include <algorithm>
+#include "commands/EditMessages.h"
+#include "editor/EditorCore.h"
+#include "view/UndoRedo.h"
 
 namespace {
 
@@ -17,31 +17,33 @@ std::size_t bytesAfter(const EditorCore& core)
 
 } // namespace
 
-std::string EditorCore::valueAtCursor(ValueType type, bool bigEndian) const
+std::string valueAtCursor(const EditorCore& core, ValueType type, bool bigEndian)
 {
-    const std::size_t available = bytesAfter(*this);
-    const std::uint8_t* bytes = available > 0 ? buffer.data.get() + cursorOffset : nullptr;
+    const std::size_t available = bytesAfter(core);
+    const std::uint8_t* bytes = available > 0 ? core.buffer.data.get() + core.cursorOffset : nullptr;
     return valueText(type, bytes, available, bigEndian);
 }
 
-ValueWrite EditorCore::writeValue(ValueType type, std::string_view text, bool bigEndian)
+ValueWrite writeValue(EditorCore& core, ValueType type, std::string_view text, bool bigEndian)
 {
-    if (refuseEdit()) {
-        return {ValueWrite::Outcome::refused, {}};
+    if (core.refuseEdit()) {
+        return ValueWrite::refused;
     }
     const ParsedValue parsed = parseValue(type, text, bigEndian);
     if (!parsed.valid()) {
-        return {ValueWrite::Outcome::invalid, parsed.error};
+        core.shell.tell(valueRefusal(parsed.error));
+        return ValueWrite::invalid;
     }
-    if (parsed.bytes.size() > bytesAfter(*this)) {
-        return {ValueWrite::Outcome::notEnoughBytes, notEnoughBytesText(type)};
+    if (parsed.bytes.size() > bytesAfter(core)) {
+        core.shell.tell(valueRefusal(notEnoughBytesText(type)));
+        return ValueWrite::notEnoughBytes;
     }
     const auto count = static_cast<std::int32_t>(parsed.bytes.size());
-    if (!recordChange(EditStep::Kind::overwrite, cursorOffset, count, parsed.bytes.data())) {
-        return {ValueWrite::Outcome::refused, {}};
+    if (!recordChange(core, EditStep::Kind::overwrite, core.cursorOffset, count, parsed.bytes.data())) {
+        return ValueWrite::refused;
     }
-    buffer.overwrite(cursorOffset, parsed.bytes.data(), parsed.bytes.size());
-    digitIndex = 0; // a byte half typed before is whole again
-    repaint(Repaint::later);
-    return {ValueWrite::Outcome::written, {}};
+    core.buffer.overwrite(core.cursorOffset, parsed.bytes.data(), parsed.bytes.size());
+    core.digitIndex = 0; // a byte half typed before is whole again
+    core.repaint(Repaint::later);
+    return ValueWrite::written;
 }

@@ -4,19 +4,17 @@
 #include <string>
 
 #include "commands/Checksums.h"
-#include "commands/win32/Checksums.h"
-#include "commands/win32/ClipboardCommands.h"
+#include "commands/win32/SystemDigests.h"
 #include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/GlobalClipboard.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
 void fillFields(HWND dialog, const ChecksumResult& result)
 {
-    const EditorCore& core = editorCore;
-    const ChecksumScope scope = checksumScope(core);
-    SetDlgItemTextA(dialog, checksumScopeLine, scope.text.c_str());
+    SetDlgItemTextA(dialog, checksumScopeLine, checksumScopeText(editorCore).c_str());
     for (int k = 0; k < checksumKindCount; ++k) {
         SetDlgItemTextA(dialog, firstChecksumField + k, result.shown(static_cast<ChecksumKind>(k)).c_str());
     }
@@ -63,13 +61,10 @@ INT_PTR CALLBACK checksumsDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 void showChecksums(HWND frame)
 {
     EditorCore& core = editorCore;
-    const ByteRange range = checksumScope(core).range;
-    const std::uint8_t* bytes = core.buffer.data.held() ? core.buffer.data.get() + range.first : nullptr;
     std::optional<ChecksumResult> result;
     {
         ProgressWindow progress(core.instance, frame, "Computing the checksums...");
-        result = runChecksums(bytes, static_cast<std::size_t>(range.count), systemDigests(), systemSha1Check(),
-                              progress);
+        result = checksumsOf(core, systemDigests(), systemSha1Check(), progress);
     }
     if (result) { // cancelled: no sums to show
         DialogBoxParamA(core.instance, checksumsDialogTemplate, frame, checksumsDialogProc,

@@ -1,44 +1,35 @@
-// Insert Mode, Copy As and Fill Selection: each decodes what the user chose
-// and calls one core operation.
+// Insert Mode and Fill Selection: each decodes what the user chose and calls
+// one core operation.
 #include "commands/win32/EditCommands.h"
 
-#include <exception>
 #include <string>
 #include <vector>
 
-#include "commands/ClipboardCopy.h"
-#include "commands/CopyAs.h"
-#include "commands/win32/ClipboardCommands.h"
+#include "commands/CommandIds.h"
+#include "commands/EditMessages.h"
+#include "commands/Fill.h"
 #include "commands/win32/FieldDialog.h"
 #include "commands/win32/InfoPanels.h"
 #include "commands/win32/MenuBar.h"
-#include "document/PatternSearch.h"
 #include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
-#include "editor/win32/MessageBoxes.h"
 #include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
 // The pattern's bytes, or a warning and none while the dialog stays open.
-// The hex reader's message repeats a pair of bytes, read in the ANSI code
-// page as the Find dialogs read theirs, so that no UTF-8 character is split.
+// The text is read in the ANSI code page, as the Find dialogs read theirs, so
+// that the reader's reason, which repeats a pair of bytes, splits no character.
 std::vector<std::uint8_t> readFillPattern(const std::string& typed)
 {
     std::string text;
     narrowText(wideText(typed, CP_UTF8), CP_ACP, text);
-    std::string error;
-    const SearchPattern pattern = parseHexPattern(text, false, error);
-    if (pattern.empty()) {
-        showMessage(error.empty() ? "Type the hex bytes to fill the selection with." : error, "Invalid pattern",
-                    MB_ICONWARNING);
-        return {};
-    }
-    std::vector<std::uint8_t> bytes;
-    for (const PatternByte& byte : pattern) {
-        bytes.push_back(byte.value);
+    std::string reason;
+    std::vector<std::uint8_t> bytes = fillPatternBytes(text, reason);
+    if (bytes.empty()) {
+        editorCore.shell.tell(fillPatternRefusal(wideText(reason, CP_ACP)));
     }
     return bytes;
 }
@@ -47,28 +38,19 @@ std::vector<std::uint8_t> readFillPattern(const std::string& typed)
 
 void toggleInsertMode()
 {
-    editorCore.insertMode = !editorCore.insertMode;
-    editorCore.writeFlagSetting(settings::insertModeOn, editorCore.insertMode);
+    editorCore.writeFlagSetting(settings::insertModeOn, editorCore.typing.toggle());
     requestInfoRefresh();
 }
 
 void restoreInsertMode()
 {
-    editorCore.insertMode = editorCore.readFlagSetting(settings::insertModeOn);
+    editorCore.typing.setInserting(editorCore.readFlagSetting(settings::insertModeOn));
     showMenuStates();
-}
-
-void copySelectionAs(HWND frame, CopyAsForm form)
-{
-    copyWithProgress(frame, "The selection could not be copied to the clipboard.",
-                     [form](ClipboardBlocks& clipboard, Progress& progress) {
-                         return copyAsToClipboard(editorCore, form, clipboard, progress);
-                     });
 }
 
 void fillSelectionFromDialog(HWND frame)
 {
-    if (!editorCore.hasSelection() || editorCore.refuseEdit()) {
+    if (!canFill(editorCore)) {
         return;
     }
     std::vector<std::uint8_t> pattern;
@@ -80,12 +62,8 @@ void fillSelectionFromDialog(HWND frame)
         return !pattern.empty();
     };
     if (runFieldDialog(frame, dialog)) {
-        try {
-            ProgressWindow progress(editorCore.instance, frame, "Filling the selection...");
-            editorCore.fillSelection(pattern, progress);
-        } catch (const std::exception&) {
-            showMessage("Not enough memory to fill the selection.", "Error", MB_ICONERROR);
-        }
+        ProgressWindow progress(editorCore.instance, frame, "Filling the selection...");
+        fillSelection(editorCore, pattern, progress);
     }
     editorCore.focusActivePane();
 }

@@ -1,4 +1,4 @@
-// The Insert Characters dialog and the insertion of zero bytes.
+// The Insert Characters dialog: it reads the count, which the core inserts or refuses.
 #include "commands/win32/InsertDialog.h"
 
 #include <string>
@@ -7,19 +7,7 @@
 #include "commands/win32/FieldDialog.h"
 #include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
-#include "editor/win32/MessageBoxes.h"
-#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
-
-namespace {
-
-// The core's texts repeat the count as typed, in UTF-8.
-void refuse(const std::string& text)
-{
-    showMessage(wideText(text, CP_UTF8), L"Error", MB_ICONERROR);
-}
-
-} // namespace
 
 void insertCharacters(HWND frame)
 {
@@ -40,24 +28,8 @@ void insertCharacters(HWND frame)
     dialog.cancelButton = insertCancelButton;
     if (runFieldDialog(frame, dialog)) {
         const InsertCount count = parseInsertCount(typed);
-        switch (count.status) {
-        case InsertCount::Status::none:
-            refuse(notACountText(typed)); // empty, not a number, zero or negative
-            break;
-        case InsertCount::Status::outOfRange:
-            refuse(countTooLargeText(typed));
-            break;
-        case InsertCount::Status::count:
-            if (!core.canGrowBy(count.value)) {
-                refuse(growthRefusalText(count.value));
-            } else if (const BusyCursor busy(core.buffer.size + std::int64_t{count.value}); // the size it makes
-                       !core.insertZeros(count.value)) {
-                refuse(noMemoryToInsertText(count.value));
-            } else {
-                core.repaint(Repaint::later);
-            }
-            break;
-        }
+        const BusyCursor busy(core.buffer.size + std::int64_t{count.value}); // the size it makes
+        insertCounted(core, count, typed);
     }
     // The dialog's owner had the keyboard last; the active pane takes it back.
     core.focusActivePane();

@@ -10,16 +10,16 @@
 #include <string>
 
 #include "commands/CommandIds.h"
-#include "commands/win32/ClipboardCommands.h"
 #include "commands/win32/ListColumns.h"
 #include "commands/win32/ValueEditBox.h"
 #include "editor/DisplayScale.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/DisplayDpi.h"
-#include "editor/win32/MessageBoxes.h"
+#include "editor/win32/GlobalClipboard.h"
 #include "editor/win32/ModelessWindows.h"
 #include "editor/win32/TextConversion.h"
+#include "view/ValueEditing.h"
 
 namespace {
 
@@ -77,12 +77,8 @@ bool bigEndianChosen()
 bool commitValue(int row, const std::wstring& text)
 {
     const auto type = static_cast<ValueType>(row);
-    const ValueWrite write = editorCore.writeValue(type, coreText(type, text), bigEndianChosen());
-    if (write.outcome == ValueWrite::Outcome::invalid || write.outcome == ValueWrite::Outcome::notEnoughBytes) {
-        showMessage(wideText(write.message, CP_UTF8), inspectorCaption, MB_OK | MB_ICONWARNING);
-        return false;
-    }
-    return true;
+    const ValueWrite write = writeValue(editorCore, type, coreText(type, text), bigEndianChosen());
+    return write != ValueWrite::invalid && write != ValueWrite::notEnoughBytes;
 }
 
 int selectedRow()
@@ -373,7 +369,7 @@ void refreshInspector()
     const bool bigEndian = bigEndianChosen();
     for (int row = 0; row < valueTypeCount; ++row) {
         const auto type = static_cast<ValueType>(row);
-        std::wstring text = wideText(editorCore.valueAtCursor(type, bigEndian), codePageOf(type));
+        std::wstring text = wideText(valueAtCursor(editorCore, type, bigEndian), codePageOf(type));
         std::wstring& shown = inspector.values[static_cast<std::size_t>(row)];
         if (text == shown) {
             continue;

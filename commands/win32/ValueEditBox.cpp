@@ -102,11 +102,6 @@ void beginValueEdit(HWND list, int row, int column, const std::wstring& text, Va
     SetFocus(edit.box);
 }
 
-HWND valueEditBox()
-{
-    return edit.box;
-}
-
 void endValueEdit()
 {
     const HWND box = edit.box;

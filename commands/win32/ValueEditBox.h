@@ -11,6 +11,4 @@ using ValueCommit = bool (*)(int row, const std::wstring& text);
 
 // The box starts with `text`, all of it selected.
 void beginValueEdit(HWND list, int row, int column, const std::wstring& text, ValueCommit commit);
-// The open box, or null.
-HWND valueEditBox();
 void endValueEdit();

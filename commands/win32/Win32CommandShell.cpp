@@ -65,11 +65,6 @@ public:
     void copy() override { copySelection(frame()); }
     void paste() override { pasteClipboard(frame()); }
     void copyAs(CopyAsForm form) override { copySelectionAs(frame(), form); }
-    bool clipboardHasText() const override
-    {
-        return IsClipboardFormatAvailable(CF_TEXT) != FALSE ||
-               IsClipboardFormatAvailable(bytesClipboardFormat()) != FALSE;
-    }
 
     void undo() override { undoChange(); }
     void redo() override { redoChange(); }

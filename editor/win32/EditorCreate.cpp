@@ -12,6 +12,7 @@
 #include "commands/win32/MenuBar.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/DisplayDpi.h"
+#include "editor/win32/GlobalClipboard.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/TextConversion.h"
 #include "editor/win32/WindowClass.h"
@@ -92,6 +93,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
     shell.surface = &gdiSurface();
     shell.prompts = &win32Prompts();
     shell.files = &win32FileShell();
+    shell.clipboard = &win32Clipboard();
     // The earlier window's panes went with its frame; the new ones come last.
     offsetPane.window = nullptr;
     hexPane.window = nullptr;

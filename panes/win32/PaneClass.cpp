@@ -6,6 +6,7 @@
 #include "commands/win32/ContextMenu.h"
 #include "editor/win32/WindowClass.h"
 #include "panes/win32/PaneObjects.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -63,9 +64,9 @@ void onCharacter(Pane pane, WPARAM character)
         core.switchActivePane(pane == Pane::Hex ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive);
     } else if (!forwardCommand(commandForCharacter(static_cast<int>(character))) && character <= lastByteCharacter) {
         if (pane == Pane::Hex) {
-            core.typeDigit(static_cast<char>(character));
+            typeDigit(core, static_cast<char>(character));
         } else {
-            core.typeCharacter(static_cast<unsigned char>(character));
+            typeCharacter(core, static_cast<unsigned char>(character));
         }
     }
 }
@@ -159,7 +160,7 @@ LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
         }
         break;
     case VK_DELETE:
-        core.removeSelectedBytes();
+        deleteAndUnselect(core);
         break;
     default:
         return DefWindowProcA(window, WM_KEYDOWN, key, lParam);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "editor/EditorCore.h"
+#include "view/UndoRedo.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ void replaceAll(benchmark::State& state, const SearchPattern& pattern, const std
             state.SkipWithError("Replace All did not replace every placed match");
             break;
         }
-        if (core->undo() != UndoOutcome::done) {
+        if (undo(*core) != UndoOutcome::done) {
             state.SkipWithError("Replace All could not be undone");
             break;
         }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/Paste.h"
 #include "editor/EditorCore.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzInput.h"
@@ -119,7 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             core.firstVisibleRow, core.lastVisibleRow};
     const std::vector<std::uint8_t> expected = pastedBytes(c);
 
-    const PasteOutcome outcome = core.pasteText(c.text);
+    const PasteResult result = pasteText(core, c.text);
+    const PasteOutcome outcome = result.outcome;
 
     check(core.buffer.size == c.size && core.buffer.rowCount == before.rowCount, "the size never changes");
     check(core.digitIndex == before.digitIndex && core.selectionEndRow == before.selectionEndRow &&
@@ -139,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int64_t leftOut = static_cast<std::int64_t>(expected.size()) - written;
     check(outcome == (leftOut > 0 ? PasteOutcome::cutShort : PasteOutcome::pasted),
           "text that gives bytes is pasted, cut short only past the end");
-    check(core.pasteLeftOut == leftOut, "the bytes left out are counted");
+    check(result.leftOut == leftOut, "the bytes left out are counted");
     check(core.cursorOffset == c.cursor + written, "the cursor ends after the last byte written");
 
     const std::uint8_t* bytes = core.buffer.data.get();

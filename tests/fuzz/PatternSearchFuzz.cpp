@@ -14,6 +14,7 @@
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/native/RecordingSurface.h"
+#include "view/UndoRedo.h"
 
 namespace {
 
@@ -126,10 +127,10 @@ void checkReplaceAll(const std::vector<std::uint8_t>& data, const SearchPattern&
     check(result.count == static_cast<std::int64_t>(matches.size()), "Replace All counts every match in the range");
     check(holds(core.buffer, expected), "Replace All replaces every match in the range, left to right");
     const UndoOutcome expectedStep = matches.empty() ? UndoOutcome::nothing : UndoOutcome::done;
-    check(core.undo() == expectedStep, "Replace All is one step, none when nothing matched");
-    check(holds(core.buffer, data) && !core.documentModified(), "undo gives back the exact bytes");
+    check(undo(core) == expectedStep, "Replace All is one step, none when nothing matched");
+    check(holds(core.buffer, data) && !core.history.modified(), "undo gives back the exact bytes");
     check(core.buffer.marks.offsets() == marks, "undo gives back the bookmarks");
-    check(core.redo() == expectedStep && holds(core.buffer, expected), "redo replaces them again");
+    check(redo(core) == expectedStep && holds(core.buffer, expected), "redo replaces them again");
     check(core.buffer.marks.offsets() == marksReplaced, "redo moves and drops the bookmarks again");
 }
 

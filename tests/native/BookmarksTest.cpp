@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "tests/native/TestEditor.h"
+#include "view/Editing.h"
+#include "view/UndoRedo.h"
 
 namespace {
 
@@ -67,11 +69,11 @@ TEST(Bookmarks, StepWithWrappingAndComeBackWithUndo)
 
     e.placeCursor(28);
     e.selectTo(32);
-    e.core.removeSelectedBytes();
+    deleteAndUnselect(e.core);
     EXPECT_EQ(e.core.buffer.marks.offsets(), Marks{65}) << "the removed byte's mark goes, the later one follows";
-    ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+    ASSERT_EQ(undo(e.core), UndoOutcome::done);
     EXPECT_EQ(e.core.buffer.marks.offsets(), (Marks{30, 70}));
-    ASSERT_EQ(e.core.redo(), UndoOutcome::done);
+    ASSERT_EQ(redo(e.core), UndoOutcome::done);
     EXPECT_EQ(e.core.buffer.marks.offsets(), Marks{65});
 
     e.core.clearBookmarks();

@@ -9,8 +9,11 @@
 
 #include "commands/ClipboardCopy.h"
 #include "commands/InsertCount.h"
+#include "commands/Paste.h"
 #include "commands/SearchText.h"
+#include "tests/native/LongWorkFakes.h"
 #include "tests/native/TestEditor.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -66,7 +69,7 @@ TEST(CopyText, HasNoLimitOnTheSelection)
     TestEditor e(1000);
     e.placeCursor(500);
     e.selectTo(101); // 400 bytes, from the far end up to the cursor
-    const ByteRange range = e.core.selectedBytes();
+    const ByteRange range = selectedBytes(e.core);
     EXPECT_EQ(range.first, 101);
     EXPECT_EQ(range.count, 400);
     const std::string text = wholeText(copyTextPieces(e.core));
@@ -77,7 +80,7 @@ TEST(CopyText, HasNoLimitOnTheSelection)
         ASSERT_EQ(text.substr(static_cast<std::size_t>(3 * i), 3), cell) << i;
     }
     e.core.clearSelection();
-    EXPECT_EQ(e.core.selectedBytes().count, 0);
+    EXPECT_EQ(selectedBytes(e.core).count, 0);
     EXPECT_EQ(wholeText(copyTextPieces(e.core)), "");
 }
 
@@ -114,7 +117,8 @@ TEST(PasteText, OverwritesFromTheCursorWithoutGrowing)
         e.core.activePane = c.activePane;
         e.core.octalMode = c.octal;
         e.placeCursor(10);
-        EXPECT_EQ(e.core.pasteText(c.text), c.outcome);
+        const PasteResult pasted = pasteText(e.core, c.text);
+        EXPECT_EQ(pasted.outcome, c.outcome);
         EXPECT_EQ(e.byte(10), c.bytes[0]);
         EXPECT_EQ(e.byte(11), c.bytes[1]);
         EXPECT_EQ(e.byte(12), 0) << "the spare room stays zero";
@@ -122,7 +126,7 @@ TEST(PasteText, OverwritesFromTheCursorWithoutGrowing)
         EXPECT_EQ(e.core.cursorOffset, c.cursorAfter);
         const bool written = c.outcome == PasteOutcome::pasted || c.outcome == PasteOutcome::cutShort;
         EXPECT_EQ(e.surface.laterRepaints, written ? 1 : 0);
-        EXPECT_EQ(e.core.pasteLeftOut > 0, c.outcome == PasteOutcome::cutShort);
+        EXPECT_EQ(pasted.leftOut > 0, c.outcome == PasteOutcome::cutShort);
     }
 }
 
@@ -137,7 +141,7 @@ TEST(PasteText, TakesALongTextAndBringsTheCursorIntoView)
     }
     text.resize(5000); // 1666 groups with their blanks, and the two digits of one more
     e.placeCursor(8);
-    ASSERT_EQ(e.core.pasteText(text), PasteOutcome::pasted);
+    ASSERT_EQ(pasteText(e.core, text).outcome, PasteOutcome::pasted);
     const std::int32_t written = 1667;
     for (std::int32_t i = 0; i < written; ++i) {
         ASSERT_EQ(e.byte(8 + i), i % 251) << i;
@@ -157,6 +161,67 @@ struct CountCase {
     InsertCount::Status status;
     std::int32_t value;
 };
+
+// Paste reads Nibblor's bytes before the text; what it cannot paste is told,
+// an empty clipboard changes and tells nothing.
+TEST(ClipboardFlow, PasteTakesTheBytesFirstAndTellsWhatItLeftOut)
+{
+    const struct {
+        std::vector<std::uint8_t> bytes;
+        std::string text;
+        PasteOutcome outcome;
+        std::uint8_t atCursor;
+        std::string told;
+    } cases[] = {
+        {{0xAA, 0xBB}, "11", PasteOutcome::pasted, 0xAA, ""},
+        {{}, "41 42", PasteOutcome::pasted, 0x41, ""},
+        {{}, "", PasteOutcome::empty, patternByte(8), ""},
+        {{}, "zz", PasteOutcome::invalidHex, patternByte(8), "Invalid Hex string.  Paste in ASCII window"},
+        {std::vector<std::uint8_t>(5, 0xCC), "", PasteOutcome::cutShort, 0xCC,
+         "3 bytes did not fit before the end of the document and were left out. "
+         "Turn on Edit, Insert Mode to paste them all."},
+    };
+    for (const auto& c : cases) {
+        TestEditor e(10);
+        RecordingClipboard clipboard;
+        e.core.shell.clipboard = &clipboard;
+        clipboard.bytes = c.bytes;
+        clipboard.text = c.text;
+        e.placeCursor(8);
+        EXPECT_EQ(canPaste(e.core), c.outcome != PasteOutcome::empty) << c.text;
+        EXPECT_EQ(pasteFromClipboard(e.core).outcome, c.outcome) << c.text;
+        EXPECT_EQ(e.byte(8), c.atCursor) << c.text;
+        EXPECT_EQ(e.surface.told, c.told.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.told});
+    }
+}
+
+// A clipboard that takes nothing: Copy keeps the selection, Cut the bytes, and
+// each says so; a cancelled copy drops its blocks and tells nothing.
+TEST(ClipboardFlow, ACopyTheClipboardRefusesChangesNothing)
+{
+    TestEditor e(10);
+    RecordingClipboard clipboard;
+    e.core.shell.clipboard = &clipboard;
+    clipboard.refuses = true;
+    e.placeCursor(2);
+    e.selectTo(5);
+    EXPECT_EQ(copyToClipboard(e.core, noProgress()), CopyOutcome::failed);
+    EXPECT_EQ(cutToClipboard(e.core, noProgress()), CopyOutcome::failed);
+    EXPECT_TRUE(e.core.hasSelection());
+    EXPECT_EQ(e.core.buffer.size, 10);
+    EXPECT_EQ(clipboard.text, "held before");
+    EXPECT_EQ(e.surface.told, (std::vector<std::string>{
+                                  "The selection could not be copied to the clipboard.",
+                                  "The selection could not be copied to the clipboard, so it was not cut."}));
+
+    clipboard.refuses = false;
+    ScriptedProgress cancelling(0);
+    EXPECT_EQ(copyToClipboard(e.core, cancelling), CopyOutcome::cancelled);
+    EXPECT_EQ(clipboard.drops, 1);
+    EXPECT_EQ(e.surface.told.size(), 2u);
+    EXPECT_EQ(copyToClipboard(e.core, noProgress()), CopyOutcome::copied);
+    EXPECT_FALSE(e.core.hasSelection());
+}
 
 TEST(InsertCount, ReadsADecimalNumberAndRefusesWhatCannotBeOne)
 {
@@ -187,10 +252,31 @@ TEST(InsertZeros, AtTheStartAndRefusedWhenTheDocumentCannotHoldThem)
     EXPECT_EQ(e.byte(0), 0);
     EXPECT_EQ(e.byte(2), 0);
     EXPECT_EQ(e.byte(3), patternByte(0));
-    EXPECT_TRUE(e.core.canGrowBy(FileBuffer::maxSize - 11));
-    EXPECT_FALSE(e.core.canGrowBy(FileBuffer::maxSize - 10));
+    EXPECT_TRUE(canGrowBy(e.core, FileBuffer::maxSize - 11));
+    EXPECT_FALSE(canGrowBy(e.core, FileBuffer::maxSize - 10));
     EXPECT_FALSE(e.core.insertZeros(FileBuffer::maxSize - 10));
     EXPECT_EQ(e.core.buffer.size, 11);
+}
+
+// Insert chars tells why a count inserts nothing, repeating what was typed.
+TEST(InsertZeros, ACountTheDocumentCannotTakeIsToldAndChangesNothing)
+{
+    const struct {
+        std::string typed;
+        std::int32_t insertedBytes;
+        const char* told;
+    } cases[] = {
+        {"2", 2, nullptr},
+        {"0", 0, "The number of characters \"0\" is not a whole number above zero."},
+        {"2147483648", 0, "The number of characters \"2147483648\" is too large."},
+        {"2147483647", 0, "Cannot insert 2147483647 characters: the document would pass 2147483647 bytes."},
+    };
+    for (const auto& c : cases) {
+        TestEditor e(8);
+        EXPECT_EQ(insertCounted(e.core, parseInsertCount(c.typed), c.typed), c.insertedBytes > 0) << c.typed;
+        EXPECT_EQ(e.core.buffer.size, 8 + c.insertedBytes) << c.typed;
+        EXPECT_EQ(e.surface.told, c.told == nullptr ? std::vector<std::string>{} : std::vector<std::string>{c.told});
+    }
 }
 
 // --- Find ---

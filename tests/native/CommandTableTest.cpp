@@ -10,6 +10,7 @@
 
 #include "commands/CommandShell.h"
 #include "commands/CommandTable.h"
+#include "tests/native/LongWorkFakes.h"
 #include "tests/native/TestEditor.h"
 
 namespace {
@@ -31,7 +32,6 @@ std::string render(const std::vector<MenuItem>& items)
 class RecordingCommandShell final : public CommandShell {
 public:
     std::string calls;
-    bool clipboardText = false;
     bool toolWindowsShown = false;
 
     void settle() override { calls += "settle "; }
@@ -58,7 +58,6 @@ public:
     void copy() override { calls += "copy "; }
     void paste() override { calls += "paste "; }
     void copyAs(CopyAsForm form) override { calls += "copyAs" + std::to_string(static_cast<int>(form)) + " "; }
-    bool clipboardHasText() const override { return clipboardText; }
     void undo() override { calls += "undo "; }
     void redo() override { calls += "redo "; }
     void repeatSearch(bool backward) override { calls += backward ? "searchBack " : "searchOn "; }
@@ -151,17 +150,20 @@ TEST(CommandTable, GreysAndChecksItemsByTheEditorsState)
 {
     testeditor::TestEditor e(64);
     RecordingCommandShell shell;
+    RecordingClipboard clipboard;
+    clipboard.text.clear();
     e.core.shell.commands = &shell;
+    e.core.shell.clipboard = &clipboard;
     e.core.windowStyle = EditorCore::styleChild;
     EXPECT_EQ(renderStates(menuBarStates(e.core)), "greyed 35 36 37 26 27 28 29 25 checked 10 clear 24 11 20 21");
     EXPECT_EQ(renderStates(contextMenuItems(e.core)), "greyed 6 7 8 checked clear 24");
 
     e.selectTo(5);
-    shell.clipboardText = true;
+    clipboard.text = "41";
     shell.toolWindowsShown = true;
     e.core.file.readOnlyMode = true;
     e.core.octalMode = 1;
-    e.core.insertMode = true;
+    e.core.typing.setInserting(true);
     EXPECT_EQ(renderStates(menuBarStates(e.core)), "greyed 14 35 36 37 checked 24 11 20 21 clear 10");
     EXPECT_EQ(renderStates(contextMenuItems(e.core)), "greyed 14 checked 24 clear");
 }

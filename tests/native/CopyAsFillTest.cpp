@@ -8,7 +8,10 @@
 
 #include "commands/ClipboardCopy.h"
 #include "commands/CopyAs.h"
+#include "commands/Fill.h"
 #include "tests/native/TestEditor.h"
+#include "view/Editing.h"
+#include "view/UndoRedo.h"
 
 namespace {
 
@@ -112,14 +115,14 @@ TEST(Fill, PatternsOfAnyLengthRepeatOverTheSelectionAndAreUndoneExactly)
         if (c.selected) {
             e.selectTo(5);
         }
-        ASSERT_EQ(e.core.fillSelection(c.pattern), !c.filled.empty());
+        ASSERT_EQ(fillSelection(e.core, c.pattern), !c.filled.empty());
         std::vector<std::uint8_t> expected = original;
         std::copy(c.filled.begin(), c.filled.end(), expected.begin() + 5);
         EXPECT_EQ(documentOf(e.core), expected);
-        EXPECT_EQ(e.core.selectedBytes().count, c.selected ? 7 : 0);
+        EXPECT_EQ(selectedBytes(e.core).count, c.selected ? 7 : 0);
         EXPECT_EQ(e.core.history.steps(), c.filled.empty() ? 0u : 1u);
         e.core.file.readOnlyMode = false;
-        EXPECT_EQ(e.core.undo(), c.filled.empty() ? UndoOutcome::nothing : UndoOutcome::done);
+        EXPECT_EQ(undo(e.core), c.filled.empty() ? UndoOutcome::nothing : UndoOutcome::done);
         EXPECT_EQ(documentOf(e.core), original);
     }
 }

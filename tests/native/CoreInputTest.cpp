@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/native/TestEditor.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ TEST(TypeDigit, ReplacesTheDigitsOfTheView)
         e.placeCursor(16);
         e.core.digitIndex = c.digitIndex;
         for (const char* p = c.typed; *p != '\0'; ++p) {
-            e.core.typeDigit(*p);
+            typeDigit(e.core, *p);
         }
         EXPECT_EQ(e.byte(16), c.after);
         EXPECT_EQ(e.byte(17), patternByte(17)) << "only the cursor's byte changes";
@@ -61,13 +62,13 @@ TEST(TypeDigit, AtTheEndPositionChangesNothing)
     TestEditor e(20);
     e.placeCursor(19);
     e.core.digitIndex = 1;
-    EXPECT_TRUE(e.core.typeDigit('a')); // the last byte's low digit, then on to the end
+    EXPECT_TRUE(typeDigit(e.core, 'a')); // the last byte's low digit, then on to the end
     EXPECT_EQ(e.core.cursorOffset, 20);
-    EXPECT_TRUE(e.core.typeDigit('f'));
+    EXPECT_TRUE(typeDigit(e.core, 'f'));
     EXPECT_EQ(e.core.buffer.size, 20);
     EXPECT_EQ(e.byte(20), 0);
     EXPECT_EQ(e.core.cursorOffset, 20);
-    EXPECT_FALSE(e.core.typeDigit('x'));
+    EXPECT_FALSE(typeDigit(e.core, 'x'));
 }
 
 TEST(TypeCharacter, StoresPrintableCodesAndShowsTheNewByte)
@@ -76,7 +77,7 @@ TEST(TypeCharacter, StoresPrintableCodesAndShowsTheNewByte)
     e.core.activePane = EditorCore::asciiPaneActive;
     e.placeCursor(3);
     for (const char c : std::string("A~\x7f\r\x80\xe9\x01")) {
-        e.core.typeCharacter(static_cast<unsigned char>(c));
+        typeCharacter(e.core, static_cast<unsigned char>(c));
     }
     EXPECT_EQ(e.byte(3), 'A');
     EXPECT_EQ(e.byte(4), '~');
@@ -220,8 +221,8 @@ TEST(NewWindow, KeepsTheCursorOnItsByteAndEditsThere)
     e.surface.clear();
     e.core.moveLeftByDigit();
     e.core.moveLeftByDigit();
-    e.core.typeDigit('a');
-    e.core.typeDigit('a');
+    typeDigit(e.core, 'a');
+    typeDigit(e.core, 'a');
     for (std::int32_t i = 0; i < 100 * 16 - 1; ++i) {
         ASSERT_EQ(e.byte(i), i == 15 ? 0xAA : patternByte(i)) << i;
     }

@@ -12,11 +12,13 @@
 #include <tuple>
 
 #include "commands/ClipboardCopy.h"
+#include "commands/Paste.h"
 #include "tests/native/EditingModel.h"
 #include "tests/native/EditingModelChecks.h"
 #include "tests/native/PaintingSurface.h"
 #include "tests/native/PasteTexts.h"
 #include "tests/native/TestEditor.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -240,14 +242,14 @@ private:
             const bool octalEdit = model_.octal && model_.cursor < model_.size() && digitValue(c, true) >= 0;
             reached_.octalDigitsTyped += octalEdit ? 1 : 0;
             const std::int32_t sizeBefore = model_.size();
-            expectSame(core_.typeDigit(c) == model_.typeDigit(c), "typeDigit's result");
+            expectSame(typeDigit(core_, c) == model_.typeDigit(c), "typeDigit's result");
             reached_.bytesInserted += model_.size() - sizeBefore;
             break;
         }
         case Step::typeCharacter: {
             a = pick(rng_, 256);
             const std::int32_t sizeBefore = model_.size();
-            expectSame(core_.typeCharacter(static_cast<unsigned char>(a)) ==
+            expectSame(typeCharacter(core_, static_cast<unsigned char>(a)) ==
                            model_.typeCharacter(static_cast<unsigned char>(a)),
                        "typeCharacter's result");
             reached_.bytesInserted += model_.size() - sizeBefore;
@@ -299,7 +301,7 @@ private:
             repaintedByShell = true;
             break;
         case Step::toggleInsertMode:
-            core_.insertMode = !core_.insertMode;
+            core_.typing.toggle();
             model_.insertMode = !model_.insertMode;
             break;
         case Step::toggleBookmark:
@@ -334,7 +336,7 @@ private:
     void removeSelection()
     {
         const std::int32_t sizeBefore = model_.size();
-        core_.removeSelectedBytes();
+        deleteAndUnselect(core_);
         model_.removeSelection();
         reached_.bytesRemoved += sizeBefore - model_.size();
     }
@@ -352,7 +354,8 @@ private:
     // Returns the length of the pasted text.
     int paste(const PasteText& paste)
     {
-        const PasteOutcome outcome = core_.pasteText(paste.text);
+        const PasteResult result = pasteText(core_, paste.text);
+        const PasteOutcome outcome = result.outcome;
         if (!paste.bytes) {
             const PasteOutcome rejected = model_.octal ? PasteOutcome::invalidOctal : PasteOutcome::invalidHex;
             expectSame(outcome == rejected, "a rejected paste's outcome");
@@ -362,7 +365,7 @@ private:
             const std::int32_t sizeBefore = model_.size();
             const std::int32_t leftOut = model_.paste(*paste.bytes);
             expectSame(outcome == (leftOut > 0 ? PasteOutcome::cutShort : PasteOutcome::pasted), "a paste's outcome");
-            expectSame(core_.pasteLeftOut == leftOut, "the bytes a paste left out");
+            expectSame(result.leftOut == leftOut, "the bytes a paste left out");
             reached_.pastesWritten += model_.cursor > before ? 1 : 0;
             reached_.pastesCutShort += leftOut > 0 ? 1 : 0;
             reached_.bytesInserted += model_.size() - sizeBefore;

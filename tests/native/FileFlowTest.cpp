@@ -6,11 +6,13 @@
 #include <deque>
 #include <filesystem>
 
+#include "commands/Paste.h"
 #include "editor/EditorCore.h"
 #include "tests/native/FailingFileSteps.h"
 #include "tests/native/LongWorkFakes.h"
 #include "tests/native/RecordingSurface.h"
 #include "tests/native/TempDir.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -83,7 +85,7 @@ public:
         SetUp();
     }
     std::wstring name() const { return FilePath(path).wstring(); }
-    void edit() { ASSERT_TRUE(core.typeCharacter('Z')); }
+    void edit() { ASSERT_TRUE(typeCharacter(core, 'Z')); }
     // Another program writes the file: another size, so the change shows at once.
     void changeOnDisk(const Bytes& bytes) { dir.write("doc.bin", bytes); }
     Bytes document() const { return Bytes(core.buffer.data.get(), core.buffer.data.get() + core.buffer.size); }
@@ -147,7 +149,7 @@ TEST_F(FileFlow, CompareWithAndMarksLastUntilAnotherDocumentOpens)
     }
     // F6 from the cursor at 0 takes the run that starts there: all four bytes against the empty file.
     ASSERT_TRUE(core.nextDifferenceRun());
-    EXPECT_EQ(core.selectedBytes().count, 4);
+    EXPECT_EQ(selectedBytes(core).count, 4);
     EXPECT_FALSE(core.nextDifferenceRun());
     core.clearSelection(); // as Copy does: the run stepped to is still passed over
     EXPECT_FALSE(core.nextDifferenceRun());
@@ -212,7 +214,7 @@ TEST_F(FileFlow, SaveDecidesByTheFileAndItsChanges)
             EXPECT_EQ(said[0].rfind(name() + c.askedOrTold, 0), 0u) << std::filesystem::path(said[0]).string();
         }
         EXPECT_EQ(TempDir::read(path), c.onDisk);
-        EXPECT_EQ(core.documentModified(), !c.saved);
+        EXPECT_EQ(core.history.modified(), !c.saved);
     }
 }
 
@@ -254,7 +256,7 @@ TEST_F(FileFlow, OutsideChangesAreAskedAboutOnceEach)
         }
         EXPECT_EQ(document(), c.after);
         EXPECT_EQ(core.cursorOffset, std::min<std::int32_t>(3, core.buffer.size)) << "kept, within the file";
-        EXPECT_EQ(core.documentModified(), c.theirs.empty() || (c.modified && c.answer != Answer::yes))
+        EXPECT_EQ(core.history.modified(), c.theirs.empty() || (c.modified && c.answer != Answer::yes))
             << "a deleted file is written back by Save";
     }
 }
@@ -281,10 +283,10 @@ TEST_F(FileFlow, AReadOnlyDocumentRefusesEveryChangeAndSaveButNotSaveAs)
     ASSERT_TRUE(core.openPath(path, true));
     EXPECT_EQ(core.title(), L"Nibblor - " + name() + L" [read-only]");
     core.setCursorOffset(0);
-    EXPECT_TRUE(core.typeCharacter('Q'));
-    EXPECT_TRUE(core.typeDigit('7'));
+    EXPECT_TRUE(typeCharacter(core, 'Q'));
+    EXPECT_TRUE(typeDigit(core, '7'));
     EXPECT_FALSE(core.insertZeros(4));
-    EXPECT_EQ(core.pasteText("AB"), PasteOutcome::declined);
+    EXPECT_EQ(pasteText(core, "AB").outcome, PasteOutcome::declined);
     EXPECT_FALSE(core.save());
     EXPECT_EQ(surface.beeps, 5);
     EXPECT_EQ(document(), (Bytes{1, 2, 3, 4}));
@@ -294,7 +296,7 @@ TEST_F(FileFlow, AReadOnlyDocumentRefusesEveryChangeAndSaveButNotSaveAs)
     EXPECT_TRUE(core.saveAs());
     EXPECT_TRUE(core.saveAvailable());
     EXPECT_EQ(core.title(), L"Nibblor - " + shell.dialogChoice.wstring());
-    EXPECT_TRUE(core.typeCharacter('Q'));
+    EXPECT_TRUE(typeCharacter(core, 'Q'));
     EXPECT_EQ(core.title(), L"Nibblor - " + shell.dialogChoice.wstring() + L" *");
 }
 

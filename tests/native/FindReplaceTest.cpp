@@ -9,6 +9,8 @@
 #include "commands/SearchPatterns.h"
 #include "commands/SearchSession.h"
 #include "tests/native/TestEditor.h"
+#include "view/Editing.h"
+#include "view/UndoRedo.h"
 
 namespace {
 
@@ -71,9 +73,9 @@ TEST(FindReplace, ReplacesEveryLengthWithinTheRangeAsOneUndoableChange)
         EXPECT_EQ(result.count, c.count);
         EXPECT_EQ(documentText(e.core), c.expected);
         EXPECT_EQ(e.core.history.steps(), 1u);
-        ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+        ASSERT_EQ(undo(e.core), UndoOutcome::done);
         EXPECT_EQ(documentText(e.core), text);
-        ASSERT_EQ(e.core.redo(), UndoOutcome::done);
+        ASSERT_EQ(redo(e.core), UndoOutcome::done);
         EXPECT_EQ(documentText(e.core), c.expected);
     }
 }
@@ -85,7 +87,7 @@ TEST(FindReplace, ShorterMatchesOfTwoBytesReplacedAndRefusedPastTheLimit)
     const ReplaceAllResult shorter = e.core.replaceAll(exact("aa"), {'z'}, e.core.searchRange(false));
     EXPECT_EQ(shorter.count, 2);
     EXPECT_EQ(documentText(e.core), "zzab") << "matches do not overlap";
-    ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+    ASSERT_EQ(undo(e.core), UndoOutcome::done);
 
     // Too large to undo, and the user says no: the bytes and their marks are put back exactly.
     e.core.history = EditHistory(EditHistory::stepCharge);
@@ -98,7 +100,7 @@ TEST(FindReplace, ShorterMatchesOfTwoBytesReplacedAndRefusedPastTheLimit)
         EXPECT_EQ(e.core.buffer.marks.offsets(), (Marks{0, 1, 2, 3, 4, 5}));
     }
     e.core.buffer.setSize(FileBuffer::maxSize - 1); // the size alone decides
-    EXPECT_EQ(e.core.replaceRuns({0, 1}, 1, {'1', '2'}), ReplaceOutcome::tooLarge);
+    EXPECT_EQ(replaceRuns(e.core, {0, 1}, 1, {'1', '2'}), ReplaceOutcome::tooLarge);
 }
 
 // Exact matches keep their bytes once, caseless ones each; a mark on a byte a
@@ -133,10 +135,10 @@ TEST(FindReplace, UndoPutsBackEachMatchsBytesAndTheMarksOnThem)
         EXPECT_EQ(e.core.buffer.marks.offsets(), c.marks);
         EXPECT_EQ(e.core.history.toUndo().replaced.matchesAlike, c.keptOnce);
         EXPECT_EQ(e.core.history.cost(), EditHistory::stepCharge + c.recordBytes);
-        ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+        ASSERT_EQ(undo(e.core), UndoOutcome::done);
         EXPECT_EQ(documentText(e.core), text);
         EXPECT_EQ(e.core.buffer.marks.offsets(), (Marks{0, 1, 2, 3, 4, 5, 6, 7, 8}));
-        ASSERT_EQ(e.core.redo(), UndoOutcome::done);
+        ASSERT_EQ(redo(e.core), UndoOutcome::done);
         EXPECT_EQ(documentText(e.core), c.expected);
         EXPECT_EQ(e.core.buffer.marks.offsets(), c.marks);
     }
@@ -196,12 +198,12 @@ TEST(FindReplace, ReplaceSelectsAMatchFirstAndFindAllsListGoesOutOfDateWithAChan
     EXPECT_TRUE(e.core.selectionIsMatch(pattern));
     session.replace(pattern, {'Q'}, {});
     EXPECT_EQ(documentText(e.core), "Q..ab..ab");
-    EXPECT_EQ(e.core.selectedBytes().first, 3) << "the next one selected";
+    EXPECT_EQ(selectedBytes(e.core).first, 3) << "the next one selected";
 
     EXPECT_EQ(session.findAll(pattern, {}).status, "2 matches.");
     session.selectListed(1);
-    EXPECT_EQ(e.core.selectedBytes().first, 7);
-    ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+    EXPECT_EQ(selectedBytes(e.core).first, 7);
+    ASSERT_EQ(undo(e.core), UndoOutcome::done);
     EXPECT_EQ(session.selectListed(0).status, "The document has changed since the list was made: Find All again.");
     EXPECT_FALSE(e.core.hasSelection());
 }

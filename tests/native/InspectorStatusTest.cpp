@@ -3,11 +3,12 @@
 
 #include "editor/StatusLine.h"
 #include "tests/native/TestEditor.h"
+#include "view/ValueEditing.h"
 
 namespace {
 
 using namespace testeditor;
-using Outcome = ValueWrite::Outcome;
+using Outcome = ValueWrite;
 
 TEST(Inspector, WritesATypedValueOnlyWhereItFitsAndParses)
 {
@@ -29,12 +30,13 @@ TEST(Inspector, WritesATypedValueOnlyWhereItFitsAndParses)
         TestEditor e(100);
         e.placeCursor(c.cursor);
         const std::uint8_t before = c.cursor < 100 ? e.byte(c.cursor) : 0;
-        const ValueWrite write = e.core.writeValue(c.type, c.text, true);
-        EXPECT_EQ(write.outcome, c.outcome);
-        EXPECT_EQ(write.message, c.message);
+        const ValueWrite write = writeValue(e.core, c.type, c.text, true);
+        EXPECT_EQ(write, c.outcome);
+        using Told = std::vector<std::string>;
+        EXPECT_EQ(e.surface.told, c.outcome == Outcome::written ? Told{} : Told{c.message});
         EXPECT_EQ(e.core.history.steps(), c.outcome == Outcome::written ? 1u : 0u);
         if (c.outcome == Outcome::written) {
-            EXPECT_EQ(e.core.valueAtCursor(c.type, true), c.type == ValueType::UInt16 ? "4660" : "1.5");
+            EXPECT_EQ(valueAtCursor(e.core, c.type, true), c.type == ValueType::UInt16 ? "4660" : "1.5");
         } else if (c.cursor < 100) {
             EXPECT_EQ(e.byte(c.cursor), before);
         }
@@ -45,7 +47,7 @@ TEST(Inspector, AReadOnlyDocumentRefusesWithABeep)
 {
     TestEditor e(16);
     e.core.file.readOnlyMode = true;
-    EXPECT_EQ(e.core.writeValue(ValueType::UInt8, "1", false).outcome, Outcome::refused);
+    EXPECT_EQ(writeValue(e.core, ValueType::UInt8, "1", false), Outcome::refused);
     EXPECT_EQ(e.surface.beeps, 1);
     EXPECT_EQ(e.core.history.steps(), 0u);
     EXPECT_EQ(statusTexts(e.core).readOnly, "Read-only");

@@ -1,7 +1,8 @@
 #pragma once
 // Stand-ins for what long work talks to: a progress that records each call
 // and cancels where the test says, a clipboard that takes blocks only when
-// they are handed over, and digests that say what they were fed.
+// they are handed over (and Paste reads back), and digests that say what
+// they were fed.
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -14,6 +15,7 @@
 #include "commands/ChecksumRun.h"
 #include "commands/ClipboardCopy.h"
 #include "document/Progress.h"
+#include "editor/Clipboard.h"
 
 class ScriptedProgress : public Progress {
 public:
@@ -33,11 +35,13 @@ private:
     std::size_t cancelAt_;
 };
 
-class RecordingClipboard : public ClipboardBlocks {
+class RecordingClipboard : public Clipboard {
 public:
     // What the clipboard holds: what it had until blocks are handed over.
     std::string text = "held before";
     std::vector<std::uint8_t> bytes;
+    bool refuses = false; // as a clipboard another program keeps open
+    int drops = 0;
 
     char* textBlock(std::size_t length) override
     {
@@ -51,9 +55,18 @@ public:
     }
     bool handOver() override
     {
-        text = pendingText_.substr(0, pendingText_.size() - 1);
-        bytes = pendingBytes_;
-        return true;
+        if (!refuses) {
+            text = pendingText_.substr(0, pendingText_.size() - 1);
+            bytes = pendingBytes_;
+        }
+        return !refuses;
+    }
+    void dropBlocks() override { ++drops; }
+    bool holdsPasteable() override { return !text.empty() || !bytes.empty(); }
+    ClipboardContents read() override
+    {
+        using Form = ClipboardContents::Form;
+        return {bytes.empty() ? (text.empty() ? Form::none : Form::text) : Form::bytes, bytes, text};
     }
 
 private:

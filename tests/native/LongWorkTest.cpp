@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "commands/SearchSession.h"
+#include "commands/Fill.h"
 #include "tests/native/LongWorkFakes.h"
 #include "tests/native/TempDir.h"
 #include "tests/native/TestEditor.h"
@@ -50,6 +51,7 @@ struct Attempt {
         buffer.setSize(documentSize);
         editor.placeCursor(0);
         editor.selectTo(documentSize - 1);
+        editor.core.shell.clipboard = &clipboard;
     }
     TestEditor editor{-1};
     const Bytes& original = patternDocument();
@@ -97,22 +99,22 @@ TEST(LongWork, EveryOperationGoesInStepsAndCancelAtAnyOfThemLeavesEverythingAsIt
         std::function<void(Attempt&)> expectDone;
     };
     const Operation operations[] = {
-        {"Copy", [](Attempt& r, Progress& p) { return copyToClipboard(r.editor.core, r.clipboard, p) == CopyOutcome::copied; },
+        {"Copy", [](Attempt& r, Progress& p) { return copyToClipboard(r.editor.core, p) == CopyOutcome::copied; },
          [](Attempt& r) {
              EXPECT_EQ(r.clipboard.text, numberText(r.original.data(), r.original.size(), false));
              EXPECT_EQ(r.clipboard.bytes, r.original);
          }},
-        {"Cut", [](Attempt& r, Progress& p) { return cutToClipboard(r.editor.core, r.clipboard, p) == CopyOutcome::copied; },
+        {"Cut", [](Attempt& r, Progress& p) { return cutToClipboard(r.editor.core, p) == CopyOutcome::copied; },
          [](Attempt& r) {
              EXPECT_EQ(r.clipboard.bytes, r.original);
              EXPECT_EQ(r.editor.core.buffer.size, 0);
          }},
         {"Copy As",
          [](Attempt& r, Progress& p) {
-             return copyAsToClipboard(r.editor.core, CopyAsForm::base64, r.clipboard, p) == CopyOutcome::copied;
+             return copyAsToClipboard(r.editor.core, CopyAsForm::base64, p) == CopyOutcome::copied;
          },
          [](Attempt& r) { EXPECT_EQ(r.clipboard.text, copyAsText(CopyAsForm::base64, r.original.data(), r.original.size(), 0)); }},
-        {"Fill", [&pattern](Attempt& r, Progress& p) { return r.editor.core.fillSelection(pattern, p); },
+        {"Fill", [&pattern](Attempt& r, Progress& p) { return fillSelection(r.editor.core, pattern, p); },
          [&pattern](Attempt& r) {
              for (std::size_t i = 0; i < r.original.size(); ++i) {
                  ASSERT_EQ(r.editor.core.buffer.data[i], pattern[i % pattern.size()]) << i;
@@ -175,12 +177,13 @@ TEST(LongWork, CopyAsAsksBeforeATextOverItsLimitAndNoCopiesNothing)
     e.placeCursor(0);
     e.selectTo(size - 1);
     RecordingClipboard clipboard;
+    e.core.shell.clipboard = &clipboard;
     ScriptedProgress progress;
-    EXPECT_EQ(copyAsToClipboard(e.core, CopyAsForm::cArray, clipboard, progress), CopyOutcome::declined);
+    EXPECT_EQ(copyAsToClipboard(e.core, CopyAsForm::cArray, progress), CopyOutcome::declined);
     EXPECT_EQ(e.surface.questions, std::vector<std::string>{"The C array would be 73 MB of text. Copy it anyway?"});
     EXPECT_TRUE(progress.calls.empty());
     EXPECT_EQ(clipboard.text, "held before");
-    EXPECT_EQ(copyAsToClipboard(e.core, CopyAsForm::base64, clipboard, progress), CopyOutcome::copied);
+    EXPECT_EQ(copyAsToClipboard(e.core, CopyAsForm::base64, progress), CopyOutcome::copied);
     EXPECT_EQ(e.surface.questions.size(), 1u);
 }
 

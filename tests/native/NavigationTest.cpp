@@ -10,6 +10,7 @@
 
 #include "commands/OffsetText.h"
 #include "tests/native/TestEditor.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST(ExtendSelection, IsWhatCopyTakes)
     e.placeCursor(10);
     e.core.extendSelection(EditorCore::SelectionMove::right);
     e.core.extendSelection(EditorCore::SelectionMove::right);
-    const ByteRange range = e.core.selectedBytes();
+    const ByteRange range = selectedBytes(e.core);
     EXPECT_EQ(range.first, 10);
     EXPECT_EQ(range.count, 3);
     // Inside the view only the selection's cells are redrawn.

@@ -6,7 +6,11 @@
 #include <functional>
 #include <vector>
 
+#include "commands/Paste.h"
 #include "tests/native/TestEditor.h"
+#include "view/Editing.h"
+#include "view/UndoRedo.h"
+#include "view/ValueEditing.h"
 
 namespace {
 
@@ -20,7 +24,7 @@ std::vector<std::uint8_t> documentOf(const EditorCore& core)
 // The core in insert mode, in the octal view when asked.
 EditorCore& inserting(EditorCore& core, bool octal = false)
 {
-    core.insertMode = true;
+    core.typing.setInserting(true);
     core.octalMode = octal ? 1 : 0;
     return core;
 }
@@ -31,14 +35,14 @@ TEST(UndoRedo, InsertModeTypesAtTheStartAndAppendsAtTheEnd)
         SCOPED_TRACE(at);
         TestEditor e(100);
         const std::vector<std::uint8_t> original = documentOf(e.core);
-        e.core.insertMode = true;
+        e.core.typing.setInserting(true);
         e.placeCursor(at);
-        ASSERT_TRUE(e.core.typeDigit('4') && e.core.typeDigit('1'));
+        ASSERT_TRUE(typeDigit(e.core, '4') && typeDigit(e.core, '1'));
         std::vector<std::uint8_t> expected = original;
         expected.insert(expected.begin() + at, 0x41);
         EXPECT_EQ(documentOf(e.core), expected);
         EXPECT_EQ(e.core.cursorOffset, at + 1);
-        ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+        ASSERT_EQ(undo(e.core), UndoOutcome::done);
         EXPECT_EQ(documentOf(e.core), original);
     }
 }
@@ -51,18 +55,18 @@ TEST(UndoRedo, EveryEditIsUndoneAndRedoneWithTheCursorWhereItWasMade)
         std::function<void(EditorCore&)> edit;
         std::int32_t sizeAfter;
     } cases[] = {
-        {"two digits into one byte", [](EditorCore& c) { c.typeDigit('a') && c.typeDigit('b'); }, 100},
-        {"a character", [](EditorCore& c) { c.typeCharacter('Q'); }, 100},
-        {"paste", [](EditorCore& c) { c.pasteText("01 02 03"); }, 100},
-        {"delete", [](EditorCore& c) { c.removeSelectedBytes(); }, 80},
+        {"two digits into one byte", [](EditorCore& c) { typeDigit(c, 'a') && typeDigit(c, 'b'); }, 100},
+        {"a character", [](EditorCore& c) { typeCharacter(c, 'Q'); }, 100},
+        {"paste", [](EditorCore& c) { pasteText(c, "01 02 03"); }, 100},
+        {"delete", [](EditorCore& c) { deleteAndUnselect(c); }, 80},
         {"insert", [](EditorCore& c) { c.insertZeros(7); }, 107},
-        {"a value typed in the inspector", [](EditorCore& c) { c.writeValue(ValueType::Int32, "-2", true); }, 100},
+        {"a value typed in the inspector", [](EditorCore& c) { writeValue(c, ValueType::Int32, "-2", true); }, 100},
         {"insert mode: two digits make one new byte",
-         [](EditorCore& c) { inserting(c).typeDigit('a') && c.typeDigit('b'); }, 101},
+         [](EditorCore& c) { typeDigit(inserting(c), 'a') && typeDigit(c, 'b'); }, 101},
         {"insert mode, octal: three digits make one new byte",
-         [](EditorCore& c) { inserting(c, true).typeDigit('3') && c.typeDigit('0') && c.typeDigit('1'); }, 101},
-        {"insert mode: a character", [](EditorCore& c) { inserting(c).typeCharacter('Q'); }, 101},
-        {"insert mode: paste", [](EditorCore& c) { inserting(c).pasteText("01 02 03"); }, 103},
+         [](EditorCore& c) { typeDigit(inserting(c, true), '3') && typeDigit(c, '0') && typeDigit(c, '1'); }, 101},
+        {"insert mode: a character", [](EditorCore& c) { typeCharacter(inserting(c), 'Q'); }, 101},
+        {"insert mode: paste", [](EditorCore& c) { pasteText(inserting(c), "01 02 03"); }, 103},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -75,22 +79,22 @@ TEST(UndoRedo, EveryEditIsUndoneAndRedoneWithTheCursorWhereItWasMade)
         ASSERT_NE(edited, original);
         EXPECT_EQ(e.core.buffer.size, c.sizeAfter);
         EXPECT_EQ(e.core.history.steps(), 1u);
-        EXPECT_TRUE(e.core.documentModified());
+        EXPECT_TRUE(e.core.history.modified());
 
         e.placeCursor(90);
-        ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+        ASSERT_EQ(undo(e.core), UndoOutcome::done);
         EXPECT_EQ(documentOf(e.core), original);
         e.expectCursorAt(37, 2, 5, 2);
         EXPECT_FALSE(e.core.hasSelection());
-        EXPECT_FALSE(e.core.documentModified());
-        EXPECT_EQ(e.core.undo(), UndoOutcome::nothing);
+        EXPECT_FALSE(e.core.history.modified());
+        EXPECT_EQ(undo(e.core), UndoOutcome::nothing);
 
         e.placeCursor(90);
-        ASSERT_EQ(e.core.redo(), UndoOutcome::done);
+        ASSERT_EQ(redo(e.core), UndoOutcome::done);
         EXPECT_EQ(documentOf(e.core), edited);
         e.expectCursorAt(37, 2, 5, 2);
-        EXPECT_TRUE(e.core.documentModified());
-        EXPECT_EQ(e.core.redo(), UndoOutcome::nothing);
+        EXPECT_TRUE(e.core.history.modified());
+        EXPECT_EQ(redo(e.core), UndoOutcome::nothing);
         EXPECT_EQ(e.surface.titleChanges, 3) << "modified, unmodified, modified again";
     }
 }
@@ -102,16 +106,16 @@ TEST(UndoRedo, AChangeOffTheScreenIsBroughtToTheTop)
     TestEditor e(100 * 16);
     e.showRowsFrom(30);
     e.placeCursor(40 * 16 + 3);
-    e.core.typeCharacter('x');
+    typeCharacter(e.core, 'x');
     e.showRowsFrom(0);
     e.surface.clear();
-    ASSERT_EQ(e.core.undo(), UndoOutcome::done);
+    ASSERT_EQ(undo(e.core), UndoOutcome::done);
     e.expectView(40, 65);
     e.expectCursorAt(40 * 16 + 3, 40, 3, 0);
     EXPECT_EQ(e.surface.scrollPositions, std::vector<int>{40});
 
     e.showRowsFrom(30);
-    ASSERT_EQ(e.core.redo(), UndoOutcome::done);
+    ASSERT_EQ(redo(e.core), UndoOutcome::done);
     e.expectView(30, 55);
     e.expectCursorAt(40 * 16 + 3, 40, 3, 10);
 }
@@ -122,22 +126,22 @@ TEST(UndoRedo, AChangeTooLargeToRecordIsPutToTheUserFirst)
         SCOPED_TRACE(goOn ? "Yes" : "No");
         TestEditor e(100);
         e.core.history = EditHistory(EditHistory::stepCharge + 40);
-        e.core.typeCharacter('z');
+        typeCharacter(e.core, 'z');
         e.placeCursor(10);
         e.selectTo(59); // 50 bytes: more than the history holds
         e.surface.answer = goOn;
-        e.core.removeSelectedBytes();
+        deleteAndUnselect(e.core);
         EXPECT_EQ(e.surface.questions, std::vector<std::string>{"This change cannot be undone. Continue?"});
-        EXPECT_TRUE(e.core.documentModified());
+        EXPECT_TRUE(e.core.history.modified());
         if (!goOn) {
             EXPECT_EQ(e.core.buffer.size, 100);
             EXPECT_TRUE(e.core.hasSelection());
             EXPECT_EQ(e.core.history.steps(), 1u) << "the earlier step stays";
-            EXPECT_EQ(e.core.pasteText(std::string(100, '7')), PasteOutcome::declined);
+            EXPECT_EQ(pasteText(e.core, std::string(100, '7')).outcome, PasteOutcome::declined);
             EXPECT_EQ(e.byte(10), patternByte(10));
         } else {
             EXPECT_EQ(e.core.buffer.size, 50);
-            EXPECT_EQ(e.core.undo(), UndoOutcome::nothing) << "the history is forgotten";
+            EXPECT_EQ(undo(e.core), UndoOutcome::nothing) << "the history is forgotten";
         }
     }
 }

@@ -11,6 +11,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/HostedEditorFixture.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ TEST_F(Comparing, CompareWithColoursAndStepsThroughTheDifferencesUntilStopped)
     EXPECT_EQ(redPixels(0, 6), 0);
 
     using Run = std::vector<std::int32_t>;
-    const auto selected = [] { return Run{editorCore.selectedBytes().first, editorCore.selectedBytes().count}; };
+    const auto selected = [] { return Run{selectedBytes(editorCore).first, selectedBytes(editorCore).count}; };
     const auto stepThrough = [&](const std::vector<Run>& runs) {
         for (const Run& run : runs) {
             press(hex, VK_F6);

@@ -184,7 +184,7 @@ TEST_F(InsertMode, FillShowsItsProgressAndItsCancelChangesNothing)
     EXPECT_TRUE(editorDisabledWhileShown);
     EXPECT_NE(IsWindowEnabled(hostWindow()), FALSE) << "enabled again once the work is over";
     EXPECT_EQ(documentBytes(), original);
-    EXPECT_FALSE(editorCore.documentModified());
+    EXPECT_FALSE(editorCore.history.modified());
 }
 
 TEST_F(InsertMode, BookmarksAreFramedAndSteppedThroughWithF2)

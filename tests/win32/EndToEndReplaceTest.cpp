@@ -13,6 +13,7 @@
 #include "commands/CommandIds.h"
 #include "resources/ResourceIds.h"
 #include "tests/win32/HostedEditorFixture.h"
+#include "view/Editing.h"
 
 namespace {
 
@@ -53,8 +54,8 @@ TEST_F(FindAndReplace, FindNextSelectsEachMatchInTurn)
 {
     SetDlgItemTextW(dialog, replaceFindField, L"4e 69 ?? 21");
     click(replaceFindNextButton);
-    EXPECT_EQ(editorCore.selectedBytes().first, matchAt(0));
-    EXPECT_EQ(editorCore.selectedBytes().count, 4);
+    EXPECT_EQ(selectedBytes(editorCore).first, matchAt(0));
+    EXPECT_EQ(selectedBytes(editorCore).count, 4);
     click(replaceFindNextButton);
     EXPECT_EQ(editorCore.cursorOffset, matchAt(1)) << "moved on, not the same match";
 
@@ -97,7 +98,7 @@ TEST_F(FindAndReplace, FindAllListsTheMatchesAndJumpsToOne)
     activate.iItem = 2;
     SendMessageW(dialog, WM_NOTIFY, replaceMatchList, reinterpret_cast<LPARAM>(&activate));
     EXPECT_EQ(editorCore.cursorOffset, matchAt(2));
-    EXPECT_EQ(editorCore.selectedBytes().count, 2);
+    EXPECT_EQ(selectedBytes(editorCore).count, 2);
 
     click(replaceAllButton); // deletes them: the list is out of date
     SendMessageW(dialog, WM_NOTIFY, replaceMatchList, reinterpret_cast<LPARAM>(&activate));

@@ -13,6 +13,7 @@
 #include "commands/win32/ContextMenu.h"
 #include "commands/win32/Win32CommandShell.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/GlobalClipboard.h"
 #include "panes/win32/PaneObjects.h"
 #include "tests/win32/EditorTestSupport.h"
 #include "view/win32/GdiSurface.h"
@@ -77,6 +78,7 @@ protected:
         core.frameWindow = frame;
         core.shell.surface = &gdiSurface();
         core.shell.commands = &win32CommandShell();
+        core.shell.clipboard = &win32Clipboard();
         setDocument(100);
         frameReceived.clear();
 

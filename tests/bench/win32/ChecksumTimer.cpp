@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "commands/win32/Checksums.h"
+#include "commands/win32/SystemDigests.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "commands/win32/Checksums.h"
+#include "commands/win32/SystemDigests.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "commands/Checksums.h"
+#include "commands/ChecksumRun.h"
 
 namespace {
 
