@@ -30,7 +30,7 @@ PasteOutcome EditorCore::pasteText(std::string_view text)
     if (activePane == asciiPaneActive) {
         return pasteBytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     }
-    if (refuseEdit()) {
+    if (files.refuseEdit()) {
         return PasteOutcome::declined;
     }
     const bool octal = octalMode != 0;
@@ -45,7 +45,7 @@ PasteOutcome EditorCore::pasteText(std::string_view text)
 PasteOutcome EditorCore::pasteBytes(const std::uint8_t* pasted, std::size_t count)
 {
     pasteLeftOut = 0;
-    if (refuseEdit()) {
+    if (files.refuseEdit()) {
         return PasteOutcome::declined;
     }
     if (insertMode) {

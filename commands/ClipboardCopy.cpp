@@ -128,7 +128,7 @@ CopyOutcome copyToClipboard(EditorCore& core, ClipboardBlocks& clipboard, Progre
 
 CopyOutcome cutToClipboard(EditorCore& core, ClipboardBlocks& clipboard, Progress& progress)
 {
-    if (core.hasSelection() && core.refuseEdit()) {
+    if (core.hasSelection() && core.files.refuseEdit()) {
         return CopyOutcome::nothing; // a read-only document keeps its bytes, and the clipboard its text
     }
     const CopyOutcome outcome = putSelection(core, clipboard, progress);

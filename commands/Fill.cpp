@@ -29,7 +29,7 @@ void writeRepeats(const std::vector<std::uint8_t>& pattern, std::uint8_t* target
 bool EditorCore::fillSelection(const std::vector<std::uint8_t>& pattern, Progress& progress)
 {
     const ByteRange range = selectedBytes();
-    if (range.count == 0 || pattern.empty() || refuseEdit() || !mayChange(EditStep::Kind::overwrite, range.count)) {
+    if (range.count == 0 || pattern.empty() || files.refuseEdit() || !mayChange(EditStep::Kind::overwrite, range.count)) {
         return false;
     }
     const auto count = static_cast<std::size_t>(range.count);

@@ -40,7 +40,7 @@ bool EditorCore::typeDigit(char character)
         insertTypedByte(withDigit(0, 0, value, octalMode != 0), true);
         return true;
     }
-    if (refuseEdit() || !cursorOnByte()) {
+    if (files.refuseEdit() || !cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
     const std::uint8_t typed = withDigit(buffer.byteAt(cursorOffset), digitIndex, value, octalMode != 0);
@@ -68,7 +68,7 @@ bool EditorCore::typeCharacter(unsigned char character)
         insertTypedByte(character, false);
         return true;
     }
-    if (refuseEdit() || !cursorOnByte()) {
+    if (files.refuseEdit() || !cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
     if (!recordTypedByte(cursorOffset, character, false, false)) {
@@ -82,7 +82,7 @@ bool EditorCore::typeCharacter(unsigned char character)
 
 void EditorCore::insertTypedByte(std::uint8_t value, bool moreDigits)
 {
-    if (refuseEdit()) {
+    if (files.refuseEdit()) {
         return;
     }
     if (!canGrowBy(1)) {
@@ -120,7 +120,7 @@ void EditorCore::showGrownRows()
 
 bool EditorCore::deleteSelection()
 {
-    if (!hasSelection() || refuseEdit()) {
+    if (!hasSelection() || files.refuseEdit()) {
         return true;
     }
     const ByteRange range = selectedBytes();
@@ -161,7 +161,7 @@ void EditorCore::removeSelectedBytes()
 bool EditorCore::insertZeros(std::int32_t count)
 {
     const std::int32_t size = buffer.size;
-    if (count < 1 || size < 0 || refuseEdit()) {
+    if (count < 1 || size < 0 || files.refuseEdit()) {
         return false;
     }
     // A cursor past the end appends: everything between is zero already.

@@ -173,7 +173,7 @@ bool recordStep(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std:
 
 UndoOutcome EditorCore::undo()
 {
-    if (refuseEdit()) {
+    if (files.refuseEdit()) {
         return UndoOutcome::nothing;
     }
     return stepThroughHistory(*this, Direction::back);
@@ -181,7 +181,7 @@ UndoOutcome EditorCore::undo()
 
 UndoOutcome EditorCore::redo()
 {
-    if (refuseEdit()) {
+    if (files.refuseEdit()) {
         return UndoOutcome::nothing;
     }
     return stepThroughHistory(*this, Direction::forward);

@@ -26,7 +26,7 @@ std::string EditorCore::valueAtCursor(ValueType type, bool bigEndian) const
 
 ValueWrite EditorCore::writeValue(ValueType type, std::string_view text, bool bigEndian)
 {
-    if (refuseEdit()) {
+    if (files.refuseEdit()) {
         return {ValueWrite::Outcome::refused, {}};
     }
     const ParsedValue parsed = parseValue(type, text, bigEndian);

@@ -17,7 +17,7 @@ bool greyed(Greying greying)
     case Greying::withoutClipboardText:
         return IsClipboardFormatAvailable(CF_TEXT) != 1 && IsClipboardFormatAvailable(bytesClipboardFormat()) != 1;
     case Greying::inReadOnlyDocument:
-        return !editorCore.saveAvailable();
+        return !editorCore.files.saveAvailable();
     default:
         return false;
     }

@@ -84,7 +84,7 @@ void copySelectionAs(HWND frame, Command copyAsCommand)
 
 void fillSelectionFromDialog(HWND frame)
 {
-    if (!editorCore.hasSelection() || editorCore.refuseEdit()) {
+    if (!editorCore.hasSelection() || editorCore.files.refuseEdit()) {
         return;
     }
     std::vector<std::uint8_t> pattern;

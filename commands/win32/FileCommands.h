@@ -19,7 +19,7 @@ FileShell& win32FileShell();
 void showFrameTitle();
 // After a command on the document or its file: the title says what it left,
 // the pane has the keyboard.
-void settleAfterFileCommand();
+void retitleAndFocus();
 
 // Open (command 1) and Open Read-Only (command 19).
 void openFile(HWND frame, bool readOnly);

@@ -23,6 +23,7 @@
 #include "commands/win32/UndoCommands.h"
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
+#include "view/Bookmarking.h"
 
 namespace {
 
@@ -150,16 +151,16 @@ LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
         fillSelectionFromDialog(frame);
         break;
     case toggleBookmarkCommand:
-        core.toggleBookmark();
+        toggleBookmark(core);
         break;
     case nextBookmarkCommand:
-        core.nextBookmark();
+        nextBookmark(core);
         break;
     case previousBookmarkCommand:
-        core.previousBookmark();
+        previousBookmark(core);
         break;
     case clearBookmarksCommand:
-        core.clearBookmarks();
+        clearBookmarks(core);
         break;
     case copyAsCArrayCommand:
     case copyAsPythonCommand:

@@ -44,7 +44,7 @@ TEST(Inspector, WritesATypedValueOnlyWhereItFitsAndParses)
 TEST(Inspector, AReadOnlyDocumentRefusesWithABeep)
 {
     TestEditor e(16);
-    e.core.file.readOnlyMode = true;
+    e.core.files.setReadOnlyMode(true);
     EXPECT_EQ(e.core.writeValue(ValueType::UInt8, "1", false).outcome, Outcome::refused);
     EXPECT_EQ(e.surface.beeps, 1);
     EXPECT_EQ(e.core.history.steps(), 0u);

@@ -47,7 +47,7 @@ protected:
     // A document of `count` bytes, opened as from the command line.
     void loadDocument(const std::vector<std::uint8_t>& bytes)
     {
-        ASSERT_TRUE(core.openPath(dir.write("document.bin", bytes), false));
+        ASSERT_TRUE(core.files.openPath(dir.write("document.bin", bytes), false));
     }
 
     std::vector<std::uint8_t> documentBytes() const
@@ -80,7 +80,7 @@ TEST_F(FileDialogs, CancelledOpenKeepsTheDocumentAndItsName)
         postCommand(dialog, IDCANCEL);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::cancelled);
+    EXPECT_EQ(core.files.openFromDialog(false), OpenOutcome::cancelled);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(buffer.name.absolute, dir.file("document.bin"));
     EXPECT_EQ(documentBytes(), bytes);
@@ -102,7 +102,7 @@ TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
         postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::opened);
+    EXPECT_EQ(core.files.openFromDialog(false), OpenOutcome::opened);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(buffer.name.absolute, chosen);
     EXPECT_EQ(buffer.rowCount, 19);
@@ -133,7 +133,7 @@ TEST_F(FileDialogs, FailedOpenIsReportedAndKeepsTheDocumentAndItsName)
         postCommand(box, IDOK);
         return w.waitUntilClosed(box);
     });
-    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::failed);
+    EXPECT_EQ(core.files.openFromDialog(false), OpenOutcome::failed);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(message, "File \"" + huge + "\" is too large to open.");
     EXPECT_EQ(buffer.name.absolute, dir.file("document.bin"));
@@ -159,7 +159,7 @@ TEST_F(FileDialogs, CancelledSaveKeepsThePathAndWritesNothing)
         postCommand(dialog, IDCANCEL);
         return w.waitUntilClosed(dialog) && offered.find("named.bin") != std::string::npos;
     });
-    EXPECT_FALSE(core.saveAs());
+    EXPECT_FALSE(core.files.saveAs());
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(buffer.name.absolute, named);
     EXPECT_FALSE(fileExists(named));
@@ -178,7 +178,7 @@ TEST_F(FileDialogs, SaveUnderANewNameWritesExactlyTheDocument)
         postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_TRUE(core.saveAs());
+    EXPECT_TRUE(core.files.saveAs());
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(buffer.name.absolute, target);
     EXPECT_EQ(TempDir::read(target), bytes); // the spare room never reaches the file
@@ -218,7 +218,7 @@ TEST_F(FileDialogs, SaveOverAnExistingFileAsksBeforeReplacingIt)
             }
             return w.waitUntilClosed(dialog);
         });
-        EXPECT_EQ(core.saveAs(), replace);
+        EXPECT_EQ(core.files.saveAs(), replace);
         ASSERT_TRUE(watcher.finish()) << watcher.log();
         if (replace) {
             EXPECT_EQ(buffer.name.absolute, target);
