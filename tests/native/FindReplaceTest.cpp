@@ -227,4 +227,46 @@ TEST(FindReplace, FindsForwardAndBackwardWrappingOnce)
     EXPECT_EQ(e.core.cursorOffset, 4) << "nothing moves";
 }
 
+// The Find dialog's text and F3: a text giving no bytes is refused with why,
+// the form is kept for the dialog, and F3 repeats the dialog that searched last.
+TEST(FindReplace, F3RepeatsTheLastDialogsSearch)
+{
+    TestEditor e(16);
+    loadText(e, "xxABxxABxx");
+    SearchSession& search = e.core.search;
+    EXPECT_TRUE(search.searchAgain(false).askForText) << "nothing searched yet";
+    EXPECT_TRUE(search.searchAgain(true).askForText);
+    const struct {
+        TypedSearch typed;
+        const char* told;
+    } refused[] = {{{"zz", SearchForm::hex}, "The search text is not a valid hex string."},
+                   {{"9", SearchForm::octal}, "The search text is not a valid octal string."},
+                   {{"", SearchForm::ascii}, "There is nothing to search for."}};
+    for (const auto& c : refused) {
+        e.surface.told.clear();
+        EXPECT_FALSE(search.takeFindText(c.typed));
+        EXPECT_EQ(e.surface.told, std::vector<std::string>{c.told});
+    }
+    EXPECT_EQ(search.findDialogText().form, SearchForm::ascii) << "characters before the first search";
+
+    ASSERT_TRUE(search.takeFindText({"41 42", SearchForm::hex}));
+    EXPECT_EQ(search.findDialogText().text, "41 42");
+    EXPECT_EQ(search.findDialogText().form, SearchForm::hex);
+    const std::wstring steps[] = {L"", L"", L"Additional occurrences of string not found."};
+    for (const std::wstring& message : steps) {
+        EXPECT_EQ(search.searchAgain(false).message.text, message);
+    }
+    EXPECT_EQ(e.core.cursorOffset, 6);
+    EXPECT_FALSE(e.core.hasSelection()) << "the Find dialog's match is not selected";
+    EXPECT_EQ(search.searchAgain(true).message.text, L"");
+    EXPECT_EQ(e.core.selectedBytes().first, 2) << "Shift+F3 selects the match before";
+
+    search.findNext(exact("xx"), {});
+    EXPECT_EQ(search.searchAgain(false).message.text, L"");
+    EXPECT_EQ(e.core.selectedBytes().first, 8) << "the Find and Replace dialog's search, selected";
+    EXPECT_EQ(search.findDialogText().text, "41 42") << "the Find dialog's text stays";
+    search.findNext(exact("Q"), {});
+    EXPECT_EQ(search.searchAgain(false).message.text, L"Search string not found.");
+}
+
 } // namespace
