@@ -304,6 +304,34 @@ TEST_F(FileFlow, AReadOnlyDocumentRefusesEveryChangeAndSaveButNotSaveAs)
     EXPECT_EQ(core.files.title(), L"Nibblor - " + shell.dialogChoice.wstring() + L" *");
 }
 
+// The Open and Save As dialogs cancelled, or a chosen file that cannot be
+// held: the document and its name stay, and nothing is written.
+TEST_F(FileFlow, OnlyAFileThatLoadsReplacesTheDocument)
+{
+    const std::string huge = dir.file("huge.bin");
+    dir.write("huge.bin", {});
+    std::filesystem::resize_file(huge, static_cast<std::uintmax_t>(INT32_MAX) + 1); // sparse
+    const struct {
+        std::string choice;
+        OpenOutcome outcome;
+        std::wstring told;
+    } cases[] = {{"", OpenOutcome::cancelled, L""},
+                 {huge, OpenOutcome::failed, L"File \"" + FilePath(huge).wstring() + L"\" is too large to open."},
+                 {dir.write("other.bin", {9}), OpenOutcome::opened, L""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        shell.dialogChoice = c.choice;
+        EXPECT_EQ(core.files.openFromDialog(false), c.outcome);
+        EXPECT_EQ(shell.messages.empty() ? L"" : shell.messages.at(0).substr(0, c.told.size()), c.told);
+        EXPECT_EQ(document(), c.outcome == OpenOutcome::opened ? Bytes{9} : (Bytes{1, 2, 3, 4}));
+        startOver();
+    }
+    edit();
+    EXPECT_FALSE(core.files.saveAs());
+    EXPECT_EQ(core.buffer.name.absolute, FilePath(path));
+    EXPECT_EQ(TempDir::read(path), (Bytes{1, 2, 3, 4}));
+}
+
 TEST_F(FileFlow, ARecentFileThatIsGoneMayLeaveTheList)
 {
     const std::string other = dir.write("other.bin", {5});
