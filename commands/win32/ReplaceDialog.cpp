@@ -13,7 +13,6 @@
 #include "commands/win32/ListColumns.h"
 #include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
-#include "editor/win32/MessageBoxes.h"
 #include "editor/win32/ModelessWindows.h"
 #include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
@@ -149,7 +148,7 @@ void show(const SearchReport& report)
 {
     setStatus(report.status);
     if (report.warning) {
-        showMessage(report.status, "Find and Replace", MB_OK | MB_ICONWARNING);
+        editorCore.shell.tell(warningMessage(report.status, "Find and Replace"));
     }
 }
 
