@@ -14,7 +14,6 @@ set(NIBBLOR_CORE_SOURCES
   document/PatternKey.cpp
   document/Differences.cpp
   document/DocumentName.cpp
-  document/Comparison.cpp
   document/StandardFileSteps.cpp
   view/ByteTextCodec.cpp
   view/ByteValueText.cpp
@@ -33,7 +32,6 @@ set(NIBBLOR_CORE_SOURCES
   view/SelectionKeys.cpp
   view/ValueEditing.cpp
   view/Bookmarking.cpp
-  view/Comparing.cpp
   editor/EditorCore.cpp
   editor/Prompts.cpp
   editor/Geometry.cpp
@@ -55,6 +53,7 @@ set(NIBBLOR_CORE_SOURCES
   commands/Fill.cpp
   commands/Find.cpp
   commands/FindReplace.cpp
+  commands/Comparison.cpp
   commands/SearchSession.cpp
   commands/SearchText.cpp
   commands/SearchPatterns.cpp

@@ -176,7 +176,7 @@ CopyOutcome copyToClipboard(EditorCore& core, Progress& progress)
 
 CopyOutcome cutToClipboard(EditorCore& core, Progress& progress)
 {
-    if (core.hasSelection() && core.refuseEdit()) {
+    if (core.hasSelection() && core.files.refuseEdit()) {
         return CopyOutcome::nothing; // a read-only document keeps its bytes, and the clipboard its text
     }
     const CopyOutcome outcome = putSelection(core, progress, true);

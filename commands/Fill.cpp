@@ -35,7 +35,7 @@ void writeRepeats(const std::vector<std::uint8_t>& pattern, std::uint8_t* target
 
 bool canFill(EditorCore& core)
 {
-    return core.hasSelection() && !core.refuseEdit();
+    return core.hasSelection() && !core.files.refuseEdit();
 }
 
 std::vector<std::uint8_t> fillPatternBytes(const std::string& hexText, std::string& reason)
@@ -50,7 +50,7 @@ std::vector<std::uint8_t> fillPatternBytes(const std::string& hexText, std::stri
 bool fillSelection(EditorCore& core, const std::vector<std::uint8_t>& pattern, Progress& progress)
 {
     const ByteRange range = selectedBytes(core);
-    if (range.count == 0 || pattern.empty() || core.refuseEdit() ||
+    if (range.count == 0 || pattern.empty() || core.files.refuseEdit() ||
         !mayChange(core, EditStep::Kind::overwrite, range.count)) {
         return false;
     }

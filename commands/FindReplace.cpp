@@ -1,12 +1,14 @@
 // The Find and Replace dialog's work: matches found in either direction and
 // selected, the selected match replaced, and every match replaced at once.
-#include "editor/EditorCore.h"
-#include "view/Editing.h"
-#include "view/UndoRedo.h"
+#include "commands/SearchSession.h"
 
 #include <algorithm>
 #include <limits>
 #include <utility>
+
+#include "editor/EditorCore.h"
+#include "view/Editing.h"
+#include "view/UndoRedo.h"
 
 namespace {
 
@@ -17,12 +19,12 @@ std::int64_t rangeEnd(ByteRange range)
 
 } // namespace
 
-ByteRange EditorCore::searchRange(bool inSelection) const
+ByteRange SearchSession::searchRange(bool inSelection) const
 {
-    if (inSelection && hasSelection()) {
-        return selectedBytes(*this);
+    if (inSelection && core_->hasSelection()) {
+        return selectedBytes(*core_);
     }
-    return {0, std::max(buffer.size, 0)};
+    return {0, std::max(core_->buffer.size, 0)};
 }
 
 void EditorCore::selectRange(std::int64_t first, std::int64_t count)
@@ -40,19 +42,20 @@ void EditorCore::selectRange(std::int64_t first, std::int64_t count)
     selectionEndColumn = static_cast<std::int32_t>(last % bytesPerRow);
 }
 
-bool EditorCore::findAndSelect(const SearchPattern& pattern, bool backward, ByteRange range)
+bool SearchSession::findAndSelect(const SearchPattern& pattern, bool backward, ByteRange range)
 {
-    if (pattern.empty() || !buffer.data.held()) {
+    EditorCore& core = *core_;
+    if (pattern.empty() || !core.buffer.data.held()) {
         return false;
     }
-    const std::uint8_t* data = buffer.data.get();
+    const std::uint8_t* data = core.buffer.data.get();
     const std::int64_t end = rangeEnd(range);
+    const std::int64_t cursor = core.cursorOffset;
     // A selected match is passed over, so the next search moves on.
-    const std::int64_t from = std::clamp<std::int64_t>(cursorOffset + (hasSelection() ? 1 : 0), range.first, end);
+    const std::int64_t from = std::clamp<std::int64_t>(cursor + (core.hasSelection() ? 1 : 0), range.first, end);
     std::int64_t match = -1;
     if (backward) {
-        match = findBackward(data, range.first, std::clamp<std::int64_t>(cursorOffset, range.first, end), end,
-                             pattern);
+        match = findBackward(data, range.first, std::clamp<std::int64_t>(cursor, range.first, end), end, pattern);
         if (match < 0) {
             match = findBackward(data, range.first, end, end, pattern); // the wrap: from the end
         }
@@ -65,38 +68,42 @@ bool EditorCore::findAndSelect(const SearchPattern& pattern, bool backward, Byte
     if (match < 0) {
         return false;
     }
-    selectRange(match, static_cast<std::int64_t>(pattern.size()));
+    core.selectRange(match, static_cast<std::int64_t>(pattern.size()));
     return true;
 }
 
-bool EditorCore::selectionIsMatch(const SearchPattern& pattern) const
+bool SearchSession::selectionIsMatch(const SearchPattern& pattern) const
 {
-    const ByteRange selected = selectedBytes(*this);
+    const ByteRange selected = selectedBytes(*core_);
     if (pattern.empty() || selected.count != static_cast<std::int64_t>(pattern.size())) {
         return false;
     }
-    return findForward(buffer.data.get(), selected.first, rangeEnd(selected), pattern) == selected.first;
+    return findForward(core_->buffer.data.get(), selected.first, rangeEnd(selected), pattern) == selected.first;
 }
 
-ReplaceOutcome EditorCore::replaceSelectedMatch(const SearchPattern& pattern,
-                                                const std::vector<std::uint8_t>& replacement)
+ReplaceOutcome SearchSession::replaceSelectedMatch(const SearchPattern& pattern,
+                                                   const std::vector<std::uint8_t>& replacement)
 {
-    if (refuseEdit()) {
+    EditorCore& core = *core_;
+    if (core.files.refuseEdit()) {
         return ReplaceOutcome::readOnly;
     }
-    const ByteRange selected = selectedBytes(*this);
+    const ByteRange selected = selectedBytes(core);
     const ReplaceOutcome outcome =
-        replaceRuns(*this, {selected.first}, static_cast<std::int32_t>(pattern.size()), replacement);
+        replaceRuns(core, {selected.first}, static_cast<std::int32_t>(pattern.size()), replacement);
     if (outcome == ReplaceOutcome::replaced) {
-        showChangedPlace(selected.first);
+        core.showChangedPlace(selected.first);
     }
     return outcome;
 }
 
-ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
-                                        ByteRange range, Progress& progress)
+ReplaceAllResult SearchSession::replaceAllIn(const SearchPattern& pattern,
+                                             const std::vector<std::uint8_t>& replacement, ByteRange range,
+                                             Progress& progress)
 {
-    if (refuseEdit()) {
+    EditorCore& core = *core_;
+    FileBuffer& buffer = core.buffer;
+    if (core.files.refuseEdit()) {
         return {ReplaceOutcome::readOnly, 0};
     }
     if (pattern.empty() || !buffer.data.held()) {
@@ -111,19 +118,19 @@ ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std:
         if (count < 0) {
             return {ReplaceOutcome::cancelled, 0};
         }
-        outcome = count == 0 ? outcome : keepReplacement(*this, std::move(record));
+        outcome = count == 0 ? outcome : keepReplacement(core, std::move(record));
     } else {
-        const MatchList matches = findAll(buffer.data.get(), range.first, rangeEnd(range), pattern,
+        const MatchList matches = ::findAll(buffer.data.get(), range.first, rangeEnd(range), pattern,
                                           std::numeric_limits<std::size_t>::max(), progress);
         if (matches.cancelled) {
             return {ReplaceOutcome::cancelled, 0};
         }
         count = matches.total;
         const auto matchLength = static_cast<std::int32_t>(pattern.size());
-        outcome = count == 0 ? outcome : replaceRuns(*this, matches.offsets, matchLength, replacement);
+        outcome = count == 0 ? outcome : replaceRuns(core, matches.offsets, matchLength, replacement);
     }
     if (count > 0 && outcome == ReplaceOutcome::replaced) {
-        showChangedPlace(range.first);
+        core.showChangedPlace(range.first);
     }
     return {outcome, outcome == ReplaceOutcome::replaced ? count : 0};
 }

@@ -49,7 +49,7 @@ PasteResult pasteText(EditorCore& core, std::string_view text)
     if (core.activePane == EditorCore::asciiPaneActive) {
         return pasteBytes(core, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     }
-    if (core.refuseEdit()) {
+    if (core.files.refuseEdit()) {
         return {PasteOutcome::declined, 0};
     }
     const bool octal = core.octalMode != 0;
@@ -63,7 +63,7 @@ PasteResult pasteText(EditorCore& core, std::string_view text)
 
 PasteResult pasteBytes(EditorCore& core, const std::uint8_t* pasted, std::size_t count)
 {
-    if (core.refuseEdit()) {
+    if (core.files.refuseEdit()) {
         return {PasteOutcome::declined, 0};
     }
     if (core.typing.inserting()) {

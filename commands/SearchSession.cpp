@@ -5,6 +5,9 @@
 #include <utility>
 
 #include "commands/SearchPatterns.h"
+#include "editor/EditorCore.h"
+#include "view/Editing.h"
+#include "view/UndoRedo.h"
 
 namespace {
 
@@ -39,7 +42,23 @@ std::int64_t growthOf(const SearchPattern& pattern, const std::vector<std::uint8
 
 void SearchSession::scopeToSelection()
 {
-    scope_ = selectedBytes(*core_);
+    dialog_.scope = selectedBytes(*core_);
+}
+
+void SearchSession::noteSelectedMatch()
+{
+    dialog_.selectedMatch = selectedBytes(*core_);
+}
+
+void SearchSession::rememberDialogSearch(const SearchPattern& pattern)
+{
+    lastPattern_ = pattern;
+    lastFromReplaceDialog_ = true;
+}
+
+void SearchSession::dialogClosed()
+{
+    dialog_ = DialogState{};
 }
 
 // The scope is the selection as it was when the box was checked, or when the
@@ -52,12 +71,13 @@ bool SearchSession::rangeFor(bool inSelection, ByteRange& range)
         return true;
     }
     const ByteRange selected = selectedBytes(*core_);
-    if (selected.count > 0 && (selected.first != selectedMatch_.first || selected.count != selectedMatch_.count)) {
-        scope_ = selected;
+    const ByteRange& match = dialog_.selectedMatch;
+    if (selected.count > 0 && (selected.first != match.first || selected.count != match.count)) {
+        dialog_.scope = selected;
     }
     // The document may have shrunk under the scope since.
-    const std::int32_t first = std::min(scope_.first, size);
-    range = {first, std::min(scope_.count, size - first)};
+    const std::int32_t first = std::min(dialog_.scope.first, size);
+    range = {first, std::min(dialog_.scope.count, size - first)};
     return range.count > 0;
 }
 
@@ -67,8 +87,8 @@ SearchReport SearchSession::findNext(const SearchPattern& pattern, SearchOptions
     if (!rangeFor(options.inSelection, range)) {
         return {nothingSelected, false};
     }
-    core_->lastSearch = {pattern, true};
-    if (!core_->findAndSelect(pattern, options.backward, range)) {
+    rememberDialogSearch(pattern);
+    if (!findAndSelect(pattern, options.backward, range)) {
         return {notFound, false};
     }
     noteSelectedMatch();
@@ -82,15 +102,15 @@ SearchReport SearchSession::replace(const SearchPattern& pattern, const std::vec
     if (!rangeFor(options.inSelection, range)) {
         return {nothingSelected, false};
     }
-    if (!core_->selectionIsMatch(pattern)) {
+    if (!selectionIsMatch(pattern)) {
         return findNext(pattern, options);
     }
-    const ReplaceOutcome outcome = core_->replaceSelectedMatch(pattern, replacement);
+    const ReplaceOutcome outcome = replaceSelectedMatch(pattern, replacement);
     if (outcome != ReplaceOutcome::replaced) {
         return unreplaced(outcome);
     }
     if (options.inSelection) {
-        scope_.count = static_cast<std::int32_t>(scope_.count + growthOf(pattern, replacement));
+        dialog_.scope.count = static_cast<std::int32_t>(dialog_.scope.count + growthOf(pattern, replacement));
     }
     // Forward, the next search starts after what was put there.
     if (!options.backward) {
@@ -108,7 +128,7 @@ SearchReport SearchSession::replaceAll(const SearchPattern& pattern, const std::
     }
     ReplaceAllResult result;
     try {
-        result = core_->replaceAll(pattern, replacement, range, progress);
+        result = replaceAllIn(pattern, replacement, range, progress);
     } catch (const std::bad_alloc&) {
         result.outcome = ReplaceOutcome::noMemory;
     }
@@ -120,7 +140,8 @@ SearchReport SearchSession::replaceAll(const SearchPattern& pattern, const std::
     }
     // In selection goes on over what the selected bytes became.
     if (options.inSelection) {
-        scope_ = {range.first, static_cast<std::int32_t>(range.count + result.count * growthOf(pattern, replacement))};
+        dialog_.scope = {range.first,
+                         static_cast<std::int32_t>(range.count + result.count * growthOf(pattern, replacement))};
     }
     return {replacedText(result.count), false};
 }
@@ -131,36 +152,53 @@ SearchReport SearchSession::findAll(const SearchPattern& pattern, SearchOptions 
     if (!rangeFor(options.inSelection, range)) {
         return {nothingSelected, false};
     }
-    core_->lastSearch = {pattern, true};
+    rememberDialogSearch(pattern);
+    std::vector<std::int64_t>& listed = dialog_.listed;
     try {
         MatchList found = ::findAll(core_->buffer.data.get(), range.first,
                                     static_cast<std::int64_t>(range.first) + range.count, pattern, listedMatchLimit,
                                     progress);
         if (found.cancelled) {
-            listed_.clear();
+            listed.clear();
             return {"Find All was cancelled.", false};
         }
-        listed_ = std::move(found.offsets);
-        listedLength_ = pattern.size();
-        listedAt_ = core_->history.changes();
-        return {found.total == 0 ? notFound : matchesText(found.total, listed_.size()), false};
+        listed = std::move(found.offsets);
+        dialog_.listedLength = pattern.size();
+        dialog_.listedAt = core_->history.changes();
+        return {found.total == 0 ? notFound : matchesText(found.total, listed.size()), false};
     } catch (const std::bad_alloc&) {
-        listed_.clear();
+        listed.clear();
         return {"Not enough memory to list the matches.", false};
     }
 }
 
 SearchReport SearchSession::selectListed(std::size_t item)
 {
-    if (item >= listed_.size()) {
+    if (item >= dialog_.listed.size()) {
         return {};
     }
-    const std::int64_t offset = listed_[item];
-    if (core_->history.changes() != listedAt_ ||
-        offset + static_cast<std::int64_t>(listedLength_) > core_->buffer.size) {
+    const std::int64_t offset = dialog_.listed[item];
+    const auto length = static_cast<std::int64_t>(dialog_.listedLength);
+    if (core_->history.changes() != dialog_.listedAt || offset + length > core_->buffer.size) {
         return {"The document has changed since the list was made: Find All again.", false};
     }
-    core_->selectRange(offset, static_cast<std::int64_t>(listedLength_));
+    core_->selectRange(offset, length);
     noteSelectedMatch();
     return {};
+}
+
+ListedRow SearchSession::listedRow(std::size_t item) const
+{
+    if (item >= dialog_.listed.size()) {
+        return {};
+    }
+    const std::int64_t offset = dialog_.listed[item];
+    const FileBuffer& buffer = core_->buffer;
+    ListedRow row{matchOffsetText(offset), {}};
+    if (offset < buffer.size) {
+        const auto length = static_cast<std::int64_t>(dialog_.listedLength);
+        row.bytes = matchBytesText(buffer.data.get() + offset,
+                                   static_cast<std::size_t>(std::min<std::int64_t>(buffer.size - offset, length)));
+    }
+    return row;
 }

@@ -8,10 +8,17 @@ namespace {
 
 constexpr ColorRef white = 0xFFFFFF;
 
-// Each field in the order of colorNames.
-constexpr std::array<ColorRef EditorCore::*, colorNames.size()> colorFields = {
+// The editor's own fields in the order of colorNames; the comparison's colour follows them.
+constexpr std::array<ColorRef EditorCore::*, colorNames.size() - 1> editorColorFields = {
     &EditorCore::activeCursorColor, &EditorCore::inactiveCursorColor, &EditorCore::selectionColor,
-    &EditorCore::textColor, &EditorCore::backgroundColor, &EditorCore::differenceColor};
+    &EditorCore::textColor, &EditorCore::backgroundColor};
+
+// The colour of colorNames[index], of a const editor or not.
+template <class Core>
+auto& colorAt(Core& core, std::size_t index)
+{
+    return index < editorColorFields.size() ? core.*editorColorFields[index] : core.comparison.differenceColor;
+}
 
 } // namespace
 
@@ -19,7 +26,7 @@ ColorRef* colorField(EditorCore& core, std::string_view name)
 {
     for (std::size_t i = 0; i < colorNames.size(); ++i) {
         if (name == colorNames[i]) {
-            return &(core.*colorFields[i]);
+            return &colorAt(core, i);
         }
     }
     return nullptr;
@@ -35,8 +42,8 @@ std::array<ColorRef, customColorCount> customColors(const EditorCore& core)
 {
     std::array<ColorRef, customColorCount> palette{};
     palette.fill(white);
-    for (std::size_t i = 0; i < colorFields.size(); ++i) {
-        palette[i] = core.*colorFields[i];
+    for (std::size_t i = 0; i < colorNames.size(); ++i) {
+        palette[i] = colorAt(core, i);
     }
     return palette;
 }

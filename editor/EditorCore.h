@@ -8,14 +8,16 @@
 #include <string_view>
 #include <vector>
 
-#include "document/Comparison.h"
+#include "commands/Comparison.h"
+#include "commands/SearchSession.h"
+#include "document/ByteRange.h"
 #include "document/EditHistory.h"
 #include "document/FileBuffer.h"
 #include "document/PatternSearch.h"
 #include "document/Progress.h"
 #include "editor/DisplayScale.h"
 #include "editor/EditorShell.h"
-#include "editor/RecentFiles.h"
+#include "editor/FileFlow.h"
 #include "view/ByteValues.h"
 #include "view/CoreTypes.h"
 #include "view/TypingMode.h"
@@ -65,47 +67,6 @@ struct FontDescription; // editor/FontSettings.h
 struct RowRange {
     std::int32_t first = 0;
     std::int32_t end = 0;
-};
-
-// `count` bytes from offset `first` on.
-struct ByteRange {
-    std::int32_t first = 0;
-    std::int32_t count = 0;
-};
-
-enum class FindOutcome {
-    found,              // the cursor is on the match, the view shows it
-    notFound,           // the pattern is nowhere in the document
-    onlyEarlierMatches, // it is there, but only where the last matches were
-};
-
-enum class ReplaceOutcome {
-    replaced, // the runs hold the replacement, as one change
-    declined, // too large to undo, and the user chose not to: nothing changed
-    tooLarge, // the document would pass its 32-bit size: nothing changed
-    noMemory, // no memory for the rebuilt document: nothing changed
-    readOnly, // the document was opened read-only: nothing changed
-    cancelled, // the user cancelled the work's progress: nothing changed
-};
-
-// What Replace All did: the outcome, and how many matches it replaced.
-struct ReplaceAllResult {
-    ReplaceOutcome outcome = ReplaceOutcome::replaced;
-    std::int64_t count = 0;
-};
-
-enum class OpenOutcome {
-    opened,    // the file is the document now
-    cancelled, // the user stopped at a question or the dialog: nothing changed
-    failed,    // the file could not be read, and the user was told: nothing changed
-};
-
-// The document's file as the flow of opening and saving knows it.
-struct DocumentFile {
-    bool readOnlyMode = false; // opened read-only: no command changes the document
-    bool writable = true;      // the file itself may be written
-    FileStamp onDisk;          // at the load or the latest save
-    FileStamp noticed;         // the latest change by another program the user was asked about
 };
 
 struct EditorCore {
@@ -166,6 +127,12 @@ struct EditorCore {
 
     // Where drawing, questions, messages and files go; a part left out does nothing.
     EditorShell shell;
+    // Opening, saving and closing, with the document's file and the recent files.
+    FileFlow files{*this};
+    // The other file of a comparison, the run stepped to last and the difference colour.
+    Comparison comparison{*this};
+    // The last search of either Find dialog, and the Find and Replace dialog's session.
+    SearchSession search{*this};
 
     // Beyond the original fields: the hexadecimal digits the offset pane is
     // laid out for (set with the geometry), and the wheel's turn not yet
@@ -180,11 +147,6 @@ struct EditorCore {
     // The status bar's height while it is shown: the frame grows by it, so
     // the panes keep their size.
     std::int32_t statusBarHeight = 0;
-    // The text colour of bytes that differ from the compared file's (red).
-    ColorRef differenceColor = 0x0000FF;
-    // The other file of a comparison, as it was read, and the run stepped to last.
-    Comparison comparison;
-    bool comparing() const { return comparison.active(); }
 
     // Repaints the three panes through the surface.
     void repaint(Repaint when);
@@ -335,68 +297,8 @@ struct EditorCore {
     // --- Paste and Find (commands/Paste.cpp, commands/Find.cpp) ---
     // The cursor just after pasted bytes, the view following it below.
     void showPasteEnd(std::int32_t after);
-    // Find: the next occurrence from the cursor's row on (wrapping once); the
-    // cursor goes to it and the view scrolls it to the top.
-    FindOutcome findNext(const std::vector<std::uint8_t>& pattern);
-
-    // --- Bookmarks (view/Bookmarking.cpp) ---
-    // The cursor's byte marked, or unmarked when it was; nothing at the end position.
-    void toggleBookmark();
-    // The cursor to the next or previous mark, wrapping round, brought into
-    // view; false without marks.
-    bool nextBookmark();
-    bool previousBookmark();
-    void clearBookmarks();
-    bool moveToBookmark(std::int32_t offset);
-    // A marked cell's frame in a data pane, at a screen row and column.
-    void drawMarkFrame(Pane pane, int screenRow, int column);
-    // The frames of the marks on the painted rows of a data pane.
-    void paintMarkFrames(Pane pane);
-
-    // --- Comparing with another file (view/Comparing.cpp) ---
-    // A byte's text colour outside the cursor and the selection: the
-    // difference colour while it differs from the compared file's.
-    ColorRef cellTextColor(std::int32_t offset) const;
-    // The differing cells of a data pane's painted rows, in the difference colour.
-    void paintDifferences(Pane pane);
-    // What the comparison found: "The files are identical." or how many
-    // bytes differ and where the first is, and whether the lengths differ.
-    std::string comparisonSummary() const;
-    // The next or previous run of differing bytes selected, the cursor on its
-    // first byte, brought into view; false, moving nothing, when there is none.
-    bool nextDifferenceRun();
-    bool previousDifferenceRun();
-    // The Open dialog, then compareWith; false when cancelled or unreadable.
-    bool compareFromDialog(Progress& progress = noProgress());
-    // The file read as it is now, in steps, to compare the document with;
-    // told and false, any comparison going on unchanged, when it cannot be
-    // read; false, telling nothing, when the user cancels the reading.
-    bool compareWith(const FilePath& path, Progress& progress = noProgress());
-    void stopComparing();
 
     // --- Find and Replace (commands/FindReplace.cpp) ---
-    // The last search of either Find dialog, for F3 and Shift+F3.
-    struct RepeatableSearch {
-        SearchPattern pattern;
-        bool fromReplaceDialog = false;
-    };
-    RepeatableSearch lastSearch;
-    // The whole document, or the selected bytes.
-    ByteRange searchRange(bool inSelection) const;
-    // The next match after the cursor (the previous one before it) within
-    // the range, wrapping once; it is selected and shown. False, moving
-    // nothing, when there is none.
-    bool findAndSelect(const SearchPattern& pattern, bool backward, ByteRange range);
-    // The selection is exactly a match of the pattern.
-    bool selectionIsMatch(const SearchPattern& pattern) const;
-    // Replace: the selected match replaced as one change, the cursor on it.
-    ReplaceOutcome replaceSelectedMatch(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement);
-    // Every non-overlapping match in the range replaced, as one change; the
-    // cursor at the range's start. Throws std::bad_alloc, changing nothing,
-    // when the matches cannot be listed. The scan goes in steps told to the
-    // progress; cancelled, nothing changes.
-    ReplaceAllResult replaceAll(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
-                                ByteRange range, Progress& progress = noProgress());
     // `count` bytes from `first` selected, the cursor on the first, the view
     // scrolled to it when it is off screen.
     void selectRange(std::int64_t first, std::int64_t count);
@@ -413,56 +315,8 @@ struct EditorCore {
     void dragTo(Pane pane, int x, int y);
 
     // --- Opening, saving and closing (editor/FileFlow.cpp) ---
-    DocumentFile file;
-    RecentFiles recentFiles;
-
-    // The name as given, or "Untitled".
-    std::wstring documentName() const;
-    // "Nibblor - NAME" with the name as given, " [read-only]" when it may not
-    // be written, " *" while modified.
-    std::wstring title() const;
-    // Before the document could be lost: "Save changes to NAME?" while it is
-    // modified. False when the user cancels or the save fails.
-    bool settleUnsavedChanges();
-    // Save over the document's own file; Save As when it has none.
-    bool save();
-    bool saveAs();
-    // Open: the question about changes, the dialog, then the file.
-    OpenOutcome openFromDialog(bool readOnly);
-    // The file becomes the document, or the user is told why not and the
-    // document stays. No question first.
-    bool openPath(const FilePath& path, bool readOnly);
-    // A recent file, or a dropped one: the question about changes first.
-    OpenOutcome openNamed(const FilePath& path);
-    OpenOutcome openRecent(std::size_t index);
-    // An empty document under a name that no file has yet; Save creates it.
-    void startNewDocument(const FilePath& path);
-    // The file a new editor window is made on. A missing one may become a new
-    // document when `offerToCreate`; false when there is none to show (the
-    // user was told why), and the Open dialog follows.
-    bool openStartingFile(const FilePath& path, bool offerToCreate);
-    // The frame came to the front: the file's changes by other programs are
-    // put to the user, once each; not while long work runs.
-    void checkForOutsideChanges();
-    // Save has something to do (not in a read-only document).
-    bool saveAvailable() const { return !file.readOnlyMode; }
-    // Shown as read-only: opened so, or its file may not be written.
-    bool shownReadOnly() const { return file.readOnlyMode || !file.writable; }
-    // A read-only document refuses every change: a beep, and true.
-    bool refuseEdit();
-    // The document written to `target`, which becomes its name; told and false on failure.
-    bool writeDocument(const DocumentName& target);
-    // The whole file read into `into`, which takes its name; the user told
-    // why not, and false, when it cannot be; false alone when the user cancels.
-    bool loadOrTell(const DocumentName& name, FileBuffer& into, Progress& progress = noProgress());
-    // The file read into a block of its own, which becomes the document's;
-    // told and false, the document as it was, when it cannot be read.
-    bool readFile(const DocumentName& name, bool readOnly);
     // The scroll range and the row labels for a document of another size.
     void showNewSize();
-    // The file read again after another program changed it; the cursor keeps its offset.
-    void reload();
-    void rememberRecent(const FilePath& path);
 
     // --- Win32 shell only (editor/win32/) ---
     // The host's call: the file named in the ANSI code page.

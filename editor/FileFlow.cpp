@@ -1,5 +1,7 @@
 // Opening, saving and closing: when to ask what, and what each answer does.
 // The shell only shows the questions, the dialogs and the messages.
+#include "editor/FileFlow.h"
+
 #include "editor/EditorCore.h"
 
 #include <algorithm>
@@ -58,29 +60,32 @@ std::wstring writeFailureText(const DocumentName& target, int result, const File
 
 } // namespace
 
-std::wstring EditorCore::documentName() const
+std::wstring FileFlow::documentName() const
 {
+    const FileBuffer& buffer = core_->buffer;
     return buffer.name.empty() ? std::wstring(untitledName) : buffer.name.shown.wstring();
 }
 
-std::wstring EditorCore::title() const
+std::wstring FileFlow::title() const
 {
-    std::wstring text = titlePrefix + buffer.name.shown.wstring();
+    const EditorCore& core = *core_;
+    std::wstring text = titlePrefix + core.buffer.name.shown.wstring();
     if (shownReadOnly()) {
         text += readOnlyMark;
     }
-    if (comparing()) {
-        text += comparingMark + comparison.other().name.shown.filename().wstring() + L"]";
+    if (core.comparison.active()) {
+        text += comparingMark + core.comparison.other().name.shown.filename().wstring() + L"]";
     }
-    if (history.modified()) {
+    if (core.history.modified()) {
         text += modifiedMark;
     }
     return text;
 }
 
-bool EditorCore::settleUnsavedChanges()
+bool FileFlow::settleUnsavedChanges()
 {
-    if (!history.modified()) {
+    const EditorShell& shell = core_->shell;
+    if (!core_->history.modified()) {
         return true;
     }
     if (shell.files == nullptr) {
@@ -97,72 +102,71 @@ bool EditorCore::settleUnsavedChanges()
     return false;
 }
 
-bool EditorCore::save()
+bool FileFlow::save()
 {
-    if (shell.files == nullptr) {
+    EditorCore& core = *core_;
+    if (core.shell.files == nullptr) {
         return false;
     }
-    if (file.readOnlyMode) {
-        if (shell.surface != nullptr) {
-            shell.surface->beep();
-        }
+    if (file_.readOnlyMode) {
+        beep();
         return false;
     }
-    if (buffer.name.empty()) {
+    if (core.buffer.name.empty()) {
         return saveAs(); // untitled: the user names it
     }
-    const FilePath& path = buffer.name.absolute;
-    FileSteps& files = shell.files->files();
+    const FilePath& path = core.buffer.name.absolute;
+    FileSteps& files = core.shell.files->files();
     if (files.inspect(path) == FileSteps::Target::regularFile && !files.replaceable(path)) {
-        file.writable = false;
-        if (shell.surface != nullptr) {
-            shell.surface->titleChanged();
-        }
-        shell.tell(errorMessage(documentName() + L" is read-only. Use Save As to save a copy."));
+        file_.writable = false;
+        retitle();
+        core.shell.tell(errorMessage(documentName() + L" is read-only. Use Save As to save a copy."));
         return false;
     }
     const FileStamp now = files.stamp(path);
-    if (now.exists && now != file.onDisk &&
-        shell.ask(documentName() + L" has been changed by another program since it was opened. Overwrite it?",
+    if (now.exists && now != file_.onDisk &&
+        core.shell.ask(documentName() + L" has been changed by another program since it was opened. Overwrite it?",
                        false) != Answer::yes) {
         return false;
     }
-    return writeDocument(buffer.name);
+    return writeDocument(core.buffer.name);
 }
 
-bool EditorCore::saveAs()
+bool FileFlow::saveAs()
 {
+    const EditorShell& shell = core_->shell;
     FilePath chosen;
-    if (shell.files == nullptr || !shell.files->chooseFileToSave(buffer.name.absolute, chosen)) {
+    if (shell.files == nullptr || !shell.files->chooseFileToSave(core_->buffer.name.absolute, chosen)) {
         return false;
     }
     return writeDocument(DocumentName::given(chosen));
 }
 
-bool EditorCore::writeDocument(const DocumentName& target)
+bool FileFlow::writeDocument(const DocumentName& target)
 {
-    FileSteps& files = shell.files->files();
-    const int result = buffer.writeTo(target.absolute, files);
+    EditorCore& core = *core_;
+    FileSteps& files = core.shell.files->files();
+    const int result = core.buffer.writeTo(target.absolute, files);
     if (result != FileBuffer::written) {
-        shell.tell(errorMessage(writeFailureText(target, result, files.lastFailure()))); // the name stays as it was
+        // The name stays as it was.
+        core.shell.tell(errorMessage(writeFailureText(target, result, files.lastFailure())));
         return false;
     }
     // A copy saved from a read-only document is an ordinary one.
-    buffer.name = target;
-    file.readOnlyMode = false;
-    file.writable = true;
-    file.onDisk = files.stamp(target.absolute);
-    file.noticed = file.onDisk;
-    history.markSaved();
+    core.buffer.name = target;
+    file_.readOnlyMode = false;
+    file_.writable = true;
+    file_.onDisk = files.stamp(target.absolute);
+    file_.noticed = file_.onDisk;
+    core.history.markSaved();
     rememberRecent(target.absolute);
-    if (shell.surface != nullptr) {
-        shell.surface->titleChanged();
-    }
+    retitle();
     return true;
 }
 
-OpenOutcome EditorCore::openFromDialog(bool readOnly)
+OpenOutcome FileFlow::openFromDialog(bool readOnly)
 {
+    const EditorShell& shell = core_->shell;
     if (shell.files == nullptr || !settleUnsavedChanges()) {
         return OpenOutcome::cancelled;
     }
@@ -173,46 +177,49 @@ OpenOutcome EditorCore::openFromDialog(bool readOnly)
     return openPath(chosen, readOnly) ? OpenOutcome::opened : OpenOutcome::failed;
 }
 
-OpenOutcome EditorCore::openNamed(const FilePath& path)
+OpenOutcome FileFlow::openNamed(const FilePath& path)
 {
-    if (shell.files == nullptr || !settleUnsavedChanges()) {
+    if (core_->shell.files == nullptr || !settleUnsavedChanges()) {
         return OpenOutcome::cancelled;
     }
     return openPath(path, false) ? OpenOutcome::opened : OpenOutcome::failed;
 }
 
-OpenOutcome EditorCore::openRecent(std::size_t index)
+OpenOutcome FileFlow::openRecent(std::size_t index)
 {
-    if (shell.files == nullptr || index >= recentFiles.entries().size()) {
+    const EditorShell& shell = core_->shell;
+    if (shell.files == nullptr || index >= recent_.entries().size()) {
         return OpenOutcome::cancelled;
     }
-    const FilePath path = recentFiles.entries()[index];
+    const FilePath path = recent_.entries()[index];
     if (shell.files->files().inspect(path) == FileSteps::Target::missing) {
         if (shell.ask(L"Cannot find " + path.wstring() + L". Remove it from the list?", false) == Answer::yes) {
-            recentFiles.remove(path);
-            shell.files->recentFilesChanged(recentFiles.entries());
+            recent_.remove(path);
+            shell.files->recentFilesChanged(recent_.entries());
         }
         return OpenOutcome::failed;
     }
     return openNamed(path);
 }
 
-bool EditorCore::openPath(const FilePath& path, bool readOnly)
+bool FileFlow::openPath(const FilePath& path, bool readOnly)
 {
-    if (shell.files == nullptr || !readFile(DocumentName::given(path), readOnly)) {
+    EditorCore& core = *core_;
+    if (core.shell.files == nullptr || !readFile(DocumentName::given(path), readOnly)) {
         return false;
     }
-    stopComparing(); // another document: the comparison was with the one before
-    digitIndex = 0;
-    setCursorOffset(0);
-    scrollCursorToTop();
-    showNewSize();
-    rememberRecent(buffer.name.absolute);
+    core.comparison.stop(); // another document: the comparison was with the one before
+    core.digitIndex = 0;
+    core.setCursorOffset(0);
+    core.scrollCursorToTop();
+    core.showNewSize();
+    rememberRecent(core.buffer.name.absolute);
     return true;
 }
 
-bool EditorCore::loadOrTell(const DocumentName& name, FileBuffer& into, Progress& progress)
+bool FileFlow::loadOrTell(const DocumentName& name, FileBuffer& into, Progress& progress)
 {
+    const EditorShell& shell = core_->shell;
     FileSteps& files = shell.files->files();
     const int result = into.load(name.absolute, files, progress);
     if (result == FileBuffer::cancelled) {
@@ -226,60 +233,27 @@ bool EditorCore::loadOrTell(const DocumentName& name, FileBuffer& into, Progress
     return true;
 }
 
-bool EditorCore::readFile(const DocumentName& name, bool readOnly)
+bool FileFlow::readFile(const DocumentName& name, bool readOnly)
 {
+    EditorCore& core = *core_;
+    FileBuffer& buffer = core.buffer;
     // Read into a block of its own: a failure leaves the document as it was.
-    FileBuffer fresh(bytesPerRow);
+    FileBuffer fresh(core.bytesPerRow);
     if (!loadOrTell(name, fresh)) {
         return false;
     }
-    FileSteps& files = shell.files->files();
+    FileSteps& files = core.shell.files->files();
     buffer.data = std::move(fresh.data);
     buffer.setSize(fresh.size);
     buffer.marks.clear(); // they were the document's before
     buffer.name = name;
-    history.reset();
-    file.readOnlyMode = readOnly;
-    file.writable = files.replaceable(name.absolute);
-    file.onDisk = files.stamp(name.absolute);
-    file.noticed = file.onDisk;
-    if (shell.surface != nullptr) {
-        shell.surface->titleChanged();
-    }
+    core.history.reset();
+    file_.readOnlyMode = readOnly;
+    file_.writable = files.replaceable(name.absolute);
+    file_.onDisk = files.stamp(name.absolute);
+    file_.noticed = file_.onDisk;
+    retitle();
     return true;
-}
-
-bool EditorCore::compareFromDialog(Progress& progress)
-{
-    FilePath chosen;
-    bool readOnly = true; // the other file is only read
-    return shell.files != nullptr && shell.files->chooseFileToOpen(chosen, readOnly) && compareWith(chosen, progress);
-}
-
-bool EditorCore::compareWith(const FilePath& path, Progress& progress)
-{
-    FileBuffer other(bytesPerRow);
-    if (!loadOrTell(DocumentName::given(path), other, progress)) {
-        return false;
-    }
-    comparison.begin(std::move(other));
-    repaint(Repaint::later);
-    if (shell.surface != nullptr) {
-        shell.surface->titleChanged();
-    }
-    return true;
-}
-
-void EditorCore::stopComparing()
-{
-    if (!comparing()) {
-        return;
-    }
-    comparison.end();
-    repaint(Repaint::later);
-    if (shell.surface != nullptr) {
-        shell.surface->titleChanged();
-    }
 }
 
 void EditorCore::showNewSize()
@@ -289,8 +263,9 @@ void EditorCore::showNewSize()
     followLabelWidth();
 }
 
-bool EditorCore::openStartingFile(const FilePath& path, bool offerToCreate)
+bool FileFlow::openStartingFile(const FilePath& path, bool offerToCreate)
 {
+    const EditorShell& shell = core_->shell;
     const DocumentName name = DocumentName::given(path);
     if (offerToCreate && shell.files->files().inspect(name.absolute) == FileSteps::Target::missing) {
         const bool create = shell.ask(name.shown.wstring() + L" does not exist. Create it?", false) == Answer::yes;
@@ -305,77 +280,92 @@ bool EditorCore::openStartingFile(const FilePath& path, bool offerToCreate)
     return false;
 }
 
-void EditorCore::startNewDocument(const FilePath& path)
+void FileFlow::startNewDocument(const FilePath& path)
 {
+    EditorCore& core = *core_;
+    FileBuffer& buffer = core.buffer;
     buffer.data.release();
     buffer.setSize(0);
     buffer.marks.clear();
     buffer.name = DocumentName::given(path);
-    history.reset();
-    file = DocumentFile{};
-    stopComparing();
-    setCursorOffset(0);
-    digitIndex = 0;
-    clearSelection();
+    core.history.reset();
+    file_ = DocumentFile{};
+    core.comparison.stop();
+    core.setCursorOffset(0);
+    core.digitIndex = 0;
+    core.clearSelection();
 }
 
-void EditorCore::checkForOutsideChanges()
+void FileFlow::checkForOutsideChanges()
 {
+    EditorCore& core = *core_;
+    const FileBuffer& buffer = core.buffer;
     // Long work serving messages (a Compare With reading, say) is not to be interrupted by a reload.
-    if (shell.files == nullptr || buffer.name.empty() || LongWork::running()) {
+    if (core.shell.files == nullptr || buffer.name.empty() || LongWork::running()) {
         return;
     }
-    const FileStamp now = shell.files->files().stamp(buffer.name.absolute);
-    if (now == file.onDisk || now == file.noticed) {
+    const FileStamp now = core.shell.files->files().stamp(buffer.name.absolute);
+    if (now == file_.onDisk || now == file_.noticed) {
         return;
     }
-    file.noticed = now; // asked once per change, not at every activation
+    file_.noticed = now; // asked once per change, not at every activation
     if (!now.exists) {
         // Deleted: Save writes it back.
-        if (!file.readOnlyMode) {
-            history.markUnsaved();
+        if (!file_.readOnlyMode) {
+            core.history.markUnsaved();
         }
-        if (shell.surface != nullptr) {
-            shell.surface->titleChanged();
-        }
+        retitle();
         return;
     }
     const std::wstring question =
-        documentName() + (history.modified()
+        documentName() + (core.history.modified()
                               ? L" has been changed by another program. Reload it and lose your changes?"
                               : L" has been changed by another program. Reload it?");
-    if (shell.ask(question, false) == Answer::yes) {
+    if (core.shell.ask(question, false) == Answer::yes) {
         reload();
     }
 }
 
-void EditorCore::reload()
+void FileFlow::reload()
 {
-    const std::int32_t offset = cursorOffset;
-    if (!readFile(buffer.name, file.readOnlyMode)) {
+    EditorCore& core = *core_;
+    const std::int32_t offset = core.cursorOffset;
+    if (!readFile(core.buffer.name, file_.readOnlyMode)) {
         return;
     }
-    clearSelection();
-    digitIndex = 0;
-    setCursorOffset(std::min(offset, buffer.size));
-    showCursorFromTop();
-    showNewSize();
-    repaint(Repaint::later);
+    core.clearSelection();
+    core.digitIndex = 0;
+    core.setCursorOffset(std::min(offset, core.buffer.size));
+    core.showCursorFromTop();
+    core.showNewSize();
+    core.repaint(Repaint::later);
 }
 
-void EditorCore::rememberRecent(const FilePath& path)
+void FileFlow::rememberRecent(const FilePath& path)
 {
-    recentFiles.add(path);
-    shell.files->recentFilesChanged(recentFiles.entries());
+    recent_.add(path);
+    core_->shell.files->recentFilesChanged(recent_.entries());
 }
 
-bool EditorCore::refuseEdit()
+bool FileFlow::refuseEdit()
 {
-    if (!file.readOnlyMode) {
+    if (!file_.readOnlyMode) {
         return false;
     }
-    if (shell.surface != nullptr) {
-        shell.surface->beep();
-    }
+    beep();
     return true;
+}
+
+void FileFlow::retitle()
+{
+    if (core_->shell.surface != nullptr) {
+        core_->shell.surface->titleChanged();
+    }
+}
+
+void FileFlow::beep()
+{
+    if (core_->shell.surface != nullptr) {
+        core_->shell.surface->beep();
+    }
 }

@@ -53,7 +53,7 @@ StatusTexts statusTexts(const EditorCore& core)
     texts.size = "Size: " + byteCount(std::max(core.buffer.size, 0));
     texts.view = core.octalMode != 0 ? "Octal" : "Hex";
     texts.mode = core.typing.inserting() ? "Insert" : "Overwrite";
-    if (core.shownReadOnly()) {
+    if (core.files.shownReadOnly()) {
         texts.readOnly = "Read-only";
     }
     return texts;

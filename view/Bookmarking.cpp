@@ -1,78 +1,86 @@
-// Bookmarks: set on the cursor's byte, stepped through with wrapping, and
-// framed in the active cursor colour in both data panes.
+#include "view/Bookmarking.h"
+
 #include "editor/EditorCore.h"
 
-void EditorCore::toggleBookmark()
-{
-    if (!cursorOnByte()) {
-        return; // the end position holds no byte to mark
-    }
-    buffer.marks.toggle(cursorOffset);
-    // Repainted whole: a cell drawn again digit by digit would leave part of a frame behind.
-    repaint(Repaint::later);
-}
+namespace {
 
-bool EditorCore::nextBookmark()
-{
-    return moveToBookmark(buffer.marks.next(cursorOffset));
-}
-
-bool EditorCore::previousBookmark()
-{
-    return moveToBookmark(buffer.marks.previous(cursorOffset));
-}
-
-void EditorCore::clearBookmarks()
-{
-    if (!buffer.marks.empty()) {
-        buffer.marks.clear();
-        repaint(Repaint::later);
-    }
-}
-
-bool EditorCore::moveToBookmark(std::int32_t offset)
+bool moveToBookmark(EditorCore& core, std::int32_t offset)
 {
     if (offset < 0) {
         return false;
     }
-    const std::int32_t row = rowOf(offset);
-    if (row < firstVisibleRow || row >= lastVisibleRow) {
-        return goToOffset(offset); // brought into view
+    const std::int32_t row = core.rowOf(offset);
+    if (row < core.firstVisibleRow || row >= core.lastVisibleRow) {
+        return core.goToOffset(offset); // brought into view
     }
-    if (hasSelection()) {
-        unhighlightSelection();
-        clearSelection();
+    if (core.hasSelection()) {
+        core.unhighlightSelection();
+        core.clearSelection();
     }
-    hideCursorHere();
-    digitIndex = 0;
-    setCursorOffset(offset);
-    showCursorHere();
+    core.hideCursorHere();
+    core.digitIndex = 0;
+    core.setCursorOffset(offset);
+    core.showCursorHere();
     return true;
 }
 
-void EditorCore::drawMarkFrame(Pane pane, int screenRow, int column)
+} // namespace
+
+void toggleBookmark(EditorCore& core)
 {
-    if (shell.surface == nullptr) {
-        return;
+    if (!core.cursorOnByte()) {
+        return; // the end position holds no byte to mark
     }
-    const int y = screenRow * lineHeight;
-    if (pane == Pane::Hex) {
-        const int digits = octalMode != 0 ? 3 : 2;
-        shell.surface->drawFrame(Pane::Hex, ((digits + 1) * column + 1) * charWidth, y, digits * charWidth, lineHeight,
-                           activeCursorColor);
-    } else if (pane == Pane::Ascii) {
-        shell.surface->drawFrame(Pane::Ascii, (column + 1) * charWidth, y, charWidth, lineHeight, activeCursorColor);
+    core.buffer.marks.toggle(core.cursorOffset);
+    // Repainted whole: a cell drawn again digit by digit would leave part of a frame behind.
+    core.repaint(Repaint::later);
+}
+
+bool nextBookmark(EditorCore& core)
+{
+    return moveToBookmark(core, core.buffer.marks.next(core.cursorOffset));
+}
+
+bool previousBookmark(EditorCore& core)
+{
+    return moveToBookmark(core, core.buffer.marks.previous(core.cursorOffset));
+}
+
+void clearBookmarks(EditorCore& core)
+{
+    if (!core.buffer.marks.empty()) {
+        core.buffer.marks.clear();
+        core.repaint(Repaint::later);
     }
 }
 
-void EditorCore::paintMarkFrames(Pane pane)
+void drawMarkFrame(const EditorCore& core, Pane pane, int screenRow, int column)
 {
-    if (pane == Pane::Offset || buffer.marks.empty()) {
+    ViewSurface* surface = core.shell.surface;
+    if (surface == nullptr) {
         return;
     }
-    const RowRange rows = paintedRows();
-    for (const std::int32_t mark : buffer.marks.within(rows.first * bytesPerRow, rows.end * bytesPerRow)) {
-        const std::int32_t row = rowOf(mark);
-        drawMarkFrame(pane, row - firstVisibleRow, mark - row * bytesPerRow);
+    const int y = screenRow * core.lineHeight;
+    const int charWidth = core.charWidth;
+    if (pane == Pane::Hex) {
+        const int digits = core.octalMode != 0 ? 3 : 2;
+        surface->drawFrame(Pane::Hex, ((digits + 1) * column + 1) * charWidth, y, digits * charWidth,
+                           core.lineHeight, core.activeCursorColor);
+    } else if (pane == Pane::Ascii) {
+        surface->drawFrame(Pane::Ascii, (column + 1) * charWidth, y, charWidth, core.lineHeight,
+                           core.activeCursorColor);
+    }
+}
+
+void paintMarkFrames(const EditorCore& core, Pane pane)
+{
+    const Bookmarks& marks = core.buffer.marks;
+    if (pane == Pane::Offset || marks.empty()) {
+        return;
+    }
+    const RowRange rows = core.paintedRows();
+    for (const std::int32_t mark : marks.within(rows.first * core.bytesPerRow, rows.end * core.bytesPerRow)) {
+        const std::int32_t row = core.rowOf(mark);
+        drawMarkFrame(core, pane, row - core.firstVisibleRow, mark - row * core.bytesPerRow);
     }
 }

@@ -1,6 +1,7 @@
 // Drawing single cells, the cursor and the selection straight into the panes,
 // between repaints.
 #include "editor/EditorCore.h"
+#include "view/Bookmarking.h"
 #include "view/ByteTextCodec.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, 
     const CellColors colors =
         style == CellStyle::Cursor
             ? CellColors{backgroundColor, activePane == hexPaneActive ? activeCursorColor : inactiveCursorColor}
-            : CellColors{cellTextColor(offset), backgroundColor};
+            : CellColors{comparison.cellTextColor(offset), backgroundColor};
     const int digits = octalMode != 0 ? 3 : 2;
     const int x0 = (digits + 1) * column + 1;
     char text[8];
@@ -51,7 +52,7 @@ void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, 
         shell.surface->drawText(Pane::Hex, x0 * charWidth, screenRow * lineHeight, number, colors.text, colors.back);
     }
     if (buffer.marks.has(offset)) {
-        drawMarkFrame(Pane::Hex, screenRow, column);
+        drawMarkFrame(*this, Pane::Hex, screenRow, column);
     }
 }
 
@@ -63,13 +64,13 @@ void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, Ce
     const CellColors colors =
         style == CellStyle::Cursor
             ? CellColors{backgroundColor, activePane == asciiPaneActive ? activeCursorColor : inactiveCursorColor}
-            : CellColors{cellTextColor(offset), backgroundColor};
+            : CellColors{comparison.cellTextColor(offset), backgroundColor};
     char text[8];
     cellText(offset, CellKind::Character, text);
     shell.surface->drawText(Pane::Ascii, (column + 1) * charWidth, screenRow * lineHeight, std::string_view(text, 1),
                       colors.text, colors.back);
     if (buffer.marks.has(offset)) {
-        drawMarkFrame(Pane::Ascii, screenRow, column);
+        drawMarkFrame(*this, Pane::Ascii, screenRow, column);
     }
 }
 
@@ -145,7 +146,7 @@ void drawSelection(EditorCore& core, bool highlighted)
         const int row = static_cast<int>(k / perRow);
         const int column = static_cast<int>(k % perRow);
         const auto offset = static_cast<std::int32_t>(firstOffset + (k - first));
-        const ColorRef text = highlighted ? core.backgroundColor : core.cellTextColor(offset);
+        const ColorRef text = highlighted ? core.backgroundColor : core.comparison.cellTextColor(offset);
         const ColorRef back = highlighted ? core.selectionColor : core.backgroundColor;
         core.cellText(offset, kind, cell);
         std::size_t length = std::strlen(cell);
@@ -160,8 +161,8 @@ void drawSelection(EditorCore& core, bool highlighted)
         core.shell.surface->drawText(Pane::Ascii, (column + 1) * core.charWidth, y, std::string_view(cell, 1), text,
                                back);
         if (core.buffer.marks.has(offset)) {
-            core.drawMarkFrame(Pane::Hex, row, column);
-            core.drawMarkFrame(Pane::Ascii, row, column);
+            drawMarkFrame(core, Pane::Hex, row, column);
+            drawMarkFrame(core, Pane::Ascii, row, column);
         }
     }
 }

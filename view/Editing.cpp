@@ -35,7 +35,7 @@ std::uint8_t withDigit(std::uint8_t byte, int digit, int value, bool octal)
 // `moreDigits` may complete it, else moves past it.
 void insertTypedByte(EditorCore& core, std::uint8_t value, bool moreDigits)
 {
-    if (core.refuseEdit()) {
+    if (core.files.refuseEdit()) {
         return;
     }
     if (!canGrowBy(core, 1)) {
@@ -77,7 +77,7 @@ bool typeDigit(EditorCore& core, char character)
         insertTypedByte(core, withDigit(0, 0, value, octal), true);
         return true;
     }
-    if (core.refuseEdit() || !core.cursorOnByte()) {
+    if (core.files.refuseEdit() || !core.cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
     const std::int32_t at = core.cursorOffset;
@@ -107,7 +107,7 @@ bool typeCharacter(EditorCore& core, unsigned char character)
         insertTypedByte(core, character, false);
         return true;
     }
-    if (core.refuseEdit() || !core.cursorOnByte()) {
+    if (core.files.refuseEdit() || !core.cursorOnByte()) {
         return true; // typing at the end position changes nothing
     }
     if (!recordTypedByte(core, core.cursorOffset, character, false, false)) {
@@ -164,7 +164,7 @@ void EditorCore::showGrownRows()
 
 bool EditorCore::deleteSelection()
 {
-    if (!hasSelection() || refuseEdit()) {
+    if (!hasSelection() || files.refuseEdit()) {
         return true;
     }
     const ByteRange range = selectedBytes(*this);
@@ -191,7 +191,7 @@ bool EditorCore::deleteSelection()
 bool EditorCore::insertZeros(std::int32_t count)
 {
     const std::int32_t size = buffer.size;
-    if (count < 1 || size < 0 || refuseEdit()) {
+    if (count < 1 || size < 0 || files.refuseEdit()) {
         return false;
     }
     // A cursor past the end appends: everything between is zero already.

@@ -1,6 +1,7 @@
 // What the panes paint: which rows, each row's text, and the cursor and the
 // selection drawn over them.
 #include "editor/EditorCore.h"
+#include "view/Bookmarking.h"
 #include "view/ByteTextCodec.h"
 
 #include <algorithm>
@@ -59,8 +60,8 @@ std::string EditorCore::rowText(Pane pane, std::int32_t row) const
 
 void EditorCore::paintCursorAndSelection(Pane pane)
 {
-    paintDifferences(pane);
-    paintMarkFrames(pane);
+    comparison.paintDifferences(pane);
+    paintMarkFrames(*this, pane);
     if (firstVisibleRow <= cursorRow && cursorRow < lastVisibleRow) {
         showCursorHere();
     }

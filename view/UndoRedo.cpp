@@ -177,7 +177,7 @@ bool recordStep(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std:
 
 UndoOutcome undo(EditorCore& core)
 {
-    if (core.refuseEdit()) {
+    if (core.files.refuseEdit()) {
         return UndoOutcome::nothing;
     }
     return stepThroughHistory(core, Direction::back);
@@ -185,7 +185,7 @@ UndoOutcome undo(EditorCore& core)
 
 UndoOutcome redo(EditorCore& core)
 {
-    if (core.refuseEdit()) {
+    if (core.files.refuseEdit()) {
         return UndoOutcome::nothing;
     }
     return stepThroughHistory(core, Direction::forward);

@@ -26,7 +26,7 @@ std::string valueAtCursor(const EditorCore& core, ValueType type, bool bigEndian
 
 ValueWrite writeValue(EditorCore& core, ValueType type, std::string_view text, bool bigEndian)
 {
-    if (core.refuseEdit()) {
+    if (core.files.refuseEdit()) {
         return ValueWrite::refused;
     }
     const ParsedValue parsed = parseValue(type, text, bigEndian);

@@ -6,42 +6,27 @@
 #include "document/win32/BusyCursor.h"
 #include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
-#include "editor/win32/MessageBoxes.h"
-
-namespace {
-
-constexpr char messageCaption[] = "Nibblor";
-
-} // namespace
 
 void compareWithFile(HWND frame)
 {
+    EditorCore& core = editorCore;
     bool compared = false;
     {
-        ProgressWindow progress(editorCore.instance, frame, "Reading the file to compare with...");
-        compared = editorCore.compareFromDialog(progress);
+        ProgressWindow progress(core.instance, frame, "Reading the file to compare with...");
+        compared = core.comparison.compareFromDialog(progress);
     }
     if (compared) {
-        std::string summary;
+        Message found;
         {
-            const BusyCursor busy(editorCore.buffer.size);
-            summary = editorCore.comparisonSummary();
+            const BusyCursor busy(core.buffer.size);
+            found = core.comparison.summary();
         }
-        showFrameTitle();
-        showMessage(summary, messageCaption, MB_ICONINFORMATION);
+        core.shell.tell(found);
     }
-    settleAfterFileCommand();
+    retitleAndFocus();
 }
 
 void stepToDifference(HWND /*frame*/, bool forward)
 {
-    EditorCore& core = editorCore;
-    if (!core.comparing()) {
-        MessageBeep(MB_OK); // F6 with nothing compared
-        return;
-    }
-    if (!(forward ? core.nextDifferenceRun() : core.previousDifferenceRun())) {
-        showMessage("No more differences.", messageCaption, MB_ICONINFORMATION);
-        core.focusActivePane();
-    }
+    editorCore.comparison.stepToDifference(forward);
 }

@@ -50,7 +50,7 @@ FileShell& win32FileShell()
     return shell;
 }
 
-void settleAfterFileCommand()
+void retitleAndFocus()
 {
     showFrameTitle();
     editorCore.focusActivePane();
@@ -59,23 +59,23 @@ void settleAfterFileCommand()
 void showFrameTitle()
 {
     if (editorCore.frameWindow != nullptr) {
-        SetWindowTextW(editorCore.frameWindow, editorCore.title().c_str());
+        SetWindowTextW(editorCore.frameWindow, editorCore.files.title().c_str());
     }
 }
 
 void exitEditor(HWND /*frame*/)
 {
-    if (editorCore.settleUnsavedChanges()) {
+    if (editorCore.files.settleUnsavedChanges()) {
         PostQuitMessage(0); // hosted or not: ends the program
         return;
     }
-    settleAfterFileCommand();
+    retitleAndFocus();
 }
 
 void closeFrame(HWND frame)
 {
-    if (editorCore.parentWindow == nullptr && !editorCore.settleUnsavedChanges()) {
-        settleAfterFileCommand();
+    if (editorCore.parentWindow == nullptr && !editorCore.files.settleUnsavedChanges()) {
+        retitleAndFocus();
         return;
     }
     DestroyWindow(frame);
@@ -93,18 +93,18 @@ void openDroppedFile(HWND /*frame*/, HDROP drop)
     name.resize(copied);
     // The program that dropped it should not wait on our questions.
     SetForegroundWindow(GetAncestor(editorCore.frameWindow, GA_ROOT));
-    editorCore.openNamed(FilePath(name));
-    settleAfterFileCommand();
+    editorCore.files.openNamed(FilePath(name));
+    retitleAndFocus();
 }
 
 void frameActivated(HWND /*frame*/)
 {
-    editorCore.checkForOutsideChanges(); // the core retitles the frame itself
+    editorCore.files.checkForOutsideChanges(); // the core retitles the frame itself
 }
 
 void loadRecentFiles()
 {
-    editorCore.recentFiles.assign(storedRecentFiles());
+    editorCore.files.restoreRecentFiles(storedRecentFiles());
 }
 
 void showRecentFiles(const std::vector<FilePath>& entries)
@@ -117,7 +117,7 @@ void showRecentFiles(const std::vector<FilePath>& entries)
         DeleteMenu(menu, id, MF_BYCOMMAND);
     }
     if (entries.empty()) {
-        return; // the File menu as it always was
+        return; // no separators around an empty list
     }
     InsertMenuW(menu, exitCommand, MF_BYCOMMAND | MF_SEPARATOR, recentSeparatorAbove, nullptr);
     for (std::size_t i = 0; i < entries.size(); ++i) {

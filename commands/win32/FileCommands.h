@@ -19,7 +19,7 @@ FileShell& win32FileShell();
 void showFrameTitle();
 // After a command on the document or its file: the title says what it left,
 // the pane has the keyboard.
-void settleAfterFileCommand();
+void retitleAndFocus();
 
 // Exit (command 3): the program ends once unsaved changes are settled.
 void exitEditor(HWND frame);

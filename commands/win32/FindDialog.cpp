@@ -2,8 +2,8 @@
 #include "commands/win32/FindDialog.h"
 
 #include <string>
-#include <vector>
 
+#include "commands/SearchSession.h"
 #include "commands/SearchText.h"
 #include "document/win32/BusyCursor.h"
 #include "editor/EditorCore.h"
@@ -69,58 +69,30 @@ void convertTo(HWND dialog, int button)
     CheckRadioButton(dialog, findHexButton, findAsciiButton, button);
 }
 
-// The form the last search read its text in, for Find next.
-SearchForm lastSearchForm = SearchForm::ascii;
-
-// An empty pattern would match anywhere: it is refused, and the dialog stays
-// open for the text to be put right.
-void warnNothingToFind(SearchForm form)
+// The text as it is written, taken as the next search; the dialog stays
+// open for a text that gives no bytes to be put right.
+void takeText(HWND dialog)
 {
-    const char* text = form == SearchForm::hex     ? "The search text is not a valid hex string."
-                       : form == SearchForm::octal ? "The search text is not a valid octal string."
-                                                   : "There is nothing to search for.";
-    showMessage(text, "Invalid data", MB_ICONWARNING);
+    TypedSearch typed{{}, checkedForm(dialog)};
+    if (readSearchText(dialog, typed.form, typed.text) && editorCore.search.takeFindText(typed)) {
+        EndDialog(dialog, 1);
+    }
 }
 
-// Searches for the text, remembered as the last search, and says when it is
-// not there.
-void searchFor(const std::string& text, SearchForm form, const std::vector<std::uint8_t>& pattern)
+// The last search again, its message told once the busy cursor is gone;
+// false when there is none yet.
+bool searchAgain(bool backward)
 {
     EditorCore& core = editorCore;
-    FileBuffer& buffer = core.buffer;
-    buffer.lastSearchText = text;
-    lastSearchForm = form;
-    FindOutcome outcome;
+    FindReport report;
     {
-        const BusyCursor busy(buffer.size);
-        outcome = core.findNext(pattern);
+        const BusyCursor busy(core.buffer.size);
+        report = core.search.searchAgain(backward);
     }
-    switch (outcome) {
-    case FindOutcome::found:
-        break;
-    case FindOutcome::notFound:
-        showMessage("Search string not found.", "String Not Found", MB_OK);
-        break;
-    case FindOutcome::onlyEarlierMatches:
-        showMessage("Additional occurrences of string not found.", "String Not Found", MB_OK);
-        break;
+    if (!report.message.text.empty()) {
+        core.shell.tell(report.message);
     }
-}
-
-void search(HWND dialog)
-{
-    const SearchForm form = checkedForm(dialog);
-    std::string text;
-    if (!readSearchText(dialog, form, text)) {
-        return;
-    }
-    const std::vector<std::uint8_t> pattern = searchPattern(text, form);
-    if (pattern.empty()) {
-        warnNothingToFind(form);
-        return;
-    }
-    EndDialog(dialog, 1);
-    searchFor(text, form, pattern);
+    return !report.askForText;
 }
 
 } // namespace
@@ -131,18 +103,15 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_INITDIALOG: {
         // Past the edit control's default of 30,000 characters, so that a long text is not cut.
         SendDlgItemMessageW(dialog, findTextField, EM_SETLIMITTEXT, searchFieldLimit, 0);
-        const std::string& last = editorCore.buffer.lastSearchText;
+        const TypedSearch last = editorCore.search.findDialogText();
         // The focus the dialog gives the field selects the text: selecting it
         // here too would cost the edit control another layout of all of it.
-        if (!last.empty()) {
-            SetDlgItemTextA(dialog, findTextField, last.c_str());
+        if (!last.text.empty()) {
+            SetDlgItemTextA(dialog, findTextField, last.text.c_str());
         }
-        // The form the last text was written in, so that it reads the same
-        // again; characters for a document not searched yet.
-        const SearchForm form = last.empty() ? SearchForm::ascii : lastSearchForm;
-        const int formButton = form == SearchForm::hex     ? findHexButton
-                               : form == SearchForm::octal ? findOctalButton
-                                                           : findAsciiButton;
+        const int formButton = last.form == SearchForm::hex     ? findHexButton
+                               : last.form == SearchForm::octal ? findOctalButton
+                                                                : findAsciiButton;
         CheckRadioButton(dialog, findHexButton, findAsciiButton, formButton);
         return TRUE;
     }
@@ -155,7 +124,7 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             convertTo(dialog, id);
             return TRUE;
         case findOkButton:
-            search(dialog);
+            takeText(dialog);
             return TRUE;
         case findTextField:
             if (HIWORD(wParam) == EN_MAXTEXT) {
@@ -180,39 +149,18 @@ void runFind(HWND frame)
     core.hideSelection();
     // A wide dialog: its field keeps any character typed or pasted, so that
     // one the code page cannot hold is found out rather than read as "?".
-    DialogBoxParamW(core.instance, findDialogTemplate, frame, findDialogProc, 0);
+    if (DialogBoxParamW(core.instance, findDialogTemplate, frame, findDialogProc, 0) == 1) {
+        searchAgain(false); // the text the dialog took
+    }
     core.showCursorHere();
     core.focusActivePane();
 }
 
 void repeatSearch(HWND frame, bool backward)
 {
-    EditorCore& core = editorCore;
-    if (!backward && !core.lastSearch.fromReplaceDialog) {
-        findAgain(frame);
-        return;
-    }
-    if (core.lastSearch.pattern.empty()) {
+    if (!searchAgain(backward)) {
         runFind(frame); // nothing searched yet: ask what to find
         return;
     }
-    if (!core.findAndSelect(core.lastSearch.pattern, backward, core.searchRange(false))) {
-        showMessage("Search string not found.", "String Not Found", MB_OK);
-    }
-    core.focusActivePane();
-}
-
-void findAgain(HWND frame)
-{
-    EditorCore& core = editorCore;
-    const std::string text = core.buffer.lastSearchText;
-    const std::vector<std::uint8_t> pattern = searchPattern(text, lastSearchForm);
-    if (pattern.empty()) {
-        runFind(frame); // nothing searched yet: ask what to find
-        return;
-    }
-    core.hideSelection();
-    searchFor(text, lastSearchForm, pattern);
-    core.showCursorHere();
-    core.focusActivePane();
+    editorCore.focusActivePane();
 }

@@ -3,17 +3,14 @@
 #include <windows.h>
 
 // The "FindDlg" procedure: the radio buttons convert the text between its
-// forms, "&Ok" searches, "&Cancel" closes; Enter and Escape do nothing.
+// forms, "&Ok" takes the text and closes it, "&Cancel" closes; Enter and
+// Escape do nothing.
 INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Find (command 4): no selection, the dialog, then the cursor drawn and the
-// keyboard back in the active pane.
+// Find (command 4): no selection, the dialog and the search it was closed
+// for, then the cursor drawn and the keyboard back in the active pane.
 void runFind(HWND frame);
 
 // F3 and Shift+F3: the last search of either Find dialog again, forward or
-// backward; the Find dialog's own forward search goes as findAgain's.
+// backward; the Find dialog when nothing was searched yet.
 void repeatSearch(HWND frame, bool backward);
-
-// Find next (F3): the last search again from the cursor, in the form it was
-// typed in, with the same answers; the dialog when nothing was searched yet.
-void findAgain(HWND frame);

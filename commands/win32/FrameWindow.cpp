@@ -15,6 +15,7 @@
 #include "commands/win32/ViewCommands.h"
 #include "commands/win32/Win32CommandShell.h"
 #include "editor/EditorCore.h"
+#include "view/Bookmarking.h"
 
 namespace {
 

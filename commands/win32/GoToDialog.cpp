@@ -8,8 +8,6 @@
 #include "commands/win32/FieldDialog.h"
 #include "editor/EditorCore.h"
 #include "editor/StatusLine.h"
-#include "editor/win32/MessageBoxes.h"
-#include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
 void goToOffset(HWND frame)
@@ -22,7 +20,7 @@ void goToOffset(HWND frame)
     dialog.accept = [&chosen](const std::string& text) {
         const OffsetChoice choice = chooseOffset(text, editorCore.buffer.size);
         if (!choice.refusal.empty()) {
-            showMessage(wideText(choice.refusal, CP_UTF8), L"Invalid offset", MB_ICONWARNING);
+            editorCore.shell.tell(warningMessage(choice.refusal, "Invalid offset"));
             return false;
         }
         chosen = choice.offset;

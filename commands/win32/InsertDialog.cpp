@@ -12,7 +12,7 @@
 void insertCharacters(HWND frame)
 {
     EditorCore& core = editorCore;
-    if (core.refuseEdit()) {
+    if (core.files.refuseEdit()) {
         return; // not even the dialog: nothing could be inserted
     }
     // Only its own buttons close it: Enter and Escape do nothing. The count is judged once it has closed.

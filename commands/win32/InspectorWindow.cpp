@@ -89,7 +89,7 @@ int selectedRow()
 void editSelectedRow()
 {
     const int row = selectedRow();
-    if (row < 0 || editorCore.refuseEdit()) {
+    if (row < 0 || editorCore.files.refuseEdit()) {
         return;
     }
     beginValueEdit(inspector.list, row, valueColumn, inspector.values[static_cast<std::size_t>(row)], commitValue);

@@ -4,7 +4,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,6 @@
 #include "commands/win32/ListColumns.h"
 #include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
-#include "editor/win32/MessageBoxes.h"
 #include "editor/win32/ModelessWindows.h"
 #include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
@@ -26,7 +24,6 @@ constexpr int bytesColumnWidth = 330;
 
 struct DialogState {
     HWND window = nullptr;
-    SearchSession session{editorCore};
 };
 DialogState dialog;
 
@@ -151,7 +148,7 @@ void show(const SearchReport& report)
 {
     setStatus(report.status);
     if (report.warning) {
-        showMessage(report.status, "Find and Replace", MB_OK | MB_ICONWARNING);
+        editorCore.shell.tell(warningMessage(report.status, "Find and Replace"));
     }
 }
 
@@ -159,7 +156,7 @@ void onFindNext()
 {
     const SearchPattern pattern = findPattern();
     if (!pattern.empty()) {
-        show(dialog.session.findNext(pattern, options()));
+        show(editorCore.search.findNext(pattern, options()));
     }
 }
 
@@ -168,7 +165,7 @@ void onReplace()
     const SearchPattern pattern = findPattern();
     std::vector<std::uint8_t> replacement;
     if (!pattern.empty() && replacementBytes(replacement)) {
-        show(dialog.session.replace(pattern, replacement, options()));
+        show(editorCore.search.replace(pattern, replacement, options()));
     }
 }
 
@@ -182,7 +179,7 @@ void onReplaceAll()
     SearchReport report;
     {
         ProgressWindow progress(editorCore.instance, dialog.window, "Replacing every match...");
-        report = dialog.session.replaceAll(pattern, replacement, options(), progress);
+        report = editorCore.search.replaceAll(pattern, replacement, options(), progress);
     }
     show(report);
 }
@@ -190,7 +187,7 @@ void onReplaceAll()
 void showMatches()
 {
     const HWND list = GetDlgItem(dialog.window, replaceMatchList);
-    SendMessageW(list, LVM_SETITEMCOUNT, dialog.session.listed().size(), 0);
+    SendMessageW(list, LVM_SETITEMCOUNT, editorCore.search.listed().size(), 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
@@ -202,7 +199,7 @@ void onFindAll()
     }
     {
         ProgressWindow progress(editorCore.instance, dialog.window, "Finding every match...");
-        show(dialog.session.findAll(pattern, options(), progress));
+        show(editorCore.search.findAll(pattern, options(), progress));
     }
     showMatches();
 }
@@ -210,7 +207,7 @@ void onFindAll()
 void jumpToMatch(int item)
 {
     if (item >= 0) {
-        show(dialog.session.selectListed(static_cast<std::size_t>(item)));
+        show(editorCore.search.selectListed(static_cast<std::size_t>(item)));
     }
 }
 
@@ -224,21 +221,11 @@ int selectedListItem()
 void describeMatch(NMLVDISPINFOW& info)
 {
     static std::wstring text;
-    const auto item = static_cast<std::size_t>(info.item.iItem);
-    const std::vector<std::int64_t>& matches = dialog.session.listed();
-    if ((info.item.mask & LVIF_TEXT) == 0 || item >= matches.size()) {
+    if ((info.item.mask & LVIF_TEXT) == 0 || info.item.iItem < 0) {
         return;
     }
-    const std::int64_t offset = matches[item];
-    const FileBuffer& buffer = editorCore.buffer;
-    std::string narrow;
-    if (info.item.iSubItem == 0) {
-        narrow = matchOffsetText(offset);
-    } else if (offset < buffer.size) {
-        const auto length = static_cast<std::int64_t>(dialog.session.listedLength());
-        narrow = matchBytesText(buffer.data.get() + offset,
-                                static_cast<std::size_t>(std::min<std::int64_t>(buffer.size - offset, length)));
-    }
+    const ListedRow row = editorCore.search.listedRow(static_cast<std::size_t>(info.item.iItem));
+    const std::string& narrow = info.item.iSubItem == 0 ? row.offset : row.bytes;
     text.assign(narrow.begin(), narrow.end());
     lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
 }
@@ -280,7 +267,7 @@ INT_PTR onCommand(WORD id)
         onFindAll();
         return TRUE;
     case replaceInSelectionBox:
-        dialog.session.scopeToSelection();
+        editorCore.search.scopeToSelection();
         return TRUE;
     case IDCANCEL:
         DestroyWindow(dialog.window);
@@ -316,6 +303,7 @@ INT_PTR CALLBACK replaceDialogProc(HWND window, UINT message, WPARAM wParam, LPA
     }
     case WM_DESTROY:
         removeModelessWindow(window);
+        editorCore.search.dialogClosed();
         dialog = DialogState{};
         return TRUE;
     default:
@@ -344,9 +332,4 @@ void closeReplaceDialog()
     if (dialog.window != nullptr) {
         DestroyWindow(dialog.window);
     }
-}
-
-HWND replaceDialogWindow()
-{
-    return dialog.window;
 }

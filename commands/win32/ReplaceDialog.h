@@ -8,5 +8,3 @@
 void openReplaceDialog(HWND frame);
 // The frame is going: the dialog goes with it.
 void closeReplaceDialog();
-// The dialog, or null.
-HWND replaceDialogWindow();

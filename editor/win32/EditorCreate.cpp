@@ -121,7 +121,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
     }
     buildMenuBar(*this);
     loadRecentFiles();
-    showRecentFiles(recentFiles.entries());
+    showRecentFiles(files.recentFiles().entries());
     registerFrameClass(moduleInstance);
     instance = moduleInstance;
 
@@ -131,13 +131,13 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
     } else if (holdsDocument(buffer, path)) {
         haveFile = true;
     } else {
-        haveFile = openStartingFile(path, offerToCreate);
+        haveFile = files.openStartingFile(path, offerToCreate);
     }
     // The cursor stays on its byte, and the view shows it.
     showCursorFromTop();
     computeGeometry();
 
-    frameWindow = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, frameClassNameWide, title().c_str(),
+    frameWindow = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, frameClassNameWide, files.title().c_str(),
                                   windowStyle, x, y, windowWidth, windowHeight, parentWindow, menuBar, instance,
                                   nullptr);
     if (frameWindow == nullptr) {
@@ -148,7 +148,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
 
     // With no file the Open dialog comes first; cancelling it on an editor
     // that holds no document abandons the editor.
-    if (!haveFile && openFromDialog(false) == OpenOutcome::cancelled && buffer.size <= 0) {
+    if (!haveFile && files.openFromDialog(false) == OpenOutcome::cancelled && buffer.size <= 0) {
         if (parentWindow != nullptr) {
             SendMessageA(frameWindow, WM_COMMAND, destroyCommand, 0);
             buffer.size = -1;

@@ -122,7 +122,7 @@ void replaceAll(benchmark::State& state, const SearchPattern& pattern, const std
         const std::int64_t faultsBefore = minorFaults();
         state.ResumeTiming();
 
-        const ReplaceAllResult result = core->replaceAll(pattern, replacement, whole);
+        const ReplaceAllResult result = core->search.replaceAllIn(pattern, replacement, whole);
 
         state.PauseTiming();
         faults += minorFaults() - faultsBefore;

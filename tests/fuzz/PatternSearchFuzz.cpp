@@ -120,7 +120,7 @@ void checkReplaceAll(const std::vector<std::uint8_t>& data, const SearchPattern&
         core.buffer.marks.toggle(at);
     }
     const std::vector<std::int32_t> marks = core.buffer.marks.offsets();
-    const ReplaceAllResult result = core.replaceAll(pattern, replacement, range);
+    const ReplaceAllResult result = core.search.replaceAllIn(pattern, replacement, range);
     const std::vector<std::int32_t> marksReplaced = core.buffer.marks.offsets();
     const std::vector<std::uint8_t> expected = rewritten(data, matches, pattern.size(), replacement);
     check(result.outcome == ReplaceOutcome::replaced, "a small Replace All is made");

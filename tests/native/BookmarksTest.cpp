@@ -8,6 +8,7 @@
 #include "tests/native/TestEditor.h"
 #include "view/Editing.h"
 #include "view/UndoRedo.h"
+#include "view/Bookmarking.h"
 
 namespace {
 
@@ -54,16 +55,16 @@ TEST(Bookmarks, StepWithWrappingAndComeBackWithUndo)
     TestEditor e(100);
     for (const std::int32_t at : {30, 70}) {
         e.placeCursor(at);
-        e.core.toggleBookmark();
+        toggleBookmark(e.core);
     }
     e.placeCursor(50);
     const struct {
-        bool (EditorCore::*step)();
+        bool (*step)(EditorCore&);
         std::int32_t cursor;
-    } steps[] = {{&EditorCore::nextBookmark, 70}, {&EditorCore::nextBookmark, 30},
-                 {&EditorCore::previousBookmark, 70}, {&EditorCore::previousBookmark, 30}};
+    } steps[] = {{&nextBookmark, 70}, {&nextBookmark, 30},
+                 {&previousBookmark, 70}, {&previousBookmark, 30}};
     for (const auto& s : steps) {
-        ASSERT_TRUE((e.core.*s.step)());
+        ASSERT_TRUE(s.step(e.core));
         EXPECT_EQ(e.core.cursorOffset, s.cursor);
     }
 
@@ -76,8 +77,8 @@ TEST(Bookmarks, StepWithWrappingAndComeBackWithUndo)
     ASSERT_EQ(redo(e.core), UndoOutcome::done);
     EXPECT_EQ(e.core.buffer.marks.offsets(), Marks{65});
 
-    e.core.clearBookmarks();
-    EXPECT_FALSE(e.core.nextBookmark());
+    clearBookmarks(e.core);
+    EXPECT_FALSE(nextBookmark(e.core));
 }
 
 } // namespace

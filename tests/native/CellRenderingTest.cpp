@@ -293,7 +293,7 @@ TEST_F(Renderer, SelectionFromACursorScrolledAboveDrawsOnlyTheVisibleCells)
 TEST_F(Renderer, DifferingCellsAreDrawnInRunsInTheDifferenceColour)
 {
     open(40);
-    const ColorRef red = core.differenceColor;
+    const ColorRef red = core.comparison.differenceColor;
     FileBuffer other;
     ASSERT_TRUE(other.reserve(36));
     std::copy(core.buffer.data.get(), core.buffer.data.get() + 36, other.data.get());
@@ -303,8 +303,8 @@ TEST_F(Renderer, DifferingCellsAreDrawnInRunsInTheDifferenceColour)
     other.data[4] ^= 1;
     other.data[20] ^= 1;
     core.comparison.begin(std::move(other));
-    core.paintDifferences(Pane::Hex);
-    core.paintDifferences(Pane::Ascii);
+    core.comparison.paintDifferences(Pane::Hex);
+    core.comparison.paintDifferences(Pane::Ascii);
     ASSERT_EQ(surface.drawn.size(), 6u);
     expectDrawn(surface.drawn[0], Pane::Hex, 10 * cw, 0, hexText(patternByte(3), true) + hexText(patternByte(4), false),
                 red, backColor);

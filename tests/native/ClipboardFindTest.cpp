@@ -286,15 +286,15 @@ TEST(FindNext, PassesOverTheLastMatchAndWrapsOnce)
     TestEditor e(10);
     putBytes(e, 0, {'x', 'x', 'A', 'B', 'x', 'x', 'A', 'B', 'x', 'x'});
     const std::vector<std::uint8_t> ab{'A', 'B'};
-    EXPECT_EQ(e.core.findNext(ab), FindOutcome::found);
+    EXPECT_EQ(e.core.search.findFromCursorRow(ab), FindOutcome::found);
     EXPECT_EQ(e.core.cursorOffset, 2);
-    EXPECT_EQ(e.core.findNext(ab), FindOutcome::found);
+    EXPECT_EQ(e.core.search.findFromCursorRow(ab), FindOutcome::found);
     EXPECT_EQ(e.core.cursorOffset, 6);
     // 6 is the last match and 2 lies within a row before it.
-    EXPECT_EQ(e.core.findNext(ab), FindOutcome::onlyEarlierMatches);
+    EXPECT_EQ(e.core.search.findFromCursorRow(ab), FindOutcome::onlyEarlierMatches);
     EXPECT_EQ(e.core.cursorOffset, 6);
-    EXPECT_EQ(e.core.findNext({'Q'}), FindOutcome::notFound);
-    EXPECT_EQ(e.core.findNext({}), FindOutcome::notFound) << "an empty pattern matches nothing";
+    EXPECT_EQ(e.core.search.findFromCursorRow({'Q'}), FindOutcome::notFound);
+    EXPECT_EQ(e.core.search.findFromCursorRow({}), FindOutcome::notFound) << "an empty pattern matches nothing";
     EXPECT_EQ(e.core.buffer.lastMatchOffset, 6);
 }
 
@@ -307,17 +307,17 @@ TEST(FindNext, StartsAtTheCursorsRowAndShowsTheMatch)
     putBytes(e, 5, {0xDE, 0xAD});
     e.placeCursor(50 * 16 + 9);
     const std::vector<std::uint8_t> pattern{0xDE, 0xAD};
-    ASSERT_EQ(e.core.findNext(pattern), FindOutcome::found);
+    ASSERT_EQ(e.core.search.findFromCursorRow(pattern), FindOutcome::found);
     e.expectCursorAt(50 * 16 + 2, 50, 2, 0);
     e.expectView(50, 75);
     EXPECT_EQ(e.surface.scrollPositions, std::vector<int>{50});
-    ASSERT_EQ(e.core.findNext(pattern), FindOutcome::found);
+    ASSERT_EQ(e.core.search.findFromCursorRow(pattern), FindOutcome::found);
     EXPECT_EQ(e.core.cursorOffset, 70 * 16);
-    ASSERT_EQ(e.core.findNext(pattern), FindOutcome::found);
+    ASSERT_EQ(e.core.search.findFromCursorRow(pattern), FindOutcome::found);
     EXPECT_EQ(e.core.cursorOffset, 100 * 16 - 3);
     e.expectView(75, 100); // the last page, the cursor on its own row
     EXPECT_EQ(e.core.cursorScreenRow, 99 - 75);
-    ASSERT_EQ(e.core.findNext(pattern), FindOutcome::found); // wrapped to the start
+    ASSERT_EQ(e.core.search.findFromCursorRow(pattern), FindOutcome::found); // wrapped to the start
     EXPECT_EQ(e.core.cursorOffset, 5);
     EXPECT_EQ(e.core.digitIndex, 0);
 }

@@ -110,7 +110,7 @@ TEST(Fill, PatternsOfAnyLengthRepeatOverTheSelectionAndAreUndoneExactly)
         SCOPED_TRACE(testing::Message() << "pattern of " << c.pattern.size() << (c.readOnly ? ", read-only" : ""));
         TestEditor e(20);
         const std::vector<std::uint8_t> original = documentOf(e.core);
-        e.core.file.readOnlyMode = c.readOnly;
+        e.core.files.setReadOnlyMode(c.readOnly);
         e.placeCursor(11);
         if (c.selected) {
             e.selectTo(5);
@@ -121,7 +121,7 @@ TEST(Fill, PatternsOfAnyLengthRepeatOverTheSelectionAndAreUndoneExactly)
         EXPECT_EQ(documentOf(e.core), expected);
         EXPECT_EQ(selectedBytes(e.core).count, c.selected ? 7 : 0);
         EXPECT_EQ(e.core.history.steps(), c.filled.empty() ? 0u : 1u);
-        e.core.file.readOnlyMode = false;
+        e.core.files.setReadOnlyMode(false);
         EXPECT_EQ(undo(e.core), c.filled.empty() ? UndoOutcome::nothing : UndoOutcome::done);
         EXPECT_EQ(documentOf(e.core), original);
     }

@@ -20,7 +20,7 @@ TEST(ColorSettings, EachNameInTheListsOrderStandsForItsOwnField)
     const Case cases[] = {
         {"Active Cursor", &core.activeCursorColor}, {"Inactive Cursor", &core.inactiveCursorColor},
         {"Selection", &core.selectionColor},        {"Text", &core.textColor},
-        {"Background", &core.backgroundColor},      {"Difference", &core.differenceColor},
+        {"Background", &core.backgroundColor},      {"Difference", &core.comparison.differenceColor},
     };
     ASSERT_EQ(settings::colorNames.size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -58,7 +58,7 @@ TEST(ColorSettings, PickerPaletteStartsWithTheDisplayColours)
     core.selectionColor = 0x123456;
     const auto palette = settings::customColors(core);
     const ColorRef expected[] = {testeditor::activeColor, testeditor::inactiveColor, 0x123456,
-                                 testeditor::textColor, testeditor::backColor, core.differenceColor};
+                                 testeditor::textColor, testeditor::backColor, core.comparison.differenceColor};
     for (std::size_t i = 0; i < palette.size(); ++i) {
         EXPECT_EQ(palette[i], i < std::size(expected) ? expected[i] : 0xFFFFFFu) << i;
     }

@@ -85,7 +85,7 @@ inline std::string comparisonMismatch(const EditorCore& core, const EditingModel
     const auto cursor = static_cast<std::size_t>(model.cursor);
     const bool cursorDiffers = cursor < model.bytes.size() &&
                                (cursor >= model.compared.size() || model.bytes[cursor] != model.compared[cursor]);
-    if ((core.cellTextColor(model.cursor) == core.differenceColor) != cursorDiffers) {
+    if ((core.comparison.cellTextColor(model.cursor) == core.comparison.differenceColor) != cursorDiffers) {
         return "the colour of the cursor's byte against the compared file";
     }
     return {};

@@ -19,6 +19,7 @@
 #include "tests/native/PasteTexts.h"
 #include "tests/native/TestEditor.h"
 #include "view/Editing.h"
+#include "view/Bookmarking.h"
 
 namespace {
 
@@ -305,12 +306,12 @@ private:
             model_.insertMode = !model_.insertMode;
             break;
         case Step::toggleBookmark:
-            core_.toggleBookmark();
+            toggleBookmark(core_);
             model_.toggleMark();
             break;
         case Step::stepToBookmark: {
             a = pick(rng_, 2);
-            const bool taken = a == 0 ? core_.nextBookmark() : core_.previousBookmark();
+            const bool taken = a == 0 ? nextBookmark(core_) : previousBookmark(core_);
             expectSame(taken == model_.stepToMark(a == 0), "whether there was a bookmark to go to");
             break;
         }

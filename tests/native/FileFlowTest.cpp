@@ -13,6 +13,7 @@
 #include "tests/native/RecordingSurface.h"
 #include "tests/native/TempDir.h"
 #include "view/Editing.h"
+#include "view/Bookmarking.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ public:
     void SetUp() override
     {
         core.shell = {&surface, &shell, &shell};
-        ASSERT_TRUE(core.openPath(path, false));
+        ASSERT_TRUE(core.files.openPath(path, false));
     }
     // Each case of a table from the file as it was, opened afresh.
     void startOver()
@@ -119,7 +120,7 @@ TEST_F(FileFlow, UnsavedChangesAreSettledAsAnswered)
             edit();
         }
         shell.answers = {c.answer};
-        EXPECT_EQ(core.settleUnsavedChanges(), c.goesOn);
+        EXPECT_EQ(core.files.settleUnsavedChanges(), c.goesOn);
         EXPECT_EQ(shell.questions, std::vector<std::wstring>(c.modified, L"Save changes to " + name() + L"?"));
         EXPECT_EQ(TempDir::read(path), c.onDisk);
     }
@@ -143,25 +144,30 @@ TEST_F(FileFlow, CompareWithAndMarksLastUntilAnotherDocumentOpens)
         SCOPED_TRACE(c.summary);
         startOver();
         shell.dialogChoice = dir.write("other.bin", c.other);
-        ASSERT_TRUE(core.compareFromDialog());
-        EXPECT_EQ(core.comparisonSummary(), c.summary);
-        EXPECT_EQ(core.title(), L"Nibblor - " + name() + L" [comparing with other.bin]");
+        ASSERT_TRUE(core.comparison.compareFromDialog());
+        const Message found = core.comparison.summary();
+        EXPECT_EQ(found.text, wideFromUtf8(c.summary));
+        EXPECT_EQ(found.caption, L"Nibblor");
+        EXPECT_EQ(core.files.title(), L"Nibblor - " + name() + L" [comparing with other.bin]");
     }
     // F6 from the cursor at 0 takes the run that starts there: all four bytes against the empty file.
-    ASSERT_TRUE(core.nextDifferenceRun());
+    ASSERT_TRUE(core.comparison.stepToDifference(true));
     EXPECT_EQ(selectedBytes(core).count, 4);
-    EXPECT_FALSE(core.nextDifferenceRun());
+    EXPECT_FALSE(core.comparison.stepToDifference(true));
     core.clearSelection(); // as Copy does: the run stepped to is still passed over
-    EXPECT_FALSE(core.nextDifferenceRun());
+    EXPECT_FALSE(core.comparison.stepToDifference(true));
+    EXPECT_EQ(shell.messages, std::vector<std::wstring>(2, L"No more differences."));
     // An unreadable file leaves the comparison as it was; another document ends it.
-    EXPECT_FALSE(core.compareWith(dir.file("missing.bin")));
-    EXPECT_EQ(shell.messages.size(), 1u);
-    EXPECT_TRUE(core.comparing());
-    core.toggleBookmark();
-    ASSERT_TRUE(core.openPath(path, false)); // the same file again is another document too
-    EXPECT_FALSE(core.comparing());
+    EXPECT_FALSE(core.comparison.compareWith(dir.file("missing.bin")));
+    EXPECT_EQ(shell.messages.size(), 3u);
+    EXPECT_TRUE(core.comparison.active());
+    toggleBookmark(core);
+    ASSERT_TRUE(core.files.openPath(path, false)); // the same file again is another document too
+    EXPECT_FALSE(core.comparison.active());
     EXPECT_TRUE(core.buffer.marks.empty());
-    EXPECT_EQ(core.title(), L"Nibblor - " + name());
+    EXPECT_FALSE(core.comparison.stepToDifference(false));
+    EXPECT_EQ(surface.beeps, 1) << "nothing compared";
+    EXPECT_EQ(core.files.title(), L"Nibblor - " + name());
 }
 
 // A relative name shows as given; the whole path follows a failure's first sentence.
@@ -170,11 +176,11 @@ TEST_F(FileFlow, ANameShowsAsGiven)
     const FilePath before = std::filesystem::current_path();
     std::filesystem::current_path(dir.file(""));
     shell.answers = {Answer::no};
-    EXPECT_FALSE(core.openStartingFile("new.bin", true));
-    EXPECT_FALSE(core.openPath("missing.bin", false));
-    ASSERT_TRUE(core.openPath("doc.bin", false));
+    EXPECT_FALSE(core.files.openStartingFile("new.bin", true));
+    EXPECT_FALSE(core.files.openPath("missing.bin", false));
+    ASSERT_TRUE(core.files.openPath("doc.bin", false));
     std::filesystem::current_path(before);
-    EXPECT_EQ(core.title(), L"Nibblor - doc.bin");
+    EXPECT_EQ(core.files.title(), L"Nibblor - doc.bin");
     EXPECT_EQ(shell.questions.at(0), L"new.bin does not exist. Create it?");
     EXPECT_EQ(shell.messages.at(0).rfind(L"Attempt to open \"missing.bin\" for binary read failed.\n\n" +
                                              FilePath(dir.file("missing.bin")).wstring() + L"\n\n", 0), 0u);
@@ -207,7 +213,7 @@ TEST_F(FileFlow, SaveDecidesByTheFileAndItsChanges)
         edit();
         c.arrange(*this);
         shell.answers = c.answers;
-        EXPECT_EQ(core.save(), c.saved);
+        EXPECT_EQ(core.files.save(), c.saved);
         const auto& said = shell.questions.empty() ? shell.messages : shell.questions;
         ASSERT_EQ(said.size(), c.askedOrTold != nullptr ? 1u : 0u);
         if (c.askedOrTold != nullptr) {
@@ -248,8 +254,8 @@ TEST_F(FileFlow, OutsideChangesAreAskedAboutOnceEach)
             changeOnDisk(c.theirs);
         }
         shell.answers = {c.answer};
-        core.checkForOutsideChanges();
-        core.checkForOutsideChanges(); // the same change is not asked about again
+        core.files.checkForOutsideChanges();
+        core.files.checkForOutsideChanges(); // the same change is not asked about again
         ASSERT_EQ(shell.questions.size(), c.question != nullptr ? 1u : 0u);
         if (c.question != nullptr) {
             EXPECT_EQ(shell.questions[0], name() + c.question);
@@ -266,50 +272,78 @@ TEST_F(FileFlow, LongWorkIsNotInterruptedToReloadAndACancelledCompareTellsNothin
     changeOnDisk({7, 7, 7});
     {
         const LongWork work;
-        core.checkForOutsideChanges();
+        core.files.checkForOutsideChanges();
         EXPECT_TRUE(shell.questions.empty());
     }
     shell.answers = {Answer::no};
-    core.checkForOutsideChanges();
+    core.files.checkForOutsideChanges();
     EXPECT_EQ(shell.questions.size(), 1u) << "asked once the work is over";
     ScriptedProgress cancelling(0);
-    EXPECT_FALSE(core.compareWith(path, cancelling));
+    EXPECT_FALSE(core.comparison.compareWith(path, cancelling));
     EXPECT_TRUE(shell.messages.empty());
-    EXPECT_FALSE(core.comparing());
+    EXPECT_FALSE(core.comparison.active());
 }
 
 TEST_F(FileFlow, AReadOnlyDocumentRefusesEveryChangeAndSaveButNotSaveAs)
 {
-    ASSERT_TRUE(core.openPath(path, true));
-    EXPECT_EQ(core.title(), L"Nibblor - " + name() + L" [read-only]");
+    ASSERT_TRUE(core.files.openPath(path, true));
+    EXPECT_EQ(core.files.title(), L"Nibblor - " + name() + L" [read-only]");
     core.setCursorOffset(0);
     EXPECT_TRUE(typeCharacter(core, 'Q'));
     EXPECT_TRUE(typeDigit(core, '7'));
     EXPECT_FALSE(core.insertZeros(4));
     EXPECT_EQ(pasteText(core, "AB").outcome, PasteOutcome::declined);
-    EXPECT_FALSE(core.save());
+    EXPECT_FALSE(core.files.save());
     EXPECT_EQ(surface.beeps, 5);
     EXPECT_EQ(document(), (Bytes{1, 2, 3, 4}));
-    EXPECT_FALSE(core.saveAvailable());
+    EXPECT_FALSE(core.files.saveAvailable());
 
     shell.dialogChoice = dir.file("copy.bin");
-    EXPECT_TRUE(core.saveAs());
-    EXPECT_TRUE(core.saveAvailable());
-    EXPECT_EQ(core.title(), L"Nibblor - " + shell.dialogChoice.wstring());
+    EXPECT_TRUE(core.files.saveAs());
+    EXPECT_TRUE(core.files.saveAvailable());
+    EXPECT_EQ(core.files.title(), L"Nibblor - " + shell.dialogChoice.wstring());
     EXPECT_TRUE(typeCharacter(core, 'Q'));
-    EXPECT_EQ(core.title(), L"Nibblor - " + shell.dialogChoice.wstring() + L" *");
+    EXPECT_EQ(core.files.title(), L"Nibblor - " + shell.dialogChoice.wstring() + L" *");
+}
+
+// The Open and Save As dialogs cancelled, or a chosen file that cannot be
+// held: the document and its name stay, and nothing is written.
+TEST_F(FileFlow, OnlyAFileThatLoadsReplacesTheDocument)
+{
+    const std::string huge = dir.file("huge.bin");
+    dir.write("huge.bin", {});
+    std::filesystem::resize_file(huge, static_cast<std::uintmax_t>(INT32_MAX) + 1); // sparse
+    const struct {
+        std::string choice;
+        OpenOutcome outcome;
+        std::wstring told;
+    } cases[] = {{"", OpenOutcome::cancelled, L""},
+                 {huge, OpenOutcome::failed, L"File \"" + FilePath(huge).wstring() + L"\" is too large to open."},
+                 {dir.write("other.bin", {9}), OpenOutcome::opened, L""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        shell.dialogChoice = c.choice;
+        EXPECT_EQ(core.files.openFromDialog(false), c.outcome);
+        EXPECT_EQ(shell.messages.empty() ? L"" : shell.messages.at(0).substr(0, c.told.size()), c.told);
+        EXPECT_EQ(document(), c.outcome == OpenOutcome::opened ? Bytes{9} : (Bytes{1, 2, 3, 4}));
+        startOver();
+    }
+    edit();
+    EXPECT_FALSE(core.files.saveAs());
+    EXPECT_EQ(core.buffer.name.absolute, FilePath(path));
+    EXPECT_EQ(TempDir::read(path), (Bytes{1, 2, 3, 4}));
 }
 
 TEST_F(FileFlow, ARecentFileThatIsGoneMayLeaveTheList)
 {
     const std::string other = dir.write("other.bin", {5});
-    ASSERT_TRUE(core.openPath(other, false));
+    ASSERT_TRUE(core.files.openPath(other, false));
     std::filesystem::remove(path);
     shell.answers = {Answer::yes};
-    EXPECT_EQ(core.openRecent(1), OpenOutcome::failed);
+    EXPECT_EQ(core.files.openRecent(1), OpenOutcome::failed);
     EXPECT_EQ(shell.questions.at(0), L"Cannot find " + name() + L". Remove it from the list?");
-    ASSERT_EQ(core.recentFiles.entries().size(), 1u);
-    EXPECT_EQ(core.openRecent(0), OpenOutcome::opened);
+    ASSERT_EQ(core.files.recentFiles().entries().size(), 1u);
+    EXPECT_EQ(core.files.openRecent(0), OpenOutcome::opened);
     EXPECT_EQ(document(), Bytes{5});
 }
 

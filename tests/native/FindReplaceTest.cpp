@@ -67,8 +67,8 @@ TEST(FindReplace, ReplacesEveryLengthWithinTheRangeAsOneUndoableChange)
         TestEditor e(16);
         loadText(e, text);
         const std::string replacement = c.replacement;
-        const ReplaceAllResult result =
-            e.core.replaceAll(exact("X"), std::vector<std::uint8_t>(replacement.begin(), replacement.end()), c.range);
+        const ReplaceAllResult result = e.core.search.replaceAllIn(
+            exact("X"), std::vector<std::uint8_t>(replacement.begin(), replacement.end()), c.range);
         EXPECT_EQ(result.outcome, ReplaceOutcome::replaced);
         EXPECT_EQ(result.count, c.count);
         EXPECT_EQ(documentText(e.core), c.expected);
@@ -84,7 +84,7 @@ TEST(FindReplace, ShorterMatchesOfTwoBytesReplacedAndRefusedPastTheLimit)
 {
     TestEditor e(16);
     loadText(e, "aaaaab");
-    const ReplaceAllResult shorter = e.core.replaceAll(exact("aa"), {'z'}, e.core.searchRange(false));
+    const ReplaceAllResult shorter = e.core.search.replaceAllIn(exact("aa"), {'z'}, e.core.search.searchRange(false));
     EXPECT_EQ(shorter.count, 2);
     EXPECT_EQ(documentText(e.core), "zzab") << "matches do not overlap";
     ASSERT_EQ(undo(e.core), UndoOutcome::done);
@@ -95,7 +95,8 @@ TEST(FindReplace, ShorterMatchesOfTwoBytesReplacedAndRefusedPastTheLimit)
     loadText(e, "aAaAab");
     markEveryByte(e);
     for (const SearchPattern& pattern : {exact("a"), caseless("a")}) {
-        EXPECT_EQ(e.core.replaceAll(pattern, {}, e.core.searchRange(false)).outcome, ReplaceOutcome::declined);
+        EXPECT_EQ(e.core.search.replaceAllIn(pattern, {}, e.core.search.searchRange(false)).outcome,
+                  ReplaceOutcome::declined);
         EXPECT_EQ(documentText(e.core), "aAaAab");
         EXPECT_EQ(e.core.buffer.marks.offsets(), (Marks{0, 1, 2, 3, 4, 5}));
     }
@@ -129,8 +130,8 @@ TEST(FindReplace, UndoPutsBackEachMatchsBytesAndTheMarksOnThem)
         loadText(e, text);
         markEveryByte(e);
         const std::string replacement = c.replacement;
-        e.core.replaceAll(c.pattern, std::vector<std::uint8_t>(replacement.begin(), replacement.end()),
-                          e.core.searchRange(false));
+        e.core.search.replaceAllIn(c.pattern, std::vector<std::uint8_t>(replacement.begin(), replacement.end()),
+                                   e.core.search.searchRange(false));
         EXPECT_EQ(documentText(e.core), c.expected);
         EXPECT_EQ(e.core.buffer.marks.offsets(), c.marks);
         EXPECT_EQ(e.core.history.toUndo().replaced.matchesAlike, c.keptOnce);
@@ -179,7 +180,7 @@ TEST(FindReplace, TheDialogSaysWhyNothingChanged)
             session.findNext(pattern, {}); // Replace replaces a selected match
         }
         session.scopeToSelection();
-        e.core.file.readOnlyMode = c.readOnly;
+        e.core.files.setReadOnlyMode(c.readOnly);
         e.core.history = EditHistory(c.tooLargeToUndo ? EditHistory::stepCharge : EditHistory::defaultLimit);
         EXPECT_EQ(c.button(session, {false, c.inSelection}).status, c.status);
         EXPECT_EQ(documentText(e.core), "ab..ab");
@@ -195,7 +196,7 @@ TEST(FindReplace, ReplaceSelectsAMatchFirstAndFindAllsListGoesOutOfDateWithAChan
     const SearchPattern pattern = exact("ab");
     EXPECT_EQ(session.replace(pattern, {'Q'}, {}).status, "");
     EXPECT_EQ(documentText(e.core), "ab..ab..ab") << "only selected";
-    EXPECT_TRUE(e.core.selectionIsMatch(pattern));
+    EXPECT_TRUE(e.core.search.selectionIsMatch(pattern));
     session.replace(pattern, {'Q'}, {});
     EXPECT_EQ(documentText(e.core), "Q..ab..ab");
     EXPECT_EQ(selectedBytes(e.core).first, 3) << "the next one selected";
@@ -213,19 +214,61 @@ TEST(FindReplace, FindsForwardAndBackwardWrappingOnce)
     TestEditor e(16);
     loadText(e, "ab..ab..ab");
     const SearchPattern pattern = exact("ab");
-    const ByteRange whole = e.core.searchRange(false);
+    const ByteRange whole = e.core.search.searchRange(false);
     e.placeCursor(3);
     const struct {
         bool backward;
         std::int32_t expected;
     } steps[] = {{false, 4}, {false, 8}, {false, 0}, {true, 8}, {true, 4}};
     for (const auto& step : steps) {
-        ASSERT_TRUE(e.core.findAndSelect(pattern, step.backward, whole));
+        ASSERT_TRUE(e.core.search.findAndSelect(pattern, step.backward, whole));
         EXPECT_EQ(e.core.cursorOffset, step.expected);
-        EXPECT_TRUE(e.core.selectionIsMatch(pattern));
+        EXPECT_TRUE(e.core.search.selectionIsMatch(pattern));
     }
-    EXPECT_FALSE(e.core.findAndSelect(exact("zz"), false, whole));
+    EXPECT_FALSE(e.core.search.findAndSelect(exact("zz"), false, whole));
     EXPECT_EQ(e.core.cursorOffset, 4) << "nothing moves";
+}
+
+// The Find dialog's text and F3: a text giving no bytes is refused with why,
+// the form is kept for the dialog, and F3 repeats the dialog that searched last.
+TEST(FindReplace, F3RepeatsTheLastDialogsSearch)
+{
+    TestEditor e(16);
+    loadText(e, "xxABxxABxx");
+    SearchSession& search = e.core.search;
+    EXPECT_TRUE(search.searchAgain(false).askForText) << "nothing searched yet";
+    EXPECT_TRUE(search.searchAgain(true).askForText);
+    const struct {
+        TypedSearch typed;
+        const char* told;
+    } refused[] = {{{"zz", SearchForm::hex}, "The search text is not a valid hex string."},
+                   {{"9", SearchForm::octal}, "The search text is not a valid octal string."},
+                   {{"", SearchForm::ascii}, "There is nothing to search for."}};
+    for (const auto& c : refused) {
+        e.surface.told.clear();
+        EXPECT_FALSE(search.takeFindText(c.typed));
+        EXPECT_EQ(e.surface.told, std::vector<std::string>{c.told});
+    }
+    EXPECT_EQ(search.findDialogText().form, SearchForm::ascii) << "characters before the first search";
+
+    ASSERT_TRUE(search.takeFindText({"41 42", SearchForm::hex}));
+    EXPECT_EQ(search.findDialogText().text, "41 42");
+    EXPECT_EQ(search.findDialogText().form, SearchForm::hex);
+    const std::wstring steps[] = {L"", L"", L"Additional occurrences of string not found."};
+    for (const std::wstring& message : steps) {
+        EXPECT_EQ(search.searchAgain(false).message.text, message);
+    }
+    EXPECT_EQ(e.core.cursorOffset, 6);
+    EXPECT_FALSE(e.core.hasSelection()) << "the Find dialog's match is not selected";
+    EXPECT_EQ(search.searchAgain(true).message.text, L"");
+    EXPECT_EQ(e.core.selectedBytes().first, 2) << "Shift+F3 selects the match before";
+
+    search.findNext(exact("xx"), {});
+    EXPECT_EQ(search.searchAgain(false).message.text, L"");
+    EXPECT_EQ(e.core.selectedBytes().first, 8) << "the Find and Replace dialog's search, selected";
+    EXPECT_EQ(search.findDialogText().text, "41 42") << "the Find dialog's text stays";
+    search.findNext(exact("Q"), {});
+    EXPECT_EQ(search.searchAgain(false).message.text, L"Search string not found.");
 }
 
 } // namespace

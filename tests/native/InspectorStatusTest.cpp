@@ -46,7 +46,7 @@ TEST(Inspector, WritesATypedValueOnlyWhereItFitsAndParses)
 TEST(Inspector, AReadOnlyDocumentRefusesWithABeep)
 {
     TestEditor e(16);
-    e.core.file.readOnlyMode = true;
+    e.core.files.setReadOnlyMode(true);
     EXPECT_EQ(writeValue(e.core, ValueType::UInt8, "1", false), Outcome::refused);
     EXPECT_EQ(e.surface.beeps, 1);
     EXPECT_EQ(e.core.history.steps(), 0u);

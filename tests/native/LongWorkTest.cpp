@@ -84,7 +84,7 @@ Bytes withFivesAs(const Bytes& bytes, const Bytes& replacement)
 bool replaceFives(Attempt& r, const Bytes& replacement, Progress& progress)
 {
     const ByteRange whole{0, r.editor.core.buffer.size};
-    return r.editor.core.replaceAll(exactPattern({5}), replacement, whole, progress).outcome ==
+    return r.editor.core.search.replaceAllIn(exactPattern({5}), replacement, whole, progress).outcome ==
            ReplaceOutcome::replaced;
 }
 

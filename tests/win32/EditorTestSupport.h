@@ -39,10 +39,10 @@ public:
         e.buffer = FileBuffer(e.bytesPerRow);
         history_ = std::move(e.history);
         e.history = EditHistory();
-        file_ = e.file;
-        e.file = DocumentFile{};
-        e.comparison.end();
-        recent_ = e.recentFiles;
+        files_ = e.files;
+        e.files = FileFlow(e);
+        e.comparison.stop();
+        differenceColor_ = e.comparison.differenceColor;
     }
 
     void restore()
@@ -63,9 +63,9 @@ public:
         offsetPane.window = panes_[0], hexPane.window = panes_[1], asciiPane.window = panes_[2];
         e.buffer = std::move(buffer_);
         e.history = std::move(history_);
-        e.file = file_;
-        e.comparison.end(); // a test's comparison ends with it
-        e.recentFiles = recent_;
+        e.files = files_;
+        e.comparison.stop(); // a test's comparison ends with it
+        e.comparison.differenceColor = differenceColor_;
         numbers_.clear();
         words_.clear();
     }
@@ -80,8 +80,7 @@ private:
         &EditorCore::selectionEndRow, &EditorCore::selectionEndColumn};
     static constexpr std::uint32_t EditorCore::*wordFields[] = {
         &EditorCore::activeCursorColor, &EditorCore::inactiveCursorColor, &EditorCore::textColor,
-        &EditorCore::backgroundColor, &EditorCore::selectionColor, &EditorCore::differenceColor,
-        &EditorCore::windowStyle};
+        &EditorCore::backgroundColor, &EditorCore::selectionColor, &EditorCore::windowStyle};
 
     GdiObjects gdi_;
     std::vector<std::int32_t> numbers_;
@@ -95,8 +94,8 @@ private:
     HWND panes_[3] = {};
     FileBuffer buffer_;
     EditHistory history_;
-    DocumentFile file_;
-    RecentFiles recent_;
+    FileFlow files_{editorCore};
+    ColorRef differenceColor_ = 0;
 };
 
 // The fixed-pitch face whose cells the tests measure; the caller deletes it.

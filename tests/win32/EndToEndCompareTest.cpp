@@ -48,7 +48,7 @@ TEST_F(Comparing, CompareWithColoursAndStepsThroughTheDifferencesUntilStopped)
     // The difference colour's pixels in a cell of the hex pane.
     const auto redPixels = [hex](int row, int column) {
         return countPixels(hex, (3 * column + 1) * editorCore.charWidth, row * editorCore.lineHeight,
-                           2 * editorCore.charWidth, editorCore.lineHeight, editorCore.differenceColor);
+                           2 * editorCore.charWidth, editorCore.lineHeight, editorCore.comparison.differenceColor);
     };
     pumpMessages();
     EXPECT_GT(redPixels(0, 5), 0);

