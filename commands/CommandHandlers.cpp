@@ -6,47 +6,48 @@
 #include "commands/CommandShell.h"
 #include "commands/Paste.h"
 #include "editor/EditorCore.h"
+#include "view/Bookmarking.h"
 
 namespace handlers {
 
 bool open(CommandContext& c)
 {
-    c.core.openFromDialog(false);
+    c.core.files.openFromDialog(false);
     c.shell.settle();
     return true;
 }
 
 bool openReadOnly(CommandContext& c)
 {
-    c.core.openFromDialog(true);
+    c.core.files.openFromDialog(true);
     c.shell.settle();
     return true;
 }
 
 bool save(CommandContext& c)
 {
-    c.core.save();
+    c.core.files.save();
     c.shell.settle();
     return true;
 }
 
 bool saveAs(CommandContext& c)
 {
-    c.core.saveAs();
+    c.core.files.saveAs();
     c.shell.settle();
     return true;
 }
 
 bool openRecent(CommandContext& c, std::size_t index)
 {
-    c.core.openRecent(index);
+    c.core.files.openRecent(index);
     c.shell.settle();
     return true;
 }
 
 bool stopComparing(CommandContext& c)
 {
-    c.core.stopComparing();
+    c.core.comparison.stop();
     c.shell.settle();
     return true;
 }
@@ -54,25 +55,25 @@ bool stopComparing(CommandContext& c)
 // The bookmarks move the cursor and draw through the view's surface alone.
 bool toggleBookmark(CommandContext& c)
 {
-    c.core.toggleBookmark();
+    toggleBookmark(c.core);
     return true;
 }
 
 bool nextBookmark(CommandContext& c)
 {
-    c.core.nextBookmark();
+    nextBookmark(c.core);
     return true;
 }
 
 bool previousBookmark(CommandContext& c)
 {
-    c.core.previousBookmark();
+    previousBookmark(c.core);
     return true;
 }
 
 bool clearBookmarks(CommandContext& c)
 {
-    c.core.clearBookmarks();
+    clearBookmarks(c.core);
     return true;
 }
 
@@ -118,8 +119,8 @@ namespace rules {
 
 bool hasSelection(const CommandContext& c) { return c.core.hasSelection(); }
 bool clipboardHasText(const CommandContext& c) { return canPaste(c.core); }
-bool saveAvailable(const CommandContext& c) { return c.core.saveAvailable(); }
-bool comparing(const CommandContext& c) { return c.core.comparing(); }
+bool saveAvailable(const CommandContext& c) { return c.core.files.saveAvailable(); }
+bool comparing(const CommandContext& c) { return c.core.comparison.active(); }
 bool hexView(const CommandContext& c) { return c.core.octalMode == 0; }
 bool octalView(const CommandContext& c) { return c.core.octalMode != 0; }
 bool insertMode(const CommandContext& c) { return c.core.typing.inserting(); }

@@ -33,7 +33,7 @@ HWND frame()
 
 class Win32CommandShell final : public CommandShell {
 public:
-    void settle() override { settleAfterFileCommand(); }
+    void settle() override { retitleAndFocus(); }
 
     void find() override { runFind(frame()); }
     void replace() override { openReplaceDialog(frame()); }

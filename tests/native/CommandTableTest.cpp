@@ -161,7 +161,7 @@ TEST(CommandTable, GreysAndChecksItemsByTheEditorsState)
     e.selectTo(5);
     clipboard.text = "41";
     shell.toolWindowsShown = true;
-    e.core.file.readOnlyMode = true;
+    e.core.files.setReadOnlyMode(true);
     e.core.octalMode = 1;
     e.core.typing.setInserting(true);
     EXPECT_EQ(renderStates(menuBarStates(e.core)), "greyed 14 35 36 37 checked 24 11 20 21 clear 10");

@@ -261,11 +261,11 @@ TEST(FindReplace, F3RepeatsTheLastDialogsSearch)
     EXPECT_EQ(e.core.cursorOffset, 6);
     EXPECT_FALSE(e.core.hasSelection()) << "the Find dialog's match is not selected";
     EXPECT_EQ(search.searchAgain(true).message.text, L"");
-    EXPECT_EQ(e.core.selectedBytes().first, 2) << "Shift+F3 selects the match before";
+    EXPECT_EQ(selectedBytes(e.core).first, 2) << "Shift+F3 selects the match before";
 
     search.findNext(exact("xx"), {});
     EXPECT_EQ(search.searchAgain(false).message.text, L"");
-    EXPECT_EQ(e.core.selectedBytes().first, 8) << "the Find and Replace dialog's search, selected";
+    EXPECT_EQ(selectedBytes(e.core).first, 8) << "the Find and Replace dialog's search, selected";
     EXPECT_EQ(search.findDialogText().text, "41 42") << "the Find dialog's text stays";
     search.findNext(exact("Q"), {});
     EXPECT_EQ(search.searchAgain(false).message.text, L"Search string not found.");
