@@ -116,6 +116,50 @@ std::int32_t FileBuffer::remove(std::int32_t offset, std::int32_t count)
     return removed;
 }
 
+ByteSpan FileBuffer::span(std::int64_t offset, std::int64_t count) const
+{
+    if (offset < 0 || count <= 0 || offset > length() - count || !data.held()) {
+        return {};
+    }
+    return {data.get() + offset, static_cast<std::size_t>(count)};
+}
+
+bool FileBuffer::forEachBlock(std::int64_t first, std::int64_t end, const BlockVisitor& visit) const
+{
+    const ByteSpan whole = span(first, end - first);
+    return whole.empty() || visit(first, whole); // one block holds it all
+}
+
+bool FileBuffer::replace(std::int64_t offset, std::int64_t removed, const std::uint8_t* bytes, std::int64_t count)
+{
+    if (offset < 0 || removed < 0 || count < 0 || offset > length() - removed || count > maxSize ||
+        (bytes == nullptr && count > 0)) {
+        return false;
+    }
+    const auto at = static_cast<std::int32_t>(offset);
+    const auto common = static_cast<std::int32_t>(std::min(removed, count));
+    if (count > removed) {
+        // Grown first, so that a failure leaves the document as it was.
+        const auto added = static_cast<std::int32_t>(count - removed);
+        if (!insert(at + common, bytes + common, added)) {
+            return false;
+        }
+    } else if (removed > count) {
+        remove(at + common, static_cast<std::int32_t>(removed - count));
+    }
+    if (common > 0) {
+        overwrite(at, bytes, static_cast<std::size_t>(common));
+    }
+    return true;
+}
+
+void FileBuffer::adopt(ByteBlock&& block, std::int32_t byteCount)
+{
+    data = std::move(block);
+    setSize(data.held() ? byteCount : 0);
+    marks.clear();
+}
+
 int FileBuffer::load(const FilePath& filePath, FileSteps& files, Progress& progress)
 {
     data.release();

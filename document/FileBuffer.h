@@ -7,13 +7,14 @@
 
 #include "document/Bookmarks.h"
 #include "document/ByteBlock.h"
+#include "document/DocumentBytes.h"
 #include "document/DocumentName.h"
 #include "document/FileSteps.h"
 #include "document/PatternSearch.h"
 #include "document/Progress.h"
 #include "document/ReplacementRecord.h"
 
-struct FileBuffer {
+struct FileBuffer final : DocumentBytes {
     static constexpr int spareRoom = 1024;       // zero bytes held past the last row
     static constexpr std::int32_t maxSize = INT32_MAX;
 
@@ -115,6 +116,12 @@ struct FileBuffer {
     bool contains(const std::uint8_t* pattern, std::int32_t length) const;
 
     int bytesPerRow() const { return bytesPerRow_; }
+
+    std::int64_t length() const override { return size > 0 ? size : 0; }
+    ByteSpan span(std::int64_t offset, std::int64_t count) const override;
+    bool forEachBlock(std::int64_t first, std::int64_t end, const BlockVisitor& visit) const override;
+    bool replace(std::int64_t offset, std::int64_t removed, const std::uint8_t* bytes, std::int64_t count) override;
+    void adopt(ByteBlock&& block, std::int32_t byteCount) override;
 
 private:
     // The rest of load, once the file is open.

@@ -234,3 +234,83 @@ TEST(FileBufferInsert, ZerosInTheMiddleMoveTheTailAndReadZero)
 }
 
 } // namespace
+
+namespace {
+
+std::string textOf(const FileBuffer& buffer)
+{
+    const ByteSpan all = buffer.span(0, buffer.length());
+    return {all.begin(), all.end()};
+}
+
+FileBuffer holding(const std::string& text)
+{
+    FileBuffer buffer;
+    buffer.replace(0, 0, reinterpret_cast<const std::uint8_t*>(text.data()), static_cast<std::int64_t>(text.size()));
+    return buffer;
+}
+
+TEST(DocumentBytesReplace, EachShapeOfRangeGivesTheBytesAndMovesTheMarks)
+{
+    struct Case {
+        const char* name;
+        std::int64_t offset, removed;
+        const char* bytes;
+        bool done;
+        const char* after;
+        std::int32_t markAfter; // where the mark on "f" (offset 5) is, -1 gone
+    };
+    const Case cases[] = {
+        {"same length overwrites", 1, 2, "XY", true, "aXYdefgh", 5},
+        {"longer grows", 1, 2, "WXYZ", true, "aWXYZdefgh", 7},
+        {"shorter shrinks", 1, 3, "X", true, "aXefgh", 3},
+        {"the marked byte removed", 4, 2, "", true, "abcdgh", -1},
+        {"insertion at the end", 8, 0, "ij", true, "abcdefghij", 5},
+        {"reaching past the end", 7, 2, "X", false, "abcdefgh", 5},
+        {"negative offset", -1, 1, "X", false, "abcdefgh", 5},
+    };
+    for (const Case& c : cases) {
+        FileBuffer buffer = holding("abcdefgh");
+        buffer.marks.toggle(5);
+        const std::string bytes = c.bytes;
+        EXPECT_EQ(buffer.replace(c.offset, c.removed, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                 static_cast<std::int64_t>(bytes.size())),
+                  c.done)
+            << c.name;
+        EXPECT_EQ(textOf(buffer), c.after) << c.name;
+        EXPECT_EQ(buffer.marks.next(-1), c.markAfter) << c.name;
+    }
+}
+
+TEST(DocumentBytesRead, SpansAndBlocksCoverExactlyTheDocument)
+{
+    const FileBuffer buffer = holding("0123456789");
+    EXPECT_EQ(std::string(buffer.span(2, 3).begin(), buffer.span(2, 3).end()), "234");
+    EXPECT_TRUE(buffer.span(8, 3).empty()); // past the end, though the spare room is there
+    EXPECT_TRUE(buffer.span(-1, 2).empty());
+    std::string visited;
+    EXPECT_TRUE(buffer.forEachBlock(3, 10, [&](std::int64_t offset, ByteSpan block) {
+        EXPECT_EQ(offset, 3 + static_cast<std::int64_t>(visited.size()));
+        visited.append(block.begin(), block.end());
+        return true;
+    }));
+    EXPECT_EQ(visited, "3456789");
+    EXPECT_FALSE(buffer.forEachBlock(0, 10, [](std::int64_t, ByteSpan) { return false; }));
+}
+
+TEST(DocumentBytesAdopt, ANewBlockReplacesTheBytesAndTheMarks)
+{
+    FileBuffer buffer = holding("old bytes");
+    buffer.marks.toggle(2);
+    ByteBlock block;
+    ASSERT_TRUE(block.allocateZeroed(64));
+    std::memcpy(block.get(), "new", 3);
+    buffer.adopt(std::move(block), 3);
+    EXPECT_EQ(textOf(buffer), "new");
+    EXPECT_EQ(buffer.marks.next(-1), -1);
+    buffer.adopt(ByteBlock{}, 0);
+    EXPECT_EQ(buffer.length(), 0);
+    EXPECT_TRUE(buffer.span(0, 1).empty());
+}
+
+} // namespace
