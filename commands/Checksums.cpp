@@ -31,6 +31,6 @@ std::optional<ChecksumResult> checksumsOf(const EditorCore& core, DigestMaker& d
                                           Progress& progress)
 {
     const ByteRange range = checksumRange(core);
-    const std::uint8_t* bytes = core.buffer.data.held() ? core.buffer.data.get() + range.first : nullptr;
+    const std::uint8_t* bytes = core.buffer.span(range.first, range.count).bytes;
     return runChecksums(bytes, static_cast<std::size_t>(range.count), digests, check, progress);
 }

@@ -127,7 +127,7 @@ CopyOutcome putSelection(EditorCore& core, Progress& progress, bool cutting)
     }
     return tellingFailure(core, cutting, [&] {
         const ByteRange range = selectedBytes(core);
-        return writeInSteps(copyTextPieces(core), core.buffer.data.get() + range.first,
+        return writeInSteps(copyTextPieces(core), core.buffer.span(range.first, range.count).bytes,
                             static_cast<std::size_t>(range.count), core.shell.clipboard, progress);
     });
 }
@@ -137,7 +137,7 @@ CopyOutcome putSelection(EditorCore& core, Progress& progress, bool cutting)
 PiecewiseText copyTextPieces(const EditorCore& core)
 {
     const ByteRange range = selectedBytes(core);
-    const std::uint8_t* bytes = core.buffer.data.get() + range.first;
+    const std::uint8_t* bytes = core.buffer.span(range.first, range.count).bytes;
     const auto count = static_cast<std::size_t>(range.count);
     if (core.activePane == EditorCore::asciiPaneActive) {
         // The clipboard's text ends at the first zero byte.
@@ -194,7 +194,7 @@ CopyOutcome copyAsToClipboard(EditorCore& core, CopyAsForm form, Progress& progr
     }
     return tellingFailure(core, false, [&] {
         const auto count = static_cast<std::size_t>(range.count);
-        const PiecewiseText text = copyAsPieces(form, core.buffer.data.get() + range.first, count, range.first);
+        const PiecewiseText text = copyAsPieces(form, core.buffer.span(range.first, range.count).bytes, count, range.first);
         // Past the memory there is no use asking.
         if (!beyondMemory(text) && text.length > copyAsQuestionLength &&
             !core.shell.confirm(wideFromUtf8(copyAsQuestion(form, text.length)))) {

@@ -47,8 +47,7 @@ void Comparison::stop()
     if (!active()) {
         return;
     }
-    other_.data.release();
-    other_.setSize(0);
+    other_.adopt(ByteBlock{}, 0);
     other_.name.clear();
     last_ = {};
     core_->repaint(Repaint::later);
@@ -65,8 +64,8 @@ void Comparison::titleChanged() const
 Message Comparison::summary() const
 {
     const FileBuffer& buffer = core_->buffer;
-    const std::uint8_t* document = buffer.data.get();
-    const std::uint8_t* other = other_.data.get();
+    const std::uint8_t* document = buffer.all().bytes;
+    const std::uint8_t* other = other_.all().bytes;
     const std::int32_t otherSize = other_.size;
     const std::int32_t size = std::max(buffer.size, 0); // -1 after an Open cancelled on nothing
     const std::int64_t count = countDifferences(document, size, other, otherSize);
@@ -92,14 +91,14 @@ DifferenceRun Comparison::next() const
     const std::int64_t cursor = core.cursorOffset;
     // Searching from the cursor itself passes over the run it lies in.
     const bool visited = core.hasSelection() || cursor == last_.first;
-    return nextDifference(core.buffer.data.get(), core.buffer.size, other_.data.get(), other_.size,
+    return nextDifference(core.buffer.all().bytes, core.buffer.size, other_.all().bytes, other_.size,
                           visited ? cursor : cursor - 1);
 }
 
 DifferenceRun Comparison::previous() const
 {
     const EditorCore& core = *core_;
-    return previousDifference(core.buffer.data.get(), core.buffer.size, other_.data.get(), other_.size,
+    return previousDifference(core.buffer.all().bytes, core.buffer.size, other_.all().bytes, other_.size,
                               core.cursorOffset);
 }
 
@@ -124,7 +123,7 @@ bool Comparison::stepToDifference(bool forward)
 bool Comparison::differs(std::int64_t offset) const
 {
     const FileBuffer& buffer = core_->buffer;
-    return differsAt(buffer.data.get(), buffer.size, other_.data.get(), other_.size, offset);
+    return differsAt(buffer.all().bytes, buffer.size, other_.all().bytes, other_.size, offset);
 }
 
 ColorRef Comparison::cellTextColor(std::int32_t offset) const
@@ -146,7 +145,7 @@ void Comparison::paintDifferences(Pane pane) const
         const std::int32_t count = std::min(core.bytesPerRow, buffer.size - first);
         // Most rows are equal: one comparison of the row says so.
         if (count <= 0 || (first + count <= other_.size &&
-                           std::memcmp(buffer.data.get() + first, other_.data.get() + first,
+                           std::memcmp(buffer.all().bytes + first, other_.all().bytes + first,
                                        static_cast<std::size_t>(count)) == 0)) {
             continue;
         }

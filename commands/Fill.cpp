@@ -13,13 +13,11 @@
 
 namespace {
 
-// Bytes [from, to) of the fill written at `target + from`: the pattern's
-// repeat from its place at `from`, then copies of what is written, which are
-// whole repeats from that place, doubling.
-void writeRepeats(const std::vector<std::uint8_t>& pattern, std::uint8_t* target, std::size_t from, std::size_t to)
+// `count` bytes of the fill from its byte `from` on, written at `piece`: the
+// pattern's repeat from its place at `from`, then copies of what is written,
+// which are whole repeats from that place, doubling.
+void writeRepeats(const std::vector<std::uint8_t>& pattern, std::size_t from, std::uint8_t* piece, std::size_t count)
 {
-    std::uint8_t* piece = target + from;
-    const std::size_t count = to - from;
     std::size_t done = std::min(pattern.size(), count);
     for (std::size_t i = 0; i < done; ++i) {
         piece[i] = pattern[(from + i) % pattern.size()];
@@ -56,23 +54,28 @@ bool fillSelection(EditorCore& core, const std::vector<std::uint8_t>& pattern, P
     }
     const auto count = static_cast<std::size_t>(range.count);
     std::vector<std::uint8_t> replaced;
+    std::vector<std::uint8_t> step;
     try {
         replaced.resize(count);
+        step.resize(std::min(count, progressStep));
     } catch (const std::bad_alloc&) {
         core.shell.tell(noMemoryToFill());
         return false;
     }
-    std::uint8_t* target = core.buffer.data.get() + range.first;
+    FileBuffer& buffer = core.buffer;
     // The steps were painted as they were made.
     const auto putBack = [&](std::size_t made) {
-        std::copy_n(replaced.begin(), made, target);
+        buffer.replace(range.first, static_cast<std::int64_t>(made), replaced.data(), static_cast<std::int64_t>(made));
         core.repaint(Repaint::later);
         return false;
     };
     std::size_t made = 0;
     const bool filled = inSteps(count, progress, [&](std::size_t from, std::size_t to) {
-        std::copy(target + from, target + to, replaced.begin() + static_cast<std::ptrdiff_t>(from));
-        writeRepeats(pattern, target, from, to);
+        const auto length = static_cast<std::int64_t>(to - from);
+        const ByteSpan before = buffer.span(range.first + static_cast<std::int64_t>(from), length);
+        std::copy(before.begin(), before.end(), replaced.begin() + static_cast<std::ptrdiff_t>(from));
+        writeRepeats(pattern, from, step.data(), to - from);
+        buffer.replace(range.first + static_cast<std::int64_t>(from), length, step.data(), length);
         made = to;
     });
     if (!filled || !recordOverwriteMade(core, range.first, range.count, replaced.data())) {

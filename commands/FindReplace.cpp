@@ -45,10 +45,10 @@ void EditorCore::selectRange(std::int64_t first, std::int64_t count)
 bool SearchSession::findAndSelect(const SearchPattern& pattern, bool backward, ByteRange range)
 {
     EditorCore& core = *core_;
-    if (pattern.empty() || !core.buffer.data.held()) {
+    const std::uint8_t* data = core.buffer.all().bytes;
+    if (pattern.empty() || data == nullptr) {
         return false;
     }
-    const std::uint8_t* data = core.buffer.data.get();
     const std::int64_t end = rangeEnd(range);
     const std::int64_t cursor = core.cursorOffset;
     // A selected match is passed over, so the next search moves on.
@@ -78,7 +78,8 @@ bool SearchSession::selectionIsMatch(const SearchPattern& pattern) const
     if (pattern.empty() || selected.count != static_cast<std::int64_t>(pattern.size())) {
         return false;
     }
-    return findForward(core_->buffer.data.get(), selected.first, rangeEnd(selected), pattern) == selected.first;
+    const ByteSpan bytes = core_->buffer.span(selected.first, selected.count);
+    return !bytes.empty() && findForward(bytes.bytes, 0, selected.count, pattern) == 0;
 }
 
 ReplaceOutcome SearchSession::replaceSelectedMatch(const SearchPattern& pattern,
@@ -106,8 +107,11 @@ ReplaceAllResult SearchSession::replaceAllIn(const SearchPattern& pattern,
     if (core.files.refuseEdit()) {
         return {ReplaceOutcome::readOnly, 0};
     }
-    if (pattern.empty() || !buffer.data.held()) {
+    if (pattern.empty()) {
         return {ReplaceOutcome::declined, 0};
+    }
+    if (buffer.length() == 0) {
+        return {ReplaceOutcome::replaced, 0}; // nothing to find
     }
     ReplaceOutcome outcome = ReplaceOutcome::replaced;
     std::int64_t count = 0;
@@ -120,7 +124,7 @@ ReplaceAllResult SearchSession::replaceAllIn(const SearchPattern& pattern,
         }
         outcome = count == 0 ? outcome : keepReplacement(core, std::move(record));
     } else {
-        const MatchList matches = ::findAll(buffer.data.get(), range.first, rangeEnd(range), pattern,
+        const MatchList matches = ::findAll(buffer.all().bytes, range.first, rangeEnd(range), pattern,
                                           std::numeric_limits<std::size_t>::max(), progress);
         if (matches.cancelled) {
             return {ReplaceOutcome::cancelled, 0};

@@ -155,7 +155,7 @@ SearchReport SearchSession::findAll(const SearchPattern& pattern, SearchOptions 
     rememberDialogSearch(pattern);
     std::vector<std::int64_t>& listed = dialog_.listed;
     try {
-        MatchList found = ::findAll(core_->buffer.data.get(), range.first,
+        MatchList found = ::findAll(core_->buffer.all().bytes, range.first,
                                     static_cast<std::int64_t>(range.first) + range.count, pattern, listedMatchLimit,
                                     progress);
         if (found.cancelled) {
@@ -197,8 +197,8 @@ ListedRow SearchSession::listedRow(std::size_t item) const
     ListedRow row{matchOffsetText(offset), {}};
     if (offset < buffer.size) {
         const auto length = static_cast<std::int64_t>(dialog_.listedLength);
-        row.bytes = matchBytesText(buffer.data.get() + offset,
-                                   static_cast<std::size_t>(std::min<std::int64_t>(buffer.size - offset, length)));
+        const ByteSpan bytes = buffer.span(offset, std::min<std::int64_t>(buffer.size - offset, length));
+        row.bytes = matchBytesText(bytes.bytes, bytes.count);
     }
     return row;
 }

@@ -27,6 +27,7 @@ public:
     virtual std::int64_t length() const = 0;
     // The `count` bytes from `offset` on; empty when any of them lies outside the document.
     virtual ByteSpan span(std::int64_t offset, std::int64_t count) const = 0;
+    ByteSpan all() const { return span(0, length()); }
     // The blocks holding [first, end), in order, as long as `visit` returns
     // true; false when it stopped the visit.
     virtual bool forEachBlock(std::int64_t first, std::int64_t end, const BlockVisitor& visit) const = 0;

@@ -122,6 +122,8 @@ struct FileBuffer final : DocumentBytes {
     bool forEachBlock(std::int64_t first, std::int64_t end, const BlockVisitor& visit) const override;
     bool replace(std::int64_t offset, std::int64_t removed, const std::uint8_t* bytes, std::int64_t count) override;
     void adopt(ByteBlock&& block, std::int32_t byteCount) override;
+    // The bytes of a buffer loaded apart become the document's.
+    void adoptBytesOf(FileBuffer&& apart) { adopt(std::move(apart.data), apart.size); }
 
 private:
     // The rest of load, once the file is open.

@@ -243,9 +243,7 @@ bool FileFlow::readFile(const DocumentName& name, bool readOnly)
         return false;
     }
     FileSteps& files = core.shell.files->files();
-    buffer.data = std::move(fresh.data);
-    buffer.setSize(fresh.size);
-    buffer.marks.clear(); // they were the document's before
+    buffer.adoptBytesOf(std::move(fresh)); // the marks were the document's before
     buffer.name = name;
     core.history.reset();
     file_.readOnlyMode = readOnly;
@@ -284,9 +282,7 @@ void FileFlow::startNewDocument(const FilePath& path)
 {
     EditorCore& core = *core_;
     FileBuffer& buffer = core.buffer;
-    buffer.data.release();
-    buffer.setSize(0);
-    buffer.marks.clear();
+    buffer.adopt(ByteBlock{}, 0);
     buffer.name = DocumentName::given(path);
     core.history.reset();
     file_ = DocumentFile{};

@@ -158,13 +158,16 @@ bool recordStep(EditorCore& core, EditStep::Kind kind, std::int32_t offset, std:
     if (count <= 0) {
         return true; // nothing changes
     }
-    const std::uint8_t* current = core.buffer.data.get() + offset;
-    if (kind == EditStep::Kind::overwrite && std::memcmp(current, newBytes, static_cast<std::size_t>(count)) == 0) {
+    const ByteSpan current = core.buffer.span(offset, count);
+    if (current.empty()) {
+        return false; // no such bytes to change
+    }
+    if (kind == EditStep::Kind::overwrite && std::memcmp(current.bytes, newBytes, current.count) == 0) {
         return true; // the same bytes again change nothing
     }
     const auto makeStep = [&] {
-        EditStep step = kind == EditStep::Kind::overwrite ? EditStep::overwrite(offset, current, newBytes, count)
-                                                          : EditStep::removal(offset, current, count);
+        EditStep step = kind == EditStep::Kind::overwrite ? EditStep::overwrite(offset, current.bytes, newBytes, count)
+                                                          : EditStep::removal(offset, current.bytes, count);
         if (kind == EditStep::Kind::removal) {
             step.marks = core.buffer.marks.within(offset, offset + count);
         }
@@ -207,14 +210,17 @@ bool recordOverwriteMade(EditorCore& core, std::int32_t offset, std::int32_t cou
     if (count <= 0) {
         return true;
     }
-    const std::uint8_t* now = core.buffer.data.get() + offset;
-    if (std::memcmp(oldBytes, now, static_cast<std::size_t>(count)) == 0) {
+    const ByteSpan now = core.buffer.span(offset, count);
+    if (now.empty()) {
+        return false; // no such bytes were changed
+    }
+    if (std::memcmp(oldBytes, now.bytes, now.count) == 0) {
         return true; // the same bytes again change nothing
     }
     // Too large to hold, it was put to the user by mayChange before it was made.
     return keepStep(
         core, EditHistory::costOf(EditStep::Kind::overwrite, count),
-        [&] { return EditStep::overwrite(offset, oldBytes, now, count); }, false, true);
+        [&] { return EditStep::overwrite(offset, oldBytes, now.bytes, count); }, false, true);
 }
 
 bool recordTypedByte(EditorCore& core, std::int32_t offset, std::uint8_t value, bool continuesByte, bool open)
@@ -275,7 +281,7 @@ ReplaceOutcome replaceRuns(EditorCore& core, const std::vector<std::int64_t>& of
     }
     bool recording = true;
     try {
-        record.keepBytes(buffer.data.get(), replacement);
+        record.keepBytes(buffer.all().bytes, replacement);
         record.lostMarks = buffer.marks.lostBy(record.runs, matchLength, replacementLength);
         recording = core.history.canHold(EditHistory::replacementCost(record));
     } catch (const std::bad_alloc&) {

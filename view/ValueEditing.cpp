@@ -20,8 +20,8 @@ std::size_t bytesAfter(const EditorCore& core)
 std::string valueAtCursor(const EditorCore& core, ValueType type, bool bigEndian)
 {
     const std::size_t available = bytesAfter(core);
-    const std::uint8_t* bytes = available > 0 ? core.buffer.data.get() + core.cursorOffset : nullptr;
-    return valueText(type, bytes, available, bigEndian);
+    const ByteSpan bytes = core.buffer.span(core.cursorOffset, static_cast<std::int64_t>(available));
+    return valueText(type, bytes.bytes, bytes.count, bigEndian);
 }
 
 ValueWrite writeValue(EditorCore& core, ValueType type, std::string_view text, bool bigEndian)
