@@ -36,7 +36,7 @@ set(NIBBLOR_CORE_SOURCES
   view/Comparing.cpp
   editor/EditorCore.cpp
   editor/Prompts.cpp
-  editor/Geometry.cpp
+  editor/FrameLayout.cpp
   editor/ScrollBar.cpp
   editor/Settings.cpp
   editor/ColorSettings.cpp

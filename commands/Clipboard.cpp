@@ -85,7 +85,7 @@ PasteOutcome EditorCore::insertPasted(const std::uint8_t* pasted, std::size_t co
     }
     showRowsFrom(firstVisibleRow);
     syncScrollBar(firstVisibleRow);
-    followLabelWidth();
+    layout.followLabelWidth();
     showPasteEnd(at + length);
     return PasteOutcome::pasted;
 }

@@ -13,33 +13,12 @@
 #include "document/FileBuffer.h"
 #include "document/PatternSearch.h"
 #include "document/Progress.h"
-#include "editor/DisplayScale.h"
 #include "editor/EditorShell.h"
+#include "editor/FrameLayout.h"
 #include "editor/RecentFiles.h"
 #include "view/ByteValues.h"
 #include "view/CoreTypes.h"
 #include "view/ViewSurface.h"
-
-// Text measurements of the display font, as GetTextMetrics reports them.
-struct FontMetrics {
-    int height = 0;
-    int externalLeading = 0;
-    int averageCharWidth = 0;
-};
-
-// The system measures the frame's size allows for.
-struct FrameMetrics {
-    int menuHeight = 0;       // SM_CYMENU
-    int captionHeight = 0;    // SM_CYCAPTION
-    int frameWidth = 0;       // SM_CXFRAME
-    int scrollBarWidth = 0;   // SM_CYVSCROLL
-};
-
-// A frame's outer size, in pixels.
-struct FrameSize {
-    int width = 0;
-    int height = 0;
-};
 
 // The requests of the frame's vertical scroll bar, numbered as the window
 // system numbers them (SB_LINEUP ... SB_BOTTOM).
@@ -54,10 +33,6 @@ enum class ScrollRequest {
     bottom = 7,
 };
 
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-};
 struct FontDescription; // editor/FontSettings.h
 
 // Rows from `first` up to, not including, `end`.
@@ -143,8 +118,6 @@ struct EditorCore {
     // activePane: which data pane takes the keyboard.
     static constexpr std::int32_t hexPaneActive = 0;
     static constexpr std::int32_t asciiPaneActive = 2;
-    // Row labels have at least four hexadecimal digits; a 31-bit offset has eight.
-    static constexpr std::int32_t minimumOffsetDigits = 4;
     // The wheel's delta for one notch.
     static constexpr int wheelNotch = 120;
 
@@ -193,19 +166,12 @@ struct EditorCore {
     // Where drawing, questions, messages and files go; a part left out does nothing.
     EditorShell shell;
 
-    // Beyond the original fields: the hexadecimal digits the offset pane is
-    // laid out for (set with the geometry), and the wheel's turn not yet
-    // scrolled, in notch units times lines per notch.
-    std::int32_t offsetDigits = minimumOffsetDigits;
+    // The label digits, the resolution and the status bar the frame is laid out for.
+    FrameLayout layout{*this};
+    // The wheel's turn not yet scrolled, in notch units times lines per notch.
     std::int32_t wheelTurn = 0;
     // Typing and Paste insert bytes instead of overwriting them.
     bool insertMode = false;
-    // The screen resolution (dots per inch) the font and frame are made for;
-    // the stored "FontSize" is kept at 96 and scaled to it.
-    std::int32_t dpi = display::referenceDpi;
-    // The status bar's height while it is shown: the frame grows by it, so
-    // the panes keep their size.
-    std::int32_t statusBarHeight = 0;
     // The text colour of bytes that differ from the compared file's (red).
     ColorRef differenceColor = 0x0000FF;
     // The other file of a comparison, as it was read, and the run stepped to last.
@@ -215,28 +181,10 @@ struct EditorCore {
     // Repaints the three panes through the surface.
     void repaint(Repaint when);
 
-    // --- Geometry (editor/Geometry.cpp) ---
-    // The digits the row labels of the document need: four, or as many as
-    // its last row's offset has.
-    std::int32_t labelDigitsNeeded() const;
-    // After the size changed: when the labels need another number of digits,
-    // the frame and its panes are laid out again.
-    void followLabelWidth();
+    // --- Geometry (editor/FrameLayout.cpp) ---
     int offsetPaneWidth(int octal) const;
     int hexPaneWidth(int octal) const;
     int asciiPaneWidth(int octal) const;
-    // Fills charWidth, lineHeight, textAreaHeight, windowHeight, windowWidth.
-    void applyGeometry(const FontMetrics& font, const FrameMetrics& system);
-    // The frame's size applyGeometry would give for such a font, in the
-    // current view, style and document; nothing changes.
-    FrameSize frameSizeFor(const FontMetrics& font, const FrameMetrics& system) const;
-    // Where a pane goes in the current view.
-    PaneRect paneRect(Pane pane) const;
-    // A top-level window's normal position is kept from the corner of its
-    // monitor's work area; moving it takes screen coordinates. A child's
-    // position is in its parent's client area either way.
-    static ScreenPoint screenFromWorkspace(ScreenPoint normal, ScreenPoint workAreaCorner,
-                                           ScreenPoint monitorCorner, bool topLevel);
     void getSize(int& width, int& height) const;
 
     // --- Scroll bar (editor/ScrollBar.cpp) ---
@@ -258,7 +206,7 @@ struct EditorCore {
     void cellText(std::int32_t offset, CellKind kind, char* text) const;
     static char characterForm(std::uint8_t byte);
     // A row's label in the offset pane: its first offset in uppercase
-    // hexadecimal, right-aligned to offsetDigits ("%4X" while four will do).
+    // hexadecimal, right-aligned to the layout's offset digits ("%4X" while four will do).
     // Unsigned, as rows below a recentred view may lie past the 32-bit offsets.
     std::string rowLabel(std::int32_t row) const;
 

@@ -286,7 +286,7 @@ void EditorCore::showNewSize()
 {
     // Shown even when every row fits on one page.
     updateScrollRange(true);
-    followLabelWidth();
+    layout.followLabelWidth();
 }
 
 bool EditorCore::openStartingFile(const FilePath& path, bool offerToCreate)

@@ -114,7 +114,7 @@ void EditorCore::showGrownRows()
 {
     showRowsFrom(firstVisibleRow);
     syncScrollBar(firstVisibleRow);
-    followLabelWidth();
+    layout.followLabelWidth();
     repaint(Repaint::later);
 }
 
@@ -140,7 +140,7 @@ bool EditorCore::deleteSelection()
         recenterOnCursor();
     }
     syncScrollBar(cursorRow);
-    followLabelWidth();
+    layout.followLabelWidth();
     return true;
 }
 
@@ -172,6 +172,6 @@ bool EditorCore::insertZeros(std::int32_t count)
     recordInsertion(at, count);
     showRowsFrom(firstVisibleRow); // every row that now exists is painted
     syncScrollBar(cursorRow);
-    followLabelWidth();
+    layout.followLabelWidth();
     return true;
 }

@@ -49,7 +49,7 @@ std::string EditorCore::rowLabel(std::int32_t row) const
 {
     char label[16]; // eight hexadecimal digits at most
     // As wide as the pane is laid out for, so that the labels line up.
-    const int length = std::snprintf(label, sizeof label, "%*X", static_cast<int>(offsetDigits),
+    const int length = std::snprintf(label, sizeof label, "%*X", static_cast<int>(layout.offsetDigits()),
                                      static_cast<unsigned>(row) * static_cast<unsigned>(bytesPerRow));
     return std::string(label, static_cast<std::size_t>(length));
 }

@@ -245,7 +245,7 @@ void EditorCore::showChangedPlace(std::int32_t offset)
     // Rows may have come or gone: the view is fitted to them again.
     showRowsFrom(onScreen ? firstVisibleRow : cursorRow);
     syncScrollBar(firstVisibleRow);
-    followLabelWidth();
+    layout.followLabelWidth();
     repaint(Repaint::later);
 }
 

@@ -29,7 +29,7 @@ constexpr int tenthsPerPoint = 10;
 std::int32_t editorHeight(std::int32_t pickerHeight, int pickerDpi)
 {
     const std::int32_t stored = display::scaleLength(pickerHeight, pickerDpi, display::referenceDpi);
-    return display::scaleLength(stored, display::referenceDpi, editorCore.dpi);
+    return display::scaleLength(stored, display::referenceDpi, editorCore.layout.dpi());
 }
 
 // The work area of the monitor the frame is on: the frame must fit in it.
@@ -43,7 +43,7 @@ FrameSize workArea()
 
 FrameSize frameSizeWith(HFONT font)
 {
-    return editorCore.frameSizeFor(measureFont(font), frameMetricsAt(editorCore.dpi));
+    return editorCore.layout.frameSizeFor(measureFont(font), frameMetricsAt(editorCore.layout.dpi()));
 }
 
 // The largest size of the face whose frame still fits the work area.
@@ -57,7 +57,7 @@ int largestFittingPoints(const LOGFONTA& face, int pickerDpi)
         DeleteObject(font);
         return metrics;
     };
-    return largestFittingSize(editorCore, pickerSizes, frameMetricsAt(editorCore.dpi), workArea(), measure);
+    return largestFittingSize(editorCore, pickerSizes, frameMetricsAt(editorCore.layout.dpi()), workArea(), measure);
 }
 
 // The font in use everywhere, the frame and the panes laid out for it.
@@ -140,7 +140,7 @@ bool changeFont()
 void followDpiChange(HWND frame, int dpi, const RECT& suggested)
 {
     EditorCore& core = editorCore;
-    core.dpi = dpi;
+    core.layout.setDpi(dpi);
     // The suggested corner keeps the frame where the system put it; its size
     // always follows from the font.
     SetWindowPos(frame, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

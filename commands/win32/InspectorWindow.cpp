@@ -46,7 +46,7 @@ InspectorState inspector;
 
 int scaled(int lengthAt96)
 {
-    return display::scaleLength(lengthAt96, display::referenceDpi, editorCore.dpi);
+    return display::scaleLength(lengthAt96, display::referenceDpi, editorCore.layout.dpi());
 }
 
 // The Character row's byte is in the ANSI code page; every other text is UTF-8.
@@ -130,7 +130,7 @@ HFONT createMessageFont()
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) == FALSE) {
         return nullptr;
     }
-    metrics.lfMessageFont.lfHeight = display::scaleLength(metrics.lfMessageFont.lfHeight, systemDpi(), editorCore.dpi);
+    metrics.lfMessageFont.lfHeight = display::scaleLength(metrics.lfMessageFont.lfHeight, systemDpi(), editorCore.layout.dpi());
     return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 

@@ -16,7 +16,7 @@ void placePane(HWND frame, HWND pane, Pane which)
     if (pane == nullptr || GetParent(pane) != frame) {
         return;
     }
-    const PaneRect place = editorCore.paneRect(which);
+    const PaneRect place = editorCore.layout.paneRect(which);
     MoveWindow(pane, place.x, place.y, place.width, place.height, TRUE);
 }
 

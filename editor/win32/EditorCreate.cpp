@@ -107,7 +107,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
     backgroundBrush = CreateBrushIndirect(&brush);
     const HFONT oldFont = font;
     // Made for the screen the frame goes on: its parent's, else the system's.
-    dpi = windowDpi(parentWindow);
+    layout.setDpi(windowDpi(parentWindow));
     font = createFontFromSettings();
     if (oldFont != nullptr && oldFont != font) {
         DeleteObject(oldFont);

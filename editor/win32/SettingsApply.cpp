@@ -58,7 +58,7 @@ FontHandle EditorCore::createFontFromSettings()
     }
     // The stored height is kept at 96 dots per inch: the screen's may be more.
     FontDescription stored = storedFontDescription(settings::defaultFontSize);
-    stored.height = display::scaleLength(stored.height, display::referenceDpi, dpi);
+    stored.height = display::scaleLength(stored.height, display::referenceDpi, layout.dpi());
     const LOGFONTA description = logFontFor(stored);
     return CreateFontIndirectA(&description);
 }

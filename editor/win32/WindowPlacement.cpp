@@ -1,6 +1,6 @@
 // The editor's geometry and placement on the real windows: measuring the font
 // and the system, moving the frame and giving the focus. The arithmetic is in
-// editor/Geometry.cpp and editor/ScrollBar.cpp.
+// editor/FrameLayout.cpp and editor/ScrollBar.cpp.
 #include "editor/win32/WindowPlacement.h"
 
 #include "editor/EditorCore.h"
@@ -18,7 +18,7 @@ void EditorCore::computeGeometry()
 {
     // The font is measured on a screen context of its own; windowDC keeps
     // whatever the frame stored there (nothing draws through it).
-    applyGeometry(measureFont(font), frameMetricsAt(dpi));
+    layout.apply(measureFont(font), frameMetricsAt(layout.dpi()));
 }
 
 void EditorCore::move(int x, int y)
@@ -55,7 +55,7 @@ void rememberFramePosition(HWND frame)
         workAreaCorner = {monitor.rcWork.left, monitor.rcWork.top};
         monitorCorner = {monitor.rcMonitor.left, monitor.rcMonitor.top};
     }
-    const ScreenPoint corner = EditorCore::screenFromWorkspace(normal, workAreaCorner, monitorCorner, topLevel);
+    const ScreenPoint corner = screenFromWorkspace(normal, workAreaCorner, monitorCorner, topLevel);
     editorCore.windowX = corner.x;
     editorCore.windowY = corner.y;
 }

@@ -185,7 +185,7 @@ void createPaneWindow(HWND& window, const char* className, const char* title, WN
     registerWindowClass(className, windowProc, instance, LoadIconA(nullptr, IDI_APPLICATION),
                         editorCore.backgroundBrush);
 
-    const PaneRect place = editorCore.paneRect(pane);
+    const PaneRect place = editorCore.layout.paneRect(pane);
     window = CreateWindowExA(WS_EX_CLIENTEDGE, className, title, WS_CHILD, place.x, place.y, place.width,
                              place.height, parent, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);

@@ -43,7 +43,7 @@ TEST(Geometry, OwnedTopLevelFrameMatchesTheWorkedExample)
     EditorCore core;
     core.parentWindow = someParent();
     core.windowStyle = 0x00CF0000 | EditorCore::styleVScroll;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.lineHeight, 16);
     EXPECT_EQ(core.charWidth, 8);
     EXPECT_EQ(core.textAreaHeight, 412);
@@ -51,7 +51,7 @@ TEST(Geometry, OwnedTopLevelFrameMatchesTheWorkedExample)
     EXPECT_EQ(core.windowWidth, 629);
 
     core.octalMode = 1;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.windowWidth, 757);
     EXPECT_EQ(core.windowHeight, 461);
     EXPECT_EQ(core.hexPaneWidth(1), 528);
@@ -62,7 +62,7 @@ TEST(Geometry, ChildWithoutTitleBarHasNoAllowances)
     EditorCore core;
     core.parentWindow = someParent();
     core.windowStyle = EditorCore::styleChild | EditorCore::styleVScroll;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.windowHeight, 412);
     EXPECT_EQ(core.windowWidth, 620);
 }
@@ -72,7 +72,7 @@ TEST(Geometry, ChildWithTitleBarDropsOnlyTheMenu)
     EditorCore core;
     core.parentWindow = someParent();
     core.windowStyle = 0x40CF0000 | EditorCore::styleVScroll;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.windowHeight, 412 + 19 + 11);
     EXPECT_EQ(core.windowWidth, 629);
 }
@@ -81,7 +81,7 @@ TEST(Geometry, StandAloneEditorKeepsEveryAllowanceWhateverTheStyle)
 {
     EditorCore core;
     core.windowStyle = EditorCore::styleChild | EditorCore::styleVScroll;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.windowHeight, 461);
     EXPECT_EQ(core.windowWidth, 629);
 }
@@ -92,11 +92,11 @@ TEST(Geometry, OctalViewWidensBySixteenCharactersAndKeepsTheHeight)
     core.parentWindow = someParent();
     core.windowStyle = 0x00CF0000;
     const FontMetrics bigFont{23, 2, 11};
-    core.applyGeometry(bigFont, exampleSystem);
+    core.layout.apply(bigFont, exampleSystem);
     const int hexWidth = core.windowWidth;
     const int hexHeight = core.windowHeight;
     core.octalMode = 1;
-    core.applyGeometry(bigFont, exampleSystem);
+    core.layout.apply(bigFont, exampleSystem);
     EXPECT_EQ(core.windowWidth - hexWidth, 16 * 11);
     EXPECT_EQ(core.windowHeight, hexHeight);
     EXPECT_EQ(core.textAreaHeight, static_cast<int>(25.8 * 25));
@@ -105,17 +105,17 @@ TEST(Geometry, OctalViewWidensBySixteenCharactersAndKeepsTheHeight)
 TEST(Geometry, PanesSitSideBySideInBothViews)
 {
     EditorCore core;
-    core.applyGeometry(exampleFont, exampleSystem);
-    PaneRect ascii = core.paneRect(Pane::Ascii);
+    core.layout.apply(exampleFont, exampleSystem);
+    PaneRect ascii = core.layout.paneRect(Pane::Ascii);
     EXPECT_EQ(ascii.x, (3 * 16 + 8) * 8);
     EXPECT_EQ(ascii.width, 19 * 8);
-    EXPECT_EQ(core.paneRect(Pane::Hex).x, 6 * 8);
-    EXPECT_EQ(core.paneRect(Pane::Hex).width, 50 * 8);
-    EXPECT_EQ(core.paneRect(Pane::Offset).height, 412);
+    EXPECT_EQ(core.layout.paneRect(Pane::Hex).x, 6 * 8);
+    EXPECT_EQ(core.layout.paneRect(Pane::Hex).width, 50 * 8);
+    EXPECT_EQ(core.layout.paneRect(Pane::Offset).height, 412);
     core.octalMode = 1;
-    ascii = core.paneRect(Pane::Ascii);
+    ascii = core.layout.paneRect(Pane::Ascii);
     EXPECT_EQ(ascii.x, (4 * 16 + 8) * 8);
-    EXPECT_EQ(core.paneRect(Pane::Hex).width, 66 * 8);
+    EXPECT_EQ(core.layout.paneRect(Pane::Hex).width, 66 * 8);
 }
 
 TEST(Geometry, ATopLevelFramesNormalPositionCountsFromTheWorkArea)
@@ -135,7 +135,7 @@ TEST(Geometry, ATopLevelFramesNormalPositionCountsFromTheWorkArea)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ScreenPoint screen = EditorCore::screenFromWorkspace({100, 80}, c.workArea, c.monitor, c.topLevel);
+        const ScreenPoint screen = screenFromWorkspace({100, 80}, c.workArea, c.monitor, c.topLevel);
         EXPECT_EQ(screen.x, c.x);
         EXPECT_EQ(screen.y, c.y);
     }

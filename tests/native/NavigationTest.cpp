@@ -170,20 +170,20 @@ TEST(RowLabels, WidenTheOffsetPaneOnlyPastFourDigits)
         SCOPED_TRACE(c.size);
         EditorCore core;
         core.buffer.setSize(c.size);
-        EXPECT_EQ(core.labelDigitsNeeded(), c.digits);
+        EXPECT_EQ(core.layout.labelDigitsNeeded(), c.digits);
     }
 
     TestEditor e(65535);
-    e.core.applyGeometry(FontMetrics{16, 0, 8}, FrameMetrics{19, 19, 4, 16});
+    e.core.layout.apply(FontMetrics{16, 0, 8}, FrameMetrics{19, 19, 4, 16});
     const int narrow = e.core.windowWidth;
     EXPECT_EQ(e.core.offsetPaneWidth(0), 6 * 8);
     e.placeCursor(65535);
     ASSERT_TRUE(e.core.insertZeros(1)); // now 65536 bytes: a row labelled 10000
     EXPECT_EQ(e.surface.relayouts, 1);
-    e.core.applyGeometry(FontMetrics{16, 0, 8}, FrameMetrics{19, 19, 4, 16}); // what the relayout does
+    e.core.layout.apply(FontMetrics{16, 0, 8}, FrameMetrics{19, 19, 4, 16}); // what the relayout does
     EXPECT_EQ(e.core.offsetPaneWidth(0), 7 * 8);
     EXPECT_EQ(e.core.windowWidth, narrow + 8);
-    EXPECT_EQ(e.core.paneRect(Pane::Hex).x, 7 * 8);
+    EXPECT_EQ(e.core.layout.paneRect(Pane::Hex).x, 7 * 8);
     EXPECT_EQ(e.core.rowLabel(1), "   10");
     EXPECT_EQ(e.core.rowLabel(4096), "10000");
     ASSERT_TRUE(e.core.insertZeros(1));
