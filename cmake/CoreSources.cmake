@@ -30,7 +30,9 @@ set(NIBBLOR_CORE_SOURCES
   view/Editing.cpp
   view/UndoRedo.cpp
   view/PointerInput.cpp
-  view/SelectionKeys.cpp
+  view/Selection.cpp
+  view/Cursor.cpp
+  view/Placing.cpp
   view/ValueEditing.cpp
   view/Bookmarking.cpp
   view/Comparing.cpp

@@ -2,7 +2,11 @@
 // the document has for inserted bytes. The clipboard itself is the shell's;
 // Copy's text is commands/ClipboardCopy.cpp's.
 #include "editor/EditorCore.h"
+#include "editor/ScrollBar.h"
 #include "view/ByteTextCodec.h"
+#include "view/Placing.h"
+#include "view/Scrolling.h"
+#include "view/Selection.h"
 
 #include <algorithm>
 #include <new>
@@ -13,7 +17,7 @@ ByteRange EditorCore::selectedBytes() const
     if (!hasSelection()) {
         return {};
     }
-    const std::int64_t end = selectionEndOffset();
+    const std::int64_t end = selectionEndOffset(*this);
     const std::int64_t first = std::max<std::int64_t>(std::min<std::int64_t>(cursorOffset, end), 0);
     // The end position and the spare room past it hold no bytes.
     const std::int64_t last = std::min<std::int64_t>(std::max<std::int64_t>(cursorOffset, end),
@@ -60,14 +64,14 @@ PasteOutcome EditorCore::pasteBytes(const std::uint8_t* pasted, std::size_t coun
     }
     const std::int32_t written = buffer.overwrite(cursorOffset, pasted, count);
     pasteLeftOut = static_cast<std::int64_t>(count) - written;
-    showPasteEnd(cursorOffset + written);
+    showPasteEnd(*this, cursorOffset + written);
     return pasteLeftOut > 0 ? PasteOutcome::cutShort : PasteOutcome::pasted;
 }
 
 PasteOutcome EditorCore::insertPasted(const std::uint8_t* pasted, std::size_t count)
 {
     if (count == 0) {
-        showPasteEnd(cursorOffset); // as an empty overwriting paste
+        showPasteEnd(*this, cursorOffset); // as an empty overwriting paste
         return PasteOutcome::pasted;
     }
     if (!canGrowBy(static_cast<std::int64_t>(count))) {
@@ -83,22 +87,11 @@ PasteOutcome EditorCore::insertPasted(const std::uint8_t* pasted, std::size_t co
         buffer.remove(at, length); // the user kept the document as it was
         return PasteOutcome::declined;
     }
-    showRowsFrom(firstVisibleRow);
-    syncScrollBar(firstVisibleRow);
+    showRowsFrom(*this, firstVisibleRow);
+    syncScrollBar(*this, firstVisibleRow);
     layout.followLabelWidth();
-    showPasteEnd(at + length);
+    showPasteEnd(*this, at + length);
     return PasteOutcome::pasted;
-}
-
-void EditorCore::showPasteEnd(std::int32_t after)
-{
-    setCursorOffset(after);
-    // Below the view the cursor's row comes to the top; otherwise the view stays.
-    if (static_cast<std::int64_t>(after) > static_cast<std::int64_t>(lastVisibleRow) * bytesPerRow) {
-        scrollCursorToTop();
-    } else {
-        repaint(Repaint::later);
-    }
 }
 
 bool EditorCore::canGrowBy(std::int64_t count) const

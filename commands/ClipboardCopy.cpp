@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "view/ByteTextCodec.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ CopyOutcome copyToClipboard(EditorCore& core, ClipboardBlocks& clipboard, Progre
 {
     const CopyOutcome outcome = putSelection(core, clipboard, progress);
     if (outcome == CopyOutcome::copied) {
-        core.clearSelection();
+        clearSelection(core);
         core.repaint(Repaint::later);
     }
     return outcome;

@@ -1,5 +1,7 @@
 // Find: the next occurrence of a byte pattern, and the cursor and view moved to it.
 #include "editor/EditorCore.h"
+#include "view/Cursor.h"
+#include "view/Scrolling.h"
 
 FindOutcome EditorCore::findNext(const std::vector<std::uint8_t>& pattern)
 {
@@ -11,7 +13,7 @@ FindOutcome EditorCore::findNext(const std::vector<std::uint8_t>& pattern)
     }
     buffer.lastMatchOffset = match;
     digitIndex = 0;
-    setCursorOffset(match);
-    scrollCursorToTop();
+    setCursorOffset(*this, match);
+    scrollCursorToTop(*this);
     return FindOutcome::found;
 }

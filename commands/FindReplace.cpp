@@ -1,6 +1,8 @@
 // The Find and Replace dialog's work: matches found in either direction and
 // selected, the selected match replaced, and every match replaced at once.
 #include "editor/EditorCore.h"
+#include "view/Placing.h"
+#include "view/Selection.h"
 
 #include <algorithm>
 #include <limits>
@@ -21,21 +23,6 @@ ByteRange EditorCore::searchRange(bool inSelection) const
         return selectedBytes();
     }
     return {0, std::max(buffer.size, 0)};
-}
-
-void EditorCore::selectRange(std::int64_t first, std::int64_t count)
-{
-    hideSelection();
-    digitIndex = 0;
-    setCursorOffset(static_cast<std::int32_t>(first));
-    if (cursorRow < firstVisibleRow || cursorRow >= lastVisibleRow) {
-        scrollCursorToTop();
-    } else {
-        repaint(Repaint::later);
-    }
-    const std::int64_t last = first + std::max<std::int64_t>(count, 1) - 1;
-    selectionEndRow = static_cast<std::int32_t>(last / bytesPerRow) - firstVisibleRow;
-    selectionEndColumn = static_cast<std::int32_t>(last % bytesPerRow);
 }
 
 bool EditorCore::findAndSelect(const SearchPattern& pattern, bool backward, ByteRange range)
@@ -63,7 +50,7 @@ bool EditorCore::findAndSelect(const SearchPattern& pattern, bool backward, Byte
     if (match < 0) {
         return false;
     }
-    selectRange(match, static_cast<std::int64_t>(pattern.size()));
+    selectRange(*this, match, static_cast<std::int64_t>(pattern.size()));
     return true;
 }
 
@@ -86,7 +73,7 @@ ReplaceOutcome EditorCore::replaceSelectedMatch(const SearchPattern& pattern,
     const ReplaceOutcome outcome =
         replaceRuns({selected.first}, static_cast<std::int32_t>(pattern.size()), replacement);
     if (outcome == ReplaceOutcome::replaced) {
-        showChangedPlace(selected.first);
+        showChangedPlace(*this, selected.first);
     }
     return outcome;
 }
@@ -121,7 +108,7 @@ ReplaceAllResult EditorCore::replaceAll(const SearchPattern& pattern, const std:
         outcome = count == 0 ? outcome : replaceRuns(matches.offsets, matchLength, replacement);
     }
     if (count > 0 && outcome == ReplaceOutcome::replaced) {
-        showChangedPlace(range.first);
+        showChangedPlace(*this, range.first);
     }
     return {outcome, outcome == ReplaceOutcome::replaced ? count : 0};
 }

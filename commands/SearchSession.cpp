@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "commands/SearchPatterns.h"
+#include "view/Cursor.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -94,7 +96,7 @@ SearchReport SearchSession::replace(const SearchPattern& pattern, const std::vec
     }
     // Forward, the next search starts after what was put there.
     if (!options.backward) {
-        core_->setCursorOffset(core_->cursorOffset + static_cast<std::int32_t>(replacement.size()));
+        setCursorOffset(*core_, core_->cursorOffset + static_cast<std::int32_t>(replacement.size()));
     }
     return findNext(pattern, options);
 }
@@ -160,7 +162,7 @@ SearchReport SearchSession::selectListed(std::size_t item)
         offset + static_cast<std::int64_t>(listedLength_) > core_->buffer.size) {
         return {"The document has changed since the list was made: Find All again.", false};
     }
-    core_->selectRange(offset, static_cast<std::int64_t>(listedLength_));
+    selectRange(*core_, offset, static_cast<std::int64_t>(listedLength_));
     noteSelectedMatch();
     return {};
 }

@@ -19,27 +19,9 @@
 #include "view/ByteValues.h"
 #include "view/CoreTypes.h"
 #include "view/ViewSurface.h"
-
-// The requests of the frame's vertical scroll bar, numbered as the window
-// system numbers them (SB_LINEUP ... SB_BOTTOM).
-enum class ScrollRequest {
-    lineUp = 0,
-    lineDown = 1,
-    pageUp = 2,
-    pageDown = 3,
-    thumbPosition = 4,
-    thumbTrack = 5,
-    top = 6,
-    bottom = 7,
-};
+#include "view/WheelTurn.h"
 
 struct FontDescription; // editor/FontSettings.h
-
-// Rows from `first` up to, not including, `end`.
-struct RowRange {
-    std::int32_t first = 0;
-    std::int32_t end = 0;
-};
 
 // `count` bytes from offset `first` on.
 struct ByteRange {
@@ -118,8 +100,6 @@ struct EditorCore {
     // activePane: which data pane takes the keyboard.
     static constexpr std::int32_t hexPaneActive = 0;
     static constexpr std::int32_t asciiPaneActive = 2;
-    // The wheel's delta for one notch.
-    static constexpr int wheelNotch = 120;
 
     EditorCore();
 
@@ -168,8 +148,8 @@ struct EditorCore {
 
     // The label digits, the resolution and the status bar the frame is laid out for.
     FrameLayout layout{*this};
-    // The wheel's turn not yet scrolled, in notch units times lines per notch.
-    std::int32_t wheelTurn = 0;
+    // The wheel's turn not yet scrolled.
+    WheelTurn wheel;
     // Typing and Paste insert bytes instead of overwriting them.
     bool insertMode = false;
     // The text colour of bytes that differ from the compared file's (red).
@@ -188,14 +168,8 @@ struct EditorCore {
     void getSize(int& width, int& height) const;
 
     // --- Scroll bar (editor/ScrollBar.cpp) ---
-    // The range's upper end; 0 hides the bar, unless it is asked to show
-    // even when every row fits on one page.
-    int scrollRangeMax(bool evenForOnePage = false) const;
     static int scrollPosForRow(std::int32_t row, std::int32_t rows);
-    static std::int32_t rowForScrollPos(int position, std::int32_t rows);
     void updateScrollRange(bool evenForOnePage = false);
-    // The range, and the thumb at the given row.
-    void syncScrollBar(std::int32_t row);
     int isOctalView() const;
 
     // --- Offsets (view/OffsetArithmetic.cpp) ---
@@ -204,21 +178,6 @@ struct EditorCore {
     void rowAndColumnOf(std::int32_t offset, std::int32_t& row, std::int32_t& column) const;
     // text holds at least 5 chars.
     void cellText(std::int32_t offset, CellKind kind, char* text) const;
-    static char characterForm(std::uint8_t byte);
-    // A row's label in the offset pane: its first offset in uppercase
-    // hexadecimal, right-aligned to the layout's offset digits ("%4X" while four will do).
-    // Unsigned, as rows below a recentred view may lie past the 32-bit offsets.
-    std::string rowLabel(std::int32_t row) const;
-
-    // --- Rows as the panes paint them (view/RowText.cpp) ---
-    // The rows a pane paints: the visible ones that the document has.
-    RowRange paintedRows() const;
-    // A row's text in a pane, from its first character: the label, the
-    // numbers (blank past the data) or the characters (blank past the data).
-    std::string rowText(Pane pane, std::int32_t row) const;
-    // What a pane's painting ends with: the cursor when its row is on screen
-    // and, in the data panes, the selection.
-    void paintCursorAndSelection(Pane pane);
 
     // --- Cell drawing (view/CellRendering.cpp) ---
     void drawOffsetCell(int screenRow, std::int32_t offset, CellStyle style);
@@ -226,69 +185,17 @@ struct EditorCore {
     void drawCharCell(int screenRow, int column, std::int32_t offset, CellStyle style);
     void showCursor(int screenRow, int column, std::int32_t offset, int digit);
     void hideCursor(int screenRow, int column, std::int32_t offset, int digit);
-    // The same at the cursor's own place (its screen row, column, offset, digit).
-    void showCursorHere();
-    void hideCursorHere();
     void highlightSelection();
     void unhighlightSelection();
     bool hasSelection() const { return selectionEndRow != -1 && selectionEndColumn != -1; }
-    // A byte of the data lies under the cursor (not the end position or past it).
-    bool cursorOnByte() const { return cursorOffset >= 0 && cursorOffset < buffer.size; }
 
-    // --- Cursor and moves (view/ViewModel.cpp) ---
-    // The one place the cursor is put: its row, column and screen row follow
-    // from the offset and the visible rows.
-    void setCursorOffset(std::int32_t offset);
-    // No selection; nothing is drawn.
-    void clearSelection();
-    // Undraws the selection, when there is one, and clears it.
-    void hideSelection();
+    // --- The view and its moves (view/ViewModel.cpp) ---
     void scrollToRow(std::int32_t row);
-    // The view from `row` as scrollToRow puts it, the cursor staying on its
-    // byte: its row and screen row follow again.
-    void showRowsFrom(std::int32_t row);
     void recenterOnCursor();
     void moveUp();
     void moveDown();
     void moveLeft();
     void moveRight();
-    // The hex pane's Left and Right: digit by digit while it has the keyboard.
-    void moveLeftByDigit();
-    void moveRightByDigit();
-    // The last digit of a number cell in the current view.
-    int lastDigit() const;
-    // Tab: the other data pane takes the keyboard; the cursor is redrawn in
-    // its new colours.
-    void switchActivePane(std::int32_t pane);
-
-    // --- Selecting from the keyboard (view/SelectionKeys.cpp) ---
-    // Shift with a move key: the selection's moving end goes by a byte, a row,
-    // a page, or to the start or the end position; the cursor is the anchor.
-    // The view follows the moving end.
-    enum class SelectionMove { left, right, up, down, pageUp, pageDown, home, end };
-    void extendSelection(SelectionMove move);
-    // The moving end's offset (the cursor's when there is no selection).
-    std::int64_t selectionEndOffset() const;
-    // Go to offset: the cursor there, the view scrolled to it as for a match;
-    // false, moving nothing, for an offset outside 0 to the size.
-    bool goToOffset(std::int64_t offset);
-
-    // --- Scrolling the view (view/Scrolling.cpp) ---
-    // The mouse wheel: `delta` in wheelNotch units per notch, forward being
-    // positive; it scrolls linesPerNotch rows a notch the way the scroll
-    // bar's arrows scroll a row, keeping what a notch has not yet reached.
-    void wheel(int delta, int linesPerNotch);
-    // A request of the frame's scroll bar (or of the page and jump keys).
-    // False when a line or page request would pass the document's ends: then
-    // nothing changes at all.
-    bool scroll(ScrollRequest request, int thumbPosition);
-    // The view from the first row when that shows the cursor's row, from the
-    // cursor's row otherwise; the cursor stays on its byte. For a new window.
-    void showCursorFromTop();
-    // The cursor's row at the top of the view (the last page when it lies
-    // within it), the scroll thumb with it, repainted later: after Find, Paste
-    // and Open.
-    void scrollCursorToTop();
 
     // --- Editing (view/Editing.cpp) ---
     // A character typed in the hex pane: a digit of the current view replaces
@@ -302,9 +209,6 @@ struct EditorCore {
     // end position, appended) as one change; the cursor stays on it while
     // `moreDigits` may complete it, else moves past it.
     void insertTypedByte(std::uint8_t value, bool moreDigits);
-    // After the document grew: the view fitted to its rows, the scroll bar
-    // and the offset pane's width following, repainted later.
-    void showGrownRows();
     // False, changing nothing, when the removal cannot be undone and the user
     // chose not to make it.
     bool deleteSelection();
@@ -357,9 +261,6 @@ struct EditorCore {
     // A Replace All made in place kept as one change; put back as it was
     // when it is too large to keep and the user chooses not to go on.
     ReplaceOutcome keepReplacement(ReplacementRecord record);
-    // The cursor on a changed place without a selection, the view fitted to
-    // the rows and showing it, repainted later.
-    void showChangedPlace(std::int32_t offset);
 
     // --- Clipboard, insertion and Find (commands/Clipboard.cpp, commands/Find.cpp) ---
     // The selected bytes that exist: between the two ends of the selection,
@@ -380,8 +281,6 @@ struct EditorCore {
     // Insert mode's Paste. Throws std::bad_alloc, changing nothing, when the
     // memory for the bytes cannot be had.
     PasteOutcome insertPasted(const std::uint8_t* pasted, std::size_t count);
-    // The cursor just after pasted bytes, the view following it below.
-    void showPasteEnd(std::int32_t after);
     // Fill (commands/Fill.cpp): the selected bytes overwritten in steps with `pattern` repeated from the
     // selection's first byte, as one change; the selection stays. False, changing nothing, without a selection
     // or pattern, on a read-only document, when the user declines a change too large to undo, or cancels.
@@ -458,20 +357,9 @@ struct EditorCore {
     // progress; cancelled, nothing changes.
     ReplaceAllResult replaceAll(const SearchPattern& pattern, const std::vector<std::uint8_t>& replacement,
                                 ByteRange range, Progress& progress = noProgress());
-    // `count` bytes from `first` selected, the cursor on the first, the view
-    // scrolled to it when it is off screen.
-    void selectRange(std::int64_t first, std::int64_t count);
 
     // --- The mouse in the data panes (view/PointerInput.cpp) ---
     ScreenCell cellAtPoint(int x, int y, CellMapping mapping) const;
-    // How a point in the pane maps to a cell in the current view.
-    CellMapping mappingFor(Pane pane) const;
-    // A left click at a point of a data pane: the cursor on the cell (the end
-    // position past the last byte), the pane takes the keyboard, the panes are
-    // repainted at once. A click in the hex pane also clears the selection.
-    void clickAt(Pane pane, int x, int y);
-    // A drag with the left button down: the selection's far end to the cell.
-    void dragTo(Pane pane, int x, int y);
 
     // --- Opening, saving and closing (editor/FileFlow.cpp) ---
     DocumentFile file;
@@ -519,8 +407,6 @@ struct EditorCore {
     // The file read into a block of its own, which becomes the document's;
     // told and false, the document as it was, when it cannot be read.
     bool readFile(const DocumentName& name, bool readOnly);
-    // The scroll range and the row labels for a document of another size.
-    void showNewSize();
     // The file read again after another program changed it; the cursor keeps its offset.
     void reload();
     void rememberRecent(const FilePath& path);

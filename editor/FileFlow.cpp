@@ -1,6 +1,10 @@
 // Opening, saving and closing: when to ask what, and what each answer does.
 // The shell only shows the questions, the dialogs and the messages.
 #include "editor/EditorCore.h"
+#include "view/Cursor.h"
+#include "view/Placing.h"
+#include "view/Scrolling.h"
+#include "view/Selection.h"
 
 #include <algorithm>
 
@@ -204,9 +208,9 @@ bool EditorCore::openPath(const FilePath& path, bool readOnly)
     }
     stopComparing(); // another document: the comparison was with the one before
     digitIndex = 0;
-    setCursorOffset(0);
-    scrollCursorToTop();
-    showNewSize();
+    setCursorOffset(*this, 0);
+    scrollCursorToTop(*this);
+    showNewSize(*this);
     rememberRecent(buffer.name.absolute);
     return true;
 }
@@ -282,13 +286,6 @@ void EditorCore::stopComparing()
     }
 }
 
-void EditorCore::showNewSize()
-{
-    // Shown even when every row fits on one page.
-    updateScrollRange(true);
-    layout.followLabelWidth();
-}
-
 bool EditorCore::openStartingFile(const FilePath& path, bool offerToCreate)
 {
     const DocumentName name = DocumentName::given(path);
@@ -314,9 +311,9 @@ void EditorCore::startNewDocument(const FilePath& path)
     documentLoaded();
     file = DocumentFile{};
     stopComparing();
-    setCursorOffset(0);
+    setCursorOffset(*this, 0);
     digitIndex = 0;
-    clearSelection();
+    clearSelection(*this);
 }
 
 void EditorCore::checkForOutsideChanges()
@@ -355,11 +352,11 @@ void EditorCore::reload()
     if (!readFile(buffer.name, file.readOnlyMode)) {
         return;
     }
-    clearSelection();
+    clearSelection(*this);
     digitIndex = 0;
-    setCursorOffset(std::min(offset, buffer.size));
-    showCursorFromTop();
-    showNewSize();
+    setCursorOffset(*this, std::min(offset, buffer.size));
+    showCursorFromTop(*this);
+    showNewSize(*this);
     repaint(Repaint::later);
 }
 

@@ -1,10 +1,14 @@
 // Bookmarks: set on the cursor's byte, stepped through with wrapping, and
 // framed in the active cursor colour in both data panes.
 #include "editor/EditorCore.h"
+#include "view/Cursor.h"
+#include "view/Placing.h"
+#include "view/RowText.h"
+#include "view/Selection.h"
 
 void EditorCore::toggleBookmark()
 {
-    if (!cursorOnByte()) {
+    if (!cursorOnByte(*this)) {
         return; // the end position holds no byte to mark
     }
     buffer.marks.toggle(cursorOffset);
@@ -37,16 +41,16 @@ bool EditorCore::moveToBookmark(std::int32_t offset)
     }
     const std::int32_t row = rowOf(offset);
     if (row < firstVisibleRow || row >= lastVisibleRow) {
-        return goToOffset(offset); // brought into view
+        return goToOffset(*this, offset); // brought into view
     }
     if (hasSelection()) {
         unhighlightSelection();
-        clearSelection();
+        clearSelection(*this);
     }
-    hideCursorHere();
+    hideCursorHere(*this);
     digitIndex = 0;
-    setCursorOffset(offset);
-    showCursorHere();
+    setCursorOffset(*this, offset);
+    showCursorHere(*this);
     return true;
 }
 
@@ -70,7 +74,7 @@ void EditorCore::paintMarkFrames(Pane pane)
     if (pane == Pane::Offset || buffer.marks.empty()) {
         return;
     }
-    const RowRange rows = paintedRows();
+    const RowRange rows = paintedRows(*this);
     for (const std::int32_t mark : buffer.marks.within(rows.first * bytesPerRow, rows.end * bytesPerRow)) {
         const std::int32_t row = rowOf(mark);
         drawMarkFrame(pane, row - firstVisibleRow, mark - row * bytesPerRow);

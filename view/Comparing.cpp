@@ -5,6 +5,8 @@
 #include "editor/EditorCore.h"
 #include "editor/StatusLine.h"
 #include "view/ByteTextCodec.h"
+#include "view/RowText.h"
+#include "view/Selection.h"
 
 #include <algorithm>
 #include <cstring>
@@ -30,7 +32,7 @@ void EditorCore::paintDifferences(Pane pane)
         return;
     }
     const FileBuffer& other = comparison.other();
-    const RowRange rows = paintedRows();
+    const RowRange rows = paintedRows(*this);
     const int cellWidth = pane == Pane::Ascii ? 1 : octalMode != 0 ? octalCellWidth : hexCellWidth;
     for (std::int32_t row = rows.first; row < rows.end; ++row) {
         const std::int32_t first = offsetAt(row, 0);
@@ -41,7 +43,7 @@ void EditorCore::paintDifferences(Pane pane)
                                        static_cast<std::size_t>(count)) == 0)) {
             continue;
         }
-        const std::string text = rowText(pane, row);
+        const std::string text = rowText(*this, pane, row);
         const int y = (row - firstVisibleRow) * lineHeight;
         // Each run of differing cells is drawn in one piece, without the last cell's trailing space.
         for (int column = 0; column < count;) {
@@ -92,7 +94,7 @@ bool selectRun(EditorCore& core, DifferenceRun run)
     if (run.first < 0) {
         return false;
     }
-    core.selectRange(run.first, run.length);
+    selectRange(core, run.first, run.length);
     return true;
 }
 

@@ -3,7 +3,12 @@
 // change is recorded for undo as it is made.
 #include "commands/InsertCount.h"
 #include "editor/EditorCore.h"
+#include "editor/ScrollBar.h"
 #include "view/ByteTextCodec.h"
+#include "view/Cursor.h"
+#include "view/Placing.h"
+#include "view/Scrolling.h"
+#include "view/Selection.h"
 
 #include <algorithm>
 
@@ -40,18 +45,18 @@ bool EditorCore::typeDigit(char character)
         insertTypedByte(withDigit(0, 0, value, octalMode != 0), true);
         return true;
     }
-    if (refuseEdit() || !cursorOnByte()) {
+    if (refuseEdit() || !cursorOnByte(*this)) {
         return true; // typing at the end position changes nothing
     }
     const std::uint8_t typed = withDigit(buffer.byteAt(cursorOffset), digitIndex, value, octalMode != 0);
-    if (!recordTypedByte(cursorOffset, typed, digitIndex > 0, digitIndex < lastDigit())) {
+    if (!recordTypedByte(cursorOffset, typed, digitIndex > 0, digitIndex < lastDigit(*this))) {
         return true; // the user kept the document as it was
     }
     buffer.writeByte(cursorOffset, typed);
-    hideCursorHere(); // shows the new value in both data panes
-    if (digitIndex < lastDigit()) {
+    hideCursorHere(*this); // shows the new value in both data panes
+    if (digitIndex < lastDigit(*this)) {
         ++digitIndex;
-        showCursorHere();
+        showCursorHere(*this);
     } else {
         digitIndex = 0;
         moveRight(); // draws the cursor at its new place
@@ -68,14 +73,14 @@ bool EditorCore::typeCharacter(unsigned char character)
         insertTypedByte(character, false);
         return true;
     }
-    if (refuseEdit() || !cursorOnByte()) {
+    if (refuseEdit() || !cursorOnByte(*this)) {
         return true; // typing at the end position changes nothing
     }
     if (!recordTypedByte(cursorOffset, character, false, false)) {
         return true; // the user kept the document as it was
     }
     buffer.writeByte(cursorOffset, character);
-    hideCursorHere(); // shows the new byte in both data panes
+    hideCursorHere(*this); // shows the new byte in both data panes
     moveRight();
     return true;
 }
@@ -99,23 +104,15 @@ void EditorCore::insertTypedByte(std::uint8_t value, bool moreDigits)
         buffer.remove(at, 1); // the user kept the document as it was
         return;
     }
-    hideCursorHere();
-    setCursorOffset(at);
-    showGrownRows();
+    hideCursorHere(*this);
+    setCursorOffset(*this, at);
+    showGrownRows(*this);
     if (moreDigits) {
         digitIndex = 1;
-        showCursorHere();
+        showCursorHere(*this);
     } else {
         moveRight();
     }
-}
-
-void EditorCore::showGrownRows()
-{
-    showRowsFrom(firstVisibleRow);
-    syncScrollBar(firstVisibleRow);
-    layout.followLabelWidth();
-    repaint(Repaint::later);
 }
 
 bool EditorCore::deleteSelection()
@@ -135,11 +132,11 @@ bool EditorCore::deleteSelection()
     // view follows only when that step takes the cursor back over a row's
     // start and above the view; a cursor scrolled away leaves it as it is.
     const bool overRowStart = cursorColumn == 0;
-    setCursorOffset(std::max(cursorOffset - 1, 0));
+    setCursorOffset(*this, std::max(cursorOffset - 1, 0));
     if (overRowStart && cursorScreenRow < 0) {
         recenterOnCursor();
     }
-    syncScrollBar(cursorRow);
+    syncScrollBar(*this, cursorRow);
     layout.followLabelWidth();
     return true;
 }
@@ -154,7 +151,7 @@ void EditorCore::removeSelectedBytes()
         highlightSelection(); // declined: the selection stays as it was
         return;
     }
-    clearSelection();
+    clearSelection(*this);
     repaint(Repaint::later);
 }
 
@@ -170,8 +167,8 @@ bool EditorCore::insertZeros(std::int32_t count)
         return false;
     }
     recordInsertion(at, count);
-    showRowsFrom(firstVisibleRow); // every row that now exists is painted
-    syncScrollBar(cursorRow);
+    showRowsFrom(*this, firstVisibleRow); // every row that now exists is painted
+    syncScrollBar(*this, cursorRow);
     layout.followLabelWidth();
     return true;
 }

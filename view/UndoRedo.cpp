@@ -1,6 +1,7 @@
 // Undo and redo: each change recorded as it is made, the history's steps put
 // back or made again, and the cursor and view taken to where they happened.
 #include "editor/EditorCore.h"
+#include "view/Placing.h"
 
 #include <cstring>
 #include <new>
@@ -115,7 +116,7 @@ UndoOutcome stepThroughHistory(EditorCore& core, Direction direction)
     } else {
         history.redone();
     }
-    core.showChangedPlace(offset);
+    showChangedPlace(core, offset);
     return UndoOutcome::done;
 }
 
@@ -234,19 +235,6 @@ bool EditorCore::recordInsertionOf(std::int32_t offset, const std::uint8_t* inse
     return keepStep(
         *this, static_cast<std::int64_t>(count) + EditHistory::stepCharge,
         [&] { return EditStep::insertionOf(offset, inserted, count); }, open, false);
-}
-
-void EditorCore::showChangedPlace(std::int32_t offset)
-{
-    clearSelection();
-    digitIndex = 0;
-    setCursorOffset(offset);
-    const bool onScreen = cursorRow >= firstVisibleRow && cursorRow < lastVisibleRow;
-    // Rows may have come or gone: the view is fitted to them again.
-    showRowsFrom(onScreen ? firstVisibleRow : cursorRow);
-    syncScrollBar(firstVisibleRow);
-    layout.followLabelWidth();
-    repaint(Repaint::later);
 }
 
 ReplaceOutcome EditorCore::replaceRuns(const std::vector<std::int64_t>& offsets, std::int32_t matchLength,

@@ -1,6 +1,7 @@
 // The data inspector's side of the core: what the bytes at the cursor mean as
 // each type, and a typed value written over them as one change.
 #include "editor/EditorCore.h"
+#include "view/Cursor.h"
 
 #include <algorithm>
 
@@ -9,7 +10,7 @@ namespace {
 // The bytes from the cursor to the end of the document.
 std::size_t bytesAfter(const EditorCore& core)
 {
-    if (!core.cursorOnByte()) {
+    if (!cursorOnByte(core)) {
         return 0;
     }
     return static_cast<std::size_t>(core.buffer.size - core.cursorOffset);

@@ -10,6 +10,8 @@
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
+#include "view/Cursor.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -177,11 +179,11 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 void runFind(HWND frame)
 {
     EditorCore& core = editorCore;
-    core.hideSelection();
+    hideSelection(core);
     // A wide dialog: its field keeps any character typed or pasted, so that
     // one the code page cannot hold is found out rather than read as "?".
     DialogBoxParamW(core.instance, findDialogTemplate, frame, findDialogProc, 0);
-    core.showCursorHere();
+    showCursorHere(core);
     core.focusActivePane();
 }
 
@@ -211,8 +213,8 @@ void findAgain(HWND frame)
         runFind(frame); // nothing searched yet: ask what to find
         return;
     }
-    core.hideSelection();
+    hideSelection(core);
     searchFor(text, lastSearchForm, pattern);
-    core.showCursorHere();
+    showCursorHere(core);
     core.focusActivePane();
 }

@@ -23,6 +23,8 @@
 #include "commands/win32/UndoCommands.h"
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
+#include "editor/ScrollBar.h"
+#include "view/Scrolling.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ void onVerticalScroll(HWND frame, WPARAM wParam)
     const WORD request = LOWORD(wParam);
     if (request <= SB_BOTTOM) {
         const int thumb = request == SB_THUMBTRACK ? thumbTrackPosition(frame, wParam) : 0;
-        if (!editorCore.scroll(static_cast<ScrollRequest>(request), thumb)) {
+        if (!scroll(editorCore, static_cast<ScrollRequest>(request), thumb)) {
             return; // at the document's ends: nothing changes
         }
     }
@@ -62,7 +64,7 @@ void onMouseWheel(WPARAM wParam)
     }
     EditorCore& core = editorCore;
     const int linesPerNotch = lines == WHEEL_PAGESCROLL ? core.pageRows : static_cast<int>(lines);
-    core.wheel(GET_WHEEL_DELTA_WPARAM(wParam), linesPerNotch);
+    turnWheel(core, GET_WHEEL_DELTA_WPARAM(wParam), linesPerNotch);
 }
 
 LRESULT runCommand(HWND frame, WPARAM wParam, LPARAM lParam)
@@ -199,7 +201,7 @@ void onCreate(HWND frame)
     // The window is ours from its first message on; create stores the same
     // handle once CreateWindowExA returns, and the scroll bar needs it now.
     core.frameWindow = frame;
-    core.syncScrollBar(core.firstVisibleRow);
+    syncScrollBar(core, core.firstVisibleRow);
     checkViewMenu(core.octalMode);
 }
 

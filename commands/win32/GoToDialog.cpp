@@ -11,6 +11,7 @@
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
+#include "view/Placing.h"
 
 void goToOffset(HWND frame)
 {
@@ -29,7 +30,7 @@ void goToOffset(HWND frame)
         return true;
     };
     if (runFieldDialog(frame, dialog)) {
-        editorCore.goToOffset(chosen);
+        goToOffset(editorCore, chosen);
     }
     editorCore.focusActivePane();
 }

@@ -7,8 +7,8 @@
 #include "commands/CommandIds.h"
 #include "commands/win32/EditCommands.h"
 #include "commands/win32/FileCommands.h"
-#include "commands/win32/InfoPanels.h"
 #include "commands/win32/FrameWindow.h"
+#include "commands/win32/InfoPanels.h"
 #include "commands/win32/MenuBar.h"
 #include "editor/EditorCore.h"
 #include "editor/win32/DisplayDpi.h"
@@ -18,6 +18,7 @@
 #include "editor/win32/WindowPlacement.h"
 #include "panes/win32/PaneObjects.h"
 #include "resources/ResourceIds.h"
+#include "view/Scrolling.h"
 #include "view/win32/GdiSurface.h"
 
 namespace {
@@ -132,7 +133,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
         haveFile = openStartingFile(path, offerToCreate);
     }
     // The cursor stays on its byte, and the view shows it.
-    showCursorFromTop();
+    showCursorFromTop(*this);
     computeGeometry();
 
     frameWindow = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, frameClassNameWide, title().c_str(),

@@ -6,6 +6,10 @@
 #include "commands/win32/ContextMenu.h"
 #include "editor/win32/WindowClass.h"
 #include "panes/win32/PaneObjects.h"
+#include "view/Cursor.h"
+#include "view/PointerInput.h"
+#include "view/RowText.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -60,7 +64,7 @@ void onCharacter(Pane pane, WPARAM character)
 {
     EditorCore& core = editorCore;
     if (character == tabCharacter) {
-        core.switchActivePane(pane == Pane::Hex ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive);
+        switchActivePane(core, pane == Pane::Hex ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive);
     } else if (!forwardCommand(commandForCharacter(static_cast<int>(character))) && character <= lastByteCharacter) {
         if (pane == Pane::Hex) {
             core.typeDigit(static_cast<char>(character));
@@ -78,7 +82,7 @@ bool keyHeld(int key)
 // Shift with a move key: the selection's moving end, not the cursor.
 bool extendSelectionByKey(WPARAM key)
 {
-    using Move = EditorCore::SelectionMove;
+    using Move = SelectionMove;
     if (!keyHeld(VK_SHIFT)) {
         return false;
     }
@@ -111,7 +115,7 @@ bool extendSelectionByKey(WPARAM key)
     default:
         return false;
     }
-    editorCore.extendSelection(move);
+    extendSelection(editorCore, move);
     return true;
 }
 
@@ -123,7 +127,7 @@ LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
         return 0;
     }
     if (isNavigationKey(key)) {
-        core.hideSelection();
+        hideSelection(core);
     }
     switch (key) {
     case VK_PRIOR:
@@ -146,14 +150,14 @@ LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
         break;
     case VK_LEFT:
         if (pane == Pane::Hex) {
-            core.moveLeftByDigit();
+            moveLeftByDigit(core);
         } else {
             core.moveLeft();
         }
         break;
     case VK_RIGHT:
         if (pane == Pane::Hex) {
-            core.moveRightByDigit();
+            moveRightByDigit(core);
         } else {
             core.moveRight();
         }
@@ -206,11 +210,11 @@ void paintPane(HWND window, Pane pane, RowPainter drawRow)
     SelectObject(dc, core.font);
     SetTextColor(dc, core.textColor);
     SetBkColor(dc, core.backgroundColor);
-    const RowRange rows = core.paintedRows();
+    const RowRange rows = paintedRows(core);
     for (std::int32_t row = rows.first; row < rows.end; ++row) {
         drawRow(row, dc, row - core.firstVisibleRow);
     }
-    core.paintCursorAndSelection(pane);
+    paintCursorAndSelection(core, pane);
     EndPaint(window, &paint);
 }
 
@@ -229,14 +233,14 @@ LRESULT dataPaneMessage(Pane pane, HWND window, UINT message, WPARAM wParam, LPA
     case WM_LBUTTONDOWN:
         // With Shift the click moves the selection's far end; the cursor stays.
         if ((wParam & MK_SHIFT) != 0) {
-            core.dragTo(pane, pointX(lParam), pointY(lParam));
+            dragTo(core, pane, pointX(lParam), pointY(lParam));
         } else {
-            core.clickAt(pane, pointX(lParam), pointY(lParam));
+            clickAt(core, pane, pointX(lParam), pointY(lParam));
         }
         return 0;
     case WM_MOUSEMOVE:
         if (GetKeyState(VK_LBUTTON) < 0) {
-            core.dragTo(pane, pointX(lParam), pointY(lParam));
+            dragTo(core, pane, pointX(lParam), pointY(lParam));
         }
         return 0;
     case WM_RBUTTONDOWN:

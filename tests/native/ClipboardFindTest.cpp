@@ -11,6 +11,7 @@
 #include "commands/InsertCount.h"
 #include "commands/SearchText.h"
 #include "tests/native/TestEditor.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ TEST(CopyText, HasNoLimitOnTheSelection)
         std::snprintf(cell, sizeof cell, "%02x ", patternByte(101 + i));
         ASSERT_EQ(text.substr(static_cast<std::size_t>(3 * i), 3), cell) << i;
     }
-    e.core.clearSelection();
+    clearSelection(e.core);
     EXPECT_EQ(e.core.selectedBytes().count, 0);
     EXPECT_EQ(wholeText(copyTextPieces(e.core)), "");
 }

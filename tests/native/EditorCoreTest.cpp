@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/EditorCore.h"
+#include "editor/ScrollBar.h"
 #include "editor/Settings.h"
 
 namespace {
@@ -145,18 +146,18 @@ TEST(ScrollBar, RangeFollowsTheRowCountUpToTheCap)
 {
     EditorCore core;
     core.buffer.setSize(25 * 16 - 1); // 25 rows: one page
-    EXPECT_EQ(core.scrollRangeMax(), 0);
+    EXPECT_EQ(scrollRangeMax(core), 0);
     core.buffer.setSize(25 * 16); // 26 rows
-    EXPECT_EQ(core.scrollRangeMax(), 26);
+    EXPECT_EQ(scrollRangeMax(core), 26);
     core.buffer.setSize(70000 * 16 - 1);
-    EXPECT_EQ(core.scrollRangeMax(), 65535);
+    EXPECT_EQ(scrollRangeMax(core), 65535);
 }
 
 TEST(ScrollBar, PositionIsTheRowWhileEveryRowHasOne)
 {
     EXPECT_EQ(EditorCore::scrollPosForRow(1000, 65535), 1000);
     EXPECT_EQ(EditorCore::scrollPosForRow(65535, 65535), 65535);
-    EXPECT_EQ(EditorCore::rowForScrollPos(1234, 65535), 1234);
+    EXPECT_EQ(rowForScrollPos(1234, 65535), 1234);
     EXPECT_EQ(EditorCore::scrollPosForRow(-3, 100), 0);
 }
 
@@ -167,8 +168,8 @@ void expectScaledMapping(std::int32_t rows)
     SCOPED_TRACE(rows);
     EXPECT_EQ(EditorCore::scrollPosForRow(0, rows), 0);
     EXPECT_EQ(EditorCore::scrollPosForRow(rows, rows), 65535);
-    EXPECT_EQ(EditorCore::rowForScrollPos(0, rows), 0);
-    EXPECT_EQ(EditorCore::rowForScrollPos(65535, rows), rows);
+    EXPECT_EQ(rowForScrollPos(0, rows), 0);
+    EXPECT_EQ(rowForScrollPos(65535, rows), rows);
     const std::int32_t step = rows / 65535 + 1;
     int previous = 0;
     for (std::int64_t row = 0; row <= rows; row += rows / 5000 + 1) {
@@ -176,12 +177,12 @@ void expectScaledMapping(std::int32_t rows)
         ASSERT_GE(position, previous);
         ASSERT_LE(position, 65535);
         previous = position;
-        const std::int32_t back = EditorCore::rowForScrollPos(position, rows);
+        const std::int32_t back = rowForScrollPos(position, rows);
         ASSERT_LE(std::abs(back - static_cast<std::int32_t>(row)), step);
     }
     std::int32_t previousRow = 0;
     for (int position = 0; position <= 65535; position += 97) {
-        const std::int32_t row = EditorCore::rowForScrollPos(position, rows);
+        const std::int32_t row = rowForScrollPos(position, rows);
         ASSERT_GE(row, previousRow);
         ASSERT_LE(row, rows);
         ASSERT_EQ(EditorCore::scrollPosForRow(row, rows), position);

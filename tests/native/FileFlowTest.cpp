@@ -11,6 +11,8 @@
 #include "tests/native/LongWorkFakes.h"
 #include "tests/native/RecordingSurface.h"
 #include "tests/native/TempDir.h"
+#include "view/Cursor.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -149,7 +151,7 @@ TEST_F(FileFlow, CompareWithAndMarksLastUntilAnotherDocumentOpens)
     ASSERT_TRUE(core.nextDifferenceRun());
     EXPECT_EQ(core.selectedBytes().count, 4);
     EXPECT_FALSE(core.nextDifferenceRun());
-    core.clearSelection(); // as Copy does: the run stepped to is still passed over
+    clearSelection(core); // as Copy does: the run stepped to is still passed over
     EXPECT_FALSE(core.nextDifferenceRun());
     // An unreadable file leaves the comparison as it was; another document ends it.
     EXPECT_FALSE(core.compareWith(dir.file("missing.bin")));
@@ -239,7 +241,7 @@ TEST_F(FileFlow, OutsideChangesAreAskedAboutOnceEach)
         if (c.modified) {
             edit();
         }
-        core.setCursorOffset(3);
+        setCursorOffset(core, 3);
         if (c.theirs.empty()) {
             std::filesystem::remove(path);
         } else {
@@ -280,7 +282,7 @@ TEST_F(FileFlow, AReadOnlyDocumentRefusesEveryChangeAndSaveButNotSaveAs)
 {
     ASSERT_TRUE(core.openPath(path, true));
     EXPECT_EQ(core.title(), L"Nibblor - " + name() + L" [read-only]");
-    core.setCursorOffset(0);
+    setCursorOffset(core, 0);
     EXPECT_TRUE(core.typeCharacter('Q'));
     EXPECT_TRUE(core.typeDigit('7'));
     EXPECT_FALSE(core.insertZeros(4));
