@@ -21,8 +21,6 @@
 #include "view/ViewSurface.h"
 #include "view/WheelTurn.h"
 
-struct FontDescription; // editor/FontSettings.h
-
 // `count` bytes from offset `first` on.
 struct ByteRange {
     std::int32_t first = 0;
@@ -415,30 +413,9 @@ struct EditorCore {
     // The host's call: the file named in the ANSI code page.
     int create(WindowHandle parent, std::uint32_t style, int x, int y,
                InstanceHandle moduleInstance, const char* path);
-    // Any file name; a missing file may be offered as a new document.
-    int createOn(WindowHandle parent, std::uint32_t style, int x, int y,
-                 InstanceHandle moduleInstance, const FilePath& path, bool offerToCreate);
     void computeGeometry();
     bool readSetting(const char* name, char* area, int capacity);
     bool writeSetting(const char* name, const char* text);
-    // A setting stored as "1" or "0": false when it is not stored.
-    bool readFlagSetting(const char* name);
-    bool writeFlagSetting(const char* name, bool value);
-    // True when the setting has a value at all, whether or not it fits an area.
-    bool settingStored(const char* name);
-    // The five colours from the settings; an unreadable one keeps its value.
-    void readColorSettings();
-    // The display font from "FontSize" and "FontName", writing their defaults
-    // when they cannot be read; the stored height is scaled from 96 to dpi.
-    FontHandle createFontFromSettings();
-    // The font the settings name, writing nothing: the stored "FontSize" or
-    // fallbackHeight, and a stored "FontName" that fits, else the default face.
-    FontDescription storedFontDescription(std::int32_t fallbackHeight);
-    // A newly chosen font or background takes the old one's place everywhere
-    // it is used; the old object is released once nothing holds it. False,
-    // changing nothing, when the brush cannot be made.
-    void replaceFont(FontHandle newFont);
-    bool replaceBackgroundBrush(ColorRef color);
     void move(int x, int y);
     void focusActivePane();
 };

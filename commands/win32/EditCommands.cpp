@@ -17,6 +17,7 @@
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/MessageBoxes.h"
+#include "editor/win32/SettingsStore.h"
 #include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 
@@ -59,14 +60,14 @@ std::vector<std::uint8_t> readFillPattern(const std::string& typed)
 void toggleInsertMode()
 {
     editorCore.insertMode = !editorCore.insertMode;
-    editorCore.writeFlagSetting(settings::insertModeOn, editorCore.insertMode);
+    writeFlagSetting(editorCore, settings::insertModeOn, editorCore.insertMode);
     checkInsertMode();
     requestInfoRefresh();
 }
 
 void restoreInsertMode()
 {
-    editorCore.insertMode = editorCore.readFlagSetting(settings::insertModeOn);
+    editorCore.insertMode = readFlagSetting(editorCore, settings::insertModeOn);
     checkInsertMode();
 }
 

@@ -14,6 +14,7 @@
 #include "editor/FontSettings.h"
 #include "editor/Settings.h"
 #include "editor/win32/DisplayDpi.h"
+#include "editor/win32/DisplayObjects.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/SettingsApply.h"
 
@@ -64,7 +65,7 @@ int largestFittingPoints(const LOGFONTA& face, int pickerDpi)
 void useFont(HFONT font)
 {
     EditorCore& core = editorCore;
-    core.replaceFont(font);
+    replaceFont(core, font);
     core.computeGeometry();
     // The picker has no owner: the editor window may have gone meanwhile.
     if (core.frameWindow != nullptr) {
@@ -84,7 +85,7 @@ bool pickFont(FontChoice& chosen)
     const int pickerDpi = systemDpi();
     // The stored name is read bounded: one too long for the face-name field
     // starts the picker on the default face and stays stored until a choice.
-    FontDescription stored = core.storedFontDescription(settings::pickerFallbackFontSize);
+    FontDescription stored = storedFontDescription(core, settings::pickerFallbackFontSize);
     stored.height = display::scaleLength(stored.height, display::referenceDpi, pickerDpi);
     LOGFONTA description = logFontFor(stored);
 
@@ -144,6 +145,6 @@ void followDpiChange(HWND frame, int dpi, const RECT& suggested)
     // The suggested corner keeps the frame where the system put it; its size
     // always follows from the font.
     SetWindowPos(frame, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const HFONT font = core.createFontFromSettings();
+    const HFONT font = createFontFromSettings(core);
     useFont(font != nullptr ? font : core.font);
 }

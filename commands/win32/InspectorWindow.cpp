@@ -19,6 +19,7 @@
 #include "editor/win32/DisplayDpi.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/ModelessWindows.h"
+#include "editor/win32/SettingsStore.h"
 #include "editor/win32/TextConversion.h"
 
 namespace {
@@ -153,7 +154,7 @@ void createControls(HWND window)
     addListColumn(inspector.list, typeColumn, L"Type", scaled(typeColumnWidthAt96));
     addListColumn(inspector.list, valueColumn, L"Value", scaled(valueColumnWidthAt96));
     addRows();
-    SendMessageW(inspector.bigEndianBox, BM_SETCHECK, editorCore.readFlagSetting(settings::bigEndian) ? BST_CHECKED : BST_UNCHECKED,
+    SendMessageW(inspector.bigEndianBox, BM_SETCHECK, readFlagSetting(editorCore, settings::bigEndian) ? BST_CHECKED : BST_UNCHECKED,
                  0);
 }
 
@@ -258,7 +259,7 @@ void onCommand(HWND window, WPARAM wParam)
 {
     switch (LOWORD(wParam)) {
     case bigEndianBoxId:
-        editorCore.writeFlagSetting(settings::bigEndian, bigEndianChosen());
+        writeFlagSetting(editorCore, settings::bigEndian, bigEndianChosen());
         refreshInspector();
         break;
     case IDOK: // Enter in the list, through the dialog keys
