@@ -5,15 +5,11 @@
 #include <string>
 
 #include "commands/CommandIds.h"
-#include "commands/win32/EditCommands.h"
-#include "commands/win32/FileCommands.h"
-#include "commands/win32/FrameWindow.h"
-#include "commands/win32/InfoPanels.h"
-#include "commands/win32/MenuBar.h"
 #include "editor/win32/EditorCreate.h"
 
 #include "editor/EditorCore.h"
 #include "editor/win32/DisplayDpi.h"
+#include "editor/win32/FrameParts.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/SettingsApply.h"
 #include "editor/win32/TextConversion.h"
@@ -54,7 +50,7 @@ void registerFrameClass(HINSTANCE instance)
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = frameWindowProc;
+    windowClass.lpfnWndProc = frameWindowProcedure();
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, programIconName);
     windowClass.hIconSm = windowClass.hIcon;
@@ -95,7 +91,7 @@ int createOn(EditorCore& core, WindowHandle parent, std::uint32_t style, int x, 
     }
     core.shell.surface = &gdiSurface();
     core.shell.prompts = &win32Prompts();
-    core.shell.files = &win32FileShell();
+    core.shell.files = &frameFileShell();
     // The earlier window's panes went with its frame; the new ones come last.
     offsetPane.window = nullptr;
     hexPane.window = nullptr;
@@ -121,9 +117,7 @@ int createOn(EditorCore& core, WindowHandle parent, std::uint32_t style, int x, 
     if (core.menuBar != nullptr && IsMenu(core.menuBar) != FALSE) {
         DestroyMenu(core.menuBar);
     }
-    buildMenuBar(core);
-    loadRecentFiles();
-    showRecentFiles(core.recentFiles.entries());
+    buildFrameMenus(core);
     registerFrameClass(moduleInstance);
     core.instance = moduleInstance;
 
@@ -180,8 +174,7 @@ int createOn(EditorCore& core, WindowHandle parent, std::uint32_t style, int x, 
     UpdateWindow(hexPane.window);
     UpdateWindow(asciiPane.window);
 
-    restoreInfoPanels(core.frameWindow);
-    restoreInsertMode();
+    restoreFrameChoices(core.frameWindow);
     core.focusActivePane();
     return 1;
 }
