@@ -15,6 +15,7 @@
 #include "editor/Settings.h"
 #include "editor/win32/DisplayDpi.h"
 #include "editor/win32/DisplayObjects.h"
+#include "editor/win32/LayoutFrame.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/SettingsApply.h"
 
@@ -69,8 +70,7 @@ void useFont(HFONT font)
     core.computeGeometry();
     // The picker has no owner: the editor window may have gone meanwhile.
     if (core.frameWindow != nullptr) {
-        // The frame's own re-layout moves the frame and the panes to the new size.
-        SendMessageA(core.frameWindow, WM_EXITSIZEMOVE, 0, 0);
+        relayoutFrame(core, core.frameWindow);
         RedrawWindow(core.frameWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
 }

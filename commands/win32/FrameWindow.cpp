@@ -24,6 +24,7 @@
 #include "commands/win32/ViewCommands.h"
 #include "editor/EditorCore.h"
 #include "editor/ScrollBar.h"
+#include "editor/win32/LayoutFrame.h"
 #include "view/Scrolling.h"
 
 namespace {
@@ -255,10 +256,10 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             return 0; // an icon keeps its own size
         }
         placeStatusBar();
-        relayout(window);
+        relayoutFrame(editorCore, window);
         return 0;
     case WM_EXITSIZEMOVE:
-        relayout(window);
+        relayoutFrame(editorCore, window);
         return 0;
     case WM_DPICHANGED: // moved to a screen of another resolution, or the setting changed
         followDpiChange(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -8,10 +8,10 @@
 #include <array>
 #include <string>
 
-#include "commands/win32/ViewCommands.h"
 #include "editor/DisplayScale.h"
 #include "editor/EditorCore.h"
 #include "editor/StatusLine.h"
+#include "editor/win32/LayoutFrame.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ void showStatusBar(HWND frame, bool shown)
         bar.window = nullptr;
         core.layout.setStatusBarHeight(0);
     }
-    relayout(frame);
+    relayoutFrame(editorCore, frame);
     refreshStatusBar();
 }
 

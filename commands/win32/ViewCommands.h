@@ -1,6 +1,5 @@
 #pragma once
-// The View commands: the hex and octal views, and the re-layout that keeps the
-// frame at the size its font and view give.
+// The View commands: the hex and octal views.
 #include <windows.h>
 
 // The View menu's check marks for the given view (0 hex, 1 octal).
@@ -9,7 +8,3 @@ void checkViewMenu(int octal);
 // Hex view (command 10) and octal view (command 11): the view, its check
 // marks, and the frame and panes laid out for it.
 void switchView(HWND frame, int octal);
-
-// After the user moved or sized the frame: the new corner is kept, the size
-// snaps back to the computed one.
-void relayout(HWND frame);

@@ -8,6 +8,7 @@
 
 #include "editor/EditorCore.h"
 #include "editor/win32/FrameParts.h"
+#include "editor/win32/LayoutFrame.h"
 #include "editor/win32/MessageBoxes.h"
 #include "panes/win32/PaneObjects.h"
 
@@ -112,10 +113,8 @@ public:
 
     void relayout() override
     {
-        // The frame's own re-layout: the geometry computed afresh, the frame
-        // and the panes moved to it, a parent told.
         if (editorCore.frameWindow != nullptr) {
-            SendMessageA(editorCore.frameWindow, WM_EXITSIZEMOVE, 0, 0);
+            relayoutFrame(editorCore, editorCore.frameWindow);
         }
     }
 
