@@ -5,7 +5,6 @@
 
 #include "editor/EditorCore.h"
 #include "editor/win32/DisplayDpi.h"
-#include "panes/win32/PaneObjects.h"
 
 namespace {
 
@@ -32,10 +31,9 @@ void EditorCore::move(int x, int y)
 
 void EditorCore::focusActivePane()
 {
-    const HWND pane = activePane == asciiPaneActive ? asciiPane.window : hexPane.window;
-    // SetFocus(NULL) would take the keyboard away from whatever has it.
-    if (pane != nullptr) {
-        SetFocus(pane);
+    // The keyboard moves only through the surface, which skips a missing pane.
+    if (shell.surface != nullptr) {
+        shell.surface->focusPane(activePane == asciiPaneActive ? Pane::Ascii : Pane::Hex);
     }
 }
 
