@@ -29,12 +29,14 @@ set(NIBBLOR_CORE_SOURCES
   view/Editing.cpp
   view/UndoRedo.cpp
   view/PointerInput.cpp
-  view/SelectionKeys.cpp
+  view/Selection.cpp
+  view/Cursor.cpp
+  view/Placing.cpp
   view/ValueEditing.cpp
   view/Bookmarking.cpp
   editor/EditorCore.cpp
   editor/Prompts.cpp
-  editor/Geometry.cpp
+  editor/FrameLayout.cpp
   editor/ScrollBar.cpp
   editor/Settings.cpp
   editor/ColorSettings.cpp

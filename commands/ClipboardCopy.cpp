@@ -11,6 +11,7 @@
 #include "editor/EditorCore.h"
 #include "view/ByteTextCodec.h"
 #include "view/Editing.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -168,7 +169,7 @@ CopyOutcome copyToClipboard(EditorCore& core, Progress& progress)
 {
     const CopyOutcome outcome = putSelection(core, progress, false);
     if (outcome == CopyOutcome::copied) {
-        core.clearSelection();
+        clearSelection(core);
         core.repaint(Repaint::later);
     }
     return outcome;

@@ -9,6 +9,8 @@
 #include "editor/EditorCore.h"
 #include "editor/StatusLine.h"
 #include "view/ByteTextCodec.h"
+#include "view/RowText.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -116,7 +118,7 @@ bool Comparison::stepToDifference(bool forward)
         return false;
     }
     last_ = run;
-    core_->selectRange(run.first, run.length);
+    selectRange(*core_, run.first, run.length);
     return true;
 }
 
@@ -138,7 +140,7 @@ void Comparison::paintDifferences(Pane pane) const
         return;
     }
     const FileBuffer& buffer = core.buffer;
-    const RowRange rows = core.paintedRows();
+    const RowRange rows = paintedRows(core);
     const int cellWidth = pane == Pane::Ascii ? 1 : core.octalMode != 0 ? octalCellWidth : hexCellWidth;
     for (std::int32_t row = rows.first; row < rows.end; ++row) {
         const std::int32_t first = core.offsetAt(row, 0);
@@ -149,7 +151,7 @@ void Comparison::paintDifferences(Pane pane) const
                                        static_cast<std::size_t>(count)) == 0)) {
             continue;
         }
-        const std::string text = core.rowText(pane, row);
+        const std::string text = rowText(core, pane, row);
         const int y = (row - core.firstVisibleRow) * core.lineHeight;
         // Each run of differing cells is drawn in one piece, without the last cell's trailing space.
         for (int column = 0; column < count;) {

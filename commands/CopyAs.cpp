@@ -171,7 +171,7 @@ PiecewiseText hexDumpPieces(const std::uint8_t* bytes, std::size_t count, std::i
                 put(line + rowLength - lineEnd.size(), lineEnd);
             }
             putDigits(line + numbersAt + column * static_cast<std::size_t>(hexCellWidth), bytes[i]);
-            line[charactersAt + column] = EditorCore::characterForm(bytes[i]);
+            line[charactersAt + column] = characterForm(bytes[i]);
         }
     };
     return {rows * rowLength, count, write};

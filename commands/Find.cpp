@@ -4,6 +4,9 @@
 #include "commands/SearchSession.h"
 
 #include "editor/EditorCore.h"
+#include "view/Cursor.h"
+#include "view/Scrolling.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -69,9 +72,9 @@ FindReport SearchSession::searchAgain(bool backward)
         if (pattern.empty()) {
             return {true, {}};
         }
-        core.hideSelection();
+        hideSelection(core);
         const FindOutcome outcome = findFromCursorRow(pattern);
-        core.showCursorHere();
+        showCursorHere(core);
         return {false, messageFor(outcome)};
     }
     if (lastPattern_.empty()) {
@@ -96,7 +99,7 @@ FindOutcome SearchSession::findFromCursorRow(const std::vector<std::uint8_t>& pa
     }
     buffer.lastMatchOffset = match;
     core.digitIndex = 0;
-    core.setCursorOffset(match);
-    core.scrollCursorToTop();
+    setCursorOffset(core, match);
+    scrollCursorToTop(core);
     return FindOutcome::found;
 }

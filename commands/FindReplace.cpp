@@ -9,6 +9,8 @@
 #include "editor/EditorCore.h"
 #include "view/Editing.h"
 #include "view/UndoRedo.h"
+#include "view/Placing.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -25,21 +27,6 @@ ByteRange SearchSession::searchRange(bool inSelection) const
         return selectedBytes(*core_);
     }
     return {0, std::max(core_->buffer.size, 0)};
-}
-
-void EditorCore::selectRange(std::int64_t first, std::int64_t count)
-{
-    hideSelection();
-    digitIndex = 0;
-    setCursorOffset(static_cast<std::int32_t>(first));
-    if (cursorRow < firstVisibleRow || cursorRow >= lastVisibleRow) {
-        scrollCursorToTop();
-    } else {
-        repaint(Repaint::later);
-    }
-    const std::int64_t last = first + std::max<std::int64_t>(count, 1) - 1;
-    selectionEndRow = static_cast<std::int32_t>(last / bytesPerRow) - firstVisibleRow;
-    selectionEndColumn = static_cast<std::int32_t>(last % bytesPerRow);
 }
 
 bool SearchSession::findAndSelect(const SearchPattern& pattern, bool backward, ByteRange range)
@@ -68,7 +55,7 @@ bool SearchSession::findAndSelect(const SearchPattern& pattern, bool backward, B
     if (match < 0) {
         return false;
     }
-    core.selectRange(match, static_cast<std::int64_t>(pattern.size()));
+    selectRange(core, match, static_cast<std::int64_t>(pattern.size()));
     return true;
 }
 
@@ -93,7 +80,7 @@ ReplaceOutcome SearchSession::replaceSelectedMatch(const SearchPattern& pattern,
     const ReplaceOutcome outcome =
         replaceRuns(core, {selected.first}, static_cast<std::int32_t>(pattern.size()), replacement);
     if (outcome == ReplaceOutcome::replaced) {
-        core.showChangedPlace(selected.first);
+        showChangedPlace(core, selected.first);
     }
     return outcome;
 }
@@ -134,7 +121,7 @@ ReplaceAllResult SearchSession::replaceAllIn(const SearchPattern& pattern,
         outcome = count == 0 ? outcome : replaceRuns(core, matches.offsets, matchLength, replacement);
     }
     if (count > 0 && outcome == ReplaceOutcome::replaced) {
-        core.showChangedPlace(range.first);
+        showChangedPlace(core, range.first);
     }
     return {outcome, outcome == ReplaceOutcome::replaced ? count : 0};
 }

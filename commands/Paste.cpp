@@ -12,6 +12,9 @@
 #include "view/ByteTextCodec.h"
 #include "view/Editing.h"
 #include "view/UndoRedo.h"
+#include "editor/ScrollBar.h"
+#include "view/Placing.h"
+#include "view/Scrolling.h"
 
 namespace {
 
@@ -20,7 +23,7 @@ namespace {
 PasteResult insertPasted(EditorCore& core, const std::uint8_t* pasted, std::size_t count)
 {
     if (count == 0) {
-        core.showPasteEnd(core.cursorOffset); // as an empty overwriting paste
+        showPasteEnd(core, core.cursorOffset); // as an empty overwriting paste
         return {PasteOutcome::pasted, 0};
     }
     if (!canGrowBy(core, static_cast<std::int64_t>(count))) {
@@ -35,10 +38,10 @@ PasteResult insertPasted(EditorCore& core, const std::uint8_t* pasted, std::size
         core.buffer.remove(at, length); // the user kept the document as it was
         return {PasteOutcome::declined, 0};
     }
-    core.showRowsFrom(core.firstVisibleRow);
-    core.syncScrollBar(core.firstVisibleRow);
-    core.followLabelWidth();
-    core.showPasteEnd(at + length);
+    showRowsFrom(core, core.firstVisibleRow);
+    syncScrollBar(core, core.firstVisibleRow);
+    core.layout.followLabelWidth();
+    showPasteEnd(core, at + length);
     return {PasteOutcome::pasted, 0};
 }
 
@@ -79,7 +82,7 @@ PasteResult pasteBytes(EditorCore& core, const std::uint8_t* pasted, std::size_t
     }
     const std::int32_t written = core.buffer.overwrite(cursor, pasted, count);
     const std::int64_t leftOut = static_cast<std::int64_t>(count) - written;
-    core.showPasteEnd(cursor + written);
+    showPasteEnd(core, cursor + written);
     return {leftOut > 0 ? PasteOutcome::cutShort : PasteOutcome::pasted, leftOut};
 }
 
@@ -108,13 +111,3 @@ bool canPaste(const EditorCore& core)
     return core.shell.clipboard != nullptr && core.shell.clipboard->holdsPasteable();
 }
 
-void EditorCore::showPasteEnd(std::int32_t after)
-{
-    setCursorOffset(after);
-    // Below the view the cursor's row comes to the top; otherwise the view stays.
-    if (static_cast<std::int64_t>(after) > static_cast<std::int64_t>(lastVisibleRow) * bytesPerRow) {
-        scrollCursorToTop();
-    } else {
-        repaint(Repaint::later);
-    }
-}

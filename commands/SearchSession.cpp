@@ -8,6 +8,8 @@
 #include "editor/EditorCore.h"
 #include "view/Editing.h"
 #include "view/UndoRedo.h"
+#include "view/Cursor.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -114,7 +116,7 @@ SearchReport SearchSession::replace(const SearchPattern& pattern, const std::vec
     }
     // Forward, the next search starts after what was put there.
     if (!options.backward) {
-        core_->setCursorOffset(core_->cursorOffset + static_cast<std::int32_t>(replacement.size()));
+        setCursorOffset(*core_, core_->cursorOffset + static_cast<std::int32_t>(replacement.size()));
     }
     return findNext(pattern, options);
 }
@@ -182,7 +184,7 @@ SearchReport SearchSession::selectListed(std::size_t item)
     if (core_->history.changes() != dialog_.listedAt || offset + length > core_->buffer.size) {
         return {"The document has changed since the list was made: Find All again.", false};
     }
-    core_->selectRange(offset, length);
+    selectRange(*core_, offset, length);
     noteSelectedMatch();
     return {};
 }

@@ -3,6 +3,10 @@
 #include "editor/FileFlow.h"
 
 #include "editor/EditorCore.h"
+#include "view/Cursor.h"
+#include "view/Placing.h"
+#include "view/Scrolling.h"
+#include "view/Selection.h"
 
 #include <algorithm>
 
@@ -210,9 +214,9 @@ bool FileFlow::openPath(const FilePath& path, bool readOnly)
     }
     core.comparison.stop(); // another document: the comparison was with the one before
     core.digitIndex = 0;
-    core.setCursorOffset(0);
-    core.scrollCursorToTop();
-    core.showNewSize();
+    setCursorOffset(core, 0);
+    scrollCursorToTop(core);
+    showNewSize(core);
     rememberRecent(core.buffer.name.absolute);
     return true;
 }
@@ -254,13 +258,6 @@ bool FileFlow::readFile(const DocumentName& name, bool readOnly)
     return true;
 }
 
-void EditorCore::showNewSize()
-{
-    // Shown even when every row fits on one page.
-    updateScrollRange(true);
-    followLabelWidth();
-}
-
 bool FileFlow::openStartingFile(const FilePath& path, bool offerToCreate)
 {
     const EditorShell& shell = core_->shell;
@@ -287,9 +284,9 @@ void FileFlow::startNewDocument(const FilePath& path)
     core.history.reset();
     file_ = DocumentFile{};
     core.comparison.stop();
-    core.setCursorOffset(0);
+    setCursorOffset(core, 0);
     core.digitIndex = 0;
-    core.clearSelection();
+    clearSelection(core);
 }
 
 void FileFlow::checkForOutsideChanges()
@@ -329,11 +326,11 @@ void FileFlow::reload()
     if (!readFile(core.buffer.name, file_.readOnlyMode)) {
         return;
     }
-    core.clearSelection();
+    clearSelection(core);
     core.digitIndex = 0;
-    core.setCursorOffset(std::min(offset, core.buffer.size));
-    core.showCursorFromTop();
-    core.showNewSize();
+    setCursorOffset(core, std::min(offset, core.buffer.size));
+    showCursorFromTop(core);
+    showNewSize(core);
     core.repaint(Repaint::later);
 }
 

@@ -13,7 +13,7 @@ int largestFittingSize(const EditorCore& core, SizeRange sizes, const FrameMetri
     int tooLarge = sizes.largest + 1;
     while (tooLarge - fitting > 1) {
         const int size = fitting + (tooLarge - fitting) / 2;
-        if (frameFits(core.frameSizeFor(measure(size), system), room)) {
+        if (frameFits(core.layout.frameSizeFor(measure(size), system), room)) {
             fitting = size;
         } else {
             tooLarge = size;

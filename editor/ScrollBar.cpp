@@ -1,16 +1,18 @@
 // The frame's vertical scroll bar: one position per row up to 65535 rows;
 // larger documents spread their rows evenly over 0..65535.
-#include "editor/EditorCore.h"
+#include "editor/ScrollBar.h"
 
 #include <algorithm>
 
-int EditorCore::scrollRangeMax(bool evenForOnePage) const
+#include "editor/EditorCore.h"
+
+int scrollRangeMax(const EditorCore& core, bool evenForOnePage)
 {
-    const std::int32_t rows = std::max(buffer.rowCount, 0);
-    if (rows <= pageRows && !evenForOnePage) {
+    const std::int32_t rows = std::max(core.buffer.rowCount, 0);
+    if (rows <= core.pageRows && !evenForOnePage) {
         return 0; // equal ends hide the scroll bar
     }
-    return rows > maxScrollPosition ? maxScrollPosition : rows;
+    return rows > EditorCore::maxScrollPosition ? EditorCore::maxScrollPosition : rows;
 }
 
 int EditorCore::scrollPosForRow(std::int32_t row, std::int32_t rows)
@@ -27,30 +29,31 @@ int EditorCore::scrollPosForRow(std::int32_t row, std::int32_t rows)
     return static_cast<int>(std::min<std::int64_t>(scaled, maxScrollPosition));
 }
 
-std::int32_t EditorCore::rowForScrollPos(int position, std::int32_t rows)
+std::int32_t rowForScrollPos(int position, std::int32_t rows)
 {
+    constexpr int maxPosition = EditorCore::maxScrollPosition;
     if (position <= 0) {
         return 0;
     }
-    if (rows <= maxScrollPosition) {
+    if (rows <= maxPosition) {
         return position;
     }
-    const std::int64_t clamped = std::min(position, maxScrollPosition);
-    return static_cast<std::int32_t>((clamped * rows + maxScrollPosition / 2) / maxScrollPosition);
+    const std::int64_t clamped = std::min(position, maxPosition);
+    return static_cast<std::int32_t>((clamped * rows + maxPosition / 2) / maxPosition);
 }
 
 void EditorCore::updateScrollRange(bool evenForOnePage)
 {
     if (shell.surface != nullptr) {
-        shell.surface->setScrollRange(scrollRangeMax(evenForOnePage));
+        shell.surface->setScrollRange(scrollRangeMax(*this, evenForOnePage));
     }
 }
 
-void EditorCore::syncScrollBar(std::int32_t row)
+void syncScrollBar(EditorCore& core, std::int32_t row)
 {
-    updateScrollRange();
-    if (shell.surface != nullptr) {
-        shell.surface->setScrollPosition(scrollPosForRow(row, buffer.rowCount));
+    core.updateScrollRange();
+    if (core.shell.surface != nullptr) {
+        core.shell.surface->setScrollPosition(EditorCore::scrollPosForRow(row, core.buffer.rowCount));
     }
 }
 

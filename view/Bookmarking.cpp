@@ -1,6 +1,10 @@
 #include "view/Bookmarking.h"
 
 #include "editor/EditorCore.h"
+#include "view/Cursor.h"
+#include "view/Placing.h"
+#include "view/RowText.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -11,16 +15,16 @@ bool moveToBookmark(EditorCore& core, std::int32_t offset)
     }
     const std::int32_t row = core.rowOf(offset);
     if (row < core.firstVisibleRow || row >= core.lastVisibleRow) {
-        return core.goToOffset(offset); // brought into view
+        return goToOffset(core, offset); // brought into view
     }
     if (core.hasSelection()) {
         core.unhighlightSelection();
-        core.clearSelection();
+        clearSelection(core);
     }
-    core.hideCursorHere();
+    hideCursorHere(core);
     core.digitIndex = 0;
-    core.setCursorOffset(offset);
-    core.showCursorHere();
+    setCursorOffset(core, offset);
+    showCursorHere(core);
     return true;
 }
 
@@ -28,7 +32,7 @@ bool moveToBookmark(EditorCore& core, std::int32_t offset)
 
 void toggleBookmark(EditorCore& core)
 {
-    if (!core.cursorOnByte()) {
+    if (!cursorOnByte(core)) {
         return; // the end position holds no byte to mark
     }
     core.buffer.marks.toggle(core.cursorOffset);
@@ -78,7 +82,7 @@ void paintMarkFrames(const EditorCore& core, Pane pane)
     if (pane == Pane::Offset || marks.empty()) {
         return;
     }
-    const RowRange rows = core.paintedRows();
+    const RowRange rows = paintedRows(core);
     for (const std::int32_t mark : marks.within(rows.first * core.bytesPerRow, rows.end * core.bytesPerRow)) {
         const std::int32_t row = core.rowOf(mark);
         drawMarkFrame(core, pane, row - core.firstVisibleRow, mark - row * core.bytesPerRow);

@@ -17,6 +17,11 @@ constexpr int invalid = -2;
 
 } // namespace
 
+char characterForm(std::uint8_t byte)
+{
+    return byte >= 0x20 && byte <= 0x7E ? static_cast<char>(byte) : '.';
+}
+
 void formatHex(char* dest, const std::uint8_t* source, int count)
 {
     char* out = dest;

@@ -10,6 +10,10 @@
 constexpr int hexCellWidth = 3;
 constexpr int octalCellWidth = 4;
 
+// A byte as the character panes show it: printable ASCII as itself, any
+// other byte as '.'.
+char characterForm(std::uint8_t byte);
+
 // Writes 3*count characters and a NUL; dest must hold 3*count + 1.
 void formatHex(char* dest, const std::uint8_t* source, int count);
 // Writes 4*count characters and a NUL; dest must hold 4*count + 1.

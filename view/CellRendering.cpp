@@ -3,6 +3,7 @@
 #include "editor/EditorCore.h"
 #include "view/Bookmarking.h"
 #include "view/ByteTextCodec.h"
+#include "view/RowText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,7 +26,7 @@ void EditorCore::drawOffsetCell(int screenRow, std::int32_t offset, CellStyle st
     // The offset pane's cursor is never the active one.
     const CellColors colors = style == CellStyle::Cursor ? CellColors{backgroundColor, inactiveCursorColor}
                                                          : CellColors{textColor, backgroundColor};
-    shell.surface->drawText(Pane::Offset, charWidth, screenRow * lineHeight, rowLabel(rowOf(offset)), colors.text,
+    shell.surface->drawText(Pane::Offset, charWidth, screenRow * lineHeight, rowLabel(*this, rowOf(offset)), colors.text,
                       colors.back);
 }
 
@@ -104,16 +105,6 @@ void EditorCore::showCursor(int screenRow, int column, std::int32_t offset, int 
 void EditorCore::hideCursor(int screenRow, int column, std::int32_t offset, int digit)
 {
     drawCursorCells(*this, screenRow, column, offset, digit, CellStyle::Normal);
-}
-
-void EditorCore::showCursorHere()
-{
-    showCursor(cursorScreenRow, cursorColumn, cursorOffset, digitIndex);
-}
-
-void EditorCore::hideCursorHere()
-{
-    hideCursor(cursorScreenRow, cursorColumn, cursorOffset, digitIndex);
 }
 
 namespace {

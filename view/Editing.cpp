@@ -5,8 +5,13 @@
 
 #include "commands/EditMessages.h"
 #include "editor/EditorCore.h"
+#include "editor/ScrollBar.h"
 #include "view/ByteTextCodec.h"
 #include "view/UndoRedo.h"
+#include "view/Cursor.h"
+#include "view/Placing.h"
+#include "view/Scrolling.h"
+#include "view/Selection.h"
 
 #include <algorithm>
 
@@ -52,12 +57,12 @@ void insertTypedByte(EditorCore& core, std::uint8_t value, bool moreDigits)
         core.buffer.remove(at, 1); // the user kept the document as it was
         return;
     }
-    core.hideCursorHere();
-    core.setCursorOffset(at);
-    core.showGrownRows();
+    hideCursorHere(core);
+    setCursorOffset(core, at);
+    showGrownRows(core);
     if (moreDigits) {
         core.digitIndex = 1;
-        core.showCursorHere();
+        showCursorHere(core);
     } else {
         core.moveRight();
     }
@@ -77,20 +82,20 @@ bool typeDigit(EditorCore& core, char character)
         insertTypedByte(core, withDigit(0, 0, value, octal), true);
         return true;
     }
-    if (core.files.refuseEdit() || !core.cursorOnByte()) {
+    if (core.files.refuseEdit() || !cursorOnByte(core)) {
         return true; // typing at the end position changes nothing
     }
     const std::int32_t at = core.cursorOffset;
     const std::uint8_t typed = withDigit(core.buffer.byteAt(at), core.digitIndex, value, octal);
-    const bool lastDigit = core.digitIndex >= core.lastDigit();
-    if (!recordTypedByte(core, at, typed, core.digitIndex > 0, !lastDigit)) {
+    const bool byteComplete = core.digitIndex >= lastDigit(core);
+    if (!recordTypedByte(core, at, typed, core.digitIndex > 0, !byteComplete)) {
         return true; // the user kept the document as it was
     }
     core.buffer.writeByte(at, typed);
-    core.hideCursorHere(); // shows the new value in both data panes
-    if (!lastDigit) {
+    hideCursorHere(core); // shows the new value in both data panes
+    if (!byteComplete) {
         ++core.digitIndex;
-        core.showCursorHere();
+        showCursorHere(core);
     } else {
         core.digitIndex = 0;
         core.moveRight(); // draws the cursor at its new place
@@ -107,14 +112,14 @@ bool typeCharacter(EditorCore& core, unsigned char character)
         insertTypedByte(core, character, false);
         return true;
     }
-    if (core.files.refuseEdit() || !core.cursorOnByte()) {
+    if (core.files.refuseEdit() || !cursorOnByte(core)) {
         return true; // typing at the end position changes nothing
     }
     if (!recordTypedByte(core, core.cursorOffset, character, false, false)) {
         return true; // the user kept the document as it was
     }
     core.buffer.writeByte(core.cursorOffset, character);
-    core.hideCursorHere(); // shows the new byte in both data panes
+    hideCursorHere(core); // shows the new byte in both data panes
     core.moveRight();
     return true;
 }
@@ -129,7 +134,7 @@ void deleteAndUnselect(EditorCore& core)
         core.highlightSelection(); // declined: the selection stays as it was
         return;
     }
-    core.clearSelection();
+    clearSelection(core);
     core.repaint(Repaint::later);
 }
 
@@ -139,7 +144,7 @@ ByteRange selectedBytes(const EditorCore& core)
         return {};
     }
     const std::int64_t cursor = core.cursorOffset;
-    const std::int64_t end = core.selectionEndOffset();
+    const std::int64_t end = selectionEndOffset(core);
     const std::int64_t first = std::max<std::int64_t>(std::min(cursor, end), 0);
     // The end position and the spare room past it hold no bytes.
     const std::int64_t last = std::min<std::int64_t>(std::max(cursor, end), std::int64_t{core.buffer.size} - 1);
@@ -152,14 +157,6 @@ ByteRange selectedBytes(const EditorCore& core)
 bool canGrowBy(const EditorCore& core, std::int64_t count)
 {
     return count >= 0 && std::int64_t{std::max(core.buffer.size, 0)} + count <= FileBuffer::maxSize;
-}
-
-void EditorCore::showGrownRows()
-{
-    showRowsFrom(firstVisibleRow);
-    syncScrollBar(firstVisibleRow);
-    followLabelWidth();
-    repaint(Repaint::later);
 }
 
 bool EditorCore::deleteSelection()
@@ -179,12 +176,12 @@ bool EditorCore::deleteSelection()
     // view follows only when that step takes the cursor back over a row's
     // start and above the view; a cursor scrolled away leaves it as it is.
     const bool overRowStart = cursorColumn == 0;
-    setCursorOffset(std::max(cursorOffset - 1, 0));
+    setCursorOffset(*this, std::max(cursorOffset - 1, 0));
     if (overRowStart && cursorScreenRow < 0) {
         recenterOnCursor();
     }
-    syncScrollBar(cursorRow);
-    followLabelWidth();
+    syncScrollBar(*this, cursorRow);
+    layout.followLabelWidth();
     return true;
 }
 
@@ -200,8 +197,8 @@ bool EditorCore::insertZeros(std::int32_t count)
         return false;
     }
     recordInsertion(*this, at, count);
-    showRowsFrom(firstVisibleRow); // every row that now exists is painted
-    syncScrollBar(cursorRow);
-    followLabelWidth();
+    showRowsFrom(*this, firstVisibleRow); // every row that now exists is painted
+    syncScrollBar(*this, cursorRow);
+    layout.followLabelWidth();
     return true;
 }

@@ -3,7 +3,6 @@
 #include "view/ByteTextCodec.h"
 
 #include <algorithm>
-#include <cstdio>
 
 std::int32_t EditorCore::offsetAt(std::int32_t row, std::int32_t column) const
 {
@@ -22,11 +21,6 @@ void EditorCore::rowAndColumnOf(std::int32_t offset, std::int32_t& row, std::int
     column = offset - offsetAt(row, 0);
 }
 
-char EditorCore::characterForm(std::uint8_t byte)
-{
-    return byte >= 0x20 && byte <= 0x7E ? static_cast<char>(byte) : '.';
-}
-
 void EditorCore::cellText(std::int32_t offset, CellKind kind, char* text) const
 {
     // Past the data the spare room reads as zero.
@@ -43,13 +37,4 @@ void EditorCore::cellText(std::int32_t offset, CellKind kind, char* text) const
         text[1] = '\0';
         break;
     }
-}
-
-std::string EditorCore::rowLabel(std::int32_t row) const
-{
-    char label[16]; // eight hexadecimal digits at most
-    // As wide as the pane is laid out for, so that the labels line up.
-    const int length = std::snprintf(label, sizeof label, "%*X", static_cast<int>(offsetDigits),
-                                     static_cast<unsigned>(row) * static_cast<unsigned>(bytesPerRow));
-    return std::string(label, static_cast<std::size_t>(length));
 }

@@ -1,9 +1,13 @@
 // The mouse in the data panes: a point to its cell, clicks that place the
 // cursor, and drags that move the selection's far end.
-#include "editor/EditorCore.h"
-#include "view/ByteTextCodec.h"
+#include "view/PointerInput.h"
 
 #include <algorithm>
+
+#include "editor/EditorCore.h"
+#include "view/ByteTextCodec.h"
+#include "view/Cursor.h"
+#include "view/Selection.h"
 
 ScreenCell EditorCore::cellAtPoint(int x, int y, CellMapping mapping) const
 {
@@ -36,40 +40,40 @@ ScreenCell EditorCore::cellAtPoint(int x, int y, CellMapping mapping) const
     return cell;
 }
 
-CellMapping EditorCore::mappingFor(Pane pane) const
+CellMapping mappingFor(const EditorCore& core, Pane pane)
 {
     if (pane == Pane::Ascii) {
         return CellMapping::Characters;
     }
-    return octalMode != 0 ? CellMapping::OctalView : CellMapping::HexView;
+    return core.octalMode != 0 ? CellMapping::OctalView : CellMapping::HexView;
 }
 
-void EditorCore::clickAt(Pane pane, int x, int y)
+void clickAt(EditorCore& core, Pane pane, int x, int y)
 {
-    const ScreenCell cell = cellAtPoint(x, y, mappingFor(pane));
+    const ScreenCell cell = core.cellAtPoint(x, y, mappingFor(core, pane));
     // A click in the ASCII pane keeps the selection's far end.
     if (pane == Pane::Hex) {
-        clearSelection();
+        clearSelection(core);
     }
     // Past the last byte the offset stops at the size: the end position.
-    setCursorOffset(std::max(offsetAt(firstVisibleRow + cell.row, cell.column), 0));
-    activePane = pane == Pane::Ascii ? asciiPaneActive : hexPaneActive;
-    if (shell.surface != nullptr) {
-        shell.surface->focusPane(pane);
+    setCursorOffset(core, std::max(core.offsetAt(core.firstVisibleRow + cell.row, cell.column), 0));
+    paneTookFocus(core, pane);
+    if (core.shell.surface != nullptr) {
+        core.shell.surface->focusPane(pane);
     }
-    repaint(Repaint::now);
+    core.repaint(Repaint::now);
 }
 
-void EditorCore::dragTo(Pane pane, int x, int y)
+void dragTo(EditorCore& core, Pane pane, int x, int y)
 {
-    const ScreenCell cell = cellAtPoint(x, y, mappingFor(pane));
-    if (cell.row == selectionEndRow && cell.column == selectionEndColumn) {
+    const ScreenCell cell = core.cellAtPoint(x, y, mappingFor(core, pane));
+    if (cell.row == core.selectionEndRow && cell.column == core.selectionEndColumn) {
         return;
     }
-    if (hasSelection()) {
-        unhighlightSelection();
+    if (core.hasSelection()) {
+        core.unhighlightSelection();
     }
-    selectionEndRow = cell.row;
-    selectionEndColumn = cell.column;
-    highlightSelection();
+    core.selectionEndRow = cell.row;
+    core.selectionEndColumn = cell.column;
+    core.highlightSelection();
 }

@@ -1,10 +1,14 @@
 // What the panes paint: which rows, each row's text, and the cursor and the
 // selection drawn over them.
+#include "view/RowText.h"
+
+#include <algorithm>
+#include <cstdio>
+
 #include "editor/EditorCore.h"
 #include "view/Bookmarking.h"
 #include "view/ByteTextCodec.h"
-
-#include <algorithm>
+#include "view/Cursor.h"
 
 namespace {
 
@@ -28,44 +32,54 @@ RowSpan rowSpan(const EditorCore& core, std::int32_t row)
 
 } // namespace
 
-RowRange EditorCore::paintedRows() const
+std::string rowLabel(const EditorCore& core, std::int32_t row)
+{
+    char label[16]; // eight hexadecimal digits at most
+    // As wide as the pane is laid out for, so that the labels line up.
+    const int length = std::snprintf(label, sizeof label, "%*X", static_cast<int>(core.layout.offsetDigits()),
+                                     static_cast<unsigned>(row) * static_cast<unsigned>(core.bytesPerRow));
+    return std::string(label, static_cast<std::size_t>(length));
+}
+
+RowRange paintedRows(const EditorCore& core)
 {
     RowRange rows;
-    rows.first = std::max(firstVisibleRow, 0);
-    rows.end = std::max(std::min(lastVisibleRow, buffer.rowCount), rows.first);
+    rows.first = std::max(core.firstVisibleRow, 0);
+    rows.end = std::max(std::min(core.lastVisibleRow, core.buffer.rowCount), rows.first);
     return rows;
 }
 
-std::string EditorCore::rowText(Pane pane, std::int32_t row) const
+std::string rowText(const EditorCore& core, Pane pane, std::int32_t row)
 {
     if (pane == Pane::Offset) {
-        return rowLabel(row);
+        return rowLabel(core, row);
     }
-    const auto [first, count] = rowSpan(*this, row);
-    const auto perRow = static_cast<std::size_t>(bytesPerRow);
+    const auto [first, count] = rowSpan(core, row);
+    const auto perRow = static_cast<std::size_t>(core.bytesPerRow);
     if (pane == Pane::Ascii) {
         // Cells past the data stay blank.
         std::string text(perRow, ' ');
         for (int i = 0; i < count; ++i) {
-            text[static_cast<std::size_t>(i)] = characterForm(buffer.byteAt(first + i));
+            text[static_cast<std::size_t>(i)] = characterForm(core.buffer.byteAt(first + i));
         }
         return text;
     }
-    const int cellWidth = octalMode != 0 ? octalCellWidth : hexCellWidth;
-    std::string text = count > 0 ? numberText(buffer.data.get() + first, static_cast<std::size_t>(count), octalMode != 0)
-                                 : std::string();
+    const bool octal = core.octalMode != 0;
+    const int cellWidth = octal ? octalCellWidth : hexCellWidth;
+    std::string text =
+        count > 0 ? numberText(core.buffer.data.get() + first, static_cast<std::size_t>(count), octal) : std::string();
     text.resize(static_cast<std::size_t>(cellWidth) * perRow, ' '); // cells past the data stay blank
     return text;
 }
 
-void EditorCore::paintCursorAndSelection(Pane pane)
+void paintCursorAndSelection(EditorCore& core, Pane pane)
 {
-    comparison.paintDifferences(pane);
-    paintMarkFrames(*this, pane);
-    if (firstVisibleRow <= cursorRow && cursorRow < lastVisibleRow) {
-        showCursorHere();
+    core.comparison.paintDifferences(pane);
+    paintMarkFrames(core, pane);
+    if (core.firstVisibleRow <= core.cursorRow && core.cursorRow < core.lastVisibleRow) {
+        showCursorHere(core);
     }
-    if (pane != Pane::Offset && hasSelection()) {
-        highlightSelection();
+    if (pane != Pane::Offset && core.hasSelection()) {
+        core.highlightSelection();
     }
 }

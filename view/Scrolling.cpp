@@ -1,8 +1,12 @@
-// Scrolling the view: the frame's scroll-bar requests, and putting the
-// cursor's row on screen after a new window, Open, Find and Paste.
-#include "editor/EditorCore.h"
+// Scrolling the view: the frame's scroll-bar requests, the wheel, and putting
+// the cursor's row on screen after a new window, Open, Find and Paste.
+#include "view/Scrolling.h"
 
 #include <algorithm>
+
+#include "editor/EditorCore.h"
+#include "editor/ScrollBar.h"
+#include "view/Cursor.h"
 
 namespace {
 
@@ -30,95 +34,99 @@ void showLastPage(EditorCore& core)
 
 } // namespace
 
-bool EditorCore::scroll(ScrollRequest request, int thumbPosition)
+void showRowsFrom(EditorCore& core, std::int32_t row)
 {
-    const std::int32_t rows = buffer.rowCount;
+    core.scrollToRow(row);
+    setCursorOffset(core, core.cursorOffset); // scrollToRow set cursorRow alone
+}
+
+bool scroll(EditorCore& core, ScrollRequest request, int thumbPosition)
+{
+    const std::int32_t rows = core.buffer.rowCount;
     int position = 0;
-    std::int32_t cursor = cursorOffset; // top and bottom take the cursor along
+    std::int32_t cursor = core.cursorOffset; // top and bottom take the cursor along
     switch (request) {
     case ScrollRequest::lineUp:
-        if (firstVisibleRow <= 0) {
+        if (core.firstVisibleRow <= 0) {
             return false;
         }
-        position = shiftView(*this, -1);
+        position = shiftView(core, -1);
         break;
     case ScrollRequest::lineDown:
-        if (lastVisibleRow >= rows) {
+        if (core.lastVisibleRow >= rows) {
             return false;
         }
-        position = shiftView(*this, 1);
+        position = shiftView(core, 1);
         break;
     case ScrollRequest::pageUp:
         // A whole page or nothing.
-        if (firstVisibleRow - pageRows <= 0) {
+        if (core.firstVisibleRow - core.pageRows <= 0) {
             return false;
         }
-        position = shiftView(*this, -pageRows);
+        position = shiftView(core, -core.pageRows);
         break;
     case ScrollRequest::pageDown:
-        if (static_cast<std::int64_t>(lastVisibleRow) + pageRows >= rows) {
+        if (static_cast<std::int64_t>(core.lastVisibleRow) + core.pageRows >= rows) {
             return false;
         }
-        position = shiftView(*this, pageRows);
+        position = shiftView(core, core.pageRows);
         break;
     case ScrollRequest::thumbPosition:
         return true; // the thumb stays where tracking left it; the view is there already
     case ScrollRequest::thumbTrack:
         position = thumbPosition;
-        firstVisibleRow = rowForScrollPos(thumbPosition, rows);
-        lastVisibleRow = firstVisibleRow + pageRows;
-        if (lastVisibleRow > rows) {
-            showLastPage(*this);
+        core.firstVisibleRow = rowForScrollPos(thumbPosition, rows);
+        core.lastVisibleRow = core.firstVisibleRow + core.pageRows;
+        if (core.lastVisibleRow > rows) {
+            showLastPage(core);
         }
         break;
     case ScrollRequest::top:
         position = 0;
-        firstVisibleRow = 0;
-        lastVisibleRow = std::min(pageRows, rows);
-        digitIndex = 0;
+        core.firstVisibleRow = 0;
+        core.lastVisibleRow = std::min(core.pageRows, rows);
+        core.digitIndex = 0;
         cursor = 0;
         break;
     case ScrollRequest::bottom:
-        position = scrollPosForRow(rows, rows);
-        showLastPage(*this);
-        digitIndex = 0;
-        cursor = std::max(0, buffer.size); // the end position
+        position = EditorCore::scrollPosForRow(rows, rows);
+        showLastPage(core);
+        core.digitIndex = 0;
+        cursor = std::max(0, core.buffer.size); // the end position
         break;
     }
     // Otherwise the cursor stays on its byte and moves with it, off the screen if need be.
-    setCursorOffset(cursor);
-    setThumb(*this, position);
-    repaint(Repaint::later);
+    setCursorOffset(core, cursor);
+    setThumb(core, position);
+    core.repaint(Repaint::later);
     return true;
 }
 
-void EditorCore::showCursorFromTop()
-{
-    const std::int32_t row = rowOf(cursorOffset);
-    showRowsFrom(row < pageRows ? 0 : row);
-}
-
-void EditorCore::scrollCursorToTop()
-{
-    showRowsFrom(rowOf(cursorOffset));
-    setThumb(*this, scrollPosForRow(firstVisibleRow, buffer.rowCount));
-    repaint(Repaint::later);
-}
-
-void EditorCore::wheel(int delta, int linesPerNotch)
+void turnWheel(EditorCore& core, int delta, int linesPerNotch)
 {
     if (linesPerNotch <= 0) {
         return; // the wheel set to scroll nothing
     }
-    wheelTurn += delta * linesPerNotch;
-    const int lines = wheelTurn / wheelNotch;
-    wheelTurn -= lines * wheelNotch;
+    const int rows = core.wheel.takeRows(delta, linesPerNotch);
     // Forward, away from the user, scrolls towards the start.
-    const ScrollRequest step = lines > 0 ? ScrollRequest::lineUp : ScrollRequest::lineDown;
-    for (int i = 0; i < (lines > 0 ? lines : -lines); ++i) {
-        if (!scroll(step, 0)) {
-            wheelTurn = 0; // at an end: what is left of the turn goes nowhere
+    const ScrollRequest step = rows > 0 ? ScrollRequest::lineUp : ScrollRequest::lineDown;
+    for (int i = 0; i < (rows > 0 ? rows : -rows); ++i) {
+        if (!scroll(core, step, 0)) {
+            core.wheel.stop();
             break;
         }
     }
+}
+
+void showCursorFromTop(EditorCore& core)
+{
+    const std::int32_t row = core.rowOf(core.cursorOffset);
+    showRowsFrom(core, row < core.pageRows ? 0 : row);
+}
+
+void scrollCursorToTop(EditorCore& core)
+{
+    showRowsFrom(core, core.rowOf(core.cursorOffset));
+    setThumb(core, EditorCore::scrollPosForRow(core.firstVisibleRow, core.buffer.rowCount));
+    core.repaint(Repaint::later);
 }

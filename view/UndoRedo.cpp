@@ -4,6 +4,7 @@
 
 #include "commands/EditMessages.h"
 #include "editor/EditorCore.h"
+#include "view/Placing.h"
 
 #include <cstring>
 #include <new>
@@ -119,7 +120,7 @@ UndoOutcome stepThroughHistory(EditorCore& core, Direction direction)
     } else {
         history.redone();
     }
-    core.showChangedPlace(offset);
+    showChangedPlace(core, offset);
     return UndoOutcome::done;
 }
 
@@ -245,19 +246,6 @@ bool recordInsertionOf(EditorCore& core, std::int32_t offset, const std::uint8_t
     return keepStep(
         core, static_cast<std::int64_t>(count) + EditHistory::stepCharge,
         [&] { return EditStep::insertionOf(offset, inserted, count); }, open, false);
-}
-
-void EditorCore::showChangedPlace(std::int32_t offset)
-{
-    clearSelection();
-    digitIndex = 0;
-    setCursorOffset(offset);
-    const bool onScreen = cursorRow >= firstVisibleRow && cursorRow < lastVisibleRow;
-    // Rows may have come or gone: the view is fitted to them again.
-    showRowsFrom(onScreen ? firstVisibleRow : cursorRow);
-    syncScrollBar(firstVisibleRow);
-    followLabelWidth();
-    repaint(Repaint::later);
 }
 
 ReplaceOutcome replaceRuns(EditorCore& core, const std::vector<std::int64_t>& offsets, std::int32_t matchLength,

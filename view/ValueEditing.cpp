@@ -3,13 +3,14 @@
 #include "commands/EditMessages.h"
 #include "editor/EditorCore.h"
 #include "view/UndoRedo.h"
+#include "view/Cursor.h"
 
 namespace {
 
 // The bytes from the cursor to the end of the document.
 std::size_t bytesAfter(const EditorCore& core)
 {
-    if (!core.cursorOnByte()) {
+    if (!cursorOnByte(core)) {
         return 0;
     }
     return static_cast<std::size_t>(core.buffer.size - core.cursorOffset);

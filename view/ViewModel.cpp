@@ -1,6 +1,7 @@
-// The view model: where the cursor stands, which rows are on screen, and the
-// moves of the cursor by row, byte and digit.
+// The view model: which rows are on screen, and the moves of the cursor by
+// row and byte.
 #include "editor/EditorCore.h"
+#include "view/Cursor.h"
 
 #include <algorithm>
 #include <limits>
@@ -30,35 +31,11 @@ void scrollViewBy(EditorCore& core, int rows)
 {
     core.firstVisibleRow += rows;
     core.lastVisibleRow += rows;
-    core.setCursorOffset(core.cursorOffset);
+    setCursorOffset(core, core.cursorOffset);
     core.repaint(Repaint::now);
 }
 
 } // namespace
-
-void EditorCore::setCursorOffset(std::int32_t offset)
-{
-    cursorOffset = offset;
-    // Plain division keeps offset = row * bytesPerRow + column also for a
-    // cursor past the end, whose row may lie beyond the last one.
-    cursorRow = offset / bytesPerRow;
-    cursorColumn = offset % bytesPerRow;
-    cursorScreenRow = saturated(static_cast<std::int64_t>(cursorRow) - firstVisibleRow);
-}
-
-void EditorCore::clearSelection()
-{
-    selectionEndRow = -1;
-    selectionEndColumn = -1;
-}
-
-void EditorCore::hideSelection()
-{
-    if (hasSelection()) {
-        unhighlightSelection();
-        clearSelection();
-    }
-}
 
 void EditorCore::scrollToRow(std::int32_t row)
 {
@@ -79,17 +56,11 @@ void EditorCore::scrollToRow(std::int32_t row)
     cursorRow = top;
 }
 
-void EditorCore::showRowsFrom(std::int32_t row)
-{
-    scrollToRow(row);
-    setCursorOffset(cursorOffset); // scrollToRow set cursorRow alone
-}
-
 void EditorCore::recenterOnCursor()
 {
     firstVisibleRow = rowOf(cursorOffset);
     lastVisibleRow = saturated(static_cast<std::int64_t>(firstVisibleRow) + pageRows);
-    setCursorOffset(cursorOffset);
+    setCursorOffset(*this, cursorOffset);
     repaint(Repaint::now);
 }
 
@@ -99,13 +70,13 @@ void EditorCore::moveUp()
     if (cursorRow <= 0) {
         return;
     }
-    hideCursorHere();
+    hideCursorHere(*this);
     const bool onTopRow = cursorRow == firstVisibleRow;
-    setCursorOffset(cursorOffset - bytesPerRow);
+    setCursorOffset(*this, cursorOffset - bytesPerRow);
     if (onTopRow) {
         scrollViewBy(*this, -1);
     }
-    showCursorHere();
+    showCursorHere(*this);
 }
 
 void EditorCore::moveDown()
@@ -114,14 +85,14 @@ void EditorCore::moveDown()
     if (cursorRow >= lastVisibleRow || cursorRow >= buffer.rowCount - 1) {
         return;
     }
-    hideCursorHere();
+    hideCursorHere(*this);
     const bool onBottomRow = cursorRow == lastVisibleRow - 1;
     // Onto a short last row this passes the size: the cursor then stands past the end.
-    setCursorOffset(saturated(static_cast<std::int64_t>(cursorOffset) + bytesPerRow));
+    setCursorOffset(*this, saturated(static_cast<std::int64_t>(cursorOffset) + bytesPerRow));
     if (onBottomRow) {
         scrollViewBy(*this, 1);
     }
-    showCursorHere();
+    showCursorHere(*this);
 }
 
 void EditorCore::moveLeft()
@@ -129,16 +100,16 @@ void EditorCore::moveLeft()
     bringCursorIntoView(*this);
     if (cursorOffset <= 0) {
         digitIndex = 0;
-        showCursorHere();
+        showCursorHere(*this);
         return;
     }
-    hideCursorHere();
-    setCursorOffset(cursorOffset - 1);
+    hideCursorHere(*this);
+    setCursorOffset(*this, cursorOffset - 1);
     if (cursorRow < firstVisibleRow) {
         scrollViewBy(*this, -1); // its painting draws the cursor
         return;
     }
-    showCursorHere();
+    showCursorHere(*this);
 }
 
 void EditorCore::moveRight()
@@ -147,60 +118,18 @@ void EditorCore::moveRight()
     if (cursorOffset >= buffer.size) {
         // The end position, or past it: no further.
         if (activePane == hexPaneActive) {
-            digitIndex = lastDigit();
+            digitIndex = lastDigit(*this);
         }
-        showCursorHere();
+        showCursorHere(*this);
         return;
     }
-    hideCursorHere();
+    hideCursorHere(*this);
     // From the bottom right cell the view follows by one row.
     const bool leavesTheView = cursorRow == lastVisibleRow - 1 && cursorColumn == bytesPerRow - 1;
-    setCursorOffset(cursorOffset + 1);
+    setCursorOffset(*this, cursorOffset + 1);
     if (leavesTheView) {
         scrollViewBy(*this, 1); // its painting draws the cursor
         return;
     }
-    showCursorHere();
-}
-
-int EditorCore::lastDigit() const
-{
-    return octalMode != 0 ? 2 : 1;
-}
-
-void EditorCore::moveLeftByDigit()
-{
-    if (activePane != hexPaneActive) {
-        moveLeft();
-    } else if (digitIndex > 0) {
-        hideCursorHere();
-        --digitIndex;
-        showCursorHere();
-    } else {
-        hideCursorHere();
-        digitIndex = lastDigit();
-        moveLeft();
-    }
-}
-
-void EditorCore::moveRightByDigit()
-{
-    hideCursorHere();
-    if (activePane == hexPaneActive && digitIndex < lastDigit()) {
-        ++digitIndex;
-        showCursorHere();
-    } else {
-        digitIndex = 0;
-        moveRight();
-    }
-}
-
-void EditorCore::switchActivePane(std::int32_t pane)
-{
-    hideCursorHere();
-    activePane = pane;
-    showCursorHere();
-    if (shell.surface != nullptr) {
-        shell.surface->focusPane(pane == asciiPaneActive ? Pane::Ascii : Pane::Hex);
-    }
+    showCursorHere(*this);
 }

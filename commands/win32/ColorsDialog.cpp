@@ -8,6 +8,7 @@
 
 #include "editor/ColorSettings.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/DisplayObjects.h"
 #include "editor/win32/MessageBoxes.h"
 #include "resources/ResourceIds.h"
 
@@ -51,7 +52,7 @@ void setSelectedColor(HWND dialog)
     if (chosen == CLR_INVALID) {
         return;
     }
-    if (field == &core.backgroundColor && !core.replaceBackgroundBrush(chosen)) {
+    if (field == &core.backgroundColor && !replaceBackgroundBrush(core, chosen)) {
         showMessage("The background brush could not be made; the background stays as it was.", "Error",
                     MB_ICONERROR);
         return;

@@ -38,13 +38,13 @@ std::vector<std::uint8_t> readFillPattern(const std::string& typed)
 
 void toggleInsertMode()
 {
-    editorCore.writeFlagSetting(settings::insertModeOn, editorCore.typing.toggle());
+    writeFlagSetting(editorCore, settings::insertModeOn, editorCore.typing.toggle());
     requestInfoRefresh();
 }
 
 void restoreInsertMode()
 {
-    editorCore.typing.setInserting(editorCore.readFlagSetting(settings::insertModeOn));
+    editorCore.typing.setInserting(readFlagSetting(editorCore, settings::insertModeOn));
     showMenuStates();
 }
 

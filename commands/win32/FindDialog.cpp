@@ -10,6 +10,8 @@
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
+#include "view/Cursor.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -146,13 +148,13 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 void runFind(HWND frame)
 {
     EditorCore& core = editorCore;
-    core.hideSelection();
+    hideSelection(core);
     // A wide dialog: its field keeps any character typed or pasted, so that
     // one the code page cannot hold is found out rather than read as "?".
     if (DialogBoxParamW(core.instance, findDialogTemplate, frame, findDialogProc, 0) == 1) {
         searchAgain(false); // the text the dialog took
     }
-    core.showCursorHere();
+    showCursorHere(core);
     core.focusActivePane();
 }
 

@@ -14,6 +14,8 @@
 #include "editor/FontSettings.h"
 #include "editor/Settings.h"
 #include "editor/win32/DisplayDpi.h"
+#include "editor/win32/DisplayObjects.h"
+#include "editor/win32/LayoutFrame.h"
 #include "editor/win32/MessageBoxes.h"
 #include "editor/win32/SettingsApply.h"
 
@@ -29,7 +31,7 @@ constexpr int tenthsPerPoint = 10;
 std::int32_t editorHeight(std::int32_t pickerHeight, int pickerDpi)
 {
     const std::int32_t stored = display::scaleLength(pickerHeight, pickerDpi, display::referenceDpi);
-    return display::scaleLength(stored, display::referenceDpi, editorCore.dpi);
+    return display::scaleLength(stored, display::referenceDpi, editorCore.layout.dpi());
 }
 
 // The work area of the monitor the frame is on: the frame must fit in it.
@@ -43,7 +45,7 @@ FrameSize workArea()
 
 FrameSize frameSizeWith(HFONT font)
 {
-    return editorCore.frameSizeFor(measureFont(font), frameMetricsAt(editorCore.dpi));
+    return editorCore.layout.frameSizeFor(measureFont(font), frameMetricsAt(editorCore.layout.dpi()));
 }
 
 // The largest size of the face whose frame still fits the work area.
@@ -57,19 +59,18 @@ int largestFittingPoints(const LOGFONTA& face, int pickerDpi)
         DeleteObject(font);
         return metrics;
     };
-    return largestFittingSize(editorCore, pickerSizes, frameMetricsAt(editorCore.dpi), workArea(), measure);
+    return largestFittingSize(editorCore, pickerSizes, frameMetricsAt(editorCore.layout.dpi()), workArea(), measure);
 }
 
 // The font in use everywhere, the frame and the panes laid out for it.
 void useFont(HFONT font)
 {
     EditorCore& core = editorCore;
-    core.replaceFont(font);
+    replaceFont(core, font);
     core.computeGeometry();
     // The picker has no owner: the editor window may have gone meanwhile.
     if (core.frameWindow != nullptr) {
-        // The frame's own re-layout moves the frame and the panes to the new size.
-        SendMessageA(core.frameWindow, WM_EXITSIZEMOVE, 0, 0);
+        relayoutFrame(core, core.frameWindow);
         RedrawWindow(core.frameWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
 }
@@ -84,7 +85,7 @@ bool pickFont(FontChoice& chosen)
     const int pickerDpi = systemDpi();
     // The stored name is read bounded: one too long for the face-name field
     // starts the picker on the default face and stays stored until a choice.
-    FontDescription stored = core.storedFontDescription(settings::pickerFallbackFontSize);
+    FontDescription stored = storedFontDescription(core, settings::pickerFallbackFontSize);
     stored.height = display::scaleLength(stored.height, display::referenceDpi, pickerDpi);
     LOGFONTA description = logFontFor(stored);
 
@@ -140,10 +141,10 @@ bool changeFont()
 void followDpiChange(HWND frame, int dpi, const RECT& suggested)
 {
     EditorCore& core = editorCore;
-    core.dpi = dpi;
+    core.layout.setDpi(dpi);
     // The suggested corner keeps the frame where the system put it; its size
     // always follows from the font.
     SetWindowPos(frame, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const HFONT font = core.createFontFromSettings();
+    const HFONT font = createFontFromSettings(core);
     useFont(font != nullptr ? font : core.font);
 }

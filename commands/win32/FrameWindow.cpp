@@ -16,6 +16,8 @@
 #include "commands/win32/Win32CommandShell.h"
 #include "editor/EditorCore.h"
 #include "view/Bookmarking.h"
+#include "editor/ScrollBar.h"
+#include "view/Scrolling.h"
 
 namespace {
 
@@ -38,7 +40,7 @@ void onVerticalScroll(HWND frame, WPARAM wParam)
     const WORD request = LOWORD(wParam);
     if (request <= SB_BOTTOM) {
         const int thumb = request == SB_THUMBTRACK ? thumbTrackPosition(frame, wParam) : 0;
-        if (!editorCore.scroll(static_cast<ScrollRequest>(request), thumb)) {
+        if (!scroll(editorCore, static_cast<ScrollRequest>(request), thumb)) {
             return; // at the document's ends: nothing changes
         }
     }
@@ -55,7 +57,7 @@ void onMouseWheel(WPARAM wParam)
     }
     EditorCore& core = editorCore;
     const int linesPerNotch = lines == WHEEL_PAGESCROLL ? core.pageRows : static_cast<int>(lines);
-    core.wheel(GET_WHEEL_DELTA_WPARAM(wParam), linesPerNotch);
+    turnWheel(core, GET_WHEEL_DELTA_WPARAM(wParam), linesPerNotch);
 }
 
 // A menu item, a key's command or the host's: the command table runs it, and
@@ -78,7 +80,7 @@ void onCreate(HWND frame)
     // handle once CreateWindowExA returns, and the scroll bar needs it now.
     core.frameWindow = frame;
     core.shell.commands = &win32CommandShell();
-    core.syncScrollBar(core.firstVisibleRow);
+    syncScrollBar(core, core.firstVisibleRow);
     showMenuStates();
 }
 
@@ -132,10 +134,10 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             return 0; // an icon keeps its own size
         }
         placeStatusBar();
-        relayout(window);
+        relayoutFrame(editorCore, window);
         return 0;
     case WM_EXITSIZEMOVE:
-        relayout(window);
+        relayoutFrame(editorCore, window);
         return 0;
     case WM_DPICHANGED: // moved to a screen of another resolution, or the setting changed
         followDpiChange(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -9,6 +9,7 @@
 #include "editor/EditorCore.h"
 #include "editor/StatusLine.h"
 #include "resources/ResourceIds.h"
+#include "view/Placing.h"
 
 void goToOffset(HWND frame)
 {
@@ -27,7 +28,7 @@ void goToOffset(HWND frame)
         return true;
     };
     if (runFieldDialog(frame, dialog)) {
-        editorCore.goToOffset(chosen);
+        goToOffset(editorCore, chosen);
     }
     editorCore.focusActivePane();
 }

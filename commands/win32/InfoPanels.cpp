@@ -8,6 +8,7 @@
 #include "commands/win32/StatusBar.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
+#include "editor/win32/SettingsStore.h"
 
 namespace {
 
@@ -19,22 +20,22 @@ void toggleInspector(HWND frame)
 {
     const bool shown = !inspectorShown();
     showInspector(frame, shown);
-    editorCore.writeFlagSetting(settings::inspectorShown, inspectorShown());
+    writeFlagSetting(editorCore, settings::inspectorShown, inspectorShown());
 }
 
 void toggleStatusBar(HWND frame)
 {
     showStatusBar(frame, !statusBarShown());
-    editorCore.writeFlagSetting(settings::statusBarShown, statusBarShown());
+    writeFlagSetting(editorCore, settings::statusBarShown, statusBarShown());
     editorCore.focusActivePane();
 }
 
 void restoreInfoPanels(HWND frame)
 {
-    if (editorCore.readFlagSetting(settings::statusBarShown)) {
+    if (readFlagSetting(editorCore, settings::statusBarShown)) {
         showStatusBar(frame, true);
     }
-    if (editorCore.readFlagSetting(settings::inspectorShown)) {
+    if (readFlagSetting(editorCore, settings::inspectorShown)) {
         showInspector(frame, true);
     }
     showMenuStates();

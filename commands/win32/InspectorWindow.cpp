@@ -18,6 +18,7 @@
 #include "editor/win32/DisplayDpi.h"
 #include "editor/win32/GlobalClipboard.h"
 #include "editor/win32/ModelessWindows.h"
+#include "editor/win32/SettingsStore.h"
 #include "editor/win32/TextConversion.h"
 #include "view/ValueEditing.h"
 
@@ -46,7 +47,7 @@ InspectorState inspector;
 
 int scaled(int lengthAt96)
 {
-    return display::scaleLength(lengthAt96, display::referenceDpi, editorCore.dpi);
+    return display::scaleLength(lengthAt96, display::referenceDpi, editorCore.layout.dpi());
 }
 
 // The Character row's byte is in the ANSI code page; every other text is UTF-8.
@@ -126,7 +127,7 @@ HFONT createMessageFont()
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) == FALSE) {
         return nullptr;
     }
-    metrics.lfMessageFont.lfHeight = display::scaleLength(metrics.lfMessageFont.lfHeight, systemDpi(), editorCore.dpi);
+    metrics.lfMessageFont.lfHeight = display::scaleLength(metrics.lfMessageFont.lfHeight, systemDpi(), editorCore.layout.dpi());
     return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
@@ -149,7 +150,7 @@ void createControls(HWND window)
     addListColumn(inspector.list, typeColumn, L"Type", scaled(typeColumnWidthAt96));
     addListColumn(inspector.list, valueColumn, L"Value", scaled(valueColumnWidthAt96));
     addRows();
-    SendMessageW(inspector.bigEndianBox, BM_SETCHECK, editorCore.readFlagSetting(settings::bigEndian) ? BST_CHECKED : BST_UNCHECKED,
+    SendMessageW(inspector.bigEndianBox, BM_SETCHECK, readFlagSetting(editorCore, settings::bigEndian) ? BST_CHECKED : BST_UNCHECKED,
                  0);
 }
 
@@ -254,7 +255,7 @@ void onCommand(HWND window, WPARAM wParam)
 {
     switch (LOWORD(wParam)) {
     case bigEndianBoxId:
-        editorCore.writeFlagSetting(settings::bigEndian, bigEndianChosen());
+        writeFlagSetting(editorCore, settings::bigEndian, bigEndianChosen());
         refreshInspector();
         break;
     case IDOK: // Enter in the list, through the dialog keys

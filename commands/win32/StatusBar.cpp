@@ -8,10 +8,10 @@
 #include <array>
 #include <string>
 
-#include "commands/win32/ViewCommands.h"
 #include "editor/DisplayScale.h"
 #include "editor/EditorCore.h"
 #include "editor/StatusLine.h"
+#include "editor/win32/LayoutFrame.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ std::array<int, partCount> partEdges(const std::array<std::wstring, partCount>& 
     std::array<int, partCount> edges{};
     HDC dc = GetDC(bar.window);
     const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(bar.window, WM_GETFONT, 0, 0)));
-    const int padding = display::scaleLength(partPaddingAt96, display::referenceDpi, editorCore.dpi);
+    const int padding = display::scaleLength(partPaddingAt96, display::referenceDpi, editorCore.layout.dpi());
     int edge = 0;
     for (int part = 0; part < partCount; ++part) {
         const std::wstring& text = texts[static_cast<std::size_t>(part)];
@@ -76,22 +76,22 @@ void showStatusBar(HWND frame, bool shown)
         }
         RECT place{};
         GetWindowRect(bar.window, &place);
-        core.statusBarHeight = place.bottom - place.top;
+        core.layout.setStatusBarHeight(place.bottom - place.top);
         bar.texts = {};
         bar.edges = {};
     } else {
         DestroyWindow(bar.window);
         bar.window = nullptr;
-        core.statusBarHeight = 0;
+        core.layout.setStatusBarHeight(0);
     }
-    relayout(frame);
+    relayoutFrame(editorCore, frame);
     refreshStatusBar();
 }
 
 void dropStatusBar()
 {
     bar.window = nullptr;
-    editorCore.statusBarHeight = 0;
+    editorCore.layout.setStatusBarHeight(0);
 }
 
 void placeStatusBar()

@@ -5,20 +5,20 @@
 #include <string>
 
 #include "commands/CommandIds.h"
-#include "commands/win32/EditCommands.h"
-#include "commands/win32/FileCommands.h"
-#include "commands/win32/InfoPanels.h"
-#include "commands/win32/FrameWindow.h"
-#include "commands/win32/MenuBar.h"
+#include "editor/win32/EditorCreate.h"
+
 #include "editor/EditorCore.h"
 #include "editor/win32/DisplayDpi.h"
+#include "editor/win32/FrameParts.h"
 #include "editor/win32/GlobalClipboard.h"
 #include "editor/win32/MessageBoxes.h"
+#include "editor/win32/SettingsApply.h"
 #include "editor/win32/TextConversion.h"
 #include "editor/win32/WindowClass.h"
 #include "editor/win32/WindowPlacement.h"
 #include "panes/win32/PaneObjects.h"
 #include "resources/ResourceIds.h"
+#include "view/Scrolling.h"
 #include "view/win32/GdiSurface.h"
 
 namespace {
@@ -51,7 +51,7 @@ void registerFrameClass(HINSTANCE instance)
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = frameWindowProc;
+    windowClass.lpfnWndProc = frameWindowProcedure();
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, programIconName);
     windowClass.hIconSm = windowClass.hIcon;
@@ -81,66 +81,64 @@ bool unregisterEditorClasses(HINSTANCE instance)
 int EditorCore::create(WindowHandle parent, std::uint32_t style, int x, int y, InstanceHandle moduleInstance,
                        const char* path)
 {
-    return createOn(parent, style, x, y, moduleInstance, fromAnsi(path), false);
+    return createOn(*this, parent, style, x, y, moduleInstance, fromAnsi(path), false);
 }
 
-int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y, InstanceHandle moduleInstance,
-                         const FilePath& path, bool offerToCreate)
+int createOn(EditorCore& core, WindowHandle parent, std::uint32_t style, int x, int y, InstanceHandle moduleInstance,
+             const FilePath& path, bool offerToCreate)
 {
-    if (frameWindow != nullptr) {
+    if (core.frameWindow != nullptr) {
         return 0;
     }
-    shell.surface = &gdiSurface();
-    shell.prompts = &win32Prompts();
-    shell.files = &win32FileShell();
-    shell.clipboard = &win32Clipboard();
+    core.shell.surface = &gdiSurface();
+    core.shell.prompts = &win32Prompts();
+    core.shell.files = &frameFileShell();
+    core.shell.clipboard = &win32Clipboard();
     // The earlier window's panes went with its frame; the new ones come last.
     offsetPane.window = nullptr;
     hexPane.window = nullptr;
     asciiPane.window = nullptr;
-    parentWindow = parent;
-    windowStyle = style | styleVScroll;
+    core.parentWindow = parent;
+    core.windowStyle = style | EditorCore::styleVScroll;
 
-    readColorSettings();
-    if (backgroundBrush != nullptr && unregisterEditorClasses(instance)) {
-        DeleteObject(backgroundBrush);
+    readColorSettings(core);
+    if (core.backgroundBrush != nullptr && unregisterEditorClasses(core.instance)) {
+        DeleteObject(core.backgroundBrush);
     }
-    LOGBRUSH brush{BS_SOLID, backgroundColor, 0};
-    backgroundBrush = CreateBrushIndirect(&brush);
-    const HFONT oldFont = font;
+    LOGBRUSH brush{BS_SOLID, core.backgroundColor, 0};
+    core.backgroundBrush = CreateBrushIndirect(&brush);
+    const HFONT oldFont = core.font;
     // Made for the screen the frame goes on: its parent's, else the system's.
-    dpi = windowDpi(parentWindow);
-    font = createFontFromSettings();
-    if (oldFont != nullptr && oldFont != font) {
+    core.layout.setDpi(windowDpi(core.parentWindow));
+    core.font = createFontFromSettings(core);
+    if (oldFont != nullptr && oldFont != core.font) {
         DeleteObject(oldFont);
     }
 
     // A child frame's menu bar was never attached, so it outlived the frame.
-    if (menuBar != nullptr && IsMenu(menuBar) != FALSE) {
-        DestroyMenu(menuBar);
+    if (core.menuBar != nullptr && IsMenu(core.menuBar) != FALSE) {
+        DestroyMenu(core.menuBar);
     }
-    buildMenuBar(*this);
-    loadRecentFiles();
-    showRecentFiles(files.recentFiles().entries());
+    buildFrameMenus(core);
     registerFrameClass(moduleInstance);
-    instance = moduleInstance;
+    core.instance = moduleInstance;
 
     bool haveFile = false;
     if (path.empty()) {
-        buffer.name.clear();
-    } else if (holdsDocument(buffer, path)) {
+        core.buffer.name.clear();
+    } else if (holdsDocument(core.buffer, path)) {
         haveFile = true;
     } else {
-        haveFile = files.openStartingFile(path, offerToCreate);
+        haveFile = core.files.openStartingFile(path, offerToCreate);
     }
     // The cursor stays on its byte, and the view shows it.
-    showCursorFromTop();
-    computeGeometry();
+    showCursorFromTop(core);
+    core.computeGeometry();
 
-    frameWindow = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, frameClassNameWide, files.title().c_str(),
-                                  windowStyle, x, y, windowWidth, windowHeight, parentWindow, menuBar, instance,
-                                  nullptr);
-    if (frameWindow == nullptr) {
+    core.frameWindow = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, frameClassNameWide,
+                                       core.files.title().c_str(), core.windowStyle, x, y, core.windowWidth,
+                                       core.windowHeight, core.parentWindow, core.menuBar, core.instance, nullptr);
+    if (core.frameWindow == nullptr) {
         // A child style without a parent, say: nothing was made.
         showError("The Nibblor window could not be created.");
         return 2;
@@ -148,28 +146,28 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
 
     // With no file the Open dialog comes first; cancelling it on an editor
     // that holds no document abandons the editor.
-    if (!haveFile && files.openFromDialog(false) == OpenOutcome::cancelled && buffer.size <= 0) {
-        if (parentWindow != nullptr) {
-            SendMessageA(frameWindow, WM_COMMAND, destroyCommand, 0);
-            buffer.size = -1;
+    if (!haveFile && core.files.openFromDialog(false) == OpenOutcome::cancelled && core.buffer.size <= 0) {
+        if (core.parentWindow != nullptr) {
+            SendMessageA(core.frameWindow, WM_COMMAND, destroyCommand, 0);
+            core.buffer.size = -1;
         } else {
-            DestroyWindow(frameWindow); // the stand-alone program ends with status 1
-            frameWindow = nullptr;
+            DestroyWindow(core.frameWindow); // the stand-alone program ends with status 1
+            core.frameWindow = nullptr;
         }
         return 2;
     }
 
-    ShowWindow(frameWindow, SW_SHOWNORMAL);
-    windowDC = GetDC(frameWindow);
-    SelectObject(windowDC, font);
-    SelectObject(windowDC, backgroundBrush);
-    UpdateWindow(frameWindow);
+    ShowWindow(core.frameWindow, SW_SHOWNORMAL);
+    core.windowDC = GetDC(core.frameWindow);
+    SelectObject(core.windowDC, core.font);
+    SelectObject(core.windowDC, core.backgroundBrush);
+    UpdateWindow(core.frameWindow);
 
-    rememberFramePosition(frameWindow);
+    rememberFramePosition(core.frameWindow);
 
-    offsetPane.create(frameWindow, instance);
-    hexPane.create(frameWindow, instance);
-    asciiPane.create(frameWindow, instance);
+    offsetPane.create(core.frameWindow, core.instance);
+    hexPane.create(core.frameWindow, core.instance);
+    asciiPane.create(core.frameWindow, core.instance);
 
     ShowWindow(offsetPane.window, SW_SHOWNORMAL);
     ShowWindow(hexPane.window, SW_SHOWNORMAL);
@@ -178,8 +176,7 @@ int EditorCore::createOn(WindowHandle parent, std::uint32_t style, int x, int y,
     UpdateWindow(hexPane.window);
     UpdateWindow(asciiPane.window);
 
-    restoreInfoPanels(frameWindow);
-    restoreInsertMode();
-    focusActivePane();
+    restoreFrameChoices(core.frameWindow);
+    core.focusActivePane();
     return 1;
 }

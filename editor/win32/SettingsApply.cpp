@@ -9,6 +9,7 @@
 #include "editor/EditorCore.h"
 #include "editor/FontSettings.h"
 #include "editor/Settings.h"
+#include "editor/win32/SettingsStore.h"
 
 namespace {
 
@@ -27,38 +28,38 @@ LOGFONTA logFontFor(const FontDescription& description)
     return font;
 }
 
-void EditorCore::readColorSettings()
+void readColorSettings(EditorCore& core)
 {
     char area[settingArea];
     for (const char* name : settings::colorNames) {
-        if (readSetting(name, area, settingArea)) {
-            *settings::colorField(*this, name) = static_cast<ColorRef>(settings::decimalValue(area));
+        if (core.readSetting(name, area, settingArea)) {
+            *settings::colorField(core, name) = static_cast<ColorRef>(settings::decimalValue(area));
         }
     }
 }
 
-FontDescription EditorCore::storedFontDescription(std::int32_t fallbackHeight)
+FontDescription storedFontDescription(EditorCore& core, std::int32_t fallbackHeight)
 {
     char size[settingArea];
     char name[settingArea];
-    const bool haveSize = readSetting(settings::fontSize, size, settingArea);
-    const bool haveName = readSetting(settings::fontName, name, settingArea);
+    const bool haveSize = core.readSetting(settings::fontSize, size, settingArea);
+    const bool haveName = core.readSetting(settings::fontName, name, settingArea);
     return settings::fontDescription(haveSize ? size : nullptr, haveName ? name : nullptr, fallbackHeight);
 }
 
-FontHandle EditorCore::createFontFromSettings()
+HFONT createFontFromSettings(EditorCore& core)
 {
     // Only a missing setting gets its default stored: a value that cannot be
     // used (too long, say) is the user's, and this window just falls back.
     if (!settingStored(settings::fontSize)) {
-        writeSetting(settings::fontSize, settings::defaultFontSizeText);
+        core.writeSetting(settings::fontSize, settings::defaultFontSizeText);
     }
     if (!settingStored(settings::fontName)) {
-        writeSetting(settings::fontName, settings::defaultFontName);
+        core.writeSetting(settings::fontName, settings::defaultFontName);
     }
     // The stored height is kept at 96 dots per inch: the screen's may be more.
-    FontDescription stored = storedFontDescription(settings::defaultFontSize);
-    stored.height = display::scaleLength(stored.height, display::referenceDpi, dpi);
+    FontDescription stored = storedFontDescription(core, settings::defaultFontSize);
+    stored.height = display::scaleLength(stored.height, display::referenceDpi, core.layout.dpi());
     const LOGFONTA description = logFontFor(stored);
     return CreateFontIndirectA(&description);
 }

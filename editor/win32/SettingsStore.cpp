@@ -6,6 +6,7 @@
 
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
+#include "editor/win32/SettingsStore.h"
 
 namespace {
 
@@ -91,18 +92,18 @@ bool EditorCore::writeSetting(const char* name, const char* text)
            ERROR_SUCCESS;
 }
 
-bool EditorCore::readFlagSetting(const char* name)
+bool readFlagSetting(EditorCore& core, const char* name)
 {
     char text[16] = {};
-    return readSetting(name, text, sizeof text) && settings::decimalValue(text) != 0;
+    return core.readSetting(name, text, sizeof text) && settings::decimalValue(text) != 0;
 }
 
-bool EditorCore::writeFlagSetting(const char* name, bool value)
+bool writeFlagSetting(EditorCore& core, const char* name, bool value)
 {
-    return writeSetting(name, value ? "1" : "0");
+    return core.writeSetting(name, value ? "1" : "0");
 }
 
-bool EditorCore::settingStored(const char* name)
+bool settingStored(const char* name)
 {
     RegistryKey root;
     RegistryKey setting;

@@ -1,11 +1,10 @@
 // The editor's geometry and placement on the real windows: measuring the font
 // and the system, moving the frame and giving the focus. The arithmetic is in
-// editor/Geometry.cpp and editor/ScrollBar.cpp.
+// editor/FrameLayout.cpp and editor/ScrollBar.cpp.
 #include "editor/win32/WindowPlacement.h"
 
 #include "editor/EditorCore.h"
 #include "editor/win32/DisplayDpi.h"
-#include "panes/win32/PaneObjects.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ void EditorCore::computeGeometry()
 {
     // The font is measured on a screen context of its own; windowDC keeps
     // whatever the frame stored there (nothing draws through it).
-    applyGeometry(measureFont(font), frameMetricsAt(dpi));
+    layout.apply(measureFont(font), frameMetricsAt(layout.dpi()));
 }
 
 void EditorCore::move(int x, int y)
@@ -32,10 +31,9 @@ void EditorCore::move(int x, int y)
 
 void EditorCore::focusActivePane()
 {
-    const HWND pane = activePane == asciiPaneActive ? asciiPane.window : hexPane.window;
-    // SetFocus(NULL) would take the keyboard away from whatever has it.
-    if (pane != nullptr) {
-        SetFocus(pane);
+    // The keyboard moves only through the surface, which skips a missing pane.
+    if (shell.surface != nullptr) {
+        shell.surface->focusPane(activePane == asciiPaneActive ? Pane::Ascii : Pane::Hex);
     }
 }
 
@@ -55,7 +53,7 @@ void rememberFramePosition(HWND frame)
         workAreaCorner = {monitor.rcWork.left, monitor.rcWork.top};
         monitorCorner = {monitor.rcMonitor.left, monitor.rcMonitor.top};
     }
-    const ScreenPoint corner = EditorCore::screenFromWorkspace(normal, workAreaCorner, monitorCorner, topLevel);
+    const ScreenPoint corner = screenFromWorkspace(normal, workAreaCorner, monitorCorner, topLevel);
     editorCore.windowX = corner.x;
     editorCore.windowY = corner.y;
 }

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "editor/EditorCore.h"
+#include "editor/win32/EditorCreate.h"
 #include "host/win32/MessageLoop.h"
 
 namespace {
@@ -28,7 +29,7 @@ FilePath fileArgument()
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*showCommand*/)
 {
     // A cancelled first Open gives status 1, as does a window that could not be made.
-    if (editorCore.createOn(nullptr, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, instance, fileArgument(),
+    if (createOn(editorCore, nullptr, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, instance, fileArgument(),
                             true) != 1) {
         return 1;
     }

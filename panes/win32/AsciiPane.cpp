@@ -3,6 +3,7 @@
 
 #include "editor/EditorCore.h"
 #include "panes/win32/PaneClass.h"
+#include "view/RowText.h"
 
 void AsciiPane::create(HWND parent, HINSTANCE instance)
 {
@@ -11,7 +12,7 @@ void AsciiPane::create(HWND parent, HINSTANCE instance)
 
 void AsciiPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
-    drawRowText(dc, column, screenRow, editorCore.rowText(Pane::Ascii, row));
+    drawRowText(dc, column, screenRow, rowText(editorCore, Pane::Ascii, row));
 }
 
 LRESULT CALLBACK AsciiPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -4,6 +4,7 @@
 
 #include "editor/EditorCore.h"
 #include "panes/win32/PaneClass.h"
+#include "view/RowText.h"
 
 void HexPane::create(HWND parent, HINSTANCE instance)
 {
@@ -12,7 +13,7 @@ void HexPane::create(HWND parent, HINSTANCE instance)
 
 void HexPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
-    drawRowText(dc, column, screenRow, editorCore.rowText(Pane::Hex, row));
+    drawRowText(dc, column, screenRow, rowText(editorCore, Pane::Hex, row));
 }
 
 LRESULT CALLBACK HexPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -6,7 +6,10 @@
 #include "commands/win32/ContextMenu.h"
 #include "editor/win32/WindowClass.h"
 #include "panes/win32/PaneObjects.h"
-#include "view/Editing.h"
+#include "view/Cursor.h"
+#include "view/PointerInput.h"
+#include "view/RowText.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -61,7 +64,7 @@ void onCharacter(Pane pane, WPARAM character)
 {
     EditorCore& core = editorCore;
     if (character == tabCharacter) {
-        core.switchActivePane(pane == Pane::Hex ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive);
+        switchActivePane(core, pane == Pane::Hex ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive);
     } else if (!forwardCommand(commandForCharacter(static_cast<int>(character))) && character <= lastByteCharacter) {
         if (pane == Pane::Hex) {
             typeDigit(core, static_cast<char>(character));
@@ -79,7 +82,7 @@ bool keyHeld(int key)
 // Shift with a move key: the selection's moving end, not the cursor.
 bool extendSelectionByKey(WPARAM key)
 {
-    using Move = EditorCore::SelectionMove;
+    using Move = SelectionMove;
     if (!keyHeld(VK_SHIFT)) {
         return false;
     }
@@ -112,7 +115,7 @@ bool extendSelectionByKey(WPARAM key)
     default:
         return false;
     }
-    editorCore.extendSelection(move);
+    extendSelection(editorCore, move);
     return true;
 }
 
@@ -124,7 +127,7 @@ LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
         return 0;
     }
     if (isNavigationKey(key)) {
-        core.hideSelection();
+        hideSelection(core);
     }
     switch (key) {
     case VK_PRIOR:
@@ -147,14 +150,14 @@ LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
         break;
     case VK_LEFT:
         if (pane == Pane::Hex) {
-            core.moveLeftByDigit();
+            moveLeftByDigit(core);
         } else {
             core.moveLeft();
         }
         break;
     case VK_RIGHT:
         if (pane == Pane::Hex) {
-            core.moveRightByDigit();
+            moveRightByDigit(core);
         } else {
             core.moveRight();
         }
@@ -186,7 +189,7 @@ void createPaneWindow(HWND& window, const char* className, const char* title, WN
     registerWindowClass(className, windowProc, instance, LoadIconA(nullptr, IDI_APPLICATION),
                         editorCore.backgroundBrush);
 
-    const PaneRect place = editorCore.paneRect(pane);
+    const PaneRect place = editorCore.layout.paneRect(pane);
     window = CreateWindowExA(WS_EX_CLIENTEDGE, className, title, WS_CHILD, place.x, place.y, place.width,
                              place.height, parent, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
@@ -207,11 +210,11 @@ void paintPane(HWND window, Pane pane, RowPainter drawRow)
     SelectObject(dc, core.font);
     SetTextColor(dc, core.textColor);
     SetBkColor(dc, core.backgroundColor);
-    const RowRange rows = core.paintedRows();
+    const RowRange rows = paintedRows(core);
     for (std::int32_t row = rows.first; row < rows.end; ++row) {
         drawRow(row, dc, row - core.firstVisibleRow);
     }
-    core.paintCursorAndSelection(pane);
+    paintCursorAndSelection(core, pane);
     EndPaint(window, &paint);
 }
 
@@ -230,14 +233,14 @@ LRESULT dataPaneMessage(Pane pane, HWND window, UINT message, WPARAM wParam, LPA
     case WM_LBUTTONDOWN:
         // With Shift the click moves the selection's far end; the cursor stays.
         if ((wParam & MK_SHIFT) != 0) {
-            core.dragTo(pane, pointX(lParam), pointY(lParam));
+            dragTo(core, pane, pointX(lParam), pointY(lParam));
         } else {
-            core.clickAt(pane, pointX(lParam), pointY(lParam));
+            clickAt(core, pane, pointX(lParam), pointY(lParam));
         }
         return 0;
     case WM_MOUSEMOVE:
         if (GetKeyState(VK_LBUTTON) < 0) {
-            core.dragTo(pane, pointX(lParam), pointY(lParam));
+            dragTo(core, pane, pointX(lParam), pointY(lParam));
         }
         return 0;
     case WM_RBUTTONDOWN:

@@ -14,6 +14,7 @@
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/native/RecordingSurface.h"
 #include "view/ByteTextCodec.h"
+#include "view/Cursor.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     core.octalMode = c.octal ? 1 : 0;
     core.activePane = c.asciiPane ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive;
     core.scrollToRow(c.topRow);
-    core.setCursorOffset(c.cursor);
+    setCursorOffset(core, c.cursor);
     if (c.recentred) {
         core.recenterOnCursor();
     }

@@ -7,6 +7,9 @@
 
 #include "editor/EditorCore.h"
 #include "tests/native/RecordingSurface.h"
+#include "view/ByteTextCodec.h"
+#include "view/Cursor.h"
+#include "view/RowText.h"
 
 namespace {
 
@@ -87,7 +90,7 @@ protected:
             expectDrawn(surface.drawn[2 * i], Pane::Hex, (3 * c.column + 1) * cw, c.row * lh,
                         hexText(value, withSpace), fore, back);
             expectDrawn(surface.drawn[2 * i + 1], Pane::Ascii, (c.column + 1) * cw, c.row * lh,
-                        std::string(1, EditorCore::characterForm(value)), fore, back);
+                        std::string(1, characterForm(value)), fore, back);
         }
     }
 
@@ -310,11 +313,11 @@ TEST_F(Renderer, DifferingCellsAreDrawnInRunsInTheDifferenceColour)
                 red, backColor);
     expectDrawn(surface.drawn[1], Pane::Hex, 13 * cw, lh, hexText(patternByte(20), false), red, backColor);
     EXPECT_EQ(surface.drawn[2].text.size(), 4 * 3 - 1u) << "36 to 39, past the other's end";
-    expectDrawn(surface.drawn[3], Pane::Ascii, 4 * cw, 0, core.rowText(Pane::Ascii, 0).substr(3, 2), red, backColor);
+    expectDrawn(surface.drawn[3], Pane::Ascii, 4 * cw, 0, rowText(core, Pane::Ascii, 0).substr(3, 2), red, backColor);
     EXPECT_EQ(surface.drawn[5].x, 5 * cw);
 
     surface.clear();
     placeCursor(20);
-    core.hideCursorHere();
+    hideCursorHere(core);
     EXPECT_EQ(surface.drawn.at(1).textColor, red);
 }

@@ -8,6 +8,10 @@
 
 #include "tests/native/TestEditor.h"
 #include "view/Editing.h"
+#include "view/Cursor.h"
+#include "view/PointerInput.h"
+#include "view/RowText.h"
+#include "view/Scrolling.h"
 
 namespace {
 
@@ -122,7 +126,7 @@ TEST(ClickAt, PutsTheCursorOnTheCellOrTheEndPosition)
         e.core.digitIndex = 1;
         e.core.activePane = c.pane == Pane::Hex ? EditorCore::asciiPaneActive : EditorCore::hexPaneActive;
         e.selectTo(2);
-        e.core.clickAt(c.pane, c.x, c.y);
+        clickAt(e.core, c.pane, c.x, c.y);
         e.expectCursorAt(c.offset, c.row, c.column, c.screenRow);
         EXPECT_EQ(e.core.hasSelection(), c.selectionKept);
         EXPECT_EQ(e.core.digitIndex, 1) << "a click keeps the digit";
@@ -136,14 +140,14 @@ TEST(ClickAt, PutsTheCursorOnTheCellOrTheEndPosition)
 TEST(DragTo, MovesTheFarEndAndRedrawsOnlyWhenItMoves)
 {
     TestEditor e(100);
-    e.core.dragTo(Pane::Hex, 3 * 24, 16);
+    dragTo(e.core, Pane::Hex, 3 * 24, 16);
     EXPECT_EQ(e.core.selectionEndRow, 1);
     EXPECT_EQ(e.core.selectionEndColumn, 3);
     const std::size_t afterFirst = e.surface.drawn.size();
     EXPECT_GT(afterFirst, 0u);
-    e.core.dragTo(Pane::Hex, 3 * 24 + 5, 16 + 5); // the same cell
+    dragTo(e.core, Pane::Hex, 3 * 24 + 5, 16 + 5); // the same cell
     EXPECT_EQ(e.surface.drawn.size(), afterFirst);
-    e.core.dragTo(Pane::Ascii, 10 * 8, 3 * 16); // on into the other pane
+    dragTo(e.core, Pane::Ascii, 10 * 8, 3 * 16); // on into the other pane
     EXPECT_EQ(e.core.selectionEndRow, 3);
     EXPECT_EQ(e.core.selectionEndColumn, 9);
     EXPECT_EQ(e.core.cursorOffset, 0);
@@ -186,7 +190,7 @@ TEST(Scroll, RequestsAtTheTopTheMiddleAndTheLastPage)
         e.showRowsFrom(c.firstBefore);
         e.placeCursor(45 * 16 + 3);
         e.core.digitIndex = 1;
-        EXPECT_EQ(e.core.scroll(c.request, c.thumb), c.changed);
+        EXPECT_EQ(scroll(e.core, c.request, c.thumb), c.changed);
         e.expectView(c.firstAfter, c.lastAfter);
         EXPECT_EQ(e.surface.scrollPositions,
                   c.thumbAfter < 0 ? std::vector<int>{} : std::vector<int>{c.thumbAfter});
@@ -210,17 +214,17 @@ TEST(Scroll, RequestsAtTheTopTheMiddleAndTheLastPage)
 TEST(NewWindow, KeepsTheCursorOnItsByteAndEditsThere)
 {
     TestEditor e(100 * 16 - 1);
-    e.core.clickAt(Pane::Hex, 8, 16 + 2); // offset 16: row 1, column 0
+    clickAt(e.core, Pane::Hex, 8, 16 + 2); // offset 16: row 1, column 0
     ASSERT_EQ(e.core.cursorOffset, 16);
     // The window goes; the next one starts its view afresh.
     e.showRowsFrom(40);
-    e.core.showCursorFromTop();
+    showCursorFromTop(e.core);
     e.expectView(0, 25);
     e.expectCursorAt(16, 1, 0, 1);
 
     e.surface.clear();
-    e.core.moveLeftByDigit();
-    e.core.moveLeftByDigit();
+    moveLeftByDigit(e.core);
+    moveLeftByDigit(e.core);
     typeDigit(e.core, 'a');
     typeDigit(e.core, 'a');
     for (std::int32_t i = 0; i < 100 * 16 - 1; ++i) {
@@ -231,7 +235,7 @@ TEST(NewWindow, KeepsTheCursorOnItsByteAndEditsThere)
     for (const DrawnText& d : e.surface.drawn) {
         EXPECT_GE(d.y, 0) << "drawn above the document: \"" << d.text << '"';
     }
-    const RowRange rows = e.core.paintedRows();
+    const RowRange rows = paintedRows(e.core);
     EXPECT_EQ(rows.first, 0);
     EXPECT_EQ(rows.end, 25);
 }
@@ -240,11 +244,11 @@ TEST(NewWindow, ShowsACursorBeyondTheFirstPageAtTheTop)
 {
     TestEditor e(100 * 16 - 1);
     e.placeCursor(60 * 16 + 4);
-    e.core.showCursorFromTop();
+    showCursorFromTop(e.core);
     e.expectView(60, 85);
     e.expectCursorAt(60 * 16 + 4, 60, 4, 0);
     e.placeCursor(98 * 16); // within the last page
-    e.core.showCursorFromTop();
+    showCursorFromTop(e.core);
     e.expectView(75, 100);
     e.expectCursorAt(98 * 16, 98, 0, 23);
 }
@@ -254,12 +258,12 @@ TEST(PaintedRows, StayWithinTheDocument)
     TestEditor e(30 * 16 - 1); // 30 rows
     e.placeCursor(29 * 16);
     e.core.recenterOnCursor(); // rows 29..54 in view, past the document
-    EXPECT_EQ(e.core.paintedRows().first, 29);
-    EXPECT_EQ(e.core.paintedRows().end, 30);
+    EXPECT_EQ(paintedRows(e.core).first, 29);
+    EXPECT_EQ(paintedRows(e.core).end, 30);
     e.core.firstVisibleRow = -1; // never, but painting must still not read before the block
-    EXPECT_EQ(e.core.paintedRows().first, 0);
-    EXPECT_EQ(e.core.rowText(Pane::Hex, -1), std::string(48, ' '));
-    EXPECT_EQ(e.core.rowText(Pane::Ascii, 30), std::string(16, ' '));
+    EXPECT_EQ(paintedRows(e.core).first, 0);
+    EXPECT_EQ(rowText(e.core, Pane::Hex, -1), std::string(48, ' '));
+    EXPECT_EQ(rowText(e.core, Pane::Ascii, 30), std::string(16, ' '));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editor/EditorCore.h"
+#include "view/Scrolling.h"
 
 namespace editingmodel {
 

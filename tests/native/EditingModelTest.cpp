@@ -20,6 +20,10 @@
 #include "tests/native/TestEditor.h"
 #include "view/Editing.h"
 #include "view/Bookmarking.h"
+#include "view/Cursor.h"
+#include "view/PointerInput.h"
+#include "view/Scrolling.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -214,25 +218,25 @@ private:
             model_.moveRight();
             break;
         case Step::moveLeftByDigit:
-            core_.moveLeftByDigit();
+            moveLeftByDigit(core_);
             trace_.movedByByte = model_.moveLeftByDigit();
             break;
         case Step::moveRightByDigit:
-            core_.moveRightByDigit();
+            moveRightByDigit(core_);
             trace_.movedByByte = model_.moveRightByDigit();
             break;
         case Step::clickHex:
         case Step::clickAscii: {
             const Pane pane = kind.step == Step::clickHex ? Pane::Hex : Pane::Ascii;
             std::tie(a, b) = pointIn(pane);
-            core_.clickAt(pane, a, b);
+            clickAt(core_, pane, a, b);
             model_.click(pane, a, b);
             break;
         }
         case Step::drag: {
             const Pane pane = pick(rng_, 2) == 0 ? Pane::Hex : Pane::Ascii;
             std::tie(a, b) = pointIn(pane);
-            core_.dragTo(pane, a, b);
+            dragTo(core_, pane, a, b);
             model_.drag(pane, a, b);
             break;
         }
@@ -278,17 +282,17 @@ private:
             a = pick(rng_, static_cast<int>(ScrollRequest::bottom) + 1);
             b = pick(rng_, model_.rows() + pageRows + 1);
             const auto request = static_cast<ScrollRequest>(a);
-            expectSame(core_.scroll(request, b) == model_.scroll(request, b), "whether the scroll request is taken");
+            expectSame(scroll(core_, request, b) == model_.scroll(request, b), "whether the scroll request is taken");
             const bool byPage = request == ScrollRequest::pageUp || request == ScrollRequest::pageDown;
             reached_.pageScrolls += byPage && model_.view.first != trace_.viewBefore.first ? 1 : 0;
             break;
         }
         case Step::switchPane:
-            core_.switchActivePane(model_.asciiPane ? EditorCore::hexPaneActive : EditorCore::asciiPaneActive);
+            switchActivePane(core_, model_.asciiPane ? EditorCore::hexPaneActive : EditorCore::asciiPaneActive);
             model_.asciiPane = !model_.asciiPane;
             break;
         case Step::hideSelection:
-            core_.hideSelection();
+            hideSelection(core_);
             model_.selected = false;
             break;
         case Step::switchView:
@@ -297,7 +301,7 @@ private:
             repaintedByShell = true;
             break;
         case Step::newWindow:
-            core_.showCursorFromTop();
+            showCursorFromTop(core_);
             model_.newWindow();
             repaintedByShell = true;
             break;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/EditorCore.h"
+#include "editor/ScrollBar.h"
 #include "editor/Settings.h"
 
 namespace {
@@ -43,7 +44,7 @@ TEST(Geometry, OwnedTopLevelFrameMatchesTheWorkedExample)
     EditorCore core;
     core.parentWindow = someParent();
     core.windowStyle = 0x00CF0000 | EditorCore::styleVScroll;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.lineHeight, 16);
     EXPECT_EQ(core.charWidth, 8);
     EXPECT_EQ(core.textAreaHeight, 412);
@@ -51,7 +52,7 @@ TEST(Geometry, OwnedTopLevelFrameMatchesTheWorkedExample)
     EXPECT_EQ(core.windowWidth, 629);
 
     core.octalMode = 1;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.windowWidth, 757);
     EXPECT_EQ(core.windowHeight, 461);
     EXPECT_EQ(core.hexPaneWidth(1), 528);
@@ -62,7 +63,7 @@ TEST(Geometry, ChildWithoutTitleBarHasNoAllowances)
     EditorCore core;
     core.parentWindow = someParent();
     core.windowStyle = EditorCore::styleChild | EditorCore::styleVScroll;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.windowHeight, 412);
     EXPECT_EQ(core.windowWidth, 620);
 }
@@ -72,7 +73,7 @@ TEST(Geometry, ChildWithTitleBarDropsOnlyTheMenu)
     EditorCore core;
     core.parentWindow = someParent();
     core.windowStyle = 0x40CF0000 | EditorCore::styleVScroll;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.windowHeight, 412 + 19 + 11);
     EXPECT_EQ(core.windowWidth, 629);
 }
@@ -81,7 +82,7 @@ TEST(Geometry, StandAloneEditorKeepsEveryAllowanceWhateverTheStyle)
 {
     EditorCore core;
     core.windowStyle = EditorCore::styleChild | EditorCore::styleVScroll;
-    core.applyGeometry(exampleFont, exampleSystem);
+    core.layout.apply(exampleFont, exampleSystem);
     EXPECT_EQ(core.windowHeight, 461);
     EXPECT_EQ(core.windowWidth, 629);
 }
@@ -92,11 +93,11 @@ TEST(Geometry, OctalViewWidensBySixteenCharactersAndKeepsTheHeight)
     core.parentWindow = someParent();
     core.windowStyle = 0x00CF0000;
     const FontMetrics bigFont{23, 2, 11};
-    core.applyGeometry(bigFont, exampleSystem);
+    core.layout.apply(bigFont, exampleSystem);
     const int hexWidth = core.windowWidth;
     const int hexHeight = core.windowHeight;
     core.octalMode = 1;
-    core.applyGeometry(bigFont, exampleSystem);
+    core.layout.apply(bigFont, exampleSystem);
     EXPECT_EQ(core.windowWidth - hexWidth, 16 * 11);
     EXPECT_EQ(core.windowHeight, hexHeight);
     EXPECT_EQ(core.textAreaHeight, static_cast<int>(25.8 * 25));
@@ -105,17 +106,17 @@ TEST(Geometry, OctalViewWidensBySixteenCharactersAndKeepsTheHeight)
 TEST(Geometry, PanesSitSideBySideInBothViews)
 {
     EditorCore core;
-    core.applyGeometry(exampleFont, exampleSystem);
-    PaneRect ascii = core.paneRect(Pane::Ascii);
+    core.layout.apply(exampleFont, exampleSystem);
+    PaneRect ascii = core.layout.paneRect(Pane::Ascii);
     EXPECT_EQ(ascii.x, (3 * 16 + 8) * 8);
     EXPECT_EQ(ascii.width, 19 * 8);
-    EXPECT_EQ(core.paneRect(Pane::Hex).x, 6 * 8);
-    EXPECT_EQ(core.paneRect(Pane::Hex).width, 50 * 8);
-    EXPECT_EQ(core.paneRect(Pane::Offset).height, 412);
+    EXPECT_EQ(core.layout.paneRect(Pane::Hex).x, 6 * 8);
+    EXPECT_EQ(core.layout.paneRect(Pane::Hex).width, 50 * 8);
+    EXPECT_EQ(core.layout.paneRect(Pane::Offset).height, 412);
     core.octalMode = 1;
-    ascii = core.paneRect(Pane::Ascii);
+    ascii = core.layout.paneRect(Pane::Ascii);
     EXPECT_EQ(ascii.x, (4 * 16 + 8) * 8);
-    EXPECT_EQ(core.paneRect(Pane::Hex).width, 66 * 8);
+    EXPECT_EQ(core.layout.paneRect(Pane::Hex).width, 66 * 8);
 }
 
 TEST(Geometry, ATopLevelFramesNormalPositionCountsFromTheWorkArea)
@@ -135,7 +136,7 @@ TEST(Geometry, ATopLevelFramesNormalPositionCountsFromTheWorkArea)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ScreenPoint screen = EditorCore::screenFromWorkspace({100, 80}, c.workArea, c.monitor, c.topLevel);
+        const ScreenPoint screen = screenFromWorkspace({100, 80}, c.workArea, c.monitor, c.topLevel);
         EXPECT_EQ(screen.x, c.x);
         EXPECT_EQ(screen.y, c.y);
     }
@@ -145,18 +146,18 @@ TEST(ScrollBar, RangeFollowsTheRowCountUpToTheCap)
 {
     EditorCore core;
     core.buffer.setSize(25 * 16 - 1); // 25 rows: one page
-    EXPECT_EQ(core.scrollRangeMax(), 0);
+    EXPECT_EQ(scrollRangeMax(core), 0);
     core.buffer.setSize(25 * 16); // 26 rows
-    EXPECT_EQ(core.scrollRangeMax(), 26);
+    EXPECT_EQ(scrollRangeMax(core), 26);
     core.buffer.setSize(70000 * 16 - 1);
-    EXPECT_EQ(core.scrollRangeMax(), 65535);
+    EXPECT_EQ(scrollRangeMax(core), 65535);
 }
 
 TEST(ScrollBar, PositionIsTheRowWhileEveryRowHasOne)
 {
     EXPECT_EQ(EditorCore::scrollPosForRow(1000, 65535), 1000);
     EXPECT_EQ(EditorCore::scrollPosForRow(65535, 65535), 65535);
-    EXPECT_EQ(EditorCore::rowForScrollPos(1234, 65535), 1234);
+    EXPECT_EQ(rowForScrollPos(1234, 65535), 1234);
     EXPECT_EQ(EditorCore::scrollPosForRow(-3, 100), 0);
 }
 
@@ -167,8 +168,8 @@ void expectScaledMapping(std::int32_t rows)
     SCOPED_TRACE(rows);
     EXPECT_EQ(EditorCore::scrollPosForRow(0, rows), 0);
     EXPECT_EQ(EditorCore::scrollPosForRow(rows, rows), 65535);
-    EXPECT_EQ(EditorCore::rowForScrollPos(0, rows), 0);
-    EXPECT_EQ(EditorCore::rowForScrollPos(65535, rows), rows);
+    EXPECT_EQ(rowForScrollPos(0, rows), 0);
+    EXPECT_EQ(rowForScrollPos(65535, rows), rows);
     const std::int32_t step = rows / 65535 + 1;
     int previous = 0;
     for (std::int64_t row = 0; row <= rows; row += rows / 5000 + 1) {
@@ -176,12 +177,12 @@ void expectScaledMapping(std::int32_t rows)
         ASSERT_GE(position, previous);
         ASSERT_LE(position, 65535);
         previous = position;
-        const std::int32_t back = EditorCore::rowForScrollPos(position, rows);
+        const std::int32_t back = rowForScrollPos(position, rows);
         ASSERT_LE(std::abs(back - static_cast<std::int32_t>(row)), step);
     }
     std::int32_t previousRow = 0;
     for (int position = 0; position <= 65535; position += 97) {
-        const std::int32_t row = EditorCore::rowForScrollPos(position, rows);
+        const std::int32_t row = rowForScrollPos(position, rows);
         ASSERT_GE(row, previousRow);
         ASSERT_LE(row, rows);
         ASSERT_EQ(EditorCore::scrollPosForRow(row, rows), position);

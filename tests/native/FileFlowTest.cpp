@@ -14,6 +14,8 @@
 #include "tests/native/TempDir.h"
 #include "view/Editing.h"
 #include "view/Bookmarking.h"
+#include "view/Cursor.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -154,7 +156,7 @@ TEST_F(FileFlow, CompareWithAndMarksLastUntilAnotherDocumentOpens)
     ASSERT_TRUE(core.comparison.stepToDifference(true));
     EXPECT_EQ(selectedBytes(core).count, 4);
     EXPECT_FALSE(core.comparison.stepToDifference(true));
-    core.clearSelection(); // as Copy does: the run stepped to is still passed over
+    clearSelection(core); // as Copy does: the run stepped to is still passed over
     EXPECT_FALSE(core.comparison.stepToDifference(true));
     EXPECT_EQ(shell.messages, std::vector<std::wstring>(2, L"No more differences."));
     // An unreadable file leaves the comparison as it was; another document ends it.
@@ -247,7 +249,7 @@ TEST_F(FileFlow, OutsideChangesAreAskedAboutOnceEach)
         if (c.modified) {
             edit();
         }
-        core.setCursorOffset(3);
+        setCursorOffset(core, 3);
         if (c.theirs.empty()) {
             std::filesystem::remove(path);
         } else {
@@ -288,7 +290,7 @@ TEST_F(FileFlow, AReadOnlyDocumentRefusesEveryChangeAndSaveButNotSaveAs)
 {
     ASSERT_TRUE(core.files.openPath(path, true));
     EXPECT_EQ(core.files.title(), L"Nibblor - " + name() + L" [read-only]");
-    core.setCursorOffset(0);
+    setCursorOffset(core, 0);
     EXPECT_TRUE(typeCharacter(core, 'Q'));
     EXPECT_TRUE(typeDigit(core, '7'));
     EXPECT_FALSE(core.insertZeros(4));

@@ -11,6 +11,10 @@
 #include "commands/OffsetText.h"
 #include "tests/native/TestEditor.h"
 #include "view/Editing.h"
+#include "view/Placing.h"
+#include "view/RowText.h"
+#include "view/Scrolling.h"
+#include "view/Selection.h"
 
 namespace {
 
@@ -22,22 +26,22 @@ TEST(Wheel, ScrollsLinesPerNotchAndKeepsWhatANotchHasNotReached)
 {
     TestEditor e(100 * 16 - 1); // 100 rows, the last page from row 75
     e.placeCursor(30 * 16 + 2);
-    e.core.wheel(-EditorCore::wheelNotch, 3); // towards the end
+    turnWheel(e.core, -WheelTurn::notch, 3); // towards the end
     e.expectView(3, 28);
-    e.core.wheel(-EditorCore::wheelNotch / 2, 3); // half a notch: a row and a half
+    turnWheel(e.core, -WheelTurn::notch / 2, 3); // half a notch: a row and a half
     e.expectView(4, 29);
-    e.core.wheel(-EditorCore::wheelNotch / 2, 3); // the other half, and the half row left over
+    turnWheel(e.core, -WheelTurn::notch / 2, 3); // the other half, and the half row left over
     e.expectView(6, 31);
-    e.core.wheel(EditorCore::wheelNotch / 4, 3); // a fine wheel's quarter notch back
+    turnWheel(e.core, WheelTurn::notch / 4, 3); // a fine wheel's quarter notch back
     e.expectView(6, 31);
-    e.core.wheel(EditorCore::wheelNotch / 4, 3);
+    turnWheel(e.core, WheelTurn::notch / 4, 3);
     e.expectView(5, 30);
     e.expectCursorAt(30 * 16 + 2, 30, 2, 25); // the cursor stays on its byte
-    e.core.wheel(-100 * EditorCore::wheelNotch, 3); // far past the end: the last page
+    turnWheel(e.core, -100 * WheelTurn::notch, 3); // far past the end: the last page
     e.expectView(75, 100);
-    e.core.wheel(-EditorCore::wheelNotch, 3);
+    turnWheel(e.core, -WheelTurn::notch, 3);
     e.expectView(75, 100);
-    e.core.wheel(10 * EditorCore::wheelNotch, 3);
+    turnWheel(e.core, 10 * WheelTurn::notch, 3);
     e.expectView(45, 70);
     EXPECT_EQ(e.surface.scrollPositions.back(), 45);
 }
@@ -47,14 +51,14 @@ TEST(Wheel, ScrollsLinesPerNotchAndKeepsWhatANotchHasNotReached)
 struct SelectCase {
     const char* name;
     std::int32_t cursor;
-    std::vector<EditorCore::SelectionMove> moves;
+    std::vector<SelectionMove> moves;
     std::int64_t end;
     std::int32_t firstRow;
 };
 
 TEST(ExtendSelection, MovesTheFarEndAndKeepsTheCursor)
 {
-    using M = EditorCore::SelectionMove;
+    using M = SelectionMove;
     const SelectCase cases[] = {
         {"right twice", 20, {M::right, M::right}, 22, 0},
         {"down then left", 20, {M::down, M::left}, 35, 0},
@@ -71,10 +75,10 @@ TEST(ExtendSelection, MovesTheFarEndAndKeepsTheCursor)
         TestEditor e(100 * 16 - 1);
         e.placeCursor(c.cursor);
         for (const M move : c.moves) {
-            e.core.extendSelection(move);
+            extendSelection(e.core, move);
         }
         ASSERT_TRUE(e.core.hasSelection());
-        EXPECT_EQ(e.core.selectionEndOffset(), c.end);
+        EXPECT_EQ(selectionEndOffset(e.core), c.end);
         EXPECT_EQ(e.core.firstVisibleRow, c.firstRow);
         EXPECT_EQ(e.core.cursorOffset, c.cursor);
         EXPECT_EQ(e.core.cursorScreenRow, e.core.cursorRow - e.core.firstVisibleRow);
@@ -85,8 +89,8 @@ TEST(ExtendSelection, IsWhatCopyTakes)
 {
     TestEditor e(100);
     e.placeCursor(10);
-    e.core.extendSelection(EditorCore::SelectionMove::right);
-    e.core.extendSelection(EditorCore::SelectionMove::right);
+    extendSelection(e.core, SelectionMove::right);
+    extendSelection(e.core, SelectionMove::right);
     const ByteRange range = selectedBytes(e.core);
     EXPECT_EQ(range.first, 10);
     EXPECT_EQ(range.count, 3);
@@ -145,14 +149,14 @@ TEST(GoToOffset, MovesTheCursorAndTheViewOrNothing)
     TestEditor e(100 * 16 - 1);
     e.placeCursor(3);
     e.core.digitIndex = 1;
-    EXPECT_FALSE(e.core.goToOffset(100 * 16));
-    EXPECT_FALSE(e.core.goToOffset(-1));
+    EXPECT_FALSE(goToOffset(e.core, 100 * 16));
+    EXPECT_FALSE(goToOffset(e.core, -1));
     EXPECT_EQ(e.core.cursorOffset, 3);
-    EXPECT_TRUE(e.core.goToOffset(40 * 16 + 5));
+    EXPECT_TRUE(goToOffset(e.core, 40 * 16 + 5));
     e.expectCursorAt(40 * 16 + 5, 40, 5, 0);
     e.expectView(40, 65);
     EXPECT_EQ(e.core.digitIndex, 0);
-    EXPECT_TRUE(e.core.goToOffset(100 * 16 - 1)); // the end position, on the last page
+    EXPECT_TRUE(goToOffset(e.core, 100 * 16 - 1)); // the end position, on the last page
     e.expectView(75, 100);
 }
 
@@ -171,22 +175,22 @@ TEST(RowLabels, WidenTheOffsetPaneOnlyPastFourDigits)
         SCOPED_TRACE(c.size);
         EditorCore core;
         core.buffer.setSize(c.size);
-        EXPECT_EQ(core.labelDigitsNeeded(), c.digits);
+        EXPECT_EQ(core.layout.labelDigitsNeeded(), c.digits);
     }
 
     TestEditor e(65535);
-    e.core.applyGeometry(FontMetrics{16, 0, 8}, FrameMetrics{19, 19, 4, 16});
+    e.core.layout.apply(FontMetrics{16, 0, 8}, FrameMetrics{19, 19, 4, 16});
     const int narrow = e.core.windowWidth;
     EXPECT_EQ(e.core.offsetPaneWidth(0), 6 * 8);
     e.placeCursor(65535);
     ASSERT_TRUE(e.core.insertZeros(1)); // now 65536 bytes: a row labelled 10000
     EXPECT_EQ(e.surface.relayouts, 1);
-    e.core.applyGeometry(FontMetrics{16, 0, 8}, FrameMetrics{19, 19, 4, 16}); // what the relayout does
+    e.core.layout.apply(FontMetrics{16, 0, 8}, FrameMetrics{19, 19, 4, 16}); // what the relayout does
     EXPECT_EQ(e.core.offsetPaneWidth(0), 7 * 8);
     EXPECT_EQ(e.core.windowWidth, narrow + 8);
-    EXPECT_EQ(e.core.paneRect(Pane::Hex).x, 7 * 8);
-    EXPECT_EQ(e.core.rowLabel(1), "   10");
-    EXPECT_EQ(e.core.rowLabel(4096), "10000");
+    EXPECT_EQ(e.core.layout.paneRect(Pane::Hex).x, 7 * 8);
+    EXPECT_EQ(rowLabel(e.core, 1), "   10");
+    EXPECT_EQ(rowLabel(e.core, 4096), "10000");
     ASSERT_TRUE(e.core.insertZeros(1));
     EXPECT_EQ(e.surface.relayouts, 1) << "the same width needs no new layout";
 }

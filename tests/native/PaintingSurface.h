@@ -10,6 +10,7 @@
 
 #include "editor/EditorCore.h"
 #include "tests/native/RecordingSurface.h"
+#include "view/RowText.h"
 
 class PaintingSurface : public RecordingSurface {
 public:
@@ -45,7 +46,7 @@ public:
 
     // What the panes' painting draws over their rows: each pane's paint draws
     // the same cursor cells, so the offset pane's stands for all three.
-    void paint() { core_.paintCursorAndSelection(Pane::Offset); }
+    void paint() { paintCursorAndSelection(core_, Pane::Offset); }
 
     bool paintPending() const { return laterRepaints > 0; }
 

@@ -8,6 +8,7 @@
 
 #include "editor/EditorCore.h"
 #include "tests/native/RecordingSurface.h"
+#include "view/ByteTextCodec.h"
 
 namespace testeditor {
 
@@ -115,7 +116,7 @@ public:
         EXPECT_EQ(character.pane, Pane::Ascii);
         EXPECT_EQ(character.x, (column + 1) * core.charWidth);
         EXPECT_EQ(character.y, y);
-        EXPECT_EQ(character.text, std::string(1, EditorCore::characterForm(value)));
+        EXPECT_EQ(character.text, std::string(1, characterForm(value)));
         EXPECT_EQ(character.backColor, asCursor ? inactiveColor : backColor);
     }
 

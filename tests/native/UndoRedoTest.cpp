@@ -11,6 +11,7 @@
 #include "view/Editing.h"
 #include "view/UndoRedo.h"
 #include "view/ValueEditing.h"
+#include "view/Scrolling.h"
 
 namespace {
 

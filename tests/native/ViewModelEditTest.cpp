@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/native/TestEditor.h"
+#include "view/Scrolling.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/native/TestEditor.h"
+#include "view/Scrolling.h"
 
 namespace {
 

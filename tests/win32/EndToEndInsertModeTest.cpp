@@ -16,6 +16,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/HostedEditorFixture.h"
+#include "view/Placing.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ TEST_F(InsertMode, CopyAsAndAPastePastTheEnd)
     }
 
     ASSERT_TRUE(setClipboardText(hex, "01 02 03"));
-    editorCore.goToOffset(static_cast<std::int64_t>(original.size()) - 1);
+    goToOffset(editorCore, static_cast<std::int64_t>(original.size()) - 1);
     EXPECT_EQ(messageFrom("Paste", [&] { type(hex, "\x16"); }),
               "2 bytes did not fit before the end of the document and were left out. "
               "Turn on Edit, Insert Mode to paste them all.");

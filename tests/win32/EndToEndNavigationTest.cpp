@@ -12,6 +12,7 @@
 #include "commands/CommandIds.h"
 #include "tests/win32/DialogDriver.h"
 #include "tests/win32/HostedEditorFixture.h"
+#include "view/RowText.h"
 
 namespace {
 
@@ -226,7 +227,7 @@ TEST_F(Navigation, OffsetPaneWidensForLabelsOfMoreThanFourDigits)
     GetWindowRect(hexPane.window, &hexRect);
     EXPECT_EQ(offset.right - offset.left, 7 * w);
     EXPECT_EQ(hexRect.left - offset.left, 7 * w) << "the other panes move right";
-    EXPECT_EQ(editorCore.rowLabel(4375), "11170");
+    EXPECT_EQ(rowLabel(editorCore, 4375), "11170");
 }
 
 } // namespace

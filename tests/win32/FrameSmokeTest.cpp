@@ -64,7 +64,7 @@ void expectPanesLaidOut(HWND frame)
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(IsWindow(panes[i])) << "pane " << i;
         EXPECT_EQ(GetParent(panes[i]), frame) << "pane " << i;
-        const PaneRect want = editorCore.paneRect(which[i]);
+        const PaneRect want = editorCore.layout.paneRect(which[i]);
         const PaneRect got = placeOf(panes[i]);
         EXPECT_EQ(got.x, want.x) << "pane " << i;
         EXPECT_EQ(got.y, want.y) << "pane " << i;

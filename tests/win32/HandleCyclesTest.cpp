@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "editor/win32/DisplayObjects.h"
 #include "tests/win32/HostedEditorFixture.h"
 
 namespace {
@@ -42,11 +43,11 @@ TEST_F(HandleCycles, TwoHundredWindowsAndChoicesLeaveNothingBehind)
         ASSERT_TRUE(IsWindow(editorCore.frameWindow)) << "cycle " << cycle;
         EditorCore& e = editorCore;
         replaced.push_back({e.font, e.backgroundBrush, e.menuBar, e.viewMenu, e.frameWindow, hexPane.window});
-        e.replaceFont(CreateFontA(12 + cycle % 8, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+        replaceFont(e, CreateFontA(12 + cycle % 8, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
                                   "Liberation Mono"));
         replaced.push_back({e.font, nullptr, nullptr, nullptr, nullptr, nullptr});
-        ASSERT_TRUE(e.replaceBackgroundBrush(RGB(cycle % 256, 0, 0)));
+        ASSERT_TRUE(replaceBackgroundBrush(e, RGB(cycle % 256, 0, 0)));
         replaced.push_back({nullptr, e.backgroundBrush, nullptr, nullptr, nullptr, nullptr});
         hostCommand(destroyEditor);
     }

@@ -34,32 +34,6 @@ TEST_F(PaneKeyboardTest, HexPaneIgnoresCharactersThatAreNotDigitsOfTheView)
     EXPECT_EQ(core.cursorOffset, 0);
 }
 
-TEST_F(PaneKeyboardTest, OctalDigitsLimitTheFirstDigitToTwoBits)
-{
-    core.octalMode = 1;
-    type(hexPane.window, "777");
-    EXPECT_EQ(byte(0), 0xFF);
-    EXPECT_EQ(core.cursorOffset, 1);
-    EXPECT_EQ(core.digitIndex, 0);
-    type(hexPane.window, "400");
-    EXPECT_EQ(byte(1), 0xC0);
-    EXPECT_EQ(core.cursorOffset, 2);
-    type(hexPane.window, "89aF");
-    EXPECT_EQ(byte(2), 0x02);
-    EXPECT_EQ(core.digitIndex, 0);
-    EXPECT_EQ(core.cursorOffset, 2);
-}
-
-TEST_F(PaneKeyboardTest, HexViewTreatsDigitIndexTwoAsTheLastDigit)
-{
-    core.digitIndex = 2; // left over from the octal view
-    core.buffer.data[0] = 0xA0;
-    type(hexPane.window, "5");
-    EXPECT_EQ(byte(0), 0xA5);
-    EXPECT_EQ(core.digitIndex, 0);
-    EXPECT_EQ(core.cursorOffset, 1);
-}
-
 TEST_F(PaneKeyboardTest, AsciiTypingStoresPrintableCodesOnly)
 {
     SetFocus(asciiPane.window);
@@ -70,23 +44,6 @@ TEST_F(PaneKeyboardTest, AsciiTypingStoresPrintableCodesOnly)
     type(asciiPane.window, "\x7F\r\x80\xE9\x01");
     EXPECT_EQ(byte(2), 0x02);
     EXPECT_EQ(core.cursorOffset, 2);
-}
-
-TEST_F(PaneKeyboardTest, TypingAtTheEndPositionChangesNothing)
-{
-    setDocument(20);
-    placeCursor(19);
-    SetFocus(asciiPane.window);
-    type(asciiPane.window, "Z");
-    EXPECT_EQ(byte(19), 'Z');
-    EXPECT_EQ(core.cursorOffset, 20); // moved on to the end position
-    type(asciiPane.window, "QR");
-    SetFocus(hexPane.window);
-    type(hexPane.window, "55");
-    EXPECT_EQ(core.buffer.size, 20);
-    EXPECT_EQ(byte(20), 0); // the spare room stays zero
-    EXPECT_EQ(core.cursorOffset, 20);
-    EXPECT_EQ(core.digitIndex, 0);
 }
 
 // --- Focus ---

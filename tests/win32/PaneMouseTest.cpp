@@ -26,13 +26,6 @@ TEST_F(PaneMouseTest, HexClickPlacesTheCursorClearsTheSelectionAndKeepsTheDigit)
     EXPECT_EQ(byte(21), 0x17); // the low four bits of 0x15
 }
 
-TEST_F(PaneMouseTest, OctalClickUsesFourCharacterCells)
-{
-    core.octalMode = 1;
-    SendMessageA(hexPane.window, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(2, 11));
-    EXPECT_EQ(core.cursorOffset, 43);
-}
-
 TEST_F(PaneMouseTest, AsciiClickPlacesTheCursorAndKeepsTheSelectionEnd)
 {
     core.selectionEndRow = 1;
@@ -45,30 +38,6 @@ TEST_F(PaneMouseTest, AsciiClickPlacesTheCursorAndKeepsTheSelectionEnd)
     EXPECT_EQ(core.selectionEndColumn, 4);
     EXPECT_EQ(core.activePane, 2);
     EXPECT_EQ(GetFocus(), asciiPane.window);
-}
-
-TEST_F(PaneMouseTest, ClickPastTheLastByteGoesToTheEndPosition)
-{
-    setDocument(20);
-    SendMessageA(hexPane.window, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(1, 10));
-    EXPECT_EQ(core.cursorOffset, 20);
-    EXPECT_EQ(core.cursorRow, 1);
-    EXPECT_EQ(core.cursorColumn, 4);
-    EXPECT_EQ(core.cursorScreenRow, 1);
-    // Far below the two rows of the document: still the end position.
-    SendMessageA(asciiPane.window, WM_LBUTTONDOWN, MK_LBUTTON, asciiPoint(10, 15));
-    EXPECT_EQ(core.cursorOffset, 20);
-    EXPECT_EQ(core.cursorColumn, 4);
-    EXPECT_EQ(core.cursorScreenRow, 1);
-}
-
-TEST_F(PaneMouseTest, ClickOnAnEmptyDocumentStaysAtOffsetZero)
-{
-    setDocument(0);
-    SendMessageA(hexPane.window, WM_LBUTTONDOWN, MK_LBUTTON, hexPoint(3, 3));
-    EXPECT_EQ(core.cursorOffset, 0);
-    EXPECT_EQ(core.cursorScreenRow, 0);
-    EXPECT_EQ(core.cursorColumn, 0);
 }
 
 TEST_F(PaneMouseTest, DragWithTheLeftButtonMovesTheSelectionEnd)

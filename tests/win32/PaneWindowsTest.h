@@ -58,7 +58,7 @@ protected:
 
         // Laid out for the wider octal view so that both views fit.
         e.octalMode = 1;
-        const PaneRect rects[] = {e.paneRect(Pane::Offset), e.paneRect(Pane::Hex), e.paneRect(Pane::Ascii)};
+        const PaneRect rects[] = {e.layout.paneRect(Pane::Offset), e.layout.paneRect(Pane::Hex), e.layout.paneRect(Pane::Ascii)};
         e.octalMode = 0;
         const RECT screen = {20, 20, 20 + rects[2].x + rects[2].width, 20 + rects[2].height};
         top_ = CreateWindowExA(0, windowClassName, "Rendering", WS_POPUP, screen.left, screen.top,

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "editor/EditorCore.h"
+#include "editor/win32/SettingsApply.h"
 
 namespace {
 
@@ -210,7 +211,7 @@ TEST_F(SettingsStore, NoColourSettingsLeaveTheColoursAndTheStoreAlone)
     editor->selectionColor = 0x070809;
     editor->textColor = 0x0A0B0C;
     editor->backgroundColor = 0x0D0E0F;
-    editor->readColorSettings();
+    readColorSettings(*editor);
     EXPECT_EQ(editor->activeCursorColor, 0x010203u);
     EXPECT_EQ(editor->inactiveCursorColor, 0x040506u);
     EXPECT_EQ(editor->selectionColor, 0x070809u);
@@ -220,7 +221,7 @@ TEST_F(SettingsStore, NoColourSettingsLeaveTheColoursAndTheStoreAlone)
 
     // With the root key present but no colour keys, still nothing is added.
     ASSERT_TRUE(editor->writeSetting("FontSize", "14"));
-    editor->readColorSettings();
+    readColorSettings(*editor);
     EXPECT_EQ(storedSubkeys(), std::set<std::string>{"FontSize"});
 }
 
@@ -231,7 +232,7 @@ TEST_F(SettingsStore, EachColourComesFromItsOwnSettingAsADecimalValue)
     ASSERT_TRUE(editor->writeSetting("Selection", "  65280"));
     ASSERT_TRUE(editor->writeSetting("Text", "16711680xyz"));
     ASSERT_TRUE(editor->writeSetting("Background", "-1"));
-    editor->readColorSettings();
+    readColorSettings(*editor);
     EXPECT_EQ(editor->activeCursorColor, 0x0000FFu);   // red
     EXPECT_EQ(editor->inactiveCursorColor, 0u);        // no number: black
     EXPECT_EQ(editor->selectionColor, 0x00FF00u);
@@ -242,7 +243,7 @@ TEST_F(SettingsStore, EachColourComesFromItsOwnSettingAsADecimalValue)
 TEST_F(SettingsStore, OneUnreadableColourKeepsOnlyItsOwnValue)
 {
     ASSERT_TRUE(editor->writeSetting("Text", "255"));
-    editor->readColorSettings();
+    readColorSettings(*editor);
     EXPECT_EQ(editor->textColor, 0x0000FFu);
     EXPECT_EQ(editor->activeCursorColor, 0xFFFFFFu);
     EXPECT_EQ(editor->inactiveCursorColor, 0x777777u);
@@ -252,7 +253,7 @@ TEST_F(SettingsStore, OneUnreadableColourKeepsOnlyItsOwnValue)
 
 TEST_F(SettingsStore, FirstFontStoresOnlyTheTwoFontDefaults)
 {
-    HFONT font = editor->createFontFromSettings();
+    HFONT font = createFontFromSettings(*editor);
     ASSERT_NE(font, nullptr);
     const LOGFONTA description = describe(font);
     EXPECT_EQ(description.lfHeight, 14);
@@ -271,7 +272,7 @@ TEST_F(SettingsStore, StoredFontIsUsedAndNotRewritten)
 {
     ASSERT_TRUE(editor->writeSetting("FontSize", "-13"));
     ASSERT_TRUE(editor->writeSetting("FontName", "Arial"));
-    HFONT font = editor->createFontFromSettings();
+    HFONT font = createFontFromSettings(*editor);
     const LOGFONTA description = describe(font);
     EXPECT_EQ(description.lfHeight, -13);
     EXPECT_STREQ(description.lfFaceName, "Arial");
@@ -284,7 +285,7 @@ TEST_F(SettingsStore, LongestFaceNameThatFitsIsUsed)
 {
     const std::string name(31, 'q');
     ASSERT_TRUE(editor->writeSetting("FontName", name.c_str()));
-    HFONT font = editor->createFontFromSettings();
+    HFONT font = createFontFromSettings(*editor);
     EXPECT_EQ(std::string(describe(font).lfFaceName), name);
     DeleteObject(font);
 }
@@ -296,7 +297,7 @@ TEST_F(SettingsStore, OverlongFaceNameFallsBackWithoutOverwritingIt)
     const std::string name = "An Unusually Long Font Face Name Of Forty"; // 41 characters
     ASSERT_TRUE(editor->writeSetting("FontName", name.c_str()));
     ASSERT_TRUE(editor->writeSetting("FontSize", "20"));
-    HFONT font = editor->createFontFromSettings();
+    HFONT font = createFontFromSettings(*editor);
     const LOGFONTA description = describe(font);
     EXPECT_STREQ(description.lfFaceName, "Courier New");
     EXPECT_EQ(description.lfHeight, 20);
@@ -308,7 +309,7 @@ TEST_F(SettingsStore, OverlongFontSizeFallsBackWithoutOverwritingIt)
 {
     const std::string size = std::string(1100, ' ') + "12";
     ASSERT_TRUE(editor->writeSetting("FontSize", size.c_str()));
-    HFONT font = editor->createFontFromSettings();
+    HFONT font = createFontFromSettings(*editor);
     EXPECT_EQ(describe(font).lfHeight, 14);
     DeleteObject(font);
     EXPECT_EQ(rawSetting("FontSize").data, size);

@@ -58,7 +58,7 @@ TEST_F(ShellGeometryTest, ComputeGeometryMeasuresTheRealFontAndSystem)
             expected.parentWindow = c.parent;
             expected.windowStyle = c.style;
             expected.octalMode = octal;
-            expected.applyGeometry(font, system);
+            expected.layout.apply(font, system);
             views[octal] = geometryOf(e);
             expectSameGeometry(views[octal], geometryOf(expected));
         }

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "commands/win32/FileCommands.h"
-#include "commands/win32/InfoPanels.h"
 #include "editor/EditorCore.h"
+#include "editor/win32/FrameParts.h"
+#include "editor/win32/LayoutFrame.h"
 #include "editor/win32/MessageBoxes.h"
 #include "panes/win32/PaneObjects.h"
 
@@ -41,7 +41,7 @@ public:
         if (window == nullptr || text.empty()) {
             return;
         }
-        requestInfoRefresh(); // what is drawn may be a new cursor, selection or byte
+        noteShownChange(); // what is drawn may be a new cursor, selection or byte
         HDC dc = GetDC(window);
         if (dc == nullptr) {
             return;
@@ -74,7 +74,7 @@ public:
 
     void repaintPanes(Repaint when) override
     {
-        requestInfoRefresh();
+        noteShownChange();
         // Null panes are skipped: InvalidateRect(NULL) would repaint the desktop.
         const HWND windows[] = {offsetPane.window, hexPane.window, asciiPane.window};
         for (const HWND window : windows) {
@@ -113,10 +113,8 @@ public:
 
     void relayout() override
     {
-        // The frame's own re-layout: the geometry computed afresh, the frame
-        // and the panes moved to it, a parent told.
         if (editorCore.frameWindow != nullptr) {
-            SendMessageA(editorCore.frameWindow, WM_EXITSIZEMOVE, 0, 0);
+            relayoutFrame(editorCore, editorCore.frameWindow);
         }
     }
 
@@ -131,8 +129,8 @@ public:
 
     void titleChanged() override
     {
-        showFrameTitle();
-        requestInfoRefresh(); // read-only, say
+        showFrameTitleChange();
+        noteShownChange(); // read-only, say
     }
 
     void beep() override { MessageBeep(MB_OK); }
