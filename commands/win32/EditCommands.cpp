@@ -14,6 +14,7 @@
 #include "document/win32/ProgressWindow.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
+#include "editor/win32/SettingsStore.h"
 #include "editor/win32/TextConversion.h"
 #include "resources/ResourceIds.h"
 

@@ -15,8 +15,9 @@
 #include "commands/win32/ViewCommands.h"
 #include "commands/win32/Win32CommandShell.h"
 #include "editor/EditorCore.h"
-#include "view/Bookmarking.h"
 #include "editor/ScrollBar.h"
+#include "editor/win32/LayoutFrame.h"
+#include "view/Bookmarking.h"
 #include "view/Scrolling.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "editor/win32/WindowClass.h"
 #include "panes/win32/PaneObjects.h"
 #include "view/Cursor.h"
+#include "view/Editing.h"
 #include "view/PointerInput.h"
 #include "view/RowText.h"
 #include "view/Selection.h"
