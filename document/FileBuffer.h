@@ -63,6 +63,9 @@ struct FileBuffer final : DocumentBytes {
     // Makes the block hold at least `bytes` bytes, new ones zero.
     bool reserve(std::int64_t bytes);
 
+    // A file's bytes (or an empty document's block) are held: not a new document with none.
+    bool holdsBlock() const { return data.held(); }
+
     // Bytes the block holds (0 when none).
     std::int64_t capacity() const { return static_cast<std::int64_t>(data.capacity()); }
 

@@ -66,8 +66,8 @@ std::string rowText(const EditorCore& core, Pane pane, std::int32_t row)
     }
     const bool octal = core.octalMode != 0;
     const int cellWidth = octal ? octalCellWidth : hexCellWidth;
-    std::string text =
-        count > 0 ? numberText(core.buffer.data.get() + first, static_cast<std::size_t>(count), octal) : std::string();
+    const ByteSpan bytes = core.buffer.span(first, count);
+    std::string text = bytes.empty() ? std::string() : numberText(bytes.bytes, bytes.count, octal);
     text.resize(static_cast<std::size_t>(cellWidth) * perRow, ' '); // cells past the data stay blank
     return text;
 }

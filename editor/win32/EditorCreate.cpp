@@ -36,7 +36,7 @@ void showError(const std::string& text)
 // over it keeps its changes and its history rather than reading the file again.
 bool holdsDocument(const FileBuffer& buffer, const FilePath& path)
 {
-    return buffer.data.held() && buffer.size >= 0 && buffer.name.absolute == absolutePath(path);
+    return buffer.holdsBlock() && buffer.size >= 0 && buffer.name.absolute == absolutePath(path);
 }
 
 // The host names its file in the system's ANSI code page.
