@@ -15,12 +15,12 @@ set(NIBBLOR_CORE_SOURCES
   document/Differences.cpp
   document/DocumentName.cpp
   document/StandardFileSteps.cpp
-  view/ByteTextCodec.cpp
+  text/ByteTextCodec.cpp
   view/ByteValueText.cpp
   view/ByteValueParsing.cpp
-  view/CivilTime.cpp
-  view/CodePoints.cpp
-  view/InputExcerpt.cpp
+  text/CivilTime.cpp
+  text/CodePoints.cpp
+  text/InputExcerpt.cpp
   view/OffsetArithmetic.cpp
   view/CellRendering.cpp
   view/RowText.cpp

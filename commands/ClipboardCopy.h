@@ -9,7 +9,7 @@
 #include <string>
 
 #include "commands/CopyAs.h"
-#include "commands/PiecewiseText.h"
+#include "text/PiecewiseText.h"
 #include "document/Progress.h"
 
 struct EditorCore;

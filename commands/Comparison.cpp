@@ -8,7 +8,7 @@
 
 #include "editor/EditorCore.h"
 #include "editor/StatusLine.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 #include "view/RowText.h"
 #include "view/Selection.h"
 

@@ -3,7 +3,7 @@
 #include "commands/CopyAs.h"
 
 #include "editor/EditorCore.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 
 #include <algorithm>
 #include <climits>

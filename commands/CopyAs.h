@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "commands/PiecewiseText.h"
+#include "text/PiecewiseText.h"
 
 enum class CopyAsForm {
     cArray,      // unsigned char data[N] = { ... };

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "commands/Paste.h"
-#include "view/InputExcerpt.h"
+#include "text/InputExcerpt.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "editor/StatusLine.h"
-#include "view/InputExcerpt.h"
+#include "text/InputExcerpt.h"
 
 namespace {
 

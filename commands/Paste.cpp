@@ -9,7 +9,7 @@
 
 #include "commands/EditMessages.h"
 #include "editor/EditorCore.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 #include "view/Editing.h"
 #include "view/UndoRedo.h"
 #include "editor/ScrollBar.h"

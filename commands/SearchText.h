@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 
 // A search field holds a pattern of 4 MiB in its longest form, octal's four
 // characters a byte: far past any pattern worth typing, well within memory.

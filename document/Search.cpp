@@ -53,7 +53,7 @@ std::int32_t FileBuffer::findBytes(const std::uint8_t* pattern, std::int32_t sta
 
 std::int64_t FileBuffer::scanStart(std::int32_t startRow) const
 {
-    // The row number is compared with the byte count, as it always was.
+    // The row number is compared with the byte count, as Find is defined to do.
     std::int64_t start = 0;
     if (startRow > 0 && startRow < size) {
         start = std::min<std::int64_t>(static_cast<std::int64_t>(startRow) * bytesPerRow_, size);

@@ -18,7 +18,7 @@
 #include "editor/EditorShell.h"
 #include "editor/FileFlow.h"
 #include "editor/FrameLayout.h"
-#include "view/ByteValues.h"
+#include "text/ByteValues.h"
 #include "view/CoreTypes.h"
 #include "view/TypingMode.h"
 #include "view/ViewSurface.h"

@@ -1,6 +1,6 @@
 #include "editor/Prompts.h"
 
-#include "view/CodePoints.h"
+#include "text/CodePoints.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <cstring>
 #include <limits>
 
-#include "view/ByteOrder.h"
-#include "view/ByteValues.h"
-#include "view/CivilTime.h"
-#include "view/CodePoints.h"
-#include "view/InputExcerpt.h"
-#include "view/ValueLayouts.h"
+#include "text/ByteOrder.h"
+#include "text/ByteValues.h"
+#include "text/CivilTime.h"
+#include "text/CodePoints.h"
+#include "text/InputExcerpt.h"
+#include "text/ValueLayouts.h"
 
 namespace {
 

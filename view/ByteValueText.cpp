@@ -1,15 +1,15 @@
 // The rows' names and sizes, and the text each shows for the bytes at the cursor.
-#include "view/ByteValues.h"
+#include "text/ByteValues.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
 
-#include "view/ByteOrder.h"
-#include "view/CivilTime.h"
-#include "view/CodePoints.h"
-#include "view/ValueLayouts.h"
+#include "text/ByteOrder.h"
+#include "text/CivilTime.h"
+#include "text/CodePoints.h"
+#include "text/ValueLayouts.h"
 
 namespace {
 

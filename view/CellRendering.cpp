@@ -2,7 +2,7 @@
 // between repaints.
 #include "editor/EditorCore.h"
 #include "view/Bookmarking.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 #include "view/RowText.h"
 
 #include <algorithm>

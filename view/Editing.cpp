@@ -6,7 +6,7 @@
 #include "commands/EditMessages.h"
 #include "editor/EditorCore.h"
 #include "editor/ScrollBar.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 #include "view/UndoRedo.h"
 #include "view/Cursor.h"
 #include "view/Placing.h"

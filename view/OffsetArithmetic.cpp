@@ -1,6 +1,6 @@
 // Going between offsets, rows and columns, and a byte's text forms.
 #include "editor/EditorCore.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 
 #include <algorithm>
 

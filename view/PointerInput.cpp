@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "editor/EditorCore.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 #include "view/Cursor.h"
 #include "view/Selection.h"
 

@@ -7,7 +7,7 @@
 
 #include "editor/EditorCore.h"
 #include "view/Bookmarking.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 #include "view/Cursor.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "view/ByteValues.h"
+#include "text/ByteValues.h"
 
 struct EditorCore;
 

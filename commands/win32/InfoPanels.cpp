@@ -10,12 +10,6 @@
 #include "editor/Settings.h"
 #include "editor/win32/SettingsStore.h"
 
-namespace {
-
-bool refreshPosted = false;
-
-} // namespace
-
 void toggleInspector(HWND frame)
 {
     const bool shown = !inspectorShown();
@@ -45,20 +39,22 @@ void dropInfoPanels()
 {
     dropInspector();
     dropStatusBar();
-    refreshPosted = false; // it went with the frame
 }
 
 void requestInfoRefresh()
 {
-    if (refreshPosted || editorCore.frameWindow == nullptr) {
+    HWND frame = editorCore.frameWindow;
+    MSG waiting;
+    // One refresh waiting in the queue serves every change before it.
+    if (frame == nullptr ||
+        PeekMessageW(&waiting, frame, refreshInfoMessage, refreshInfoMessage, PM_NOREMOVE | PM_NOYIELD) != FALSE) {
         return;
     }
-    refreshPosted = PostMessageW(editorCore.frameWindow, refreshInfoMessage, 0, 0) != FALSE;
+    PostMessageW(frame, refreshInfoMessage, 0, 0);
 }
 
 void refreshInfoPanels()
 {
-    refreshPosted = false;
     refreshInspector();
     refreshStatusBar();
 }

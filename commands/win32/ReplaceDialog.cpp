@@ -220,13 +220,12 @@ int selectedListItem()
 // A row of the match list, asked for as it is drawn.
 void describeMatch(NMLVDISPINFOW& info)
 {
-    static std::wstring text;
     if ((info.item.mask & LVIF_TEXT) == 0 || info.item.iItem < 0) {
         return;
     }
     const ListedRow row = editorCore.search.listedRow(static_cast<std::size_t>(info.item.iItem));
     const std::string& narrow = info.item.iSubItem == 0 ? row.offset : row.bytes;
-    text.assign(narrow.begin(), narrow.end());
+    const std::wstring text(narrow.begin(), narrow.end());
     lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
 }
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "view/ByteValues.h"
+#include "text/ByteValues.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/NumberForm.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 
 namespace {
 

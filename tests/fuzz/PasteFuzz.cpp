@@ -13,7 +13,7 @@
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/native/RecordingSurface.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 #include "view/Cursor.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/fuzz/FuzzCheck.h"
-#include "view/ByteValues.h"
+#include "text/ByteValues.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "view/ByteValues.h"
+#include "text/ByteValues.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "editor/EditorCore.h"
 #include "tests/native/RecordingSurface.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 #include "view/Cursor.h"
 #include "view/RowText.h"
 

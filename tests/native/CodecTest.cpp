@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "tests/native/LongWorkFakes.h"
 #include "tests/native/TempDir.h"
 #include "tests/native/TestEditor.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "editor/EditorCore.h"
 #include "tests/native/RecordingSurface.h"
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 
 namespace testeditor {
 

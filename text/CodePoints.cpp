@@ -1,6 +1,6 @@
-#include "view/CodePoints.h"
+#include "text/CodePoints.h"
 
-#include "view/ByteOrder.h"
+#include "text/ByteOrder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "view/ByteTextCodec.h"
+#include "text/ByteTextCodec.h"
 
 #include <limits>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "view/InputExcerpt.h"
+#include "text/InputExcerpt.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "view/CivilTime.h"
+#include "text/CivilTime.h"
 
 namespace {
 
