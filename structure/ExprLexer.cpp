@@ -27,6 +27,8 @@ bool isNameChar(char c)
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
+} // namespace
+
 int digitValue(char c)
 {
     if (c >= '0' && c <= '9') {
@@ -40,6 +42,8 @@ int digitValue(char c)
     }
     return std::numeric_limits<int>::max();
 }
+
+namespace {
 
 Token makeToken(TokenKind kind, int column, std::string text = {})
 {

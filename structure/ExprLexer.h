@@ -30,4 +30,7 @@ struct Token {
 
 std::vector<Token> lexExpression(const std::string& text);
 
+// A digit's value: 0-9, then the letters in either case from 10 on; INT_MAX for anything else.
+int digitValue(char c);
+
 } // namespace structure

@@ -12,20 +12,6 @@ namespace {
 
 constexpr std::uint64_t magnitudeOfInt64Min = 9223372036854775808ULL;
 
-int radixDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return std::numeric_limits<int>::max();
-}
-
 } // namespace
 
 bool parseIntegerText(const std::string& text, std::int64_t& out)
@@ -57,7 +43,7 @@ bool parseIntegerText(const std::string& text, std::int64_t& out)
         if (text[i] == '_' && any) {
             continue;
         }
-        const int d = radixDigit(text[i]);
+        const int d = digitValue(text[i]);
         if (d < 0 || static_cast<unsigned>(d) >= radix) {
             return false;
         }
