@@ -169,58 +169,6 @@ TEST_F(RenderingTest, HexViewCursorIsTheOneDigitInTheActivePane)
     }
 }
 
-TEST_F(RenderingTest, CursorDigitFollowsTheDigitIndexInBothViews)
-{
-    EditorCore& e = editorCore;
-    for (int octal : {0, 1}) {
-        e.octalMode = octal;
-        const int width = octal != 0 ? 4 : 3;
-        for (int digit = 0; digit < width - 1; ++digit) {
-            paintRows();
-            e.showCursor(2, 5, 37, digit);
-            const PaneCapture hex(hexPane.window);
-            for (int k = width * 5; k <= width * 6; ++k) {
-                const bool cursor = k == width * 5 + 1 + digit;
-                SCOPED_TRACE(testing::Message() << "octal " << octal << ", digit " << digit << ", character " << k);
-                if (cursor) {
-                    expectBackground(hex, k, 2, activeColor, "the cursor digit");
-                } else {
-                    expectNone(hex, k, 2, activeColor, "beside the cursor digit");
-                }
-            }
-            e.hideCursor(2, 5, 37, digit);
-            const PaneCapture hidden(hexPane.window);
-            expectNone(hidden, width * 5 + 1 + digit, 2, activeColor, "after hiding");
-        }
-    }
-}
-
-TEST_F(RenderingTest, WholeCellInTheInactiveColourWhileTheAsciiPaneIsActive)
-{
-    EditorCore& e = editorCore;
-    e.activePane = 2;
-    for (int octal : {0, 1}) {
-        SCOPED_TRACE(octal != 0 ? "octal view" : "hex view");
-        e.octalMode = octal;
-        const int width = octal != 0 ? 4 : 3;
-        paintRows();
-        e.showCursor(1, 5, 21, 1);
-        const PaneCapture hex(hexPane.window);
-        for (int d = 0; d < width - 1; ++d) {
-            expectBackground(hex, width * 5 + 1 + d, 1, inactiveColor, "a digit of the cursor cell");
-        }
-        expectNone(hex, width * 5, 1, inactiveColor, "the space before the cell");
-        expectNone(hex, width * 6, 1, inactiveColor, "the space after the cell");
-        for (int k = width * 5; k <= width * 6; ++k) {
-            expectNone(hex, k, 1, activeColor, "the hex pane");
-        }
-        const PaneCapture ascii(asciiPane.window);
-        expectBackground(ascii, 6, 1, activeColor, "the character cell");
-        expectNone(ascii, 6, 1, inactiveColor, "the character cell");
-        e.hideCursor(1, 5, 21, 1);
-    }
-}
-
 TEST_F(RenderingTest, SelectionAcrossARowEndKeepsItsGapsFilled)
 {
     EditorCore& e = editorCore;
@@ -271,40 +219,6 @@ TEST_F(RenderingTest, SelectionAcrossARowEndKeepsItsGapsFilled)
             expectNone(asciiAfter, k, 3, selectedColor, "unhighlighted");
         }
     }
-}
-
-TEST_F(RenderingTest, UnprintableBytesDrawAsTheDotGlyph)
-{
-    EditorCore& e = editorCore;
-    const std::uint8_t bytes[] = {0x01, '.', 'A', 0x7F, 0x80, 0x0A, 0xFF, ' ', '~'};
-    for (std::size_t i = 0; i < sizeof bytes; ++i) {
-        e.buffer.data[i] = bytes[i];
-    }
-    paintRows();
-    for (int column = 0; column < static_cast<int>(sizeof bytes); ++column) {
-        e.drawCharCell(0, column, column, CellStyle::Normal);
-    }
-    const PaneCapture ascii(asciiPane.window);
-    const std::vector<COLORREF> dot = glyph(ascii, 2, 0);
-    const std::vector<COLORREF> space = glyph(ascii, 8, 0);
-    ASSERT_NE(dot, space) << "nothing visible was drawn for '.'";
-    for (int column : {0, 3, 4, 5, 6}) {
-        EXPECT_EQ(glyph(ascii, column + 1, 0), dot) << "byte 0x" << std::hex << int{bytes[column]};
-    }
-    EXPECT_NE(glyph(ascii, 3, 0), dot) << "'A'";
-    EXPECT_NE(glyph(ascii, 9, 0), dot) << "'~'";
-    EXPECT_EQ(countIn(ascii, 8, 0, backColor), boxArea()) << "a space is background only";
-
-    // The same in the selected colours.
-    e.cursorScreenRow = 0;
-    e.cursorColumn = 0;
-    e.cursorOffset = 0;
-    e.selectionEndRow = 0;
-    e.selectionEndColumn = 2;
-    e.highlightSelection();
-    const PaneCapture selected(asciiPane.window);
-    EXPECT_EQ(glyph(selected, 1, 0), glyph(selected, 2, 0));
-    EXPECT_NE(glyph(selected, 1, 0), glyph(selected, 3, 0));
 }
 
 TEST_F(RenderingTest, SurfaceRepaintErasesTheDirectDrawing)

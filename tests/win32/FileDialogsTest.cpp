@@ -62,11 +62,6 @@ protected:
     HWND owner = nullptr;
 };
 
-bool fileExists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
 {
     std::vector<std::uint8_t> bytes = patternBytes(300);
@@ -88,31 +83,6 @@ TEST_F(FileDialogs, OpenLoadsTheChosenFileWithItsExactBytes)
     EXPECT_EQ(buffer.name.absolute, chosen);
     EXPECT_EQ(buffer.rowCount, 19);
     EXPECT_EQ(documentBytes(), bytes);
-}
-
-TEST_F(FileDialogs, CancelledSaveKeepsThePathAndWritesNothing)
-{
-    loadDocument(patternBytes(100));
-    const std::string named = dir.file("named.bin");
-    buffer.name = DocumentName::given(named);
-    DialogWatcher watcher([this](DialogWatcher& w) {
-        HWND dialog = w.waitForDialog("Save", owner);
-        if (dialog == nullptr) {
-            return false;
-        }
-        // The dialog offers the current name first.
-        HWND field = dialog_driver::fileNameField(dialog);
-        const std::string offered = field != nullptr ? dialog_driver::textOf(field) : "";
-        if (offered.find("named.bin") == std::string::npos) {
-            w.note("offered name was '" + offered + "'");
-        }
-        postCommand(dialog, IDCANCEL);
-        return w.waitUntilClosed(dialog) && offered.find("named.bin") != std::string::npos;
-    });
-    EXPECT_FALSE(core.files.saveAs());
-    ASSERT_TRUE(watcher.finish()) << watcher.log();
-    EXPECT_EQ(buffer.name.absolute, named);
-    EXPECT_FALSE(fileExists(named));
 }
 
 TEST_F(FileDialogs, SaveUnderANewNameWritesExactlyTheDocument)

@@ -226,43 +226,6 @@ TEST_F(FrameSmoke, DestroyCommandClearsTheFrameAndCreateWorksAgainInTheSameView)
     EXPECT_TRUE(IsMenu(editorCore.menuBar));
 }
 
-// Each editor window makes its own font, brush, menus and frame context; the
-// ones an earlier window left behind are released, so that creating and
-// destroying the editor again and again does not pile up handles.
-TEST_F(FrameSmoke, RepeatedCreateAndDestroyReleasesWhatEachWindowReplaces)
-{
-    const std::string path = dir.write("small.bin", patternBytes(64));
-    struct Held {
-        HFONT font;
-        HBRUSH brush;
-        HMENU menuBar;
-        HMENU fileMenu;
-    };
-    std::vector<Held> earlier;
-    const UINT styles[] = {WS_OVERLAPPEDWINDOW, WS_CHILD | WS_OVERLAPPEDWINDOW, WS_CHILD};
-    for (int round = 0; round < 6; ++round) {
-        SCOPED_TRACE(round);
-        ASSERT_EQ(open(path, styles[round % 3]), 1);
-        for (const Held& old : earlier) {
-            if (old.font != editorCore.font) {
-                EXPECT_EQ(GetObjectType(old.font), 0u) << "an earlier font is still held";
-            }
-            if (old.brush != editorCore.backgroundBrush) {
-                EXPECT_EQ(GetObjectType(old.brush), 0u) << "an earlier brush is still held";
-            }
-            if (old.menuBar != editorCore.menuBar) {
-                EXPECT_FALSE(IsMenu(old.menuBar)) << "an earlier menu bar is still held";
-                EXPECT_FALSE(IsMenu(old.fileMenu)) << "an earlier File menu is still held";
-            }
-        }
-        earlier.push_back({editorCore.font, editorCore.backgroundBrush, editorCore.menuBar, editorCore.fileMenu});
-        EXPECT_NE(GetObjectType(editorCore.font), 0u);
-        EXPECT_NE(GetObjectType(editorCore.backgroundBrush), 0u);
-        SendMessageA(editorCore.frameWindow, WM_COMMAND, 2000, 0);
-        ASSERT_EQ(editorCore.frameWindow, nullptr);
-    }
-}
-
 TEST_F(FrameSmoke, ScrollRequestsMoveTheRowsAllOrNothing)
 {
     ASSERT_EQ(open(dir.write("rows.bin", patternBytes(100 * 16 - 1))), 1); // 100 rows
@@ -301,18 +264,6 @@ TEST_F(FrameSmoke, ScrollRequestsMoveTheRowsAllOrNothing)
     EXPECT_EQ(editorCore.firstVisibleRow, 0);
     EXPECT_EQ(editorCore.lastVisibleRow, 25);
     EXPECT_EQ(GetScrollPos(frame, SB_VERT), 0);
-}
-
-TEST_F(FrameSmoke, BottomPutsTheCursorOnTheEndPosition)
-{
-    ASSERT_EQ(open(dir.write("twenty.bin", patternBytes(20))), 1);
-    scroll(SB_BOTTOM);
-    EXPECT_EQ(editorCore.cursorOffset, 20);
-    EXPECT_EQ(editorCore.cursorRow, 1);
-    EXPECT_EQ(editorCore.cursorColumn, 4);
-    EXPECT_EQ(editorCore.cursorScreenRow, 1);
-    EXPECT_EQ(editorCore.firstVisibleRow, 0);
-    EXPECT_EQ(editorCore.digitIndex, 0);
 }
 
 TEST_F(FrameSmoke, ThumbReachesTheLastRowsOfAFileBeyondTheScrollRange)

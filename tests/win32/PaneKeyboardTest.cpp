@@ -25,15 +25,6 @@ TEST_F(PaneKeyboardTest, HexDigitsOvertypeHighThenLowFourBits)
     EXPECT_EQ(core.buffer.size, 100);
 }
 
-TEST_F(PaneKeyboardTest, HexPaneIgnoresCharactersThatAreNotDigitsOfTheView)
-{
-    type(hexPane.window, "g!-. G\r\x7F\xE9");
-    EXPECT_EQ(byte(0), 0x00);
-    EXPECT_EQ(byte(1), 0x01);
-    EXPECT_EQ(core.digitIndex, 0);
-    EXPECT_EQ(core.cursorOffset, 0);
-}
-
 TEST_F(PaneKeyboardTest, AsciiTypingStoresPrintableCodesOnly)
 {
     SetFocus(asciiPane.window);
@@ -131,31 +122,6 @@ TEST_F(PaneKeyboardTest, HexLeftAndRightStepThroughDigits)
     EXPECT_EQ(core.cursorOffset, 17);
     press(hexPane.window, VK_UP);
     EXPECT_EQ(core.cursorOffset, 1);
-}
-
-TEST_F(PaneKeyboardTest, RightFromTheLastDigitOfTheLastByteReachesTheEndPosition)
-{
-    setDocument(20);
-    placeCursor(19);
-    core.digitIndex = 1;
-    press(hexPane.window, VK_RIGHT);
-    EXPECT_EQ(core.cursorOffset, 20);
-    EXPECT_EQ(core.digitIndex, 0);
-    type(hexPane.window, "f");
-    EXPECT_EQ(byte(20), 0);
-    EXPECT_EQ(core.buffer.size, 20);
-}
-
-TEST_F(PaneKeyboardTest, AsciiArrowsMoveByByteAndKeepTheDigit)
-{
-    SetFocus(asciiPane.window);
-    core.digitIndex = 1;
-    press(asciiPane.window, VK_RIGHT);
-    press(asciiPane.window, VK_RIGHT);
-    EXPECT_EQ(core.cursorOffset, 2);
-    press(asciiPane.window, VK_LEFT);
-    EXPECT_EQ(core.cursorOffset, 1);
-    EXPECT_EQ(core.digitIndex, 1);
 }
 
 // --- Delete ---

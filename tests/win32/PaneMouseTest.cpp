@@ -118,41 +118,10 @@ protected:
     }
 };
 
-TEST_F(RowDrawingTest, ShortLastRowShowsItsBytesAndBlanks)
-{
-    setDocument(21); // last row: 10 11 12 13 14
-    std::string hex = "10 11 12 13 14 ";
-    hex.resize(48, ' ');
-    expectRowText([&](HDC dc) { hexPane.drawRow(1, dc, 1, 1); }, hex);
-    core.octalMode = 1;
-    std::string octal = "020 021 022 023 024 ";
-    octal.resize(64, ' ');
-    expectRowText([&](HDC dc) { hexPane.drawRow(1, dc, 1, 1); }, octal);
-    // A row past the data is all blank.
-    expectRowText([&](HDC dc) { hexPane.drawRow(5, dc, 1, 1); }, std::string(64, ' '));
-}
-
 TEST_F(RowDrawingTest, FullRowInHexView)
 {
     expectRowText([&](HDC dc) { hexPane.drawRow(0, dc, 1, 1); },
                   "00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f ");
-}
-
-TEST_F(RowDrawingTest, AsciiRowShowsPrintableBytesAndDots)
-{
-    setDocument(8);
-    const std::uint8_t bytes[] = {0x00, 0x1F, 0x20, 0x41, 0x7E, 0x7F, 0x80, 0xFF};
-    for (int i = 0; i < 8; ++i) {
-        core.buffer.data[static_cast<std::size_t>(i)] = bytes[i];
-    }
-    expectRowText([&](HDC dc) { asciiPane.drawRow(0, dc, 1, 1); }, std::string(".. A~...") + std::string(8, ' '));
-}
-
-TEST_F(RowDrawingTest, OffsetLabelsAreRowOffsetsInFourWideHexadecimal)
-{
-    expectRowText([&](HDC dc) { offsetPane.drawRow(1, dc, 1, 1); }, "  10");
-    expectRowText([&](HDC dc) { offsetPane.drawRow(256, dc, 1, 1); }, "1000");
-    expectRowText([&](HDC dc) { offsetPane.drawRow(0x1000, dc, 1, 1); }, "10000");
 }
 
 // --- Painting ---

@@ -133,25 +133,6 @@ TEST_F(SettingsStore, WriteCreatesTheKeysAndStoresTheTextWithoutTerminator)
     EXPECT_EQ(storedSubkeys(), (std::set<std::string>{"FontName", "FontSize"}));
 }
 
-TEST_F(SettingsStore, WriteUsesTheSettingNameWithBlanks)
-{
-    ASSERT_TRUE(editor->writeSetting("Active Cursor", "16777215"));
-    const RawValue stored = rawSetting("Active Cursor");
-    ASSERT_TRUE(stored.found);
-    EXPECT_EQ(stored.data, std::string("16777215"));
-}
-
-TEST_F(SettingsStore, ReadReturnsWhatWasWritten)
-{
-    ASSERT_TRUE(editor->writeSetting("FontName", "Lucida Console"));
-    char area[1024];
-    ASSERT_TRUE(editor->readSetting("FontName", area, sizeof area));
-    EXPECT_STREQ(area, "Lucida Console");
-    ASSERT_TRUE(editor->writeSetting("FontName", ""));
-    ASSERT_TRUE(editor->readSetting("FontName", area, sizeof area));
-    EXPECT_STREQ(area, "");
-}
-
 TEST_F(SettingsStore, MissingSettingFailsToRead)
 {
     char area[1024];
@@ -240,17 +221,6 @@ TEST_F(SettingsStore, EachColourComesFromItsOwnSettingAsADecimalValue)
     EXPECT_EQ(editor->backgroundColor, 0xFFFFFFFFu);
 }
 
-TEST_F(SettingsStore, OneUnreadableColourKeepsOnlyItsOwnValue)
-{
-    ASSERT_TRUE(editor->writeSetting("Text", "255"));
-    readColorSettings(*editor);
-    EXPECT_EQ(editor->textColor, 0x0000FFu);
-    EXPECT_EQ(editor->activeCursorColor, 0xFFFFFFu);
-    EXPECT_EQ(editor->inactiveCursorColor, 0x777777u);
-    EXPECT_EQ(editor->selectionColor, 0xFFFFFFu);
-    EXPECT_EQ(editor->backgroundColor, 0x000000u);
-}
-
 TEST_F(SettingsStore, FirstFontStoresOnlyTheTwoFontDefaults)
 {
     HFONT font = createFontFromSettings(*editor);
@@ -279,15 +249,6 @@ TEST_F(SettingsStore, StoredFontIsUsedAndNotRewritten)
     DeleteObject(font);
     EXPECT_EQ(rawSetting("FontSize").data, std::string("-13"));
     EXPECT_EQ(rawSetting("FontName").data, std::string("Arial"));
-}
-
-TEST_F(SettingsStore, LongestFaceNameThatFitsIsUsed)
-{
-    const std::string name(31, 'q');
-    ASSERT_TRUE(editor->writeSetting("FontName", name.c_str()));
-    HFONT font = createFontFromSettings(*editor);
-    EXPECT_EQ(std::string(describe(font).lfFaceName), name);
-    DeleteObject(font);
 }
 
 // A name too long for the face-name field: the window falls back to the default

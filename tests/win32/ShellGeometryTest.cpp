@@ -126,21 +126,7 @@ TEST_F(ShellGeometryTest, ScrollRangeAndPositionOnTheFrame)
     HWND frame = CreateWindowExA(0, windowClassName, "Frame", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0,
                                  300, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(frame, nullptr);
-    struct Case {
-        std::int32_t rows, low, high;
-    };
-    for (const Case& c : {Case{10, 0, 0}, Case{25, 0, 0}, Case{26, 0, 26}, Case{70000, 0, 65535}}) {
-        e.buffer.rowCount = c.rows; // the range reads only the row count
-        e.frameWindow = frame;
-        e.updateScrollRange();
-        int low = -1;
-        int high = -1;
-        GetScrollRange(frame, SB_VERT, &low, &high);
-        EXPECT_EQ(low, c.low) << c.rows << " rows";
-        EXPECT_EQ(high, c.high) << c.rows << " rows";
-    }
-
-    // The surface works the editor frame's scroll bar.
+    // The range itself is the core's (native ScrollBar tests); here the frame's bar takes it.
     e.buffer.rowCount = 300;
     e.frameWindow = frame;
     e.updateScrollRange();
