@@ -169,7 +169,7 @@ CopyOutcome copyToClipboard(EditorCore& core, Progress& progress)
 {
     const CopyOutcome outcome = putSelection(core, progress, false);
     if (outcome == CopyOutcome::copied) {
-        clearSelection(core);
+        forgetSelection(core);
         core.repaint(Repaint::later);
     }
     return outcome;

@@ -72,7 +72,7 @@ FindReport SearchSession::searchAgain(bool backward)
         if (pattern.empty()) {
             return {true, {}};
         }
-        hideSelection(core);
+        unselect(core);
         const FindOutcome outcome = findFromCursorRow(pattern);
         showCursorHere(core);
         return {false, messageFor(outcome)};

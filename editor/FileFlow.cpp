@@ -286,7 +286,7 @@ void FileFlow::startNewDocument(const FilePath& path)
     core.comparison.stop();
     setCursorOffset(core, 0);
     core.digitIndex = 0;
-    clearSelection(core);
+    forgetSelection(core);
 }
 
 void FileFlow::checkForOutsideChanges()
@@ -326,7 +326,7 @@ void FileFlow::reload()
     if (!readFile(core.buffer.name, file_.readOnlyMode)) {
         return;
     }
-    clearSelection(core);
+    forgetSelection(core);
     core.digitIndex = 0;
     setCursorOffset(core, std::min(offset, core.buffer.size));
     showCursorFromTop(core);

@@ -19,7 +19,7 @@ bool moveToBookmark(EditorCore& core, std::int32_t offset)
     }
     if (core.hasSelection()) {
         core.unhighlightSelection();
-        clearSelection(core);
+        forgetSelection(core);
     }
     hideCursorHere(core);
     core.digitIndex = 0;

@@ -134,7 +134,7 @@ void deleteAndUnselect(EditorCore& core)
         core.highlightSelection(); // declined: the selection stays as it was
         return;
     }
-    clearSelection(core);
+    forgetSelection(core);
     core.repaint(Repaint::later);
 }
 

@@ -23,7 +23,7 @@ void fitViewFrom(EditorCore& core, std::int32_t row)
 
 void showChangedPlace(EditorCore& core, std::int32_t offset)
 {
-    clearSelection(core);
+    forgetSelection(core);
     core.digitIndex = 0;
     setCursorOffset(core, offset);
     const bool onScreen = core.cursorRow >= core.firstVisibleRow && core.cursorRow < core.lastVisibleRow;
@@ -58,7 +58,7 @@ bool goToOffset(EditorCore& core, std::int64_t offset)
     if (offset < 0 || offset > core.buffer.size) {
         return false;
     }
-    hideSelection(core);
+    unselect(core);
     core.digitIndex = 0;
     setCursorOffset(core, static_cast<std::int32_t>(offset));
     scrollCursorToTop(core);

@@ -53,7 +53,7 @@ void clickAt(EditorCore& core, Pane pane, int x, int y)
     const ScreenCell cell = core.cellAtPoint(x, y, mappingFor(core, pane));
     // A click in the ASCII pane keeps the selection's far end.
     if (pane == Pane::Hex) {
-        clearSelection(core);
+        forgetSelection(core);
     }
     // Past the last byte the offset stops at the size: the end position.
     setCursorOffset(core, std::max(core.offsetAt(core.firstVisibleRow + cell.row, cell.column), 0));

@@ -9,17 +9,17 @@
 #include "view/Cursor.h"
 #include "view/Scrolling.h"
 
-void clearSelection(EditorCore& core)
+void forgetSelection(EditorCore& core)
 {
     core.selectionEndRow = -1;
     core.selectionEndColumn = -1;
 }
 
-void hideSelection(EditorCore& core)
+void unselect(EditorCore& core)
 {
     if (core.hasSelection()) {
         core.unhighlightSelection();
-        clearSelection(core);
+        forgetSelection(core);
     }
 }
 
@@ -66,7 +66,7 @@ void extendSelection(EditorCore& core, SelectionMove move)
     // No further than the start and the end position.
     end = std::clamp<std::int64_t>(end, 0, std::max(core.buffer.size, 0));
 
-    hideSelection(core);
+    unselect(core);
     const auto row = static_cast<std::int32_t>(end / perRow);
     // The view follows the moving end, by the least it must.
     bool viewMoved = false;
@@ -86,7 +86,7 @@ void extendSelection(EditorCore& core, SelectionMove move)
 
 void selectRange(EditorCore& core, std::int64_t first, std::int64_t count)
 {
-    hideSelection(core);
+    unselect(core);
     core.digitIndex = 0;
     setCursorOffset(core, static_cast<std::int32_t>(first));
     if (core.cursorRow < core.firstVisibleRow || core.cursorRow >= core.lastVisibleRow) {

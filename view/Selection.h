@@ -9,10 +9,10 @@ struct EditorCore;
 // Shift with a move key: where the selection's moving end goes.
 enum class SelectionMove { left, right, up, down, pageUp, pageDown, home, end };
 
-// No selection; nothing is drawn.
-void clearSelection(EditorCore& core);
-// Undraws the selection, when there is one, and clears it.
-void hideSelection(EditorCore& core);
+// No selection, drawing nothing: for a caller that repaints anyway.
+void forgetSelection(EditorCore& core);
+// Undraws the selection, when there is one, and clears it (unhighlightSelection only undraws).
+void unselect(EditorCore& core);
 // The moving end goes by a byte, a row, a page, or to the start or the end
 // position; the cursor is the anchor. The view follows the moving end.
 void extendSelection(EditorCore& core, SelectionMove move);

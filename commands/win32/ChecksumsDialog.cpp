@@ -45,11 +45,11 @@ INT_PTR CALLBACK checksumsDialogProc(HWND dialog, UINT message, WPARAM wParam, L
             }
             return TRUE;
         }
-        if (control == IDOK || control == IDCANCEL) {
+        const bool closing = control == IDOK || control == IDCANCEL; // the dialog has only Close
+        if (closing) {
             EndDialog(dialog, 0);
-            return TRUE;
         }
-        return FALSE;
+        return closing ? TRUE : FALSE;
     }
     default:
         return FALSE;

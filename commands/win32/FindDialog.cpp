@@ -148,7 +148,7 @@ INT_PTR CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 void runFind(HWND frame)
 {
     EditorCore& core = editorCore;
-    hideSelection(core);
+    unselect(core);
     // A wide dialog: its field keeps any character typed or pasted, so that
     // one the code page cannot hold is found out rather than read as "?".
     if (DialogBoxParamW(core.instance, findDialogTemplate, frame, findDialogProc, 0) == 1) {

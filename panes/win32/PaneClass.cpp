@@ -128,7 +128,7 @@ LRESULT onKeyDown(Pane pane, HWND window, WPARAM key, LPARAM lParam)
         return 0;
     }
     if (isNavigationKey(key)) {
-        hideSelection(core);
+        unselect(core);
     }
     switch (key) {
     case VK_PRIOR:

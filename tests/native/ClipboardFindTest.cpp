@@ -80,7 +80,7 @@ TEST(CopyText, HasNoLimitOnTheSelection)
         std::snprintf(cell, sizeof cell, "%02x ", patternByte(101 + i));
         ASSERT_EQ(text.substr(static_cast<std::size_t>(3 * i), 3), cell) << i;
     }
-    clearSelection(e.core);
+    forgetSelection(e.core);
     EXPECT_EQ(selectedBytes(e.core).count, 0);
     EXPECT_EQ(wholeText(copyTextPieces(e.core)), "");
 }

@@ -44,7 +44,7 @@ constexpr int historyLength = 16;
 enum class Step {
     moveUp, moveDown, moveLeft, moveRight, moveLeftByDigit, moveRightByDigit,
     clickHex, clickAscii, drag, typeDigit, typeCharacter, remove, paste, pasteClipboard, cut,
-    insertZeros, scroll, switchPane, hideSelection, switchView, newWindow, toggleInsertMode, toggleBookmark,
+    insertZeros, scroll, switchPane, unselect, switchView, newWindow, toggleInsertMode, toggleBookmark,
     stepToBookmark,
 };
 
@@ -67,7 +67,7 @@ constexpr StepKind stepKinds[] = {
     {Step::typeCharacter, 8, "typeCharacter"}, {Step::remove, 1, "removeSelectedBytes"},
     {Step::paste, 5, "pasteText"}, {Step::pasteClipboard, 2, "pasteText(cut text)"}, {Step::cut, 1, "cut"},
     {Step::insertZeros, 4, "insertZeros"}, {Step::scroll, 9, "scroll"}, {Step::switchPane, 3, "switchActivePane"},
-    {Step::hideSelection, 2, "hideSelection"}, {Step::switchView, 2, "switch view"},
+    {Step::unselect, 2, "unselect"}, {Step::switchView, 2, "switch view"},
     {Step::newWindow, 1, "new window (showCursorFromTop)"}, {Step::toggleInsertMode, 2, "toggle insert mode"},
     {Step::toggleBookmark, 3, "toggleBookmark"}, {Step::stepToBookmark, 3, "next or previous bookmark"},
 };
@@ -291,8 +291,8 @@ private:
             switchActivePane(core_, model_.asciiPane ? EditorCore::hexPaneActive : EditorCore::asciiPaneActive);
             model_.asciiPane = !model_.asciiPane;
             break;
-        case Step::hideSelection:
-            hideSelection(core_);
+        case Step::unselect:
+            unselect(core_);
             model_.selected = false;
             break;
         case Step::switchView:

@@ -156,7 +156,7 @@ TEST_F(FileFlow, CompareWithAndMarksLastUntilAnotherDocumentOpens)
     ASSERT_TRUE(core.comparison.stepToDifference(true));
     EXPECT_EQ(selectedBytes(core).count, 4);
     EXPECT_FALSE(core.comparison.stepToDifference(true));
-    clearSelection(core); // as Copy does: the run stepped to is still passed over
+    forgetSelection(core); // as Copy does: the run stepped to is still passed over
     EXPECT_FALSE(core.comparison.stepToDifference(true));
     EXPECT_EQ(shell.messages, std::vector<std::wstring>(2, L"No more differences."));
     // An unreadable file leaves the comparison as it was; another document ends it.
