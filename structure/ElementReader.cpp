@@ -90,19 +90,6 @@ const TypeRef* chooseCase(const TypeRef& type, const EvalScope& scope)
     return fallback;
 }
 
-std::string encodingFor(const StructValue& owner, const Attribute& a)
-{
-    if (!a.encoding.empty()) {
-        return a.encoding;
-    }
-    for (const TypeDef* t = &owner.type(); t; t = t->parent) {
-        if (!t->encoding.empty()) {
-            return t->encoding;
-        }
-    }
-    throw DataError("no encoding is given for the string");
-}
-
 // Size, pad-right and terminator applied to bytes read by `size` or size-eos.
 std::string trimmed(const Attribute& a, std::string raw)
 {
@@ -148,6 +135,19 @@ void readUser(StructValue& owner, const TypeRef& type, const std::shared_ptr<Str
 }
 
 } // namespace
+
+std::string encodingFor(const StructValue& owner, const Attribute& a)
+{
+    if (!a.encoding.empty()) {
+        return a.encoding;
+    }
+    for (const TypeDef* t = &owner.type(); t; t = t->parent) {
+        if (!t->encoding.empty()) {
+            return t->encoding;
+        }
+    }
+    throw DataError("no encoding is given for the string");
+}
 
 void validate(StructValue& owner, const Attribute& a, const Value& value, std::optional<std::int64_t> index)
 {

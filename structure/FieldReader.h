@@ -25,6 +25,10 @@ Field evaluateInstance(StructValue& owner, const Attribute& attribute);
 void readElement(StructValue& owner, const Attribute& attribute, const std::shared_ptr<Stream>& io,
                  std::optional<std::int64_t> index, const std::string& path, Item& out);
 
+// A string field's encoding: its own, else the nearest enclosing type's;
+// throws DataError when none gives one.
+std::string encodingFor(const StructValue& owner, const Attribute& attribute);
+
 // Checks `valid` on a value read for the attribute; throws DataError.
 void validate(StructValue& owner, const Attribute& attribute, const Value& value, std::optional<std::int64_t> index);
 

@@ -7,12 +7,12 @@
 
 namespace structure {
 
-namespace {
-
 bool inFile(const Span& span)
 {
     return span.known && (!span.origin || span.origin->path.empty());
 }
+
+namespace {
 
 // A bit field after the first in its byte reads no new byte, yet lies in that byte.
 std::uint64_t extent(const Span& span)

@@ -16,6 +16,9 @@ struct Location {
     const Attribute* attribute = nullptr; // null for the root
 };
 
+// The span lies in the file's own bytes, not in bytes a `process` step decoded.
+bool inFile(const Span& span);
+
 // Nothing when no node holds the byte. Fields within the decoded bytes of a
 // processed field are not in the file, so the processed field is the answer.
 // Instances read on the way that fail are noted in the session and passed over.

@@ -1,0 +1,19 @@
+#pragma once
+// The text typed for a leaf field turned into the bytes it takes in the
+// file: numbers in the field's type, byte order and size (read as the data
+// inspector reads them), enum labels or numbers, strings in the field's
+// encoding padded to its size, and hex for byte arrays.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "structureview/StructureRow.h"
+
+struct FieldBytes {
+    std::vector<std::uint8_t> bytes; // exactly the field's size, to write at its offset
+    std::string error;               // why not, naming the type and what it takes
+    bool valid() const { return error.empty(); }
+};
+
+FieldBytes fieldBytes(const StructureRow& row, std::string_view text);

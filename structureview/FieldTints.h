@@ -1,0 +1,50 @@
+#pragma once
+// The light background tints the data panes give the fields of a parsed
+// tree: the top-level fields in turn, and over them the children of the
+// selected row. Asked for every byte painted, so each answer is a binary
+// search at most, and a repeat's elements are never listed.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "structure/Value.h"
+#include "view/CoreTypes.h"
+
+constexpr std::size_t fieldTintCount = 8;
+// Light enough that the data's text stays as readable as on the background.
+constexpr ColorRef fieldTintPalette[fieldTintCount] = {
+    0xFFE8D8, 0xD8FFD8, 0xD8D8FF, 0xC8FFFF, 0xFFD8FF, 0xFFFFC8, 0xC8E4FF, 0xE8D8C8,
+};
+
+// A field's bytes in the file, tinted by its place among its siblings.
+struct TintedSpan {
+    std::uint64_t offset = 0;
+    std::uint64_t size = 0;
+    std::size_t place = 0;
+};
+
+class FieldTints {
+public:
+    // Fields in file order, of which those outside the file's bytes are passed over.
+    void setTopLevel(std::vector<TintedSpan> spans) { topLevel_ = sortedLayer(std::move(spans)); }
+    void setSelectedChildren(std::vector<TintedSpan> spans);
+    // The elements of a selected repeat, tinted by their index.
+    void setSelectedRepeat(std::shared_ptr<const structure::ArrayValue> repeat);
+    void clear();
+
+    // The byte's tint, or none when no tinted field holds it.
+    std::optional<ColorRef> tintAt(std::uint64_t offset) const;
+
+private:
+    static std::vector<TintedSpan> sortedLayer(std::vector<TintedSpan> spans);
+    static std::optional<std::size_t> placeIn(const std::vector<TintedSpan>& layer, std::uint64_t offset);
+    std::optional<std::size_t> placeInRepeat(std::uint64_t offset) const;
+
+    std::vector<TintedSpan> topLevel_;
+    std::vector<TintedSpan> selectedChildren_;
+    std::shared_ptr<const structure::ArrayValue> selectedRepeat_;
+};
+
+// The span of an item when its bytes lie in the file itself.
+std::optional<TintedSpan> fileSpan(const structure::Span& span, std::size_t place);
