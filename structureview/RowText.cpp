@@ -1,40 +1,49 @@
 #include "structureview/RowText.h"
 
-#include <cinttypes>
+#include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cstdio>
 
 #include "structure/TreeJson.h"
 
 namespace {
 
-constexpr std::int64_t firstWithHex = 10;
+constexpr std::uint64_t firstWithHex = 10;
+constexpr int hexBase = 16;
 constexpr std::size_t bytesShown = 16;
 constexpr std::size_t longestNumber = 48;
 const char* const moreBytes = "\xE2\x80\xA6"; // U+2026, as UTF-8
 
-std::string integerText(std::int64_t value, bool isUnsigned)
+// Upper-case hex digits, as the panes show them.
+std::string hexDigits(std::uint64_t value)
 {
     char text[longestNumber];
-    if (isUnsigned || value >= 0) {
-        const auto bits = static_cast<std::uint64_t>(value);
-        if (bits < static_cast<std::uint64_t>(firstWithHex)) {
-            std::snprintf(text, sizeof text, "%" PRIu64, bits);
-        } else {
-            std::snprintf(text, sizeof text, "%" PRIu64 " (0x%" PRIX64 ")", bits, bits);
-        }
-    } else {
-        std::snprintf(text, sizeof text, "%" PRId64, value);
+    std::string digits(text, std::to_chars(text, text + sizeof text, value, hexBase).ptr);
+    std::transform(digits.begin(), digits.end(), digits.begin(),
+                   [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
+    return digits;
+}
+
+std::string integerText(std::int64_t value, bool isUnsigned)
+{
+    if (!isUnsigned && value < 0) {
+        return std::to_string(value);
     }
-    return text;
+    const auto bits = static_cast<std::uint64_t>(value);
+    if (bits < firstWithHex) {
+        return std::to_string(bits);
+    }
+    return std::to_string(bits) + " (0x" + hexDigits(bits) + ")";
 }
 
 std::string bytesText(const std::string& bytes)
 {
     std::string text;
-    char digits[4];
     for (std::size_t i = 0; i < bytes.size() && i < bytesShown; ++i) {
-        std::snprintf(digits, sizeof digits, i == 0 ? "%02X" : " %02X", static_cast<unsigned char>(bytes[i]));
-        text += digits;
+        const auto byte = static_cast<std::uint8_t>(bytes[i]);
+        text += i == 0 ? "" : " ";
+        text += byte < hexBase ? "0" + hexDigits(byte) : hexDigits(byte);
     }
     if (bytes.size() > bytesShown) {
         text += moreBytes;
@@ -44,9 +53,7 @@ std::string bytesText(const std::string& bytes)
 
 std::string hexOffset(std::uint64_t offset)
 {
-    char text[longestNumber];
-    std::snprintf(text, sizeof text, "0x%" PRIX64, offset);
-    return text;
+    return "0x" + hexDigits(offset);
 }
 
 } // namespace
