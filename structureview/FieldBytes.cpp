@@ -1,11 +1,13 @@
 #include "structureview/FieldBytes.h"
 
+#include <limits>
 #include <optional>
 
 #include "structure/DataError.h"
 #include "structure/FieldReader.h"
 #include "structure/TextConverter.h"
 #include "structure/TreeLocate.h"
+#include "text/ByteOrder.h"
 #include "text/ByteTextCodec.h"
 #include "text/ByteValues.h"
 #include "text/CodePoints.h"
@@ -15,6 +17,7 @@ namespace {
 
 constexpr char quote = '"';
 constexpr std::uint8_t highestAscii = 0x7F;
+constexpr unsigned wordBits = 64;
 
 FieldBytes refusal(std::string error)
 {
@@ -66,23 +69,63 @@ ValueType inspectorType(const structure::TypeRef& type)
     }
 }
 
-FieldBytes numberBytes(const StructureRow& row, std::string_view text)
+// The text as a number: an enum's label as its value, anything else as typed.
+std::string numberText(const StructureRow& row, std::string_view text)
 {
-    const structure::TypeRef& type = fieldType(row);
-    std::string number(text);
-    const structure::EnumDef* labels = row.attribute->enumDef;
-    if (labels) {
+    if (const structure::EnumDef* labels = row.attribute->enumDef) {
         const auto found = labels->values.find(std::string(trimmed(text)));
         if (found != labels->values.end()) {
-            number = std::to_string(found->second);
+            return std::to_string(found->second);
         }
     }
-    const ParsedValue parsed = parseValue(inspectorType(type), number, bigEndian(row));
+    return std::string(text);
+}
+
+std::string orLabel(const StructureRow& row, const std::string& error)
+{
+    const structure::EnumDef* labels = row.attribute->enumDef;
+    return labels ? error + " Or a label of " + labels->name + "." : error;
+}
+
+FieldBytes numberBytes(const StructureRow& row, std::string_view text)
+{
+    const ParsedValue parsed = parseValue(inspectorType(fieldType(row)), numberText(row, text), bigEndian(row));
     if (!parsed.valid()) {
-        return refusal(labels ? parsed.error + " Or a label of " + labels->name + "." : parsed.error);
+        return refusal(orLabel(row, parsed.error));
     }
     FieldBytes out;
     out.bytes = parsed.bytes;
+    return out;
+}
+
+// A bit field's value put among the other bits of the bytes it shares.
+FieldBytes bitBytes(const StructureRow& row, std::string_view text, const DocumentBytes& document)
+{
+    const structure::Span& span = row.item.span;
+    const auto width = static_cast<unsigned>(span.bitSize);
+    const auto first = static_cast<unsigned>(span.bitOffset);
+    const std::size_t count = (first + width + bitsPerByte - 1) / bitsPerByte;
+    const std::uint64_t largest = std::numeric_limits<std::uint64_t>::max() >> (wordBits - width);
+    const ParsedValue parsed = parseValue(ValueType::UInt64, numberText(row, text), true);
+    const std::uint64_t value = parsed.valid() ? loadUnsigned(parsed.bytes.data(), parsed.bytes.size(), true) : 0;
+    if (!parsed.valid() || value > largest) {
+        return refusal(orLabel(row, inputExcerpt(text) + " is not a valid b" + std::to_string(width) + " value (0 to " +
+                                        std::to_string(largest) + ")."));
+    }
+    const ByteSpan current = document.span(static_cast<std::int64_t>(span.offset), static_cast<std::int64_t>(count));
+    if (count > sizeof(std::uint64_t) || current.empty()) {
+        return refusal("The bits of this field cannot be written.");
+    }
+    const structure::Endian endian = fieldType(row).endian;
+    const bool little = endian == structure::Endian::Little ||
+                        (endian == structure::Endian::Inherit && row.owner && row.owner->type().bitsLittleEndian());
+    // Big-endian bits are taken from the top of each byte, little-endian ones from the bottom.
+    const auto shift = static_cast<unsigned>(little ? first : count * bitsPerByte - first - width);
+    std::uint64_t word = loadUnsigned(current.bytes, count, !little);
+    word = (word & ~(largest << shift)) | (value << shift);
+    FieldBytes out;
+    out.bytes.resize(count);
+    storeUnsigned(out.bytes.data(), count, word, !little);
     return out;
 }
 
@@ -158,16 +201,16 @@ FieldBytes hexBytes(const StructureRow& row, std::string_view text)
 
 } // namespace
 
-FieldBytes fieldBytes(const StructureRow& row, std::string_view text)
+FieldBytes fieldBytes(const StructureRow& row, std::string_view text, const DocumentBytes& document)
 {
     const structure::Span& span = row.item.span;
     if (row.kind != RowKind::leaf || !row.attribute || !structure::inFile(span)) {
         return refusal("Only a field whose bytes lie in the file can be written.");
     }
-    if (span.bitSize != 0) {
-        return refusal("Bit fields are not written here: only fields of whole bytes.");
-    }
     const structure::TypeRef& type = fieldType(row);
+    if (type.kind == structure::TypeRef::Kind::Bits && span.bitSize > 0) {
+        return bitBytes(row, text, document);
+    }
     const auto kind = row.item.value.kind;
     if ((type.kind == structure::TypeRef::Kind::Int || type.kind == structure::TypeRef::Kind::Float) &&
         span.size == static_cast<std::uint64_t>(type.width)) {

@@ -19,7 +19,7 @@ FieldWrite writeField(EditorCore& core, StructureTree& tree, std::size_t row, st
         return FieldWrite::refused;
     }
     const StructureRow field = tree.row(row);
-    const FieldBytes typed = fieldBytes(field, text);
+    const FieldBytes typed = fieldBytes(field, text, core.buffer);
     if (!typed.valid()) {
         core.shell.tell(warningMessage(typed.error, windowCaption));
         return FieldWrite::invalid;

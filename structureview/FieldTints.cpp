@@ -51,7 +51,20 @@ std::vector<TintedSpan> FieldTints::sortedLayer(std::vector<TintedSpan> spans)
 {
     std::stable_sort(spans.begin(), spans.end(),
                      [](const TintedSpan& a, const TintedSpan& b) { return a.offset < b.offset; });
-    return spans;
+    // Bit fields share bytes: a byte keeps the tint of the first field in it.
+    std::vector<TintedSpan> layer;
+    for (TintedSpan span : spans) {
+        if (!layer.empty()) {
+            const std::uint64_t taken = layer.back().offset + layer.back().size;
+            const std::uint64_t overlap = span.offset < taken ? std::min(taken - span.offset, span.size) : 0;
+            span.offset += overlap;
+            span.size -= overlap;
+        }
+        if (span.size > 0) {
+            layer.push_back(span);
+        }
+    }
+    return layer;
 }
 
 std::optional<std::size_t> FieldTints::placeIn(const std::vector<TintedSpan>& layer, std::uint64_t offset)
@@ -70,7 +83,7 @@ std::optional<std::size_t> FieldTints::placeIn(const std::vector<TintedSpan>& la
 
 std::optional<std::size_t> FieldTints::placeInRepeat(std::uint64_t offset) const
 {
-    if (!selectedRepeat_ || selectedRepeat_->size() == 0) {
+    if (!selectedRepeat_) {
         return std::nullopt;
     }
     if (const auto* lazy = dynamic_cast<const structure::LazyArray*>(selectedRepeat_.get())) {
@@ -80,12 +93,17 @@ std::optional<std::size_t> FieldTints::placeInRepeat(std::uint64_t offset) const
         }
         return lazy->indexAt(offset);
     }
-    // Elements read one by one are held in file order: a binary search over them.
+    // Elements read one by one are held in file order: a binary search over
+    // their spans, read in place since an item's copy may hold a long value.
+    const auto* list = dynamic_cast<const structure::ListArray*>(selectedRepeat_.get());
+    if (!list) {
+        return std::nullopt;
+    }
     std::size_t low = 0;
-    std::size_t high = selectedRepeat_->size();
+    std::size_t high = list->items.size();
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
-        const structure::Span span = selectedRepeat_->item(middle).span;
+        const structure::Span& span = list->items[middle].span;
         if (!structure::inFile(span)) {
             return std::nullopt;
         }

@@ -24,6 +24,8 @@ seq:
   - {id: ratio, type: f4}
   - {id: blob, size: 17}
   - {id: chunks, type: chunk, repeat: until, repeat-until: _.len == 0}
+  - {id: flags, type: b3}
+  - {id: mode, type: b5}
 instances:
   twice: {value: count * 2}
 types:
@@ -34,7 +36,7 @@ enums:
 )";
 const std::string sample = std::string("NB\x02\x0a\x00\xff\xff\x80\x02\x05\x00" "ab\0\0" "\x02\x80" "\x00\x00\xc0\x3f", 21) +
                            std::string("\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f\x10", 17) +
-                           std::string("\x02\xaa\xbb\x00", 4);
+                           std::string("\x02\xaa\xbb\x00\xa5", 5);
 
 class NoConverter final : public structure::TextConverter {
 public:
@@ -69,7 +71,7 @@ struct TreeOverDocument {
     std::unique_ptr<StructureTree> tree;
 };
 
-const char* const topRows = "magic count records[2] name kind ratio blob chunks[2] twice";
+const char* const topRows = "magic count records[2] name kind ratio blob chunks[2] flags mode twice";
 
 TEST(StructureTree, RowsFlattenAsTheyOpenAndClose)
 {
@@ -79,13 +81,13 @@ TEST(StructureTree, RowsFlattenAsTheyOpenAndClose)
         bool open;
         const char* names;
     } steps[] = {
-        {"records", true, "magic count records[2] [0] [1] name kind ratio blob chunks[2] twice"},
-        {"records[1]", true, "magic count records[2] [0] [1] a b name kind ratio blob chunks[2] twice"},
+        {"records", true, "magic count records[2] [0] [1] name kind ratio blob chunks[2] flags mode twice"},
+        {"records[1]", true, "magic count records[2] [0] [1] a b name kind ratio blob chunks[2] flags mode twice"},
         {"records", false, topRows},
-        {"records", true, "magic count records[2] [0] [1] a b name kind ratio blob chunks[2] twice"},
-        {"records[1]", false, "magic count records[2] [0] [1] name kind ratio blob chunks[2] twice"},
-        {"chunks", true, "magic count records[2] [0] [1] name kind ratio blob chunks[2] [0] [1] twice"},
-        {"count", true, "magic count records[2] [0] [1] name kind ratio blob chunks[2] [0] [1] twice"},
+        {"records", true, "magic count records[2] [0] [1] a b name kind ratio blob chunks[2] flags mode twice"},
+        {"records[1]", false, "magic count records[2] [0] [1] name kind ratio blob chunks[2] flags mode twice"},
+        {"chunks", true, "magic count records[2] [0] [1] name kind ratio blob chunks[2] [0] [1] flags mode twice"},
+        {"count", true, "magic count records[2] [0] [1] name kind ratio blob chunks[2] [0] [1] flags mode twice"},
     };
     EXPECT_EQ(t.names(), topRows);
     for (const auto& step : steps) {
@@ -93,6 +95,23 @@ TEST(StructureTree, RowsFlattenAsTheyOpenAndClose)
         EXPECT_EQ(t.tree->setOpen(t.at(step.path), step.open), opens) << step.path;
         EXPECT_EQ(t.names(), step.names) << step.path;
     }
+}
+
+TEST(StructureTree, AHugeRepeatsRowsAreFoundByArithmetic)
+{
+    constexpr std::int32_t count = 1 << 24;
+    testeditor::TestEditor editor(count);
+    const auto definition = structure::loadDefinitionText("t.ksy", "meta: {id: t}\nseq: [{id: cells, type: u1, repeat: eos}]",
+                                                          structure::StandardDefinitionFiles());
+    NoConverter converter;
+    StructureTree tree(*definition, editor.core.buffer, converter);
+    ASSERT_EQ(tree.rowForOffset(count - 1), std::size_t{count});
+    EXPECT_EQ(tree.rowCount(), std::size_t{count} + 1);
+    const StructureRow last = tree.row(count);
+    EXPECT_EQ(last.path, "cells[16777215]");
+    EXPECT_EQ(last.item.value.i, testeditor::patternByte(count - 1));
+    tree.select(0);
+    EXPECT_EQ(tree.tints().tintAt(count - 1), fieldTintPalette[(count - 1) % fieldTintCount]);
 }
 
 TEST(StructureTree, RowsShowTheirValuesPlacesAndTypes)
@@ -141,7 +160,7 @@ TEST(StructureTree, RowForAByteIsTheDeepestWithItsParentsOpened)
         const char* path; // "" when no field holds the byte
     } cases[] = {
         {0, "magic"}, {3, "records[0].a"}, {10, "records[1].b"}, {12, "name"},
-        {37, "blob"}, {40, "chunks[0].body"}, {41, "chunks[1].len"}, {42, ""},
+        {37, "blob"}, {40, "chunks[0].body"}, {41, "chunks[1].len"}, {42, "flags"}, {43, ""},
     };
     for (const auto& c : cases) {
         TreeOverDocument t;
@@ -158,8 +177,8 @@ TEST(StructureTree, ReparseKeepsOpenRowsAndSelectionByPath)
         const char* names;
         const char* selected; // "" when its path is gone
     } changes[] = {
-        {3, '\x07', "magic count records[2] [0] [1] a b name kind ratio blob chunks[2] twice", "records[1].b"},
-        {2, '\x01', "magic count records[1] [0] name kind ratio blob chunks[1] twice error: data ended: 13 bytes needed, 7 left", ""},
+        {3, '\x07', "magic count records[2] [0] [1] a b name kind ratio blob chunks[2] flags mode twice", "records[1].b"},
+        {2, '\x01', "magic count records[1] [0] name kind ratio blob chunks[1] twice error: data ended: 13 bytes needed, 8 left", ""},
     };
     for (const auto& change : changes) {
         TreeOverDocument t;
@@ -180,7 +199,7 @@ TEST(StructureTree, BytesTakeTheTintOfTheirFieldOrOfTheSelectedRowsChild)
         const char* selected; // "" for none
         std::vector<std::pair<std::uint64_t, int>> tints; // offset, palette index or -1
     } cases[] = {
-        {"", {{0, 0}, {1, 0}, {2, 1}, {10, 2}, {11, 3}, {20, 5}, {37, 6}, {38, 7}, {41, 7}, {42, -1}}},
+        {"", {{0, 0}, {1, 0}, {2, 1}, {10, 2}, {11, 3}, {20, 5}, {37, 6}, {38, 7}, {41, 7}, {42, 0}, {43, -1}}},
         {"records", {{2, 1}, {3, 0}, {6, 0}, {7, 1}, {10, 1}, {11, 3}}},
         {"records[1]", {{3, 2}, {7, 0}, {9, 1}, {11, 3}}},
         {"chunks", {{37, 6}, {38, 0}, {40, 0}, {41, 1}}},
@@ -224,6 +243,9 @@ TEST(StructureTree, TypedValuesAreWrittenAsOneChangeOrRefusedNamingTheType)
         {"magic", "4e 43", {0x4E, 0x43}, ""},
         {"magic", "4e", {}, "bytes value (2 bytes in hex)"},
         {"twice", "3", {}, "Only a field whose bytes lie in the file"},
+        {"flags", "2", {0x45}, ""},
+        {"mode", "31", {0xBF}, ""},
+        {"flags", "8", {}, "b3 value (0 to 7)"},
     };
     for (const auto& c : cases) {
         TreeOverDocument t;
