@@ -22,7 +22,8 @@ bool DocumentByteSource::read(std::uint64_t offset, std::uint8_t* out, std::size
         const std::int64_t from = std::max(first, blockOffset);
         const std::int64_t to = std::min(end, blockOffset + static_cast<std::int64_t>(block.count));
         if (to > from) {
-            std::memcpy(out + (from - first), block.bytes + (from - blockOffset), static_cast<std::size_t>(to - from));
+            std::memcpy(out + static_cast<std::size_t>(from - first), block.bytes + static_cast<std::size_t>(from - blockOffset),
+                        static_cast<std::size_t>(to - from));
         }
         return true;
     });

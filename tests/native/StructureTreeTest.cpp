@@ -270,4 +270,13 @@ TEST(StructureTree, TypedValuesAreWrittenAsOneChangeOrRefusedNamingTheType)
     }
 }
 
+TEST(StructureTree, AReadOnlyDocumentBeepsAndKeepsItsBytes)
+{
+    TreeOverDocument t;
+    t.editor.core.files.setReadOnlyMode(true);
+    EXPECT_EQ(writeField(t.editor.core, *t.tree, t.at("count"), "3"), FieldWrite::refused);
+    EXPECT_EQ(t.editor.surface.beeps, 1);
+    EXPECT_EQ(t.document(), sample);
+}
+
 } // namespace
