@@ -38,7 +38,8 @@ std::string rowLabel(const EditorCore& core, std::int32_t row)
     // As wide as the pane is laid out for, so that the labels line up.
     const int length = std::snprintf(label, sizeof label, "%*X", static_cast<int>(core.layout.offsetDigits()),
                                      static_cast<unsigned>(row) * static_cast<unsigned>(core.bytesPerRow));
-    return std::string(label, static_cast<std::size_t>(length));
+    // snprintf counts what a wider layout would have needed; only what it wrote is kept.
+    return std::string(label, static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(sizeof label) - 1)));
 }
 
 RowRange paintedRows(const EditorCore& core)

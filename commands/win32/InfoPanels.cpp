@@ -10,6 +10,13 @@
 #include "editor/Settings.h"
 #include "editor/win32/SettingsStore.h"
 
+namespace {
+
+// Set on the frame while a refresh is posted and not yet made.
+constexpr wchar_t refreshPostedProperty[] = L"NibblorRefreshPosted";
+
+} // namespace
+
 void toggleInspector(HWND frame)
 {
     const bool shown = !inspectorShown();
@@ -39,22 +46,30 @@ void dropInfoPanels()
 {
     dropInspector();
     dropStatusBar();
+    if (editorCore.frameWindow != nullptr) {
+        RemovePropW(editorCore.frameWindow, refreshPostedProperty); // it goes with the frame
+    }
 }
 
 void requestInfoRefresh()
 {
     HWND frame = editorCore.frameWindow;
-    MSG waiting;
-    // One refresh waiting in the queue serves every change before it.
-    if (frame == nullptr ||
-        PeekMessageW(&waiting, frame, refreshInfoMessage, refreshInfoMessage, PM_NOREMOVE | PM_NOYIELD) != FALSE) {
+    // One refresh waiting in the queue serves every change before it. The
+    // mark is the frame's own; peeking at the queue instead would answer
+    // other programs' waiting messages in the middle of a change.
+    if (frame == nullptr || GetPropW(frame, refreshPostedProperty) != nullptr) {
         return;
     }
-    PostMessageW(frame, refreshInfoMessage, 0, 0);
+    if (PostMessageW(frame, refreshInfoMessage, 0, 0) != FALSE) {
+        SetPropW(frame, refreshPostedProperty, frame);
+    }
 }
 
 void refreshInfoPanels()
 {
+    if (editorCore.frameWindow != nullptr) {
+        RemovePropW(editorCore.frameWindow, refreshPostedProperty);
+    }
     refreshInspector();
     refreshStatusBar();
 }
