@@ -19,6 +19,7 @@
 #include "editor/FileFlow.h"
 #include "editor/FrameLayout.h"
 #include "text/ByteValues.h"
+#include "view/ByteTints.h"
 #include "view/CoreTypes.h"
 #include "view/TypingMode.h"
 #include "view/ViewSurface.h"
@@ -91,6 +92,8 @@ struct EditorCore {
     WheelTurn wheel;
     // Typing and Paste insert bytes instead of overwriting them, or not.
     TypingMode typing;
+    // The tints the Structure window lays under the bytes; none while it shows no tree.
+    const ByteTints* fieldTints = nullptr;
 
     // Repaints the three panes through the surface.
     void repaint(Repaint when);
