@@ -109,6 +109,7 @@ bool hexView(CommandContext& c) { c.shell.switchView(0); return true; }
 bool octalView(CommandContext& c) { c.shell.switchView(1); return true; }
 bool changeColors(CommandContext& c) { c.shell.changeColors(); return true; }
 bool toggleInspector(CommandContext& c) { c.shell.toggleInspector(); return true; }
+bool toggleStructure(CommandContext& c) { c.shell.toggleStructure(); return true; }
 bool toggleStatusBar(CommandContext& c) { c.shell.toggleStatusBar(); return true; }
 bool about(CommandContext& c) { c.shell.about(); return true; }
 bool destroyFrame(CommandContext& c) { c.shell.destroyFrame(); return true; }
@@ -125,6 +126,7 @@ bool hexView(const CommandContext& c) { return c.core.octalMode == 0; }
 bool octalView(const CommandContext& c) { return c.core.octalMode != 0; }
 bool insertMode(const CommandContext& c) { return c.core.typing.inserting(); }
 bool inspectorShown(const CommandContext& c) { return c.shell.inspectorShown(); }
+bool structureShown(const CommandContext& c) { return c.shell.structureShown(); }
 bool statusBarShown(const CommandContext& c) { return c.shell.statusBarShown(); }
 
 } // namespace rules

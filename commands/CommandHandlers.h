@@ -51,6 +51,7 @@ bool octalView(CommandContext& context);
 bool changeFont(CommandContext& context);
 bool changeColors(CommandContext& context);
 bool toggleInspector(CommandContext& context);
+bool toggleStructure(CommandContext& context);
 bool toggleStatusBar(CommandContext& context);
 bool about(CommandContext& context);
 bool destroyFrame(CommandContext& context);
@@ -66,5 +67,6 @@ bool hexView(const CommandContext& context);
 bool octalView(const CommandContext& context);
 bool insertMode(const CommandContext& context);
 bool inspectorShown(const CommandContext& context);
+bool structureShown(const CommandContext& context);
 bool statusBarShown(const CommandContext& context);
 } // namespace rules

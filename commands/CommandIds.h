@@ -42,6 +42,7 @@ enum Command : int {
     previousDifferenceCommand = 36,
     stopComparingCommand = 37,
     checksumsCommand = 38,
+    structureCommand = 39,
     // The recently opened files, put in the File menu while the editor runs.
     firstRecentFileCommand = 100,
     destroyCommand = 2000, // sent by a host: take the editor window down

@@ -29,8 +29,10 @@ public:
 
     // The tool windows beside the frame: shown or hidden, and remembered.
     virtual void toggleInspector() {}
+    virtual void toggleStructure() {}
     virtual void toggleStatusBar() {}
     virtual bool inspectorShown() const { return false; }
+    virtual bool structureShown() const { return false; }
     virtual bool statusBarShown() const { return false; }
 
     // The program ends once unsaved changes are settled.

@@ -82,6 +82,8 @@ const std::vector<CommandRow> rows = {
     {changeColorsCommand, changeColors, {}, {view, "Change &Colors"}, {child, displaySection, 20, "Change Colo&rs"}},
     {inspectorCommand, toggleInspector, {nullptr, rules::inspectorShown}, {view, "Data &Inspector\tCtrl+D", separated},
      {}, {'D', withCtrl}},
+    {structureCommand, toggleStructure, {nullptr, rules::structureShown}, {view, "S&tructure\tCtrl+T"},
+     {child, displaySection, 30, "Structure &Window"}, {'T', withCtrl}},
     {statusBarCommand, toggleStatusBar, {nullptr, rules::statusBarShown}, {view, "&Status Bar"}},
     {aboutCommand, about, {}, {bar, "&About"}},
     // The host's: the editor window taken down.

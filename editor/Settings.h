@@ -20,6 +20,13 @@ constexpr const char* fontName = "FontName";
 constexpr const char* inspectorShown = "DataInspector";
 constexpr const char* inspectorPlace = "InspectorPlace";
 constexpr const char* bigEndian = "BigEndian";
+// The Structure window: shown, its place, and its fields tinted in the panes
+// ("1", the default, or "0"). HKCU\Software\Nibblor\StructureByExtension
+// holds the definition the user chose for each file extension.
+constexpr const char* structureShown = "StructureWindow";
+constexpr const char* structurePlace = "StructurePlace";
+constexpr const char* structureColourFields = "StructureColourFields";
+constexpr const char* structureByExtension = "StructureByExtension";
 constexpr const char* statusBarShown = "StatusBar";
 // Whether typing and Paste insert bytes: 1 or 0.
 constexpr const char* insertModeOn = "InsertMode";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "structure/Value.h"
+#include "view/ByteTints.h"
 #include "view/CoreTypes.h"
 
 constexpr std::size_t fieldTintCount = 8;
@@ -24,7 +25,7 @@ struct TintedSpan {
     std::size_t place = 0;
 };
 
-class FieldTints {
+class FieldTints final : public ByteTints {
 public:
     // Fields in file order, of which those outside the file's bytes are passed over.
     void setTopLevel(std::vector<TintedSpan> spans) { topLevel_ = sortedLayer(std::move(spans)); }
@@ -34,7 +35,7 @@ public:
     void clear();
 
     // The byte's tint, or none when no tinted field holds it.
-    std::optional<ColorRef> tintAt(std::uint64_t offset) const;
+    std::optional<ColorRef> tintAt(std::uint64_t offset) const override;
 
 private:
     static std::vector<TintedSpan> sortedLayer(std::vector<TintedSpan> spans);

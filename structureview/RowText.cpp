@@ -37,15 +37,15 @@ std::string integerText(std::int64_t value, bool isUnsigned)
     return std::to_string(bits) + " (0x" + hexDigits(bits) + ")";
 }
 
-std::string bytesText(const std::string& bytes)
+std::string bytesText(const std::string& bytes, std::size_t shown = bytesShown)
 {
     std::string text;
-    for (std::size_t i = 0; i < bytes.size() && i < bytesShown; ++i) {
+    for (std::size_t i = 0; i < bytes.size() && i < shown; ++i) {
         const auto byte = static_cast<std::uint8_t>(bytes[i]);
         text += i == 0 ? "" : " ";
         text += byte < hexBase ? "0" + hexDigits(byte) : hexDigits(byte);
     }
-    if (bytes.size() > bytesShown) {
+    if (bytes.size() > shown) {
         text += moreBytes;
     }
     return text;
@@ -117,4 +117,13 @@ RowText rowText(const StructureRow& row)
         }
     }
     return text;
+}
+
+std::string editText(const StructureRow& row)
+{
+    if (row.kind != RowKind::leaf) {
+        return {};
+    }
+    const structure::Value& value = row.item.value;
+    return value.kind == structure::Value::Kind::Bytes ? bytesText(value.s, value.s.size()) : valueText(value);
 }

@@ -17,3 +17,6 @@ struct RowText {
 RowText rowText(const StructureRow& row);
 // A leaf's value as shown; empty for rows with children.
 std::string valueText(const structure::Value& value);
+// What an edit box over a leaf's value starts with: the value as shown, but
+// every byte of a byte array.
+std::string editText(const StructureRow& row);

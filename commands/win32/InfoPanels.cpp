@@ -1,4 +1,4 @@
-// The View menu's inspector and status bar commands, and one refresh for both
+// The View menu's tool window and status bar commands, and one refresh for all
 // after any change: the core draws every change it makes through the surface,
 // which asks for it, so no edit or move can leave them behind.
 #include "commands/win32/InfoPanels.h"
@@ -9,6 +9,7 @@
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/SettingsStore.h"
+#include "structureview/win32/StructureWindow.h"
 
 namespace {
 
@@ -22,6 +23,12 @@ void toggleInspector(HWND frame)
     const bool shown = !inspectorShown();
     showInspector(frame, shown);
     writeFlagSetting(editorCore, settings::inspectorShown, inspectorShown());
+}
+
+void toggleStructure(HWND frame)
+{
+    showStructure(frame, !structureShown());
+    writeFlagSetting(editorCore, settings::structureShown, structureShown());
 }
 
 void toggleStatusBar(HWND frame)
@@ -39,12 +46,16 @@ void restoreInfoPanels(HWND frame)
     if (readFlagSetting(editorCore, settings::inspectorShown)) {
         showInspector(frame, true);
     }
+    if (readFlagSetting(editorCore, settings::structureShown)) {
+        showStructure(frame, true);
+    }
     showMenuStates();
 }
 
 void dropInfoPanels()
 {
     dropInspector();
+    dropStructure();
     dropStatusBar();
     if (editorCore.frameWindow != nullptr) {
         RemovePropW(editorCore.frameWindow, refreshPostedProperty); // it goes with the frame
@@ -71,5 +82,6 @@ void refreshInfoPanels()
         RemovePropW(editorCore.frameWindow, refreshPostedProperty);
     }
     refreshInspector();
+    refreshStructure();
     refreshStatusBar();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The data inspector and the status bar together: the View menu's two
-// commands, the choices remembered, and their texts brought up to date once
-// the editor has shown a change.
+// The data inspector, the Structure window and the status bar together: the
+// View menu's commands, the choices remembered, and their texts brought up to
+// date once the editor has shown a change.
 #include <windows.h>
 
 // Posted to the frame, once, after the core drew or repainted anything.
@@ -11,6 +11,8 @@ constexpr UINT refreshInfoMessage = WM_APP + 1;
 // and remembered.
 void toggleInspector(HWND frame);
 void toggleStatusBar(HWND frame);
+// Structure (command 39): shown or hidden, and remembered.
+void toggleStructure(HWND frame);
 // A new frame: each shown as it was last.
 void restoreInfoPanels(HWND frame);
 // The frame is going.

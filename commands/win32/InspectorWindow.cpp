@@ -6,19 +6,17 @@
 #include <commctrl.h>
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "commands/CommandIds.h"
 #include "commands/win32/ListColumns.h"
 #include "commands/win32/ValueEditBox.h"
-#include "editor/DisplayScale.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
-#include "editor/win32/DisplayDpi.h"
 #include "editor/win32/GlobalClipboard.h"
 #include "editor/win32/ModelessWindows.h"
 #include "editor/win32/SettingsStore.h"
+#include "editor/win32/ToolWindows.h"
 #include "editor/win32/TextConversion.h"
 #include "view/ValueEditing.h"
 
@@ -34,7 +32,6 @@ constexpr int windowWidthAt96 = 410;
 constexpr int windowHeightAt96 = 470;
 constexpr int marginAt96 = 6;
 constexpr int checkBoxHeightAt96 = 20;
-constexpr std::size_t placeTextLength = 64;
 
 struct InspectorState {
     HWND window = nullptr;
@@ -44,11 +41,6 @@ struct InspectorState {
     std::array<std::wstring, valueTypeCount> values; // as the list shows them
 };
 InspectorState inspector;
-
-int scaled(int lengthAt96)
-{
-    return display::scaleLength(lengthAt96, display::referenceDpi, editorCore.layout.dpi());
-}
 
 // The Character row's byte is in the ANSI code page; every other text is UTF-8.
 UINT codePageOf(ValueType type)
@@ -119,18 +111,6 @@ void addRows()
     inspector.values = {};
 }
 
-// The system's message font at the editor's resolution.
-HFONT createMessageFont()
-{
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) == FALSE) {
-        return nullptr;
-    }
-    metrics.lfMessageFont.lfHeight = display::scaleLength(metrics.lfMessageFont.lfHeight, systemDpi(), editorCore.layout.dpi());
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
 void createControls(HWND window)
 {
     const HINSTANCE instance = editorCore.instance;
@@ -142,13 +122,13 @@ void createControls(HWND window)
                                              BS_AUTOCHECKBOX, 0, 0, 0, 0, window,
                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(bigEndianBoxId)), instance,
                                              nullptr);
-    inspector.font = createMessageFont();
+    inspector.font = createToolWindowFont();
     for (const HWND control : {inspector.list, inspector.bigEndianBox}) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(inspector.font), FALSE);
     }
     SendMessageW(inspector.list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    addListColumn(inspector.list, typeColumn, L"Type", scaled(typeColumnWidthAt96));
-    addListColumn(inspector.list, valueColumn, L"Value", scaled(valueColumnWidthAt96));
+    addListColumn(inspector.list, typeColumn, L"Type", scaledToEditor(typeColumnWidthAt96));
+    addListColumn(inspector.list, valueColumn, L"Value", scaledToEditor(valueColumnWidthAt96));
     addRows();
     SendMessageW(inspector.bigEndianBox, BM_SETCHECK, readFlagSetting(editorCore, settings::bigEndian) ? BST_CHECKED : BST_UNCHECKED,
                  0);
@@ -158,8 +138,8 @@ void layOut(HWND window)
 {
     RECT client{};
     GetClientRect(window, &client);
-    const int margin = scaled(marginAt96);
-    const int box = scaled(checkBoxHeightAt96);
+    const int margin = scaledToEditor(marginAt96);
+    const int box = scaledToEditor(checkBoxHeightAt96);
     const int width = client.right - 2 * margin;
     MoveWindow(inspector.list, margin, margin, width, client.bottom - box - 3 * margin, TRUE);
     MoveWindow(inspector.bigEndianBox, margin, client.bottom - box - margin, width, box, TRUE);
@@ -183,44 +163,6 @@ void fitHeightToRows()
     const int growth = needed - list.bottom;
     SetWindowPos(inspector.window, nullptr, 0, 0, window.right - window.left, window.bottom - window.top + growth,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void rememberPlace()
-{
-    RECT place{};
-    if (inspector.window == nullptr || GetWindowRect(inspector.window, &place) == FALSE) {
-        return;
-    }
-    char text[placeTextLength];
-    std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld", place.left, place.top, place.right - place.left,
-                  place.bottom - place.top);
-    editorCore.writeSetting(settings::inspectorPlace, text);
-}
-
-// Where it was last, when that is still on a screen; else beside the frame.
-RECT startingPlace(HWND frame, bool& remembered)
-{
-    remembered = true;
-    char text[placeTextLength] = {};
-    long x = 0, y = 0, width = 0, height = 0;
-    if (editorCore.readSetting(settings::inspectorPlace, text, sizeof text) &&
-        std::sscanf(text, "%ld,%ld,%ld,%ld", &x, &y, &width, &height) == 4 && width > 0 && height > 0) {
-        const RECT stored{x, y, x + width, y + height};
-        if (MonitorFromRect(&stored, MONITOR_DEFAULTTONULL) != nullptr) {
-            return stored;
-        }
-    }
-    remembered = false;
-    RECT owner{};
-    GetWindowRect(GetAncestor(frame, GA_ROOT), &owner);
-    RECT place{owner.right, owner.top, owner.right + scaled(windowWidthAt96), owner.top + scaled(windowHeightAt96)};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromRect(&owner, MONITOR_DEFAULTTONEAREST), &monitor) != FALSE &&
-        place.right > monitor.rcWork.right) {
-        OffsetRect(&place, monitor.rcWork.right - place.right, 0); // over the frame's edge, on the screen
-    }
-    return place;
 }
 
 LRESULT onNotify(const NMHDR& header)
@@ -264,10 +206,7 @@ void onCommand(HWND window, WPARAM wParam)
         }
         break;
     case IDCANCEL: // Escape: back to the bytes
-        if (editorCore.frameWindow != nullptr) {
-            SetActiveWindow(GetAncestor(editorCore.frameWindow, GA_ROOT));
-            editorCore.focusActivePane();
-        }
+        returnToBytes();
         break;
     default:
         DefWindowProcW(window, WM_COMMAND, wParam, 0);
@@ -287,7 +226,7 @@ LRESULT CALLBACK inspectorProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         layOut(window);
         return 0;
     case WM_EXITSIZEMOVE:
-        rememberPlace();
+        rememberToolPlace(inspector.window, settings::inspectorPlace);
         return 0;
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
@@ -335,7 +274,7 @@ void showInspector(HWND frame, bool shown)
 {
     if (!shown) {
         if (inspector.window != nullptr) {
-            rememberPlace();
+            rememberToolPlace(inspector.window, settings::inspectorPlace);
             endValueEdit();
             ShowWindow(inspector.window, SW_HIDE);
         }
@@ -346,7 +285,8 @@ void showInspector(HWND frame, bool shown)
         InitCommonControlsEx(&controls);
         registerInspectorClass();
         bool remembered = false;
-        const RECT place = startingPlace(frame, remembered);
+        const RECT place = toolWindowPlace(frame, settings::inspectorPlace, scaledToEditor(windowWidthAt96),
+                                           scaledToEditor(windowHeightAt96), remembered);
         CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, inspectorClassName, inspectorCaption,
                         WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, place.left, place.top,
                         place.right - place.left, place.bottom - place.top, GetAncestor(frame, GA_ROOT), nullptr,

@@ -50,8 +50,10 @@ public:
     bool changeFont() override { return ::changeFont(); }
 
     void toggleInspector() override { ::toggleInspector(frame()); }
+    void toggleStructure() override { ::toggleStructure(frame()); }
     void toggleStatusBar() override { ::toggleStatusBar(frame()); }
     bool inspectorShown() const override { return ::inspectorShown(); }
+    bool structureShown() const override { return ::structureShown(); }
     bool statusBarShown() const override { return ::statusBarShown(); }
 
     void exitProgram() override { exitEditor(frame()); }

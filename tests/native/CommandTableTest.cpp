@@ -49,8 +49,10 @@ public:
         return false; // the picker cancelled
     }
     void toggleInspector() override { calls += "inspector "; }
+    void toggleStructure() override { calls += "structure "; }
     void toggleStatusBar() override { calls += "statusBar "; }
     bool inspectorShown() const override { return toolWindowsShown; }
+    bool structureShown() const override { return toolWindowsShown; }
     bool statusBarShown() const override { return toolWindowsShown; }
     void exitProgram() override { calls += "exit "; }
     void destroyFrame() override { calls += "destroy "; }
@@ -108,12 +110,12 @@ TEST(CommandTable, LaysOutTheMenus)
                           "18 Find ne&xt\tF3, 22 Find previ&ous\tShift+F3, 23 R&eplace...\tCtrl+H, "
                           "17 &Go to offset...\tCtrl+G} 4 F&ind "
                           "&View{10 &Hex, 11 &Octal, -, 12 Change &Font, 13 Change &Colors, -, "
-                          "20 Data &Inspector\tCtrl+D, 21 &Status Bar} 5 &About "},
+                          "20 Data &Inspector\tCtrl+D, 39 S&tructure\tCtrl+T, 21 &Status Bar} 5 &About "},
         {render(contextMenuOf(false)),
          "1 &Open, 2 &Save As, -, 10 View in &Hex, 11 View in &Octal, -, 24 Insert &Mode [ ]"},
         {render(contextMenuOf(true)),
          "1 &Open, 2 &Save As, -, 6 Cu&t ~, 7 &Copy ~, 8 &Paste ~, 10 View in &Hex, 11 View in &Octal, -, "
-         "12 Change &Font, 13 Change Colo&rs, -, 24 Insert &Mode [ ], 14 Sa&ve, 15 &Undo, 16 R&edo, 18 Find ne&xt, "
+         "12 Change &Font, 13 Change Colo&rs, 39 Structure &Window, -, 24 Insert &Mode [ ], 14 Sa&ve, 15 &Undo, 16 R&edo, 18 Find ne&xt, "
          "17 &Go to offset..."},
     };
     for (const auto& [actual, expected] : cases) {
@@ -155,7 +157,7 @@ TEST(CommandTable, GreysAndChecksItemsByTheEditorsState)
     e.core.shell.commands = &shell;
     e.core.shell.clipboard = &clipboard;
     e.core.windowStyle = EditorCore::styleChild;
-    EXPECT_EQ(renderStates(menuBarStates(e.core)), "greyed 35 36 37 26 27 28 29 25 checked 10 clear 24 11 20 21");
+    EXPECT_EQ(renderStates(menuBarStates(e.core)), "greyed 35 36 37 26 27 28 29 25 checked 10 clear 24 11 20 39 21");
     EXPECT_EQ(renderStates(contextMenuItems(e.core)), "greyed 6 7 8 checked clear 24");
 
     e.selectTo(5);
@@ -164,7 +166,7 @@ TEST(CommandTable, GreysAndChecksItemsByTheEditorsState)
     e.core.files.setReadOnlyMode(true);
     e.core.octalMode = 1;
     e.core.typing.setInserting(true);
-    EXPECT_EQ(renderStates(menuBarStates(e.core)), "greyed 14 35 36 37 checked 24 11 20 21 clear 10");
+    EXPECT_EQ(renderStates(menuBarStates(e.core)), "greyed 14 35 36 37 checked 24 11 20 39 21 clear 10");
     EXPECT_EQ(renderStates(contextMenuItems(e.core)), "greyed 14 checked 24 clear");
 }
 
@@ -183,7 +185,7 @@ TEST(CommandTable, RunsEachCommandThroughItsHandler)
         {checksumsCommand, "checksums "}, {undoCommand, "undo "}, {redoCommand, "redo "},
         {findNextCommand, "searchOn "}, {findPreviousCommand, "searchBack "}, {replaceCommand, "replace "},
         {goToOffsetCommand, "goTo "}, {findCommand, "find "}, {hexViewCommand, "view0 "},
-        {octalViewCommand, "view1 "}, {changeColorsCommand, "colors "}, {inspectorCommand, "inspector "},
+        {octalViewCommand, "view1 "}, {changeColorsCommand, "colors "}, {inspectorCommand, "inspector "}, {structureCommand, "structure "},
         {statusBarCommand, "statusBar "}, {aboutCommand, "about "}, {destroyCommand, "destroy "},
         {noCommand, ""}, {checksumsCommand + 1, ""}, {firstRecentFileCommand - 1, ""},
         {firstRecentFileCommand + recentFileCount, ""}, {destroyCommand - 1, ""}, {destroyCommand + 1, ""},

@@ -1,0 +1,143 @@
+#include "structureview/StructureView.h"
+
+#include <exception>
+
+#include "editor/EditorCore.h"
+#include "structure/TreeJson.h"
+#include "structureview/DocumentByteSource.h"
+#include "view/Selection.h"
+
+namespace {
+
+class StringSink final : public structure::JsonSink {
+public:
+    void write(const std::string& text) override { out += text; }
+    std::string out;
+};
+
+} // namespace
+
+StructureView::StructureView(EditorCore& core, const structure::TextConverter& converter,
+                             const structure::DefinitionFiles& files)
+    : core_(core), converter_(converter), files_(files)
+{
+}
+
+StructureView::~StructureView()
+{
+    chooseNone();
+}
+
+bool StructureView::choose(const std::string& path, const structure::LoadOptions& options)
+{
+    chooseNone();
+    path_ = path;
+    try {
+        definition_ = structure::loadDefinition(path, files_, options);
+        tree_ = std::make_unique<StructureTree>(*definition_, core_.buffer, converter_);
+    } catch (const std::exception& error) {
+        // A definition error names its own place; anything else (memory) is told beside the file.
+        const bool placed = dynamic_cast<const structure::DefinitionError*>(&error) != nullptr;
+        error_ = placed ? error.what() : path + ": " + error.what();
+        tree_.reset();
+        definition_.reset();
+    }
+    markSeen();
+    publishTints();
+    return tree_ != nullptr;
+}
+
+void StructureView::chooseNone()
+{
+    tree_.reset();
+    definition_.reset();
+    path_.clear();
+    error_.clear();
+    publishTints();
+}
+
+void StructureView::setShown(bool shown)
+{
+    shown_ = shown;
+    publishTints();
+}
+
+void StructureView::setColourFields(bool on)
+{
+    colourFields_ = on;
+    publishTints();
+}
+
+bool StructureView::followDocument()
+{
+    if (tree_ == nullptr || core_.history.changes() == seenChanges_) {
+        return false;
+    }
+    seenChanges_ = core_.history.changes();
+    tree_->reparse();
+    if (core_.fieldTints != nullptr) {
+        core_.repaint(Repaint::later); // fields may have moved anywhere
+    }
+    return true;
+}
+
+std::optional<std::size_t> StructureView::followCursor()
+{
+    if (tree_ == nullptr || core_.cursorOffset == seenCursor_) {
+        return std::nullopt;
+    }
+    seenCursor_ = core_.cursorOffset;
+    const auto row = tree_->rowForOffset(static_cast<std::uint64_t>(core_.cursorOffset));
+    if (row) {
+        tree_->select(row);
+        if (core_.fieldTints != nullptr) {
+            core_.repaint(Repaint::later); // the selected row's children are tinted
+        }
+    }
+    return row;
+}
+
+void StructureView::showRow(std::size_t row)
+{
+    if (tree_ == nullptr || row >= tree_->rowCount()) {
+        return;
+    }
+    tree_->select(row);
+    const StructureRow chosen = tree_->row(row);
+    const auto span = fileSpan(chosen.item.span, 0);
+    if (span && span->offset < static_cast<std::uint64_t>(core_.buffer.length())) {
+        selectRange(core_, static_cast<std::int64_t>(span->offset), static_cast<std::int64_t>(span->size));
+    } else if (core_.fieldTints != nullptr) {
+        core_.repaint(Repaint::later);
+    }
+    // The cursor now on the row's first byte is the row's doing, not a move to follow.
+    seenCursor_ = core_.cursorOffset;
+}
+
+std::string StructureView::treeJson() const
+{
+    if (definition_ == nullptr) {
+        return {};
+    }
+    const DocumentByteSource bytes(core_.buffer);
+    structure::ParseSession session(*definition_, bytes, converter_);
+    session.parse();
+    StringSink sink;
+    structure::writeDocumentJson(session, sink);
+    return sink.out;
+}
+
+void StructureView::publishTints()
+{
+    const ByteTints* tints = shown_ && colourFields_ && tree_ != nullptr ? &tree_->tints() : nullptr;
+    if (core_.fieldTints != tints) {
+        core_.fieldTints = tints;
+        core_.repaint(Repaint::later);
+    }
+}
+
+void StructureView::markSeen()
+{
+    seenChanges_ = core_.history.changes();
+    seenCursor_ = -1; // the cursor's row is found afresh
+}
