@@ -185,9 +185,9 @@ TEST(CommandTable, RunsEachCommandThroughItsHandler)
         {checksumsCommand, "checksums "}, {undoCommand, "undo "}, {redoCommand, "redo "},
         {findNextCommand, "searchOn "}, {findPreviousCommand, "searchBack "}, {replaceCommand, "replace "},
         {goToOffsetCommand, "goTo "}, {findCommand, "find "}, {hexViewCommand, "view0 "},
-        {octalViewCommand, "view1 "}, {changeColorsCommand, "colors "}, {inspectorCommand, "inspector "}, {structureCommand, "structure "},
-        {statusBarCommand, "statusBar "}, {aboutCommand, "about "}, {destroyCommand, "destroy "},
-        {noCommand, ""}, {checksumsCommand + 1, ""}, {firstRecentFileCommand - 1, ""},
+        {octalViewCommand, "view1 "}, {changeColorsCommand, "colors "}, {inspectorCommand, "inspector "},
+        {structureCommand, "structure "}, {statusBarCommand, "statusBar "}, {aboutCommand, "about "}, {destroyCommand, "destroy "},
+        {noCommand, ""}, {structureCommand + 1, ""}, {firstRecentFileCommand - 1, ""},
         {firstRecentFileCommand + recentFileCount, ""}, {destroyCommand - 1, ""}, {destroyCommand + 1, ""},
     };
     testeditor::TestEditor e(64);
