@@ -18,6 +18,7 @@
 #include "commands/win32/InfoPanels.h"
 #include "commands/win32/InsertDialog.h"
 #include "commands/win32/InspectorWindow.h"
+#include "structureview/win32/StructureWindow.h"
 #include "commands/win32/ReplaceDialog.h"
 #include "commands/win32/StatusBar.h"
 #include "commands/win32/UndoCommands.h"

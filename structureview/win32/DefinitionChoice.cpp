@@ -2,6 +2,7 @@
 // folders it looks in, any the user browsed to, "(none)" and "Browse...";
 // the choice made for a new document by its extension, and the user's
 // choice for an extension remembered in the registry.
+#include <windows.h>
 #include <commdlg.h>
 #include <shlobj.h>
 

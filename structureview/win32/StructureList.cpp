@@ -1,6 +1,7 @@
 // The Structure window's list: a virtual report list whose rows the tree
 // model gives one at a time, indented by depth with a glyph to open and
 // close them; a row chosen selects its bytes, a value typed goes to the core.
+#include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "structureview/FieldEditing.h"
 #include "structureview/RowText.h"
 #include "structureview/win32/StructurePanel.h"
+#include "structureview/win32/StructureWindow.h"
 
 namespace {
 
@@ -28,8 +30,6 @@ constexpr wchar_t openGlyph[] = L"- ";
 constexpr wchar_t leafGlyph[] = L"  ";
 // The list's own margin before a cell's text, and the glyph's width a click may miss by.
 constexpr int textMarginAt96 = 6;
-
-enum MenuItem : int { copyValueItem = 1, copyJsonItem };
 
 // The texts of the row drawn last: the list asks for them a column at a time.
 struct ShownRow {
@@ -162,26 +162,11 @@ void copyText(const std::wstring& text)
     putOnClipboard(structurePanel.window, CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
 }
 
-void copySelectedValue()
-{
-    const int index = selectedIndex();
-    if (index >= 0 && tree() != nullptr) {
-        copyText(rowAt(static_cast<std::size_t>(index)).texts[valueColumn]);
-    }
-}
-
-void copyTreeJson()
-{
-    if (structurePanel.view != nullptr && tree() != nullptr) {
-        copyText(wideText(structurePanel.view->treeJson(), CP_UTF8));
-    }
-}
-
 void onKey(WORD key)
 {
     const int index = selectedIndex();
     if (key == 'C' && GetKeyState(VK_CONTROL) < 0) {
-        copySelectedValue();
+        copyStructureValue();
         return;
     }
     if (index < 0) {
@@ -248,6 +233,21 @@ void createStructureList(HWND window)
         addListColumn(structurePanel.list, column, columnTitles[column], scaledToEditor(columnWidthsAt96[column]));
     }
     shown = ShownRow{};
+}
+
+void copyStructureValue()
+{
+    const int index = selectedIndex();
+    if (index >= 0 && tree() != nullptr) {
+        copyText(rowAt(static_cast<std::size_t>(index)).texts[valueColumn]);
+    }
+}
+
+void copyStructureJson()
+{
+    if (structurePanel.view != nullptr && tree() != nullptr) {
+        copyText(wideText(structurePanel.view->treeJson(), CP_UTF8));
+    }
 }
 
 void showStructureRows()
@@ -331,13 +331,9 @@ void showStructureListMenu(LPARAM point)
     }
     HMENU menu = CreatePopupMenu();
     const UINT valueState = selectedIndex() >= 0 && tree() != nullptr ? MF_ENABLED : MF_GRAYED;
-    AppendMenuW(menu, MF_STRING | valueState, copyValueItem, L"&Copy Value");
-    AppendMenuW(menu, MF_STRING | (tree() != nullptr ? MF_ENABLED : MF_GRAYED), copyJsonItem, L"Copy as &JSON");
-    const int item = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, where.x, where.y, 0, structurePanel.window, nullptr);
+    AppendMenuW(menu, MF_STRING | valueState, structureCopyValueCommand, L"&Copy Value");
+    AppendMenuW(menu, MF_STRING | (tree() != nullptr ? MF_ENABLED : MF_GRAYED), structureCopyJsonCommand,
+                L"Copy as &JSON");
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, where.x, where.y, 0, structurePanel.window, nullptr);
     DestroyMenu(menu);
-    if (item == copyValueItem) {
-        copySelectedValue();
-    } else if (item == copyJsonItem) {
-        copyTreeJson();
-    }
 }

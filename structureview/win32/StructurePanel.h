@@ -39,7 +39,10 @@ void selectStructureRow(std::size_t row);
 LRESULT structureListNotify(const NMHDR& header);
 // Enter in the list, through the dialog keys.
 void structureListEnter();
+// The context menu; its items come back to the window as commands.
 void showStructureListMenu(LPARAM point);
+void copyStructureValue();
+void copyStructureJson();
 
 // --- the definition chosen (DefinitionChoice.cpp) ---
 void fillDefinitionBox();

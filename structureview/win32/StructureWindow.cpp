@@ -101,6 +101,12 @@ void onCommand(HWND window, WPARAM wParam)
         panel.view->setColourFields(on);
         break;
     }
+    case structureCopyValueCommand:
+        copyStructureValue();
+        break;
+    case structureCopyJsonCommand:
+        copyStructureJson();
+        break;
     case IDOK: // Enter in the list, through the dialog keys
         if (GetFocus() == panel.list) {
             structureListEnter();

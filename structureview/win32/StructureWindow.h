@@ -7,6 +7,10 @@
 constexpr wchar_t structureClassName[] = L"NibStructure";
 constexpr wchar_t structureCaption[] = L"Structure";
 
+// The list's context menu items, sent to the window as commands.
+constexpr int structureCopyValueCommand = 200;
+constexpr int structureCopyJsonCommand = 201;
+
 bool structureShown();
 // Shown beside the frame, where it was last, without taking the keyboard; or
 // hidden, its place remembered and the panes untinted.

@@ -63,7 +63,7 @@ protected:
         state_.take();
         recentFiles_.clear(); // the File menu as a first run has it
         for (RegistrySnapshot& panel : infoPanels_) {
-            panel.clear(); // the inspector and the status bar hidden
+            panel.clear(); // the tool windows and the status bar hidden
         }
         GetKeyboardState(savedKeys_);
         EditorCore& e = editorCore;
@@ -144,11 +144,15 @@ protected:
 private:
     EditorStateGuard state_;
     RegistrySnapshot recentFiles_{"Software\\Nibblor\\RecentFiles"};
-    RegistrySnapshot infoPanels_[5] = {RegistrySnapshot("Software\\Nibblor\\DataInspector"),
+    RegistrySnapshot infoPanels_[9] = {RegistrySnapshot("Software\\Nibblor\\DataInspector"),
                                        RegistrySnapshot("Software\\Nibblor\\InspectorPlace"),
                                        RegistrySnapshot("Software\\Nibblor\\BigEndian"),
                                        RegistrySnapshot("Software\\Nibblor\\StatusBar"),
-                                       RegistrySnapshot("Software\\Nibblor\\InsertMode")};
+                                       RegistrySnapshot("Software\\Nibblor\\InsertMode"),
+                                       RegistrySnapshot("Software\\Nibblor\\StructureWindow"),
+                                       RegistrySnapshot("Software\\Nibblor\\StructurePlace"),
+                                       RegistrySnapshot("Software\\Nibblor\\StructureColourFields"),
+                                       RegistrySnapshot("Software\\Nibblor\\StructureByExtension")};
     BYTE savedKeys_[256] = {};
     char savedDirectory_[MAX_PATH] = {};
 };
