@@ -38,6 +38,8 @@ struct ShownRow {
     std::array<std::wstring, structureColumnCount> texts;
 };
 ShownRow shown;
+// The rows the list was last told of; reading a row may find a data error and add its row.
+std::size_t rowsCounted = 0;
 
 StructureTree* tree()
 {
@@ -58,6 +60,9 @@ const ShownRow& rowAt(std::size_t index)
     if (shown.index != index) {
         shown.index = index;
         shown.row = tree()->row(index);
+        if (tree()->rowCount() != rowsCounted) {
+            PostMessageW(structurePanel.window, structureRecountMessage, 0, 0); // not while the list draws
+        }
         const RowText text = rowText(shown.row);
         const wchar_t* glyph = !shown.row.hasChildren() ? leafGlyph : shown.row.open ? openGlyph : closedGlyph;
         shown.texts = {indentOf(shown.row.depth) + glyph + wideText(text.name, CP_UTF8), wideText(text.value, CP_UTF8),
@@ -253,9 +258,9 @@ void copyStructureJson()
 void showStructureRows()
 {
     shown.index = SIZE_MAX;
-    const std::size_t count = tree() != nullptr ? tree()->rowCount() : 0;
+    rowsCounted = tree() != nullptr ? tree()->rowCount() : 0;
     endValueEdit(); // its row may have moved
-    SendMessageW(structurePanel.list, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
+    SendMessageW(structurePanel.list, LVM_SETITEMCOUNT, rowsCounted, LVSICF_NOSCROLL);
     InvalidateRect(structurePanel.list, nullptr, TRUE);
 }
 

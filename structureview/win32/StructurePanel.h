@@ -30,6 +30,9 @@ extern StructurePanel structurePanel;
 // The list's columns.
 enum StructureColumn : int { nameColumn, valueColumn, offsetColumn, sizeColumn, typeColumn, structureColumnCount };
 
+// Posted to the window when the rows must be counted again.
+constexpr UINT structureRecountMessage = WM_APP + 1;
+
 // --- the list (StructureList.cpp) ---
 void createStructureList(HWND window);
 // The rows are counted and drawn afresh: the tree changed.

@@ -146,6 +146,9 @@ LRESULT CALLBACK structureProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND:
         onCommand(window, wParam);
         return 0;
+    case structureRecountMessage:
+        showStructureRows();
+        return 0;
     case WM_CLOSE: // its close box hides it, as the View menu does
         if (editorCore.frameWindow != nullptr) {
             SendMessageW(editorCore.frameWindow, WM_COMMAND, structureCommand, 0);
