@@ -9,8 +9,8 @@
 #
 #   bash scripts/screenshot.sh [output-folder]     default: docs/
 #
-# Writes editor-hex.png, editor-octal.png, editor-colors.png, editor-144dpi.png
-# and editor-inspector.png.
+# Writes editor-hex.png, editor-octal.png, editor-colors.png, editor-144dpi.png,
+# editor-inspector.png and editor-structure.png (a small PNG image parsed).
 # NIBBLOR_BUILD_DIR moves the build folder, as for run.sh.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -89,7 +89,7 @@ editor_window() {
 }
 
 start_editor() {
-  wine ./nibblor.exe 'C:\Nibblor\nibblor.exe' &
+  wine ./nibblor.exe "${1:-C:\Nibblor\nibblor.exe}" &
   pid=$!
   local _
   for _ in $(seq 1 150); do
@@ -149,6 +149,29 @@ shoot editor-colors.png
 stop_editor
 restore_settings
 
+# "X Y RIGHT BOTTOM" of an X window on the screen.
+window_box() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+    /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, x + w, y + h }'
+}
+# The editor and a tool window of the given caption, with the screen around both.
+shoot_beside() {
+  local tool
+  tool="$(xwininfo -root -tree 2>/dev/null | awk -v caption="\"$2\"" 'index($0, caption) { print $1; exit }')"
+  if [ -z "$tool" ]; then
+    echo "screenshot: the $2 window did not appear" >&2
+    exit 1
+  fi
+  local ex ey er eb ix iy ir ib left top right bottom
+  read -r ex ey er eb <<<"$(window_box "$(editor_window)")"
+  read -r ix iy ir ib <<<"$(window_box "$tool")"
+  left=$((ex < ix ? ex : ix)) top=$((ey < iy ? ey : iy))
+  right=$((er > ir ? er : ir)) bottom=$((eb > ib ? eb : ib))
+  import -display "$DISPLAY" -window root "$sample_dir/screen.png"
+  convert "$sample_dir/screen.png" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$out/$1"
+  echo "Screenshot: $out/$1"
+}
+
 # The status bar and the data inspector from the View menu's commands, taken
 # with the screen around both windows; what they store goes back afterwards.
 save_settings
@@ -156,24 +179,26 @@ start_editor
 wine "$sender" 21 # Status Bar
 wine "$sender" 20 # Data Inspector
 sleep 2
-# "X Y RIGHT BOTTOM" of an X window on the screen.
-window_box() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
-    /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, x + w, y + h }'
-}
-inspector="$(xwininfo -root -tree 2>/dev/null | awk '/"Data Inspector"/ { print $1; exit }')"
-if [ -z "$inspector" ]; then
-  echo "screenshot: the data inspector did not appear" >&2
-  exit 1
-fi
-read -r ex ey er eb <<<"$(window_box "$(editor_window)")"
-read -r ix iy ir ib <<<"$(window_box "$inspector")"
-left=$((ex < ix ? ex : ix)) top=$((ey < iy ? ey : iy))
-right=$((er > ir ? er : ir)) bottom=$((eb > ib ? eb : ib))
-import -display "$DISPLAY" -window root "$sample_dir/screen.png"
-convert "$sample_dir/screen.png" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
-  "$out/editor-inspector.png"
-echo "Screenshot: $out/editor-inspector.png"
+shoot_beside editor-inspector.png "Data Inspector"
+stop_editor
+restore_settings
+
+# The Structure window on a small PNG image, chosen by its extension, with the
+# fields tinted in the panes.
+python3 - "$sample_dir/picture.png" <<'PICTURE'
+import struct, sys, zlib
+def chunk(kind, body):
+    return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+rows = b"".join(b"\0" + bytes(v for x in range(16) for v in (x * 16, y * 16, 128)) for y in range(16))
+with open(sys.argv[1], "wb") as out:
+    out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 16, 16, 8, 2, 0, 0, 0))
+              + chunk(b"tEXt", b"Title\0Nibblor") + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+PICTURE
+save_settings
+start_editor 'C:\Nibblor\picture.png'
+wine "$sender" 39 # Structure
+sleep 2
+shoot_beside editor-structure.png "Structure"
 stop_editor
 restore_settings
 
