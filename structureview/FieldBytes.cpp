@@ -1,4 +1,5 @@
 #include "structureview/FieldBytes.h"
+#include "text/Blanks.h"
 
 #include <limits>
 #include <optional>
@@ -24,17 +25,6 @@ FieldBytes refusal(std::string error)
     FieldBytes out;
     out.error = std::move(error);
     return out;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 const structure::TypeRef& fieldType(const StructureRow& row)
@@ -73,7 +63,7 @@ ValueType inspectorType(const structure::TypeRef& type)
 std::string numberText(const StructureRow& row, std::string_view text)
 {
     if (const structure::EnumDef* labels = row.attribute->enumDef) {
-        const auto found = labels->values.find(std::string(trimmed(text)));
+        const auto found = labels->values.find(std::string(withoutBlanks(text)));
         if (found != labels->values.end()) {
             return std::to_string(found->second);
         }
@@ -189,7 +179,7 @@ FieldBytes textBytes(const StructureRow& row, std::string_view text)
 FieldBytes hexBytes(const StructureRow& row, std::string_view text)
 {
     const std::size_t size = static_cast<std::size_t>(row.item.span.size);
-    const ParsedNumbers parsed = parseNumberText(trimmed(text), false);
+    const ParsedNumbers parsed = parseNumberText(withoutBlanks(text), false);
     if (parsed.count <= 0 || static_cast<std::size_t>(parsed.count) != size) {
         return refusal(inputExcerpt(text) + " is not a valid bytes value (" + structure::byteCount(size) +
                        " in hex).");

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "text/ByteOrder.h"
+#include "text/Blanks.h"
 #include "text/ByteValues.h"
 #include "text/CivilTime.h"
 #include "text/CodePoints.h"
@@ -22,18 +23,6 @@ constexpr std::int64_t dosLastYear = dosFirstYear + (1 << dosYearField.width) - 
 
 const char* const dateTimeForm = "YYYY-MM-DD hh:mm:ss";
 const char* const guidForm = "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}";
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 ParsedValue failure(ValueType type, std::string_view text, const std::string& form)
 {
@@ -83,7 +72,7 @@ ParsedValue integerValue(ValueType type, std::string_view text, bool bigEndian)
     const std::uint64_t allBits = std::numeric_limits<std::uint64_t>::max() >> (bitsPerByte * sizeof(std::uint64_t) - bits);
     const std::int64_t smallest = isSigned ? -static_cast<std::int64_t>(allBits >> 1) - 1 : 0;
     const std::uint64_t largest = isSigned ? allBits >> 1 : allBits;
-    const std::string_view digits = trimmed(text);
+    const std::string_view digits = withoutBlanks(text);
     if (hasHexPrefix(digits)) {
         std::uint64_t value = 0;
         if (readWhole(digits.substr(2), value, hexBase) && value <= allBits) {
@@ -107,7 +96,7 @@ template <typename Float, typename Bits>
 ParsedValue floatValue(ValueType type, std::string_view text, bool bigEndian)
 {
     Float value{};
-    if (!readWhole(trimmed(text), value, std::chars_format::general)) {
+    if (!readWhole(withoutBlanks(text), value, std::chars_format::general)) {
         return failure(type, text, {});
     }
     if (std::isnan(value)) {
@@ -120,7 +109,7 @@ ParsedValue floatValue(ValueType type, std::string_view text, bool bigEndian)
 
 ParsedValue binaryValue(std::string_view text)
 {
-    const std::string_view digits = trimmed(text);
+    const std::string_view digits = withoutBlanks(text);
     std::uint64_t value = 0;
     if (digits.size() != bitsPerByte || digits.find_first_not_of("01") != std::string_view::npos
         || !readWhole(digits, value, binaryBase)) {
@@ -174,7 +163,7 @@ ParsedValue codePointValue(ValueType type, std::string_view text, bool bigEndian
 ParsedValue unixTimeValue(ValueType type, std::string_view text, bool bigEndian)
 {
     DateTime time;
-    if (!parseDateTime(trimmed(text), time)) {
+    if (!parseDateTime(withoutBlanks(text), time)) {
         return failure(type, text, dateTimeForm);
     }
     const std::int64_t seconds = secondsFromDateTime(time);
@@ -191,7 +180,7 @@ ParsedValue unixTimeValue(ValueType type, std::string_view text, bool bigEndian)
 
 ParsedValue fileTimeValue(std::string_view text, bool bigEndian)
 {
-    const std::string_view whole = trimmed(text);
+    const std::string_view whole = withoutBlanks(text);
     const std::string_view fraction = whole.substr(std::min(whole.size(), dateTimeTextLength));
     DateTime time;
     std::int64_t ticks = 0;
@@ -214,7 +203,7 @@ ParsedValue fileTimeValue(std::string_view text, bool bigEndian)
 ParsedValue dosTimeValue(std::string_view text, bool bigEndian)
 {
     DateTime time;
-    if (!parseDateTime(trimmed(text), time) || time.year < dosFirstYear || time.year > dosLastYear
+    if (!parseDateTime(withoutBlanks(text), time) || time.year < dosFirstYear || time.year > dosLastYear
         || static_cast<unsigned>(time.second) % dosSecondsStep != 0) {
         return failure(ValueType::DosDateTime, text,
                        std::string(dateTimeForm) + ", years " + numberText(dosFirstYear) + " to " + numberText(dosLastYear)
@@ -236,7 +225,7 @@ ParsedValue guidValue(std::string_view text, bool bigEndian)
 {
     constexpr std::size_t hexDigitsPerByte = 2;
     constexpr std::size_t bracedLength = 38;
-    std::string_view digits = trimmed(text);
+    std::string_view digits = withoutBlanks(text);
     if (digits.size() == bracedLength && digits.front() == '{' && digits.back() == '}') {
         digits = digits.substr(1, bracedLength - 2);
     }
