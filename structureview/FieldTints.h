@@ -1,14 +1,15 @@
 #pragma once
 // The light background tints the data panes give the fields of a parsed
 // tree: the top-level fields in turn, and over them the children of the
-// selected row. Asked for every byte painted, so each answer is a binary
-// search at most, and a repeat's elements are never listed.
+// selected row. Asked for every stretch of a row painted, so each answer is
+// a binary search at most, and a repeat's elements are never listed.
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "structure/Value.h"
+#include "view/ByteTints.h"
 #include "view/CoreTypes.h"
 
 constexpr std::size_t fieldTintCount = 8;
@@ -24,7 +25,7 @@ struct TintedSpan {
     std::size_t place = 0;
 };
 
-class FieldTints {
+class FieldTints final : public ByteTints {
 public:
     // Fields in file order, of which those outside the file's bytes are passed over.
     void setTopLevel(std::vector<TintedSpan> spans) { topLevel_ = sortedLayer(std::move(spans)); }
@@ -34,12 +35,19 @@ public:
     void clear();
 
     // The byte's tint, or none when no tinted field holds it.
-    std::optional<ColorRef> tintAt(std::uint64_t offset) const;
+    std::optional<ColorRef> tintAt(std::uint64_t offset) const override { return tintRunAt(offset).tint; }
+    TintRun tintRunAt(std::uint64_t offset) const override;
 
 private:
+    // A layer's field holding the byte and where it ends, or where the
+    // layer's next field starts.
+    struct LayerAnswer {
+        std::optional<std::size_t> place;
+        std::uint64_t end;
+    };
     static std::vector<TintedSpan> sortedLayer(std::vector<TintedSpan> spans);
-    static std::optional<std::size_t> placeIn(const std::vector<TintedSpan>& layer, std::uint64_t offset);
-    std::optional<std::size_t> placeInRepeat(std::uint64_t offset) const;
+    static LayerAnswer placeIn(const std::vector<TintedSpan>& layer, std::uint64_t offset);
+    LayerAnswer placeInRepeat(std::uint64_t offset) const;
 
     std::vector<TintedSpan> topLevel_;
     std::vector<TintedSpan> selectedChildren_;
