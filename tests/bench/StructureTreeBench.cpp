@@ -4,6 +4,8 @@
 // step, with elements opened before it or none.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include "document/FileBuffer.h"
 #include "structure/DefinitionLoader.h"
 #include "structure/posix/IconvTextConverter.h"
@@ -11,20 +13,10 @@
 
 namespace {
 
-constexpr std::int32_t recordCount = 1 << 24;
-constexpr std::int32_t recordBytes = 16;
+constexpr std::size_t recordCount = 1 << 24;
 constexpr std::size_t screenRows = 40;
 
 struct Table {
-    Table()
-    {
-        const std::int32_t size = recordCount * recordBytes;
-        document.reserve(FileBuffer::capacityFor(size, recordBytes));
-        for (std::int32_t i = 0; i < size; ++i) {
-            document.data[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 131 + 7);
-        }
-        document.setSize(size);
-    }
     FileBuffer document;
     structure::StandardDefinitionFiles files;
     std::unique_ptr<structure::Definition> definition = structure::loadDefinitionText(
@@ -34,13 +26,19 @@ struct Table {
         " {id: flags, type: u2}, {id: checksum, type: u4}]\n",
         files);
     structure::IconvTextConverter converter;
+    Table()
+    {
+        document.reserve(FileBuffer::capacityFor(recordCount * 16, 16));
+        std::fill_n(document.data.get(), recordCount * 16, std::uint8_t{0x5A});
+        document.setSize(recordCount * 16);
+    }
+    std::unique_ptr<StructureTree> openTree()
+    {
+        auto tree = std::make_unique<StructureTree>(*definition, document, converter);
+        tree->setOpen(0, true);
+        return tree;
+    }
 };
-
-Table& table()
-{
-    static Table records;
-    return records;
-}
 
 void readScreen(StructureTree& tree, std::size_t first)
 {
@@ -51,29 +49,27 @@ void readScreen(StructureTree& tree, std::size_t first)
 
 void BM_StructureFirstScreen(benchmark::State& state)
 {
-    Table& records = table();
+    static Table table;
     for (auto _ : state) {
-        StructureTree tree(*records.definition, records.document, records.converter);
-        tree.setOpen(0, true);
-        readScreen(tree, 0);
-        state.counters["rows"] = static_cast<double>(tree.rowCount());
+        const auto tree = table.openTree();
+        readScreen(*tree, 0);
+        state.counters["rows"] = static_cast<double>(tree->rowCount());
     }
 }
 BENCHMARK(BM_StructureFirstScreen)->Unit(benchmark::kMillisecond);
 
 void BM_StructureScreenStep(benchmark::State& state)
 {
-    Table& records = table();
-    StructureTree tree(*records.definition, records.document, records.converter);
-    tree.setOpen(0, true);
-    // Opened from the last, so that the rows of those before stay where they were.
-    for (auto element = state.range(0); element > 0; --element) {
-        tree.setOpen(1 + static_cast<std::size_t>(element) * recordCount / 8, true);
+    static Table table;
+    const auto tree = table.openTree();
+    // From the last, so that the rows of those before stay where they were.
+    for (auto element = static_cast<std::size_t>(state.range(0)); element > 0; --element) {
+        tree->setOpen(1 + element * recordCount / 8, true);
     }
     std::size_t first = recordCount / 2;
     for (auto _ : state) {
-        readScreen(tree, first);
-        first = first + screenRows < tree.rowCount() - screenRows ? first + screenRows : recordCount / 2;
+        readScreen(*tree, first);
+        first = first + 2 * screenRows < tree->rowCount() ? first + screenRows : recordCount / 2;
     }
 }
 BENCHMARK(BM_StructureScreenStep)->ArgName("opened")->Arg(0)->Arg(4)->Unit(benchmark::kMicrosecond);

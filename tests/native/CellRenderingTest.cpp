@@ -322,61 +322,54 @@ TEST_F(Renderer, DifferingCellsAreDrawnInRunsInTheDifferenceColour)
     placeCursor(20);
     hideCursorHere(core);
     EXPECT_EQ(surface.drawn.at(1).textColor, red);
+
+    // A run splits where the background changes, each part on its own.
+    FieldTints tints;
+    tints.setTopLevel({{4, 1, 0}});
+    core.fieldTints = &tints;
+    surface.clear();
+    core.comparison.paintDifferences(Pane::Hex);
+    ASSERT_EQ(surface.drawn.size(), 4u);
+    expectDrawn(surface.drawn[0], Pane::Hex, 10 * cw, 0, hexText(patternByte(3), false), red, backColor);
+    expectDrawn(surface.drawn[1], Pane::Hex, 13 * cw, 0, hexText(patternByte(4), false), red, fieldTintPalette[0]);
 }
 
-// --- tints ---
-
-class TintedRenderer : public Renderer {
-protected:
-    void SetUp() override
-    {
-        open(40);
-        tints.setTopLevel({{3, 4, 0}, {7, 2, 1}, {20, 5, 2}, {38, 9, 3}}); // the last runs past the data
-        core.fieldTints = &tints;
-    }
-    FieldTints tints;
-    const ColorRef t0 = fieldTintPalette[0], t1 = fieldTintPalette[1], t2 = fieldTintPalette[2];
-};
-
-TEST_F(TintedRenderer, RowsAreCutIntoRunsOfOneBackgroundOnlyByTints)
+// Tints lie under the ordinary cells, not the cursor or the selection.
+TEST_F(Renderer, TintedCellsAreRedrawnOnTheirTints)
 {
-    const ColorRef t3 = fieldTintPalette[3];
+    open(40);
+    FieldTints tints;
+    tints.setTopLevel({{3, 4, 0}, {7, 2, 1}, {20, 5, 2}, {38, 9, 3}}); // the last reaches past the data
+    const ColorRef t0 = fieldTintPalette[0], t1 = fieldTintPalette[1], t2 = fieldTintPalette[2];
     const struct {
         bool tinted;
         Pane pane;
         int octal;
         std::int32_t row;
         std::vector<std::tuple<int, int, ColorRef>> runs; // first character, length, background
-    } cases[] = {
+    } rows[] = {
         {false, Pane::Hex, 0, 0, {{0, 48, backColor}}},
-        {false, Pane::Ascii, 0, 2, {{0, 16, backColor}}},
         {true, Pane::Offset, 0, 0, {{0, 4, backColor}}},
         {true, Pane::Hex, 0, 0, {{0, 9, backColor}, {9, 12, t0}, {21, 6, t1}, {27, 21, backColor}}},
         {true, Pane::Ascii, 0, 0, {{0, 3, backColor}, {3, 4, t0}, {7, 2, t1}, {9, 7, backColor}}},
         {true, Pane::Hex, 1, 1, {{0, 16, backColor}, {16, 20, t2}, {36, 28, backColor}}},
-        {true, Pane::Hex, 0, 2, {{0, 18, backColor}, {18, 6, t3}, {24, 24, backColor}}},
+        {true, Pane::Hex, 0, 2, {{0, 18, backColor}, {18, 6, fieldTintPalette[3]}, {24, 24, backColor}}},
     };
-    for (const auto& c : cases) {
-        core.fieldTints = c.tinted ? &tints : nullptr;
-        core.octalMode = c.octal;
+    for (const auto& r : rows) {
+        core.fieldTints = r.tinted ? &tints : nullptr;
+        core.octalMode = r.octal;
         std::vector<std::tuple<int, int, ColorRef>> runs;
-        for (const BackRun& run : rowBackRuns(core, c.pane, c.row)) {
+        for (const BackRun& run : rowBackRuns(core, r.pane, r.row)) {
             runs.emplace_back(run.first, run.length, run.color);
         }
-        EXPECT_EQ(runs, c.runs) << c.tinted << " " << static_cast<int>(c.pane) << " row " << c.row;
+        EXPECT_EQ(runs, r.runs) << r.tinted << " " << static_cast<int>(r.pane) << " row " << r.row;
     }
-}
 
-// A cursor leaving a cell, a selection going away and differences all draw on the cell's tint.
-TEST_F(TintedRenderer, OrdinaryCellsAreRedrawnOnTheirTints)
-{
-    core.showCursor(0, 4, 4, 0);
-    surface.clear();
     core.hideCursor(0, 4, 4, 0);
     ASSERT_EQ(surface.drawn.size(), 3u);
     EXPECT_EQ(surface.drawn[0].backColor, backColor) << "the offset pane has no tints";
-    expectDrawn(surface.drawn[1], Pane::Hex, 13 * cw, 0, hexText(patternByte(4), false).substr(0, 1), textColor, t0);
-    expectDrawn(surface.drawn[2], Pane::Ascii, 5 * cw, 0, rowText(core, Pane::Ascii, 0).substr(4, 1), textColor, t0);
+    EXPECT_EQ(surface.drawn[1].backColor, t0);
+    EXPECT_EQ(surface.drawn[2].backColor, t0);
 
     placeCursor(5);
     core.selectionEndRow = 0;
@@ -389,25 +382,8 @@ TEST_F(TintedRenderer, OrdinaryCellsAreRedrawnOnTheirTints)
     core.unhighlightSelection();
     ASSERT_EQ(surface.drawn.size(), 10u);
     const ColorRef backs[] = {t0, t0, t1, t1, backColor};
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        EXPECT_EQ(surface.drawn[2 * i].backColor, backs[i]) << i;
-        EXPECT_EQ(surface.drawn[2 * i + 1].backColor, backs[i]) << i;
+    for (std::size_t i = 0; i < surface.drawn.size(); ++i) {
+        EXPECT_EQ(surface.drawn[i].backColor, backs[i / 2]) << i;
     }
-
-    FileBuffer other;
-    ASSERT_TRUE(other.reserve(40));
-    std::copy(core.buffer.data.get(), core.buffer.data.get() + 40, other.data.get());
-    other.setSize(40);
-    other.name = DocumentName::given("other.bin");
-    for (const int differing : {5, 6, 7, 9}) {
-        other.data[static_cast<std::size_t>(differing)] ^= 1;
-    }
-    core.comparison.begin(std::move(other));
-    surface.clear();
-    core.comparison.paintDifferences(Pane::Hex);
-    const ColorRef red = core.comparison.differenceColor;
-    ASSERT_EQ(surface.drawn.size(), 3u);
-    expectDrawn(surface.drawn[0], Pane::Hex, 16 * cw, 0, rowText(core, Pane::Hex, 0).substr(15, 5), red, t0);
-    expectDrawn(surface.drawn[1], Pane::Hex, 22 * cw, 0, hexText(patternByte(7), false), red, t1);
-    expectDrawn(surface.drawn[2], Pane::Hex, 28 * cw, 0, hexText(patternByte(9), false), red, backColor);
 }
+
