@@ -153,22 +153,23 @@ void Comparison::paintDifferences(Pane pane) const
         }
         const std::string text = rowText(core, pane, row);
         const int y = (row - core.firstVisibleRow) * core.lineHeight;
-        // Each run of differing cells is drawn in one piece, without the last cell's trailing space.
+        // Each run of differing cells on one background is drawn in one
+        // piece, without the last cell's trailing space.
         for (int column = 0; column < count;) {
             if (!differs(first + column)) {
                 ++column;
                 continue;
             }
             const int runStart = column;
-            while (column < count && differs(first + column)) {
+            const ColorRef back = cellBackColor(core, first + column);
+            while (column < count && differs(first + column) && cellBackColor(core, first + column) == back) {
                 ++column;
             }
             const int gap = pane == Pane::Ascii ? 0 : 1;
             const auto from = static_cast<std::size_t>(cellWidth * runStart);
             const auto length = static_cast<std::size_t>(cellWidth * (column - runStart) - gap);
             core.shell.surface->drawText(pane, (cellWidth * runStart + 1) * core.charWidth, y,
-                                         std::string_view(text).substr(from, length), differenceColor,
-                                         core.backgroundColor);
+                                         std::string_view(text).substr(from, length), differenceColor, back);
         }
     }
 }

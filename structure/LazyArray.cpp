@@ -30,7 +30,7 @@ Item LazyArray::item(std::size_t index) const
 
 std::optional<std::size_t> LazyArray::indexAt(std::uint64_t offset) const
 {
-    const std::uint64_t first = io_->absolute(start_);
+    const std::uint64_t first = firstOffset();
     if (offset < first) {
         return std::nullopt;
     }

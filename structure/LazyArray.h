@@ -14,6 +14,8 @@ public:
     std::size_t size() const override { return count_; }
     Item item(std::size_t index) const override;
     std::uint64_t elementSize() const { return elementSize_; }
+    // Where the first element starts (absolute).
+    std::uint64_t firstOffset() const { return io_->absolute(start_); }
     // The element holding a byte at `offset` (absolute), if any.
     std::optional<std::size_t> indexAt(std::uint64_t offset) const;
 

@@ -1,9 +1,16 @@
 #include "structureview/FieldTints.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "structure/LazyArray.h"
 #include "structure/TreeLocate.h"
+
+namespace {
+
+constexpr std::uint64_t noFieldAfter = std::numeric_limits<std::uint64_t>::max();
+
+} // namespace
 
 std::optional<TintedSpan> fileSpan(const structure::Span& span, std::size_t place)
 {
@@ -32,19 +39,26 @@ void FieldTints::clear()
     selectedRepeat_.reset();
 }
 
-std::optional<ColorRef> FieldTints::tintAt(std::uint64_t offset) const
+TintRun FieldTints::tintRunAt(std::uint64_t offset) const
 {
-    std::optional<std::size_t> place = placeInRepeat(offset);
+    // A layer missing the byte keeps missing it up to its next field, where
+    // the byte's tint may change.
+    std::uint64_t end = noFieldAfter;
+    const auto answer = [&end](const LayerAnswer& layer) {
+        end = std::min(end, layer.end);
+        return layer.place;
+    };
+    std::optional<std::size_t> place = answer(placeInRepeat(offset));
     if (!place) {
-        place = placeIn(selectedChildren_, offset);
+        place = answer(placeIn(selectedChildren_, offset));
     }
     if (!place) {
-        place = placeIn(topLevel_, offset);
+        place = answer(placeIn(topLevel_, offset));
     }
     if (!place) {
-        return std::nullopt;
+        return {std::nullopt, end};
     }
-    return fieldTintPalette[*place % fieldTintCount];
+    return {fieldTintPalette[*place % fieldTintCount], end};
 }
 
 std::vector<TintedSpan> FieldTints::sortedLayer(std::vector<TintedSpan> spans)
@@ -67,37 +81,45 @@ std::vector<TintedSpan> FieldTints::sortedLayer(std::vector<TintedSpan> spans)
     return layer;
 }
 
-std::optional<std::size_t> FieldTints::placeIn(const std::vector<TintedSpan>& layer, std::uint64_t offset)
+FieldTints::LayerAnswer FieldTints::placeIn(const std::vector<TintedSpan>& layer, std::uint64_t offset)
 {
     auto after = std::upper_bound(layer.begin(), layer.end(), offset,
                                   [](std::uint64_t at, const TintedSpan& span) { return at < span.offset; });
-    if (after == layer.begin()) {
-        return std::nullopt;
+    if (after != layer.begin()) {
+        const TintedSpan& span = *(after - 1);
+        if (offset - span.offset < span.size) {
+            return {span.place, span.offset + span.size};
+        }
     }
-    const TintedSpan& span = *(after - 1);
-    if (offset - span.offset >= span.size) {
-        return std::nullopt;
-    }
-    return span.place;
+    return {std::nullopt, after == layer.end() ? noFieldAfter : after->offset};
 }
 
-std::optional<std::size_t> FieldTints::placeInRepeat(std::uint64_t offset) const
+FieldTints::LayerAnswer FieldTints::placeInRepeat(std::uint64_t offset) const
 {
+    const LayerAnswer none{std::nullopt, noFieldAfter};
     if (!selectedRepeat_) {
-        return std::nullopt;
+        return none;
     }
     if (const auto* lazy = dynamic_cast<const structure::LazyArray*>(selectedRepeat_.get())) {
         // Elements of one size lie end to end: found by arithmetic, none read.
-        if (lazy->elementSize() == 0) {
-            return std::nullopt;
+        const std::uint64_t size = lazy->elementSize();
+        if (size == 0) {
+            return none;
         }
-        return lazy->indexAt(offset);
+        if (offset < lazy->firstOffset()) {
+            return {std::nullopt, lazy->firstOffset()};
+        }
+        const std::optional<std::size_t> index = lazy->indexAt(offset);
+        if (!index) {
+            return none;
+        }
+        return {index, lazy->firstOffset() + (*index + 1) * size};
     }
     // Elements read one by one are held in file order: a binary search over
     // their spans, read in place since an item's copy may hold a long value.
     const auto* list = dynamic_cast<const structure::ListArray*>(selectedRepeat_.get());
     if (!list) {
-        return std::nullopt;
+        return none;
     }
     std::size_t low = 0;
     std::size_t high = list->items.size();
@@ -105,15 +127,19 @@ std::optional<std::size_t> FieldTints::placeInRepeat(std::uint64_t offset) const
         const std::size_t middle = low + (high - low) / 2;
         const structure::Span& span = list->items[middle].span;
         if (!structure::inFile(span)) {
-            return std::nullopt;
+            return {std::nullopt, offset + 1}; // nothing known past this byte
         }
         if (offset < span.offset) {
             high = middle;
         } else if (offset - span.offset >= span.size) {
             low = middle + 1;
         } else {
-            return middle;
+            return {middle, span.offset + span.size};
         }
     }
-    return std::nullopt;
+    if (low == list->items.size()) {
+        return none;
+    }
+    const structure::Span& next = list->items[low].span;
+    return {std::nullopt, structure::inFile(next) ? next.offset : offset + 1};
 }

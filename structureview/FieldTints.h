@@ -1,8 +1,8 @@
 #pragma once
 // The light background tints the data panes give the fields of a parsed
 // tree: the top-level fields in turn, and over them the children of the
-// selected row. Asked for every byte painted, so each answer is a binary
-// search at most, and a repeat's elements are never listed.
+// selected row. Asked for every stretch of a row painted, so each answer is
+// a binary search at most, and a repeat's elements are never listed.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -13,9 +13,9 @@
 #include "view/CoreTypes.h"
 
 constexpr std::size_t fieldTintCount = 8;
-// Light enough that the data's text stays as readable as on the background.
+// Hues far apart (0x00BBGGRR), shown as a quarter of each over the background.
 constexpr ColorRef fieldTintPalette[fieldTintCount] = {
-    0xFFE8D8, 0xD8FFD8, 0xD8D8FF, 0xC8FFFF, 0xFFD8FF, 0xFFFFC8, 0xC8E4FF, 0xE8D8C8,
+    0xFF8000, 0x00C000, 0x0000FF, 0x00A0FF, 0xC000C0, 0xC0C000, 0x00E0E0, 0x8080FF,
 };
 
 // A field's bytes in the file, tinted by its place among its siblings.
@@ -35,12 +35,19 @@ public:
     void clear();
 
     // The byte's tint, or none when no tinted field holds it.
-    std::optional<ColorRef> tintAt(std::uint64_t offset) const override;
+    std::optional<ColorRef> tintAt(std::uint64_t offset) const override { return tintRunAt(offset).tint; }
+    TintRun tintRunAt(std::uint64_t offset) const override;
 
 private:
+    // A layer's field holding the byte and where it ends, or where the
+    // layer's next field starts.
+    struct LayerAnswer {
+        std::optional<std::size_t> place;
+        std::uint64_t end;
+    };
     static std::vector<TintedSpan> sortedLayer(std::vector<TintedSpan> spans);
-    static std::optional<std::size_t> placeIn(const std::vector<TintedSpan>& layer, std::uint64_t offset);
-    std::optional<std::size_t> placeInRepeat(std::uint64_t offset) const;
+    static LayerAnswer placeIn(const std::vector<TintedSpan>& layer, std::uint64_t offset);
+    LayerAnswer placeInRepeat(std::uint64_t offset) const;
 
     std::vector<TintedSpan> topLevel_;
     std::vector<TintedSpan> selectedChildren_;

@@ -39,8 +39,7 @@ bool StructureView::choose(const std::string& path, const structure::LoadOptions
         // A definition error names its own place; anything else (memory) is told beside the file.
         const bool placed = dynamic_cast<const structure::DefinitionError*>(&error) != nullptr;
         error_ = placed ? error.what() : path + ": " + error.what();
-        tree_.reset();
-        definition_.reset();
+        dropTree();
     }
     markSeen();
     publishTints();
@@ -49,11 +48,20 @@ bool StructureView::choose(const std::string& path, const structure::LoadOptions
 
 void StructureView::chooseNone()
 {
-    tree_.reset();
-    definition_.reset();
+    dropTree();
     path_.clear();
     error_.clear();
-    publishTints();
+}
+
+void StructureView::dropTree()
+{
+    // The panes must not ask a tree that is gone.
+    if (tree_ != nullptr && core_.fieldTints == &tree_->tints()) {
+        core_.fieldTints = nullptr;
+        core_.repaint(Repaint::later);
+    }
+    tree_.reset();
+    definition_.reset();
 }
 
 void StructureView::setShown(bool shown)

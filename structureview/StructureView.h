@@ -53,6 +53,7 @@ public:
 
 private:
     void publishTints();
+    void dropTree();
     void markSeen();
 
     EditorCore& core_;

@@ -38,7 +38,7 @@ void EditorCore::drawNumberCell(int screenRow, int column, std::int32_t offset, 
     const CellColors colors =
         style == CellStyle::Cursor
             ? CellColors{backgroundColor, activePane == hexPaneActive ? activeCursorColor : inactiveCursorColor}
-            : CellColors{comparison.cellTextColor(offset), backgroundColor};
+            : CellColors{comparison.cellTextColor(offset), cellBackColor(*this, offset)};
     const int digits = octalMode != 0 ? 3 : 2;
     const int x0 = (digits + 1) * column + 1;
     char text[8];
@@ -65,7 +65,7 @@ void EditorCore::drawCharCell(int screenRow, int column, std::int32_t offset, Ce
     const CellColors colors =
         style == CellStyle::Cursor
             ? CellColors{backgroundColor, activePane == asciiPaneActive ? activeCursorColor : inactiveCursorColor}
-            : CellColors{comparison.cellTextColor(offset), backgroundColor};
+            : CellColors{comparison.cellTextColor(offset), cellBackColor(*this, offset)};
     char text[8];
     cellText(offset, CellKind::Character, text);
     shell.surface->drawText(Pane::Ascii, (column + 1) * charWidth, screenRow * lineHeight, std::string_view(text, 1),
@@ -138,7 +138,7 @@ void drawSelection(EditorCore& core, bool highlighted)
         const int column = static_cast<int>(k % perRow);
         const auto offset = static_cast<std::int32_t>(firstOffset + (k - first));
         const ColorRef text = highlighted ? core.backgroundColor : core.comparison.cellTextColor(offset);
-        const ColorRef back = highlighted ? core.selectionColor : core.backgroundColor;
+        const ColorRef back = highlighted ? core.selectionColor : cellBackColor(core, offset);
         core.cellText(offset, kind, cell);
         std::size_t length = std::strlen(cell);
         // The trailing space fills the gap to the next selected cell on the same row.

@@ -73,6 +73,51 @@ std::string rowText(const EditorCore& core, Pane pane, std::int32_t row)
     return text;
 }
 
+ColorRef cellBackColor(const EditorCore& core, std::int64_t offset)
+{
+    if (core.fieldTints == nullptr || offset < 0 || offset >= core.buffer.size) {
+        return core.backgroundColor;
+    }
+    const auto hue = core.fieldTints->tintAt(static_cast<std::uint64_t>(offset));
+    return hue ? tintOver(core.backgroundColor, *hue) : core.backgroundColor;
+}
+
+std::vector<BackRun> rowBackRuns(const EditorCore& core, Pane pane, std::int32_t row)
+{
+    if (pane == Pane::Offset) {
+        return {{0, static_cast<int>(rowLabel(core, row).size()), core.backgroundColor}};
+    }
+    const int cellWidth = pane == Pane::Ascii ? 1 : core.octalMode != 0 ? octalCellWidth : hexCellWidth;
+    const int textLength = cellWidth * core.bytesPerRow;
+    if (core.fieldTints == nullptr) {
+        return {{0, textLength, core.backgroundColor}};
+    }
+    std::vector<BackRun> runs;
+    // Cells from `cell` on take `color`, up to the next run.
+    const auto addRun = [&runs, cellWidth](int cell, ColorRef color) {
+        if (!runs.empty() && runs.back().color == color) {
+            return;
+        }
+        if (!runs.empty()) {
+            runs.back().length = cell * cellWidth - runs.back().first;
+        }
+        runs.push_back({cell * cellWidth, 0, color});
+    };
+    const auto [first, count] = rowSpan(core, row);
+    const auto start = static_cast<std::uint64_t>(first);
+    for (int cell = 0; cell < count;) {
+        const std::uint64_t at = start + static_cast<std::uint64_t>(cell);
+        const TintRun tint = core.fieldTints->tintRunAt(at);
+        addRun(cell, tint.tint ? tintOver(core.backgroundColor, *tint.tint) : core.backgroundColor);
+        cell = static_cast<int>(std::clamp(tint.end, at + 1, start + static_cast<std::uint64_t>(count)) - start);
+    }
+    if (count < core.bytesPerRow) {
+        addRun(count, core.backgroundColor); // cells past the data
+    }
+    runs.back().length = textLength - runs.back().first;
+    return runs;
+}
+
 void paintCursorAndSelection(EditorCore& core, Pane pane)
 {
     core.comparison.paintDifferences(pane);

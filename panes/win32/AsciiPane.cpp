@@ -12,7 +12,8 @@ void AsciiPane::create(HWND parent, HINSTANCE instance)
 
 void AsciiPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
-    drawRowText(dc, column, screenRow, rowText(editorCore, Pane::Ascii, row));
+    const EditorCore& core = editorCore;
+    drawRowText(dc, column, screenRow, rowText(core, Pane::Ascii, row), rowBackRuns(core, Pane::Ascii, row));
 }
 
 LRESULT CALLBACK AsciiPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

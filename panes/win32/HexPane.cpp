@@ -13,7 +13,8 @@ void HexPane::create(HWND parent, HINSTANCE instance)
 
 void HexPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
-    drawRowText(dc, column, screenRow, rowText(editorCore, Pane::Hex, row));
+    const EditorCore& core = editorCore;
+    drawRowText(dc, column, screenRow, rowText(core, Pane::Hex, row), rowBackRuns(core, Pane::Hex, row));
 }
 
 LRESULT CALLBACK HexPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

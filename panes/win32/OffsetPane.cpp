@@ -13,7 +13,8 @@ void OffsetPane::create(HWND parent, HINSTANCE instance)
 
 void OffsetPane::drawRow(std::int32_t row, HDC dc, int screenRow, int column)
 {
-    drawRowText(dc, column, screenRow, rowText(editorCore, Pane::Offset, row));
+    const EditorCore& core = editorCore;
+    drawRowText(dc, column, screenRow, rowText(core, Pane::Offset, row), rowBackRuns(core, Pane::Offset, row));
 }
 
 LRESULT CALLBACK OffsetPane::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

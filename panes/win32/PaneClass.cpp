@@ -197,10 +197,14 @@ void createPaneWindow(HWND& window, const char* className, const char* title, WN
     UpdateWindow(window);
 }
 
-void drawRowText(HDC dc, int column, int screenRow, const std::string& text)
+void drawRowText(HDC dc, int column, int screenRow, const std::string& text, const std::vector<BackRun>& runs)
 {
     const EditorCore& core = editorCore;
-    TextOutA(dc, column * core.charWidth, screenRow * core.lineHeight, text.data(), static_cast<int>(text.size()));
+    for (const BackRun& run : runs) {
+        SetBkColor(dc, run.color);
+        TextOutA(dc, (column + run.first) * core.charWidth, screenRow * core.lineHeight,
+                 text.data() + run.first, run.length);
+    }
 }
 
 void paintPane(HWND window, Pane pane, RowPainter drawRow)

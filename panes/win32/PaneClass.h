@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "editor/EditorCore.h"
+#include "view/RowText.h"
 
 // Registers the class (a class left by an earlier editor window is reused) and
 // creates the pane as a child of parent at its place for the current view,
@@ -15,9 +17,9 @@
 void createPaneWindow(HWND& window, const char* className, const char* title, WNDPROC windowProc, Pane pane,
                       HWND parent, HINSTANCE instance);
 
-// A row's text with one TextOutA at a character column and screen row, in the
-// font and colours selected into the context.
-void drawRowText(HDC dc, int column, int screenRow, const std::string& text);
+// A row's text at a character column and screen row, in the font and text
+// colour selected into the context: a TextOutA for each run of one background.
+void drawRowText(HDC dc, int column, int screenRow, const std::string& text, const std::vector<BackRun>& runs);
 
 using RowPainter = void (*)(std::int32_t row, HDC dc, int screenRow);
 

@@ -3,9 +3,11 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "editor/EditorCore.h"
+#include "structureview/FieldTints.h"
 #include "tests/native/RecordingSurface.h"
 #include "text/ByteTextCodec.h"
 #include "view/Cursor.h"
@@ -320,4 +322,73 @@ TEST_F(Renderer, DifferingCellsAreDrawnInRunsInTheDifferenceColour)
     placeCursor(20);
     hideCursorHere(core);
     EXPECT_EQ(surface.drawn.at(1).textColor, red);
+
+    // A run splits where the background changes, each part on its own.
+    FieldTints tints;
+    tints.setTopLevel({{4, 1, 0}});
+    core.fieldTints = &tints;
+    surface.clear();
+    core.comparison.paintDifferences(Pane::Hex);
+    ASSERT_EQ(surface.drawn.size(), 4u);
+    expectDrawn(surface.drawn[0], Pane::Hex, 10 * cw, 0, hexText(patternByte(3), false), red, backColor);
+    expectDrawn(surface.drawn[1], Pane::Hex, 13 * cw, 0, hexText(patternByte(4), false), red,
+                tintOver(backColor, fieldTintPalette[0]));
 }
+
+// Tints lie under the ordinary cells, not the cursor or the selection.
+TEST_F(Renderer, TintedCellsAreRedrawnOnTheirTints)
+{
+    open(40);
+    FieldTints tints;
+    tints.setTopLevel({{3, 4, 0}, {7, 2, 1}, {20, 5, 2}, {38, 9, 3}}); // the last reaches past the data
+    // A quarter of the hue over the background: dark on a dark one, light on a light one.
+    EXPECT_EQ(tintOver(0x000000, 0xFFFFFF), 0x3F3F3Fu);
+    EXPECT_EQ(tintOver(0xFFFFFF, 0x0000FF), 0xBFBFFFu);
+    const auto shown = [&](std::size_t place) { return tintOver(backColor, fieldTintPalette[place]); };
+    const ColorRef t0 = shown(0), t1 = shown(1), t2 = shown(2);
+    const struct {
+        bool tinted;
+        Pane pane;
+        int octal;
+        std::int32_t row;
+        std::vector<std::tuple<int, int, ColorRef>> runs; // first character, length, background
+    } rows[] = {
+        {false, Pane::Hex, 0, 0, {{0, 48, backColor}}},
+        {true, Pane::Offset, 0, 0, {{0, 4, backColor}}},
+        {true, Pane::Hex, 0, 0, {{0, 9, backColor}, {9, 12, t0}, {21, 6, t1}, {27, 21, backColor}}},
+        {true, Pane::Ascii, 0, 0, {{0, 3, backColor}, {3, 4, t0}, {7, 2, t1}, {9, 7, backColor}}},
+        {true, Pane::Hex, 1, 1, {{0, 16, backColor}, {16, 20, t2}, {36, 28, backColor}}},
+        {true, Pane::Hex, 0, 2, {{0, 18, backColor}, {18, 6, shown(3)}, {24, 24, backColor}}},
+    };
+    for (const auto& r : rows) {
+        core.fieldTints = r.tinted ? &tints : nullptr;
+        core.octalMode = r.octal;
+        std::vector<std::tuple<int, int, ColorRef>> runs;
+        for (const BackRun& run : rowBackRuns(core, r.pane, r.row)) {
+            runs.emplace_back(run.first, run.length, run.color);
+        }
+        EXPECT_EQ(runs, r.runs) << r.tinted << " " << static_cast<int>(r.pane) << " row " << r.row;
+    }
+
+    core.hideCursor(0, 4, 4, 0);
+    ASSERT_EQ(surface.drawn.size(), 3u);
+    EXPECT_EQ(surface.drawn[0].backColor, backColor) << "the offset pane has no tints";
+    EXPECT_EQ(surface.drawn[1].backColor, t0);
+    EXPECT_EQ(surface.drawn[2].backColor, t0);
+
+    placeCursor(5);
+    core.selectionEndRow = 0;
+    core.selectionEndColumn = 9;
+    const std::vector<Cell> cells{{0, 5, 5}, {0, 6, 6}, {0, 7, 7}, {0, 8, 8}, {0, 9, 9}};
+    surface.clear();
+    core.highlightSelection();
+    expectSelection(cells, backColor, selectionColor);
+    surface.clear();
+    core.unhighlightSelection();
+    ASSERT_EQ(surface.drawn.size(), 10u);
+    const ColorRef backs[] = {t0, t0, t1, t1, backColor};
+    for (std::size_t i = 0; i < surface.drawn.size(); ++i) {
+        EXPECT_EQ(surface.drawn[i].backColor, backs[i / 2]) << i;
+    }
+}
+

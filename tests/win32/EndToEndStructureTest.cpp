@@ -144,7 +144,7 @@ TEST_F(Structure, FieldsAreTintedUntilColouringIsTurnedOff)
     chooseForExe("sample.ksy", sampleDefinition);
     showOnTestFile();
     SetFocus(hexPane.window);
-    const COLORREF widthTint = fieldTintPalette[1];
+    const COLORREF widthTint = tintOver(editorCore.backgroundColor, fieldTintPalette[1]);
     EXPECT_GT(hexCellPixels(0, 2, widthTint), 0) << "width, the second field, in the second tint";
     EXPECT_EQ(hexCellPixels(0, 0, widthTint), 0);
 
