@@ -50,7 +50,7 @@ bool colourFieldsChosen()
 void createControls(HWND window)
 {
     StructurePanel& panel = structurePanel;
-    panel.definitionLabel = createChild(window, WC_STATICW, L"&Definition:", SS_LEFT | SS_CENTERIMAGE, -1);
+    panel.definitionLabel = createChild(window, WC_STATICW, L"&Definition", SS_LEFT | SS_CENTERIMAGE, -1);
     panel.definitionBox = createChild(window, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                                       definitionBoxId);
     createStructureList(window);
