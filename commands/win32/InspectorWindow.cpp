@@ -10,11 +10,11 @@
 
 #include "commands/CommandIds.h"
 #include "commands/win32/ListColumns.h"
+#include "commands/win32/ToolWindowFrame.h"
 #include "commands/win32/ValueEditBox.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/GlobalClipboard.h"
-#include "editor/win32/ModelessWindows.h"
 #include "editor/win32/SettingsStore.h"
 #include "editor/win32/ToolWindows.h"
 #include "editor/win32/TextConversion.h"
@@ -193,7 +193,7 @@ LRESULT onNotify(const NMHDR& header)
     return 0;
 }
 
-void onCommand(HWND window, WPARAM wParam)
+void onCommand(HWND /*window*/, WPARAM wParam)
 {
     switch (LOWORD(wParam)) {
     case bigEndianBoxId:
@@ -205,62 +205,32 @@ void onCommand(HWND window, WPARAM wParam)
             editSelectedRow();
         }
         break;
-    case IDCANCEL: // Escape: back to the bytes
-        returnToBytes();
-        break;
     default:
-        DefWindowProcW(window, WM_COMMAND, wParam, 0);
         break;
     }
 }
+
+void createInspector(HWND window)
+{
+    inspector.window = window;
+    createControls(window);
+}
+
+void inspectorDestroyed()
+{
+    if (inspector.font != nullptr) {
+        DeleteObject(inspector.font);
+    }
+    inspector = InspectorState{};
+}
+
+const ToolWindowKind inspectorKind = {inspectorClassName, inspectorCaption, settings::inspectorPlace, inspectorCommand,
+                                      windowWidthAt96, windowHeightAt96, createInspector, layOut, onNotify, onCommand,
+                                      inspectorDestroyed};
 
 LRESULT CALLBACK inspectorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_CREATE:
-        inspector.window = window;
-        createControls(window);
-        addModelessWindow(window);
-        return 0;
-    case WM_SIZE:
-        layOut(window);
-        return 0;
-    case WM_EXITSIZEMOVE:
-        rememberToolPlace(inspector.window, settings::inspectorPlace);
-        return 0;
-    case WM_NOTIFY:
-        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_COMMAND:
-        onCommand(window, wParam);
-        return 0;
-    case WM_CLOSE: // its close box hides it, as the View menu does
-        if (editorCore.frameWindow != nullptr) {
-            SendMessageW(editorCore.frameWindow, WM_COMMAND, inspectorCommand, 0);
-        }
-        return 0;
-    case WM_DESTROY:
-        endValueEdit();
-        removeModelessWindow(window);
-        if (inspector.font != nullptr) {
-            DeleteObject(inspector.font);
-        }
-        inspector = InspectorState{};
-        return 0;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
-void registerInspectorClass()
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = inspectorProc;
-    windowClass.hInstance = editorCore.instance;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = inspectorClassName;
-    RegisterClassExW(&windowClass); // fails harmlessly once registered
+    return toolWindowMessage(inspectorKind, window, message, wParam, lParam);
 }
 
 } // namespace
@@ -274,23 +244,13 @@ void showInspector(HWND frame, bool shown)
 {
     if (!shown) {
         if (inspector.window != nullptr) {
-            rememberToolPlace(inspector.window, settings::inspectorPlace);
-            endValueEdit();
-            ShowWindow(inspector.window, SW_HIDE);
+            hideToolWindow(inspectorKind, inspector.window);
         }
         return;
     }
     if (inspector.window == nullptr) {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
-        registerInspectorClass();
         bool remembered = false;
-        const RECT place = toolWindowPlace(frame, settings::inspectorPlace, scaledToEditor(windowWidthAt96),
-                                           scaledToEditor(windowHeightAt96), remembered);
-        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, inspectorClassName, inspectorCaption,
-                        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, place.left, place.top,
-                        place.right - place.left, place.bottom - place.top, GetAncestor(frame, GA_ROOT), nullptr,
-                        editorCore.instance, nullptr);
+        createToolWindow(inspectorKind, inspectorProc, frame, remembered);
         if (inspector.window == nullptr) {
             return;
         }

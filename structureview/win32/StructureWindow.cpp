@@ -8,14 +8,13 @@
 
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
-#include "editor/win32/ModelessWindows.h"
 #include "editor/win32/SettingsStore.h"
 #include "editor/win32/TextConversion.h"
 #include "editor/win32/ToolWindows.h"
 #include "commands/CommandIds.h"
 #include "structure/win32/Win32TextConverter.h"
 #include "structureview/win32/StructurePanel.h"
-#include "commands/win32/ValueEditBox.h"
+#include "commands/win32/ToolWindowFrame.h"
 
 StructurePanel structurePanel;
 
@@ -86,7 +85,7 @@ void layOut(HWND window)
     MoveWindow(panel.statusLine, margin, client.bottom - row - margin, width, row, TRUE);
 }
 
-void onCommand(HWND window, WPARAM wParam)
+void onCommand(HWND /*window*/, WPARAM wParam)
 {
     StructurePanel& panel = structurePanel;
     switch (LOWORD(wParam)) {
@@ -112,71 +111,40 @@ void onCommand(HWND window, WPARAM wParam)
             structureListEnter();
         }
         break;
-    case IDCANCEL: // Escape: back to the bytes
-        returnToBytes();
-        break;
     default:
-        DefWindowProcW(window, WM_COMMAND, wParam, 0);
         break;
     }
 }
+
+void createStructureWindow(HWND window)
+{
+    structurePanel.window = window;
+    createControls(window);
+}
+
+void structureDestroyed()
+{
+    if (structurePanel.font != nullptr) {
+        DeleteObject(structurePanel.font);
+    }
+    structurePanel = StructurePanel{}; // the view goes, and with it the panes' tints
+}
+
+const ToolWindowKind structureKind = {structureClassName, structureCaption, settings::structurePlace, structureCommand,
+                                      windowWidthAt96, windowHeightAt96, createStructureWindow, layOut,
+                                      structureListNotify, onCommand, structureDestroyed};
 
 LRESULT CALLBACK structureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_CREATE:
-        structurePanel.window = window;
-        createControls(window);
-        addModelessWindow(window);
+    if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == structurePanel.list) {
+        showStructureListMenu(lParam);
         return 0;
-    case WM_SIZE:
-        layOut(window);
-        return 0;
-    case WM_EXITSIZEMOVE:
-        rememberToolPlace(window, settings::structurePlace);
-        return 0;
-    case WM_NOTIFY:
-        return structureListNotify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_CONTEXTMENU:
-        if (reinterpret_cast<HWND>(wParam) == structurePanel.list) {
-            showStructureListMenu(lParam);
-            return 0;
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
-    case WM_COMMAND:
-        onCommand(window, wParam);
-        return 0;
-    case structureRecountMessage:
+    }
+    if (message == structureRecountMessage) {
         showStructureRows();
         return 0;
-    case WM_CLOSE: // its close box hides it, as the View menu does
-        if (editorCore.frameWindow != nullptr) {
-            SendMessageW(editorCore.frameWindow, WM_COMMAND, structureCommand, 0);
-        }
-        return 0;
-    case WM_DESTROY:
-        endValueEdit();
-        removeModelessWindow(window);
-        if (structurePanel.font != nullptr) {
-            DeleteObject(structurePanel.font);
-        }
-        structurePanel = StructurePanel{}; // the view goes, and with it the panes' tints
-        return 0;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
     }
-}
-
-void registerStructureClass()
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = structureProc;
-    windowClass.hInstance = editorCore.instance;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = structureClassName;
-    RegisterClassExW(&windowClass); // fails harmlessly once registered
+    return toolWindowMessage(structureKind, window, message, wParam, lParam);
 }
 
 } // namespace
@@ -191,25 +159,14 @@ void showStructure(HWND frame, bool shown)
     StructurePanel& panel = structurePanel;
     if (!shown) {
         if (panel.window != nullptr) {
-            rememberToolPlace(panel.window, settings::structurePlace);
-            endValueEdit();
-            ShowWindow(panel.window, SW_HIDE);
+            hideToolWindow(structureKind, panel.window);
             panel.view->setShown(false);
         }
         return;
     }
     if (panel.window == nullptr) {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        registerStructureClass();
         bool remembered = false;
-        const RECT place = toolWindowPlace(frame, settings::structurePlace, scaledToEditor(windowWidthAt96),
-                                           scaledToEditor(windowHeightAt96), remembered);
-        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, structureClassName, structureCaption,
-                        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, place.left, place.top,
-                        place.right - place.left, place.bottom - place.top, GetAncestor(frame, GA_ROOT), nullptr,
-                        editorCore.instance, nullptr);
-        if (panel.window == nullptr) {
+        if (createToolWindow(structureKind, structureProc, frame, remembered) == nullptr) {
             return;
         }
     }
