@@ -123,6 +123,15 @@ TEST_F(Structure, ARowClickedSelectsItsBytes)
     EXPECT_TRUE(editorCore.hasSelection());
     EXPECT_EQ(editorCore.firstVisibleRow + editorCore.selectionEndRow, 2) << "to offset 35, the 16th byte";
     EXPECT_EQ(editorCore.selectionEndColumn, 3);
+
+    constexpr int recordsRow = 2;
+    const int closed = rowCount();
+    clickRow(recordsRow);
+    SendMessageW(list(), WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(rowCount(), closed + 4) << "Right opens the four records";
+    EXPECT_EQ(cell(recordsRow + 1, 0), L"    + [0]") << "an element, to be opened in turn";
+    SendMessageW(list(), WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(rowCount(), closed) << "Left closes them";
 }
 
 TEST_F(Structure, ACursorMoveSelectsTheDeepestRowKeepingTheKeyboard)
