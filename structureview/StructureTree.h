@@ -46,6 +46,7 @@ public:
     // The selected row, and the tints that follow it.
     void select(std::optional<std::size_t> index);
     std::optional<std::size_t> selectedRow();
+    const std::optional<std::string>& selectedPath() const { return selectedPath_; }
     const FieldTints& tints() const { return tints_; }
 
     structure::ParseSession& session() { return *session_; }

@@ -97,8 +97,9 @@ std::optional<std::size_t> StructureView::followCursor()
     seenCursor_ = core_.cursorOffset;
     const auto row = tree_->rowForOffset(static_cast<std::uint64_t>(core_.cursorOffset));
     if (row) {
+        const std::optional<std::string> before = tree_->selectedPath();
         tree_->select(row);
-        if (core_.fieldTints != nullptr) {
+        if (core_.fieldTints != nullptr && tree_->selectedPath() != before) {
             core_.repaint(Repaint::later); // the selected row's children are tinted
         }
     }

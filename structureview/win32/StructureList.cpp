@@ -275,6 +275,14 @@ void selectStructureRow(std::size_t row)
     structurePanel.followingCursor = false;
 }
 
+void followStructureRow(std::size_t row)
+{
+    if (tree() != nullptr && tree()->rowCount() != rowsCounted) {
+        showStructureRows();
+    }
+    selectStructureRow(row);
+}
+
 LRESULT structureListNotify(const NMHDR& header)
 {
     if (header.hwndFrom != structurePanel.list || tree() == nullptr) {

@@ -39,6 +39,8 @@ void createStructureList(HWND window);
 void showStructureRows();
 // A row selected in the list for the editor's cursor, in view, without moving the keyboard.
 void selectStructureRow(std::size_t row);
+// The same, the rows counted again first when opening its parents added some.
+void followStructureRow(std::size_t row);
 LRESULT structureListNotify(const NMHDR& header);
 // Enter in the list, through the dialog keys.
 void structureListEnter();

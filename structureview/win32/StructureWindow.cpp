@@ -187,8 +187,7 @@ void refreshStructure()
         showStructureRows();
     }
     if (const auto row = panel.view->followCursor()) {
-        showStructureRows(); // its parents may have opened
-        selectStructureRow(*row);
+        followStructureRow(*row);
     }
 }
 
