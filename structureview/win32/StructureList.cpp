@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <new>
 
 #include "commands/win32/ListColumns.h"
 #include "commands/win32/ValueEditBox.h"
@@ -250,8 +251,16 @@ void copyStructureValue()
 
 void copyStructureJson()
 {
-    if (structurePanel.view != nullptr && tree() != nullptr) {
+    if (structurePanel.view == nullptr || tree() == nullptr) {
+        return;
+    }
+    try {
         copyText(wideText(structurePanel.view->treeJson(), CP_UTF8));
+    } catch (const std::bad_alloc&) {
+        // A tree of millions of rows makes gigabytes of JSON.
+        if (editorCore.shell.prompts != nullptr) {
+            editorCore.shell.prompts->tell({Notice::warning, L"Not enough memory to copy the tree as JSON.", structureCaption});
+        }
     }
 }
 
