@@ -238,7 +238,7 @@ void createStructureList(HWND window)
     for (int column = 0; column < structureColumnCount; ++column) {
         addListColumn(structurePanel.list, column, columnTitles[column], scaledToEditor(columnWidthsAt96[column]));
     }
-    shown = ShownRow{};
+    dropStructureList();
 }
 
 void copyStructureValue()
@@ -262,6 +262,12 @@ void copyStructureJson()
             editorCore.shell.prompts->tell({Notice::warning, L"Not enough memory to copy the tree as JSON.", structureCaption});
         }
     }
+}
+
+void dropStructureList()
+{
+    shown = ShownRow{};
+    rowsCounted = 0;
 }
 
 void showStructureRows()

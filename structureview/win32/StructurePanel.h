@@ -35,6 +35,8 @@ constexpr UINT structureRecountMessage = WM_APP + 1;
 
 // --- the list (StructureList.cpp) ---
 void createStructureList(HWND window);
+// The window is going: the row kept for drawing goes before the tree it came from.
+void dropStructureList();
 // The rows are counted and drawn afresh: the tree changed.
 void showStructureRows();
 // A row selected in the list for the editor's cursor, in view, without moving the keyboard.

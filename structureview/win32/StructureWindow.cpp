@@ -124,6 +124,7 @@ void createStructureWindow(HWND window)
 
 void structureDestroyed()
 {
+    dropStructureList();
     if (structurePanel.font != nullptr) {
         DeleteObject(structurePanel.font);
     }
