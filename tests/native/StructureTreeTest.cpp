@@ -262,7 +262,7 @@ TEST(StructureTree, TypedValuesAreWrittenAsOneChangeOrRefusedNamingTheType)
         }
         EXPECT_EQ(result, FieldWrite::written) << c.path << " " << c.text;
         std::string expected = sample;
-        expected.replace(offset, c.bytes.size(), std::string(c.bytes.begin(), c.bytes.end()));
+        expected.replace(static_cast<std::size_t>(offset), c.bytes.size(), std::string(c.bytes.begin(), c.bytes.end()));
         EXPECT_EQ(now, expected) << c.path << " " << c.text;
         EXPECT_EQ(undo(t.editor.core), UndoOutcome::done);
         EXPECT_EQ(t.document(), sample);
