@@ -136,7 +136,12 @@ RowPlace StructureTree::placeOfRow(std::size_t index)
             }
             if (!into) {
                 const std::size_t at = next + static_cast<std::size_t>(left);
-                return {node, elementRow(node->row, at), at};
+                try {
+                    return {node, elementRow(node->row, at), at};
+                } catch (const structure::DataError& error) {
+                    session_->noteError(error); // its row stays in place, named, without a value
+                    return {node, unreadElementRow(node->row, at), at};
+                }
             }
             node = into;
             continue;

@@ -62,16 +62,22 @@ std::vector<std::unique_ptr<TreeNode>> fieldNodes(structure::StructValue& object
     return nodes;
 }
 
-StructureRow elementRow(const StructureRow& repeat, std::size_t index)
+StructureRow unreadElementRow(const StructureRow& repeat, std::size_t index)
 {
     StructureRow row;
-    row.item = repeat.item.value.array->item(index);
     row.attribute = repeat.attribute;
     row.owner = repeat.owner;
     row.depth = repeat.depth + 1;
     const std::string place = "[" + std::to_string(index) + "]";
     row.name = place;
     row.path = repeat.path + place;
+    return row;
+}
+
+StructureRow elementRow(const StructureRow& repeat, std::size_t index)
+{
+    StructureRow row = unreadElementRow(repeat, index);
+    row.item = repeat.item.value.array->item(index);
     row.kind = kindOf(row.item, false);
     return row;
 }

@@ -29,6 +29,8 @@ struct TreeNode {
 std::vector<std::unique_ptr<TreeNode>> fieldNodes(structure::StructValue& object, TreeNode& parent);
 // The row of a repeat's element; throws DataError when it cannot be read.
 StructureRow elementRow(const StructureRow& repeat, std::size_t index);
+// An element's name, path and depth, its value not read: the row of one that cannot be.
+StructureRow unreadElementRow(const StructureRow& repeat, std::size_t index);
 
 // Where a row is: its node, or a closed element of the repeat `node`.
 struct RowPlace {

@@ -114,6 +114,26 @@ TEST(StructureTree, AHugeRepeatsRowsAreFoundByArithmetic)
     EXPECT_EQ(tree.tints().tintAt(count - 1), fieldTintPalette[(count - 1) % fieldTintCount]);
 }
 
+TEST(StructureTree, AnElementThatCannotBeReadKeepsItsPlaceAndNameAndTheErrorShows)
+{
+    testeditor::TestEditor editor(3);
+    const std::uint8_t bytes[] = {1, 2, 1};
+    editor.core.buffer.overwrite(0, bytes, sizeof bytes);
+    const auto definition = structure::loadDefinitionText(
+        "t.ksy", "meta: {id: t}\nseq: [{id: marks, type: mark, repeat: expr, repeat-expr: 3}]\n"
+                 "types: {mark: {seq: [{id: m, type: str, size: 1, encoding: NO-SUCH}]}}\n", structure::StandardDefinitionFiles());
+    NoConverter converter;
+    StructureTree tree(*definition, editor.core.buffer, converter);
+    ASSERT_TRUE(tree.setOpen(0, true));
+    std::string names;
+    for (std::size_t i = 0; i < tree.rowCount(); ++i) {
+        const StructureRow row = tree.row(i);
+        names += std::to_string(row.depth) + row.name + " ";
+    }
+    EXPECT_EQ(names.substr(0, names.find("error")), "0marks[3] 1[0] 1[1] 1[2] 0");
+    EXPECT_NE(names.find("error"), std::string::npos) << names;
+}
+
 TEST(StructureTree, RowsShowTheirValuesPlacesAndTypes)
 {
     TreeOverDocument t;
