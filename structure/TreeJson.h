@@ -14,6 +14,16 @@ public:
     virtual void write(const std::string& text) = 0;
 };
 
+// The JSON gathered into one string.
+class StringJsonSink final : public JsonSink {
+public:
+    void write(const std::string& text) override { text_ += text; }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
 // The root object: {"name", "type", "offset", "size", "fields": [...]}.
 // Data errors met on the way (instances, lazy elements) are noted in the session.
 void writeRootJson(ParseSession& session, JsonSink& out);

@@ -7,16 +7,6 @@
 #include "structureview/DocumentByteSource.h"
 #include "view/Selection.h"
 
-namespace {
-
-class StringSink final : public structure::JsonSink {
-public:
-    void write(const std::string& text) override { out += text; }
-    std::string out;
-};
-
-} // namespace
-
 StructureView::StructureView(EditorCore& core, const structure::TextConverter& converter,
                              const structure::DefinitionFiles& files)
     : core_(core), converter_(converter), files_(files)
@@ -131,9 +121,9 @@ std::string StructureView::treeJson() const
     const DocumentByteSource bytes(core_.buffer);
     structure::ParseSession session(*definition_, bytes, converter_);
     session.parse();
-    StringSink sink;
+    structure::StringJsonSink sink;
     structure::writeDocumentJson(session, sink);
-    return sink.out;
+    return sink.text();
 }
 
 void StructureView::publishTints()

@@ -10,12 +10,6 @@
 
 namespace structure_test {
 
-class StringSink final : public structure::JsonSink {
-public:
-    void write(const std::string& text) override { text_ += text; }
-    std::string text_;
-};
-
 struct Parsed {
     std::unique_ptr<structure::Definition> definition;
     std::unique_ptr<structure::MemoryByteSource> bytes;
@@ -33,9 +27,9 @@ inline std::unique_ptr<Parsed> parse(const std::string& ksy, const std::string& 
     out->bytes = std::make_unique<structure::MemoryByteSource>(std::vector<std::uint8_t>(data.begin(), data.end()));
     out->session = std::make_unique<structure::ParseSession>(*out->definition, *out->bytes, out->converter, limits);
     out->session->parse();
-    StringSink sink;
+    structure::StringJsonSink sink;
     structure::writeRootJson(*out->session, sink);
-    out->json = sink.text_;
+    out->json = sink.text();
     return out;
 }
 
