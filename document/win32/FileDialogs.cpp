@@ -46,6 +46,20 @@ bool chooseFileToOpen(HWND owner, FilePath& chosen, bool& readOnly)
     return true;
 }
 
+bool chooseFileOfType(HWND owner, const wchar_t* filter, FilePath& chosen)
+{
+    std::vector<wchar_t> name(longestPath, L'\0');
+    OPENFILENAMEW dialog;
+    fillDialog(dialog, owner, name, L"Open");
+    dialog.lpstrFilter = filter;
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (GetOpenFileNameW(&dialog) == FALSE) {
+        return false;
+    }
+    chosen = FilePath(name.data());
+    return true;
+}
+
 bool chooseFileToSave(HWND owner, const FilePath& current, FilePath& chosen)
 {
     std::vector<wchar_t> name(longestPath, L'\0');

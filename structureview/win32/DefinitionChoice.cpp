@@ -3,12 +3,13 @@
 // the choice made for a new document by its extension, and the user's
 // choice for an extension remembered in the registry.
 #include <windows.h>
-#include <commdlg.h>
 #include <shlobj.h>
 
 #include <algorithm>
 #include <filesystem>
 
+#include "document/DocumentName.h"
+#include "document/win32/FileDialogs.h"
 #include "editor/EditorCore.h"
 #include "editor/Settings.h"
 #include "editor/win32/TextConversion.h"
@@ -76,7 +77,8 @@ std::optional<std::string> rememberedChoice(const std::string& extension)
                      &bytes) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    std::wstring path(bytes / sizeof(wchar_t) + 1, L'\0');
+    std::wstring path(bytes / sizeof(wchar_t) + 1, L'\0'); // room for a terminator the value lacks
+    bytes = static_cast<DWORD>(path.size() * sizeof(wchar_t));
     if (RegGetValueW(HKEY_CURRENT_USER, extensionsKey().c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, &path[0],
                      &bytes) != ERROR_SUCCESS) {
         return std::nullopt;
@@ -150,26 +152,6 @@ void choose(const std::string& path)
     showChoice();
 }
 
-bool browse(std::string& chosen)
-{
-    std::wstring name(longestPath, L'\0');
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = structurePanel.window;
-    dialog.lpstrFilter = definitionFilter;
-    dialog.lpstrFile = &name[0];
-    dialog.nMaxFile = longestPath;
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameW(&dialog) == FALSE) {
-        return false;
-    }
-    name.resize(wcsnlen(name.c_str(), name.size()));
-    std::error_code ec;
-    const std::filesystem::path whole = std::filesystem::absolute(std::filesystem::path(name), ec);
-    chosen = utf8(ec ? name : whole.wstring());
-    return true;
-}
-
 } // namespace
 
 void fillDefinitionBox()
@@ -207,10 +189,12 @@ void definitionPicked()
     const int item = static_cast<int>(SendMessageW(structurePanel.definitionBox, CB_GETCURSEL, 0, 0));
     std::string path;
     if (item == itemCount() - 1) {
-        if (!browse(path)) {
+        FilePath chosen;
+        if (!chooseFileOfType(structurePanel.window, definitionFilter, chosen)) {
             showChoice(); // back to what was chosen
             return;
         }
+        path = utf8(absolutePath(chosen).wstring());
     } else if (item > 0 && static_cast<std::size_t>(item) <= structurePanel.definitions.size()) {
         path = structurePanel.definitions[static_cast<std::size_t>(item) - 1].path;
     }
