@@ -32,6 +32,40 @@ void FieldTints::setSelectedRepeat(std::shared_ptr<const structure::ArrayValue> 
     selectedRepeat_ = std::move(repeat);
 }
 
+namespace {
+
+// Repeats whose elements lie in the same places.
+bool sameElements(const structure::ArrayValue* a, const structure::ArrayValue* b)
+{
+    if (a == nullptr || b == nullptr) {
+        return a == b;
+    }
+    const auto* lazyA = dynamic_cast<const structure::LazyArray*>(a);
+    const auto* lazyB = dynamic_cast<const structure::LazyArray*>(b);
+    if (lazyA != nullptr && lazyB != nullptr) {
+        return lazyA->firstOffset() == lazyB->firstOffset() && lazyA->elementSize() == lazyB->elementSize() &&
+               lazyA->size() == lazyB->size();
+    }
+    const auto* listA = dynamic_cast<const structure::ListArray*>(a);
+    const auto* listB = dynamic_cast<const structure::ListArray*>(b);
+    if (listA == nullptr || listB == nullptr || listA->items.size() != listB->items.size()) {
+        return false;
+    }
+    return std::equal(listA->items.begin(), listA->items.end(), listB->items.begin(),
+                      [](const structure::Item& x, const structure::Item& y) {
+                          return x.span.offset == y.span.offset && x.span.size == y.span.size &&
+                                 structure::inFile(x.span) == structure::inFile(y.span);
+                      });
+}
+
+} // namespace
+
+bool FieldTints::sameAs(const FieldTints& other) const
+{
+    return topLevel_ == other.topLevel_ && selectedChildren_ == other.selectedChildren_ &&
+           sameElements(selectedRepeat_.get(), other.selectedRepeat_.get());
+}
+
 void FieldTints::clear()
 {
     topLevel_.clear();

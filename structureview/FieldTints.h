@@ -23,6 +23,11 @@ struct TintedSpan {
     std::uint64_t offset = 0;
     std::uint64_t size = 0;
     std::size_t place = 0;
+
+    bool operator==(const TintedSpan& other) const
+    {
+        return offset == other.offset && size == other.size && place == other.place;
+    }
 };
 
 class FieldTints final : public ByteTints {
@@ -33,6 +38,9 @@ public:
     // The elements of a selected repeat, tinted by their index.
     void setSelectedRepeat(std::shared_ptr<const structure::ArrayValue> repeat);
     void clear();
+    // Whether every byte takes the same tint under both: a reparse that moved
+    // no field needs no repainting.
+    bool sameAs(const FieldTints& other) const;
 
     // The byte's tint, or none when no tinted field holds it.
     std::optional<ColorRef> tintAt(std::uint64_t offset) const override { return tintRunAt(offset).tint; }

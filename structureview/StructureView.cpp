@@ -72,10 +72,9 @@ bool StructureView::followDocument()
         return false;
     }
     seenChanges_ = core_.history.changes();
+    const FieldTints before = tree_->tints();
     tree_->reparse();
-    if (core_.fieldTints != nullptr) {
-        core_.repaint(Repaint::later); // fields may have moved anywhere
-    }
+    repaintIfRetinted(before); // typing repaints its own cell
     return true;
 }
 
@@ -86,12 +85,10 @@ std::optional<std::size_t> StructureView::followCursor()
     }
     seenCursor_ = core_.cursorOffset;
     const auto row = tree_->rowForOffset(static_cast<std::uint64_t>(core_.cursorOffset));
-    if (row) {
-        const std::optional<std::string> before = tree_->selectedPath();
+    if (row && tree_->selectedPath() != tree_->row(*row).path) {
+        const FieldTints before = tree_->tints();
         tree_->select(row);
-        if (core_.fieldTints != nullptr && tree_->selectedPath() != before) {
-            core_.repaint(Repaint::later); // the selected row's children are tinted
-        }
+        repaintIfRetinted(before);
     }
     return row;
 }
@@ -131,6 +128,13 @@ void StructureView::publishTints()
     const ByteTints* tints = shown_ && colourFields_ && tree_ != nullptr ? &tree_->tints() : nullptr;
     if (core_.fieldTints != tints) {
         core_.fieldTints = tints;
+        core_.repaint(Repaint::later);
+    }
+}
+
+void StructureView::repaintIfRetinted(const FieldTints& before)
+{
+    if (core_.fieldTints != nullptr && !tree_->tints().sameAs(before)) {
         core_.repaint(Repaint::later);
     }
 }

@@ -55,6 +55,8 @@ private:
     void publishTints();
     void dropTree();
     void markSeen();
+    // The panes are repainted only when some byte's tint changed.
+    void repaintIfRetinted(const FieldTints& before);
 
     EditorCore& core_;
     const structure::TextConverter& converter_;

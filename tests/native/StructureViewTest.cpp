@@ -108,7 +108,13 @@ TEST(StructureView, TreeAndCursorFollowEachOtherAndTintsShowOnlyWhileShown)
     EXPECT_FALSE(v.view.followDocument());
     v.editor.placeCursor(0);
     typeDigit(v.editor.core, 'f');
+    const int repaints = v.editor.surface.laterRepaints;
     EXPECT_TRUE(v.view.followDocument()) << "a change is parsed again";
+    EXPECT_EQ(v.editor.surface.laterRepaints, repaints) << "no field moved: the panes are not repainted";
+    FieldTints moved = v.view.tree()->tints();
+    moved.setTopLevel({{0, 3, 0}});
+    EXPECT_FALSE(moved.sameAs(v.view.tree()->tints()));
+    EXPECT_TRUE(v.view.tree()->tints().sameAs(v.view.tree()->tints()));
     EXPECT_EQ(v.editor.byte(0) >> 4, 0xF);
     EXPECT_EQ(v.view.tree()->row(0).item.value.i, v.editor.byte(0) | v.editor.byte(1) << 8);
 
