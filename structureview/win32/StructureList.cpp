@@ -39,12 +39,17 @@ struct ShownRow {
     std::array<std::wstring, structureColumnCount> texts;
 };
 ShownRow shown;
-// The rows the list was last told of; reading a row may find a data error and add its row.
-std::size_t rowsCounted = 0;
 
 StructureTree* tree()
 {
     return structurePanel.view != nullptr ? structurePanel.view->tree() : nullptr;
+}
+
+// The rows the list was last told of: reading a row may find a data error, which adds its row.
+bool rowsMiscounted()
+{
+    return tree() != nullptr &&
+           tree()->rowCount() != static_cast<std::size_t>(SendMessageW(structurePanel.list, LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::wstring indentOf(int depth)
@@ -61,7 +66,7 @@ const ShownRow& rowAt(std::size_t index)
     if (shown.index != index) {
         shown.index = index;
         shown.row = tree()->row(index);
-        if (tree()->rowCount() != rowsCounted) {
+        if (rowsMiscounted()) {
             PostMessageW(structurePanel.window, structureRecountMessage, 0, 0); // not while the list draws
         }
         const RowText text = rowText(shown.row);
@@ -267,15 +272,13 @@ void copyStructureJson()
 void dropStructureList()
 {
     shown = ShownRow{};
-    rowsCounted = 0;
 }
 
 void showStructureRows()
 {
     shown.index = SIZE_MAX;
-    rowsCounted = tree() != nullptr ? tree()->rowCount() : 0;
     endValueEdit(); // its row may have moved
-    SendMessageW(structurePanel.list, LVM_SETITEMCOUNT, rowsCounted, LVSICF_NOSCROLL);
+    SendMessageW(structurePanel.list, LVM_SETITEMCOUNT, tree() != nullptr ? tree()->rowCount() : 0, LVSICF_NOSCROLL);
     InvalidateRect(structurePanel.list, nullptr, TRUE);
 }
 
@@ -292,7 +295,7 @@ void selectStructureRow(std::size_t row)
 
 void followStructureRow(std::size_t row)
 {
-    if (tree() != nullptr && tree()->rowCount() != rowsCounted) {
+    if (rowsMiscounted()) {
         showStructureRows();
     }
     selectStructureRow(row);
