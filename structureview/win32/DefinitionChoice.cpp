@@ -53,13 +53,6 @@ std::vector<std::string> definitionFolders()
     return folders;
 }
 
-structure::LoadOptions loadOptions()
-{
-    structure::LoadOptions options;
-    options.definitionRoots = definitionFolders();
-    return options;
-}
-
 std::string documentExtension()
 {
     return extensionOf(utf8(editorCore.files.documentName()));
@@ -133,8 +126,7 @@ void addDefinition(const std::string& path)
     const bool listed = std::any_of(entries.begin(), entries.end(),
                                     [&](const CatalogueEntry& entry) { return entry.path == path; });
     if (!listed) {
-        static const structure::StandardDefinitionFiles files;
-        entries.push_back(catalogueEntry(path, files, loadOptions()));
+        entries.push_back(catalogueEntry(path, structureDefinitionFiles, structurePanel.loadOptions));
         const int browse = itemCount() - 1;
         SendMessageW(structurePanel.definitionBox, CB_INSERTSTRING, static_cast<WPARAM>(browse),
                      reinterpret_cast<LPARAM>(wideText(entries.back().title, CP_UTF8).c_str()));
@@ -147,7 +139,7 @@ void choose(const std::string& path)
         structurePanel.view->chooseNone();
     } else {
         addDefinition(path);
-        structurePanel.view->choose(path, loadOptions());
+        structurePanel.view->choose(path, structurePanel.loadOptions);
     }
     showChoice();
 }
@@ -157,8 +149,8 @@ void choose(const std::string& path)
 void fillDefinitionBox()
 {
     StructurePanel& panel = structurePanel;
-    static const structure::StandardDefinitionFiles files;
-    panel.definitions = findDefinitions(definitionFolders(), files, loadOptions());
+    panel.loadOptions.definitionRoots = definitionFolders();
+    panel.definitions = findDefinitions(panel.loadOptions.definitionRoots, structureDefinitionFiles, panel.loadOptions);
     SendMessageW(panel.definitionBox, CB_RESETCONTENT, 0, 0);
     SendMessageW(panel.definitionBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(noneItem));
     for (const CatalogueEntry& entry : panel.definitions) {

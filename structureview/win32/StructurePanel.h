@@ -21,11 +21,13 @@ struct StructurePanel {
     HFONT font = nullptr;
     std::unique_ptr<StructureView> view;
     std::vector<CatalogueEntry> definitions; // as the drop-down list offers them
+    structure::LoadOptions loadOptions;      // the folders looked in serve imports too
     std::wstring documentSeen;               // the document's name the choice was made for
     bool followingCursor = false;            // a row selected for the cursor is not the user's choice
 };
 
 extern StructurePanel structurePanel;
+extern const structure::StandardDefinitionFiles structureDefinitionFiles;
 
 // The list's columns.
 enum StructureColumn : int { nameColumn, valueColumn, offsetColumn, sizeColumn, typeColumn, structureColumnCount };

@@ -17,6 +17,7 @@
 #include "commands/win32/ToolWindowFrame.h"
 
 StructurePanel structurePanel;
+const structure::StandardDefinitionFiles structureDefinitionFiles;
 
 namespace {
 
@@ -31,7 +32,6 @@ constexpr int rowHeightAt96 = 22;
 constexpr int dropDownHeightAt96 = 300;
 
 const structure::Win32TextConverter textConverter;
-const structure::StandardDefinitionFiles definitionFiles;
 
 HWND createChild(HWND window, const wchar_t* className, const wchar_t* text, DWORD style, int id, DWORD exStyle = 0)
 {
@@ -61,7 +61,7 @@ void createControls(HWND window)
     }
     const bool colours = colourFieldsChosen();
     SendMessageW(panel.colourBox, BM_SETCHECK, colours ? BST_CHECKED : BST_UNCHECKED, 0);
-    panel.view = std::make_unique<StructureView>(editorCore, textConverter, definitionFiles);
+    panel.view = std::make_unique<StructureView>(editorCore, textConverter, structureDefinitionFiles);
     panel.view->setColourFields(colours);
     fillDefinitionBox();
 }
