@@ -2,15 +2,21 @@
 #include "editor/StatusLine.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cstdio>
 
 #include "view/Editing.h"
 
 std::string hexDigits(std::int64_t value)
 {
-    char text[24];
-    std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(value));
-    return text;
+    constexpr int hexBase = 16;
+    char text[24]; // 16 digits at most
+    // As the 64 bits read unsigned: a value past INT64_MAX keeps its digits.
+    std::string digits(text, std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(value), hexBase).ptr);
+    std::transform(digits.begin(), digits.end(), digits.begin(),
+                   [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
+    return digits;
 }
 
 std::string groupedDecimal(std::int64_t value)

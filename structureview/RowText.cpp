@@ -1,10 +1,8 @@
 #include "structureview/RowText.h"
 
-#include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <cstdio>
 
+#include "editor/StatusLine.h"
 #include "structure/TreeJson.h"
 
 namespace {
@@ -15,16 +13,6 @@ constexpr std::size_t bytesShown = 16;
 constexpr std::size_t longestNumber = 48;
 const char* const moreBytes = "\xE2\x80\xA6"; // U+2026, as UTF-8
 
-// Upper-case hex digits, as the panes show them.
-std::string hexDigits(std::uint64_t value)
-{
-    char text[longestNumber];
-    std::string digits(text, std::to_chars(text, text + sizeof text, value, hexBase).ptr);
-    std::transform(digits.begin(), digits.end(), digits.begin(),
-                   [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
-    return digits;
-}
-
 std::string integerText(std::int64_t value, bool isUnsigned)
 {
     if (!isUnsigned && value < 0) {
@@ -34,7 +22,7 @@ std::string integerText(std::int64_t value, bool isUnsigned)
     if (bits < firstWithHex) {
         return std::to_string(bits);
     }
-    return std::to_string(bits) + " (0x" + hexDigits(bits) + ")";
+    return std::to_string(bits) + " (0x" + hexDigits(static_cast<std::int64_t>(bits)) + ")";
 }
 
 std::string bytesText(const std::string& bytes, std::size_t shown = bytesShown)
@@ -53,7 +41,7 @@ std::string bytesText(const std::string& bytes, std::size_t shown = bytesShown)
 
 std::string hexOffset(std::uint64_t offset)
 {
-    return "0x" + hexDigits(offset);
+    return "0x" + hexDigits(static_cast<std::int64_t>(offset));
 }
 
 } // namespace

@@ -59,6 +59,7 @@ TEST(StatusLine, TextsOfTheCursorSelectionAndSize)
     EXPECT_EQ(selectionStatus({16, 32}), "Selection: 0x10-0x2F (32 bytes)");
     EXPECT_EQ(selectionStatus({5, 1}), "Selection: 0x5-0x5 (1 byte)");
     EXPECT_EQ(selectionStatus({5, 0}), "");
+    EXPECT_EQ(hexDigits(-1), "FFFFFFFFFFFFFFFF") << "all 64 bits, as a structure field's offset may have them";
     const struct {
         std::int64_t value;
         const char* grouped;
